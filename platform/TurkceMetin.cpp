@@ -1,0 +1,118 @@
+#include "TurkceMetin.h"
+
+#include <QCollator>
+
+#include <cmath>
+
+namespace TürkçeMetin {
+
+const QLocale& Yerel() {
+  static const QLocale yerel = [] {
+    QLocale l(QLocale::Turkish, QLocale::Turkey);
+    l.setNumberOptions(QLocale::DefaultNumberOptions);
+    return l;
+  }();
+  return yerel;
+}
+
+QChar BüyükHarf(QChar c) {
+  if (c == u'i') return QChar(0x0130);
+  if (c == QChar(0x0131)) return u'I';
+  const QString büyük = QString(c).toUpper();
+  // A letter whose upper case is longer (ß) stays as typed.
+  return büyük.size() == 1 ? büyük.at(0) : c;
+}
+
+QString BüyükHarfeÇevir(const QString& metin) {
+  QString sonuç = metin;
+  for (auto& c : sonuç) c = BüyükHarf(c);
+  return sonuç;
+}
+
+QString Katla(const QString& metin) {
+  QString sonuç;
+  sonuç.reserve(metin.size());
+  for (QChar c : metin) {
+    if (c == QChar(0x0130) || c == u'i')
+      sonuç += u'i';
+    else if (c == u'I' || c == QChar(0x0131))
+      sonuç += QChar(0x0131);
+    else
+      sonuç += c.toLower();
+  }
+  return sonuç;
+}
+
+bool BüyükKüçükDuyarsızEşit(const QString& a, const QString& b) { return Katla(a) == Katla(b); }
+
+bool İleBaşlar(const QString& metin, const QString& önEk) { return Katla(metin).startsWith(Katla(önEk)); }
+
+int Karşılaştır(const QString& a, const QString& b) {
+  static const QCollator sıralayıcı = [] {
+    QCollator c(QLocale(QLocale::Turkish, QLocale::Turkey));
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    c.setNumericMode(false);
+    return c;
+  }();
+  const int k = sıralayıcı.compare(a, b);
+  if (k != 0) return k;
+  // Keep a total order for texts the collator holds equal.
+  return a.compare(b);
+}
+
+QString SayıMetni(double değer, int ondalık) {
+  if (ondalık <= 0) return Yerel().toString(static_cast<qint64>(std::llround(değer)));
+  return Yerel().toString(değer, 'f', ondalık);
+}
+
+QString SayaçMetni(qint64 değer) { return Yerel().toString(değer); }
+
+std::optional<double> SayıOku(const QString& metin) {
+  const QString t = metin.trimmed();
+  if (t.isEmpty()) return std::nullopt;
+  bool tamam = false;
+  double d = Yerel().toDouble(t, &tamam);
+  if (!tamam) {
+    // Grouping is optional when typed: "1234,5" is read as well as "1.234,5".
+    QString grupsuz = t;
+    grupsuz.remove(Yerel().groupSeparator());
+    d = Yerel().toDouble(grupsuz, &tamam);
+  }
+  if (!tamam || !std::isfinite(d)) return std::nullopt;
+  return d;
+}
+
+Miktar MiktaraÇevir(double değer) { return static_cast<Miktar>(std::llround(değer * 100.0)); }
+
+double MiktarDeğeri(Miktar m) { return static_cast<double>(m) / 100.0; }
+
+QString MiktarMetni(Miktar m) {
+  const bool eksi = m < 0;
+  const qint64 mutlak = eksi ? -m : m;
+  QString metin = Yerel().toString(mutlak / 100) + Yerel().decimalPoint() +
+                  QString::number(mutlak % 100).rightJustified(2, u'0');
+  return eksi ? Yerel().negativeSign() + metin : metin;
+}
+
+std::optional<Miktar> MiktarOku(const QString& metin) {
+  const auto d = SayıOku(metin);
+  if (!d || std::fabs(*d) > 1e15) return std::nullopt;
+  return MiktaraÇevir(*d);
+}
+
+QString TarihISO(const QDate& tarih) { return tarih.toString(Qt::ISODate); }
+
+QDate ISOTarih(const QString& metin) { return QDate::fromString(metin.left(10), Qt::ISODate); }
+
+QString TarihMetni(const QDate& tarih) { return tarih.toString(QStringLiteral("dd.MM.yyyy")); }
+
+QDate TarihOku(const QString& metin) {
+  const QStringList p = metin.trimmed().split(u'.');
+  if (p.size() != 3) return {};
+  bool g = false, a = false, y = false;
+  const int gün = p[0].toInt(&g), ay = p[1].toInt(&a), yıl = p[2].toInt(&y);
+  if (!g || !a || !y) return {};
+  return QDate(yıl, ay, gün);
+}
+
+}  // namespace TürkçeMetin

@@ -1,0 +1,42 @@
+#pragma once
+// Turkish text, numbers and dates with one fixed locale, whatever the system's.
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace TürkçeMetin {
+
+const QLocale& Yerel();  // Turkish, Turkey: decimal comma, grouping point
+
+// Upper case as typed: i -> İ, ı -> I, other letters by their own upper case.
+QChar BüyükHarf(QChar c);
+QString BüyükHarfeÇevir(const QString& metin);
+// Case folding with the Turkish pairs (İ/i and I/ı) for comparisons and searches.
+QString Katla(const QString& metin);
+bool BüyükKüçükDuyarsızEşit(const QString& a, const QString& b);
+bool İleBaşlar(const QString& metin, const QString& önEk);
+// Turkish collation: negative, 0 or positive.
+int Karşılaştır(const QString& a, const QString& b);
+
+// Numbers: two decimals with grouping ("1.234,50"); counts without decimals.
+QString SayıMetni(double değer, int ondalık = 2);
+QString SayaçMetni(qint64 değer);
+std::optional<double> SayıOku(const QString& metin);
+
+// Quantities are whole hundredths.
+using Miktar = qint64;
+Miktar MiktaraÇevir(double değer);
+double MiktarDeğeri(Miktar m);
+QString MiktarMetni(Miktar m);
+std::optional<Miktar> MiktarOku(const QString& metin);
+
+// Dates as stored (ISO) and as shown (dd.MM.yyyy).
+QString TarihISO(const QDate& tarih);
+QDate ISOTarih(const QString& metin);
+QString TarihMetni(const QDate& tarih);
+QDate TarihOku(const QString& metin);  // d.M.yyyy, leading zeros optional
+
+}  // namespace TürkçeMetin

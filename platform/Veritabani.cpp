@@ -1,0 +1,329 @@
+#include "Veritabani.h"
+
+#include "TurkceMetin.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <cmath>
+#include <unistd.h>
+
+namespace {
+
+constexpr int BeklemeSüresiMs = 10000;
+
+struct DeyimSiler {
+  void operator()(sqlite3_stmt* d) const { sqlite3_finalize(d); }
+};
+using Deyim = std::unique_ptr<sqlite3_stmt, DeyimSiler>;
+
+QString Metne(const unsigned char* p, int n) {
+  return QString::fromUtf8(reinterpret_cast<const char*>(p), n);
+}
+
+void TürkçeSırala(sqlite3_context* bağlam, int, sqlite3_value** değerler, bool büyük) {
+  if (sqlite3_value_type(değerler[0]) == SQLITE_NULL) {
+    sqlite3_result_null(bağlam);
+    return;
+  }
+  const QString s = Metne(sqlite3_value_text(değerler[0]), sqlite3_value_bytes(değerler[0]));
+  const QByteArray u =
+      (büyük ? TürkçeMetin::BüyükHarfeÇevir(s) : TürkçeMetin::Katla(s)).toUtf8();
+  sqlite3_result_text(bağlam, u.constData(), static_cast<int>(u.size()), SQLITE_TRANSIENT);
+}
+
+int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
+  const QString sa = QString::fromUtf8(static_cast<const char*>(a), n1);
+  const QString sb = QString::fromUtf8(static_cast<const char*>(b), n2);
+  return TürkçeMetin::Karşılaştır(sa, sb);
+}
+
+// Why a file could not be opened, decided before sqlite3 guesses.
+int AçılışDenetimi(const QString& yol) {
+  using namespace VeritabanıHataNo;
+  if (yol.trimmed().isEmpty() || yol.contains(QChar(0))) return DosyaAdıGeçersiz;
+  const QFileInfo dosya(yol);
+  if (dosya.fileName().toUtf8().size() > 255) return DosyaAdıGeçersiz;
+  const QFileInfo klasör(dosya.absolutePath());
+  if (!klasör.exists() || !klasör.isDir()) return YolGeçersiz;
+  if (!dosya.exists()) {
+    // A folder we may not enter is not the same as a missing file.
+    if (!klasör.isExecutable()) return ErişimYok;
+    return DosyaYok;
+  }
+  if (dosya.isDir()) return DosyaAdıGeçersiz;
+  const QByteArray yerel = QFile::encodeName(yol);
+  if (::access(yerel.constData(), R_OK | W_OK) != 0) return ErişimYok;
+  return 0;
+}
+
+}  // namespace
+
+VeritabanıHatası::VeritabanıHatası(int numara, const QString& açıklama)
+    : std::runtime_error(açıklama.toStdString()), numara_(numara), açıklama_(açıklama) {}
+
+int HataNumarası(int kod) {
+  using namespace VeritabanıHataNo;
+  switch (kod & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return Kilitli;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return ErişimYok;
+    case SQLITE_CANTOPEN: return DosyaYok;
+    case SQLITE_IOERR: return AğHatası;
+    case SQLITE_FULL: return DiskDolu;
+    case SQLITE_READONLY: return SaltOkunur;
+    case SQLITE_CONSTRAINT: return YinelenenDeğer;
+    default: return Genel;  // never 3356, which the error routine ignores
+  }
+}
+
+// --- KayıtKümesi --------------------------------------------------------------
+
+int KayıtKümesi::Sütun(const QString& alan) const {
+  auto it = sütunlar_.find(alan);
+  if (it == sütunlar_.end()) {
+    // Column names are matched without regard to case, as the engine does.
+    for (int i = 0; i < alanlar_.size(); ++i)
+      if (alanlar_[i].compare(alan, Qt::CaseInsensitive) == 0) return i;
+    throw VeritabanıHatası(VeritabanıHataNo::AlanYok, QStringLiteral("Bu koleksiyonda öğe bulunamadı: %1").arg(alan));
+  }
+  return it->second;
+}
+
+QVariant KayıtKümesi::Değer(const QString& alan) const {
+  const int s = Sütun(alan);
+  if (Sonda())
+    throw VeritabanıHatası(VeritabanıHataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
+  return satırlar_[konum_][s];
+}
+
+QString KayıtKümesi::Metin(const QString& alan) const {
+  const QVariant d = Değer(alan);
+  if (d.isNull()) return {};
+  if (d.typeId() == QMetaType::Double) return QString::number(d.toDouble(), 'g', 15);
+  return d.toString();
+}
+
+qint64 KayıtKümesi::Tamsayı(const QString& alan) const {
+  const QVariant d = Değer(alan);
+  if (d.typeId() == QMetaType::Double) return static_cast<qint64>(std::llround(d.toDouble()));
+  return d.toLongLong();
+}
+
+double KayıtKümesi::Ondalık(const QString& alan) const { return Değer(alan).toDouble(); }
+
+qint64 KayıtKümesi::Miktar(const QString& alan) const {
+  return TürkçeMetin::MiktaraÇevir(Değer(alan).toDouble());
+}
+
+QDate KayıtKümesi::Tarih(const QString& alan) const { return TürkçeMetin::ISOTarih(Değer(alan).toString()); }
+
+// --- Veritabanı ---------------------------------------------------------------
+
+QString Veritabanı::Parola() {
+  // Never kept whole in the source.
+  static const int kodlar[] = {0x4B ^ 0x1F, 0x72 ^ 0x1F, 0x6D ^ 0x1F, 0x2C ^ 0x1F, 0x2D ^ 0x1F, 0x2E ^ 0x1F};
+  QString p;
+  for (int k : kodlar) p += QChar(k ^ 0x1F);
+  return p;
+}
+
+QByteArray Veritabanı::ParolaÖzeti(const QByteArray& tuz, const QString& parola) {
+  return QCryptographicHash::hash(tuz + parola.toUtf8(), QCryptographicHash::Sha256).toHex();
+}
+
+void Veritabanı::TürkçeİşlevleriKaydet(sqlite3* db) {
+  sqlite3_create_collation(db, "TURKCE", SQLITE_UTF8, nullptr, TürkçeHarmanla);
+  sqlite3_create_function(
+      db, "TR_BUYUK", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+      [](sqlite3_context* c, int n, sqlite3_value** v) { TürkçeSırala(c, n, v, true); }, nullptr, nullptr);
+  sqlite3_create_function(
+      db, "TR_KATLA", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+      [](sqlite3_context* c, int n, sqlite3_value** v) { TürkçeSırala(c, n, v, false); }, nullptr, nullptr);
+}
+
+std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
+  using namespace VeritabanıHataNo;
+  if (const int n = AçılışDenetimi(yol)) {
+    static const QHash<int, QString> metinler = {
+        {DosyaYok, QStringLiteral("'%1' dosyası bulunamadı.")},
+        {YolGeçersiz, QStringLiteral("'%1' geçerli bir yol değil.")},
+        {ErişimYok, QStringLiteral("'%1' dosyasına erişilemiyor.")},
+        {DosyaAdıGeçersiz, QStringLiteral("'%1' geçerli bir dosya adı değil.")},
+    };
+    throw VeritabanıHatası(n, metinler.value(n).arg(yol));
+  }
+  sqlite3* db = nullptr;
+  const QByteArray yerel = QFile::encodeName(yol);
+  int kod = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
+  if (kod != SQLITE_OK) {
+    const QString metin = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(kod));
+    sqlite3_close(db);
+    throw VeritabanıHatası(HataNumarası(kod), metin);
+  }
+  sqlite3_extended_result_codes(db, 1);
+  sqlite3_busy_timeout(db, BeklemeSüresiMs);
+  std::unique_ptr<Veritabanı> vt(new Veritabanı(db, QFileInfo(yol).absoluteFilePath()));
+  TürkçeİşlevleriKaydet(db);
+  // Rollback journal: WAL needs shared memory that network shares lack.
+  vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
+  vt->Çalıştır(QStringLiteral("PRAGMA foreign_keys=OFF"));
+
+  KayıtKümesi güvenlik;
+  try {
+    güvenlik = vt->KayıtKümesiAç(QStringLiteral("SELECT Tuz, Ozet FROM VeritabaniGuvenligi"));
+  } catch (const VeritabanıHatası& h) {
+    // A database without our security table is not a file of this program.
+    if (h.Numara() == Kilitli) throw;
+    throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' bu programın veritabanı dosyası değil.").arg(yol));
+  }
+  if (güvenlik.Sonda() ||
+      ParolaÖzeti(güvenlik.Değer("Tuz").toByteArray(), Parola()) != güvenlik.Değer("Ozet").toByteArray())
+    throw VeritabanıHatası(ParolaYanlış, QStringLiteral("Geçerli bir parola değil."));
+  return vt;
+}
+
+Veritabanı::~Veritabanı() { sqlite3_close_v2(db_); }
+
+void Veritabanı::HataVer(int kod) const {
+  throw VeritabanıHatası(HataNumarası(kod), QString::fromUtf8(sqlite3_errmsg(db_)));
+}
+
+void Veritabanı::Bağla(void* d, const QVariantList& değerler) {
+  auto* deyim = static_cast<sqlite3_stmt*>(d);
+  const int beklenen = sqlite3_bind_parameter_count(deyim);
+  if (beklenen != değerler.size())
+    throw VeritabanıHatası(VeritabanıHataNo::Genel,
+                           QStringLiteral("Parametre sayısı yanlış: %1 beklenirken %2 verildi.")
+                               .arg(beklenen)
+                               .arg(değerler.size()));
+  for (int i = 0; i < değerler.size(); ++i) {
+    const QVariant& v = değerler[i];
+    const int n = i + 1;
+    int kod = SQLITE_OK;
+    if (v.isNull() || !v.isValid()) {
+      kod = sqlite3_bind_null(deyim, n);
+    } else {
+      switch (v.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::UChar:
+        case QMetaType::SChar:
+        case QMetaType::Long:
+        case QMetaType::LongLong: kod = sqlite3_bind_int64(deyim, n, v.toLongLong()); break;
+        case QMetaType::ULongLong:
+        case QMetaType::ULong: kod = sqlite3_bind_int64(deyim, n, static_cast<qint64>(v.toULongLong())); break;
+        case QMetaType::Float:
+        case QMetaType::Double: kod = sqlite3_bind_double(deyim, n, v.toDouble()); break;
+        case QMetaType::QDate: {
+          const QByteArray t = TürkçeMetin::TarihISO(v.toDate()).toUtf8();
+          kod = sqlite3_bind_text(deyim, n, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+          break;
+        }
+        case QMetaType::QByteArray: {
+          const QByteArray b = v.toByteArray();
+          kod = sqlite3_bind_blob(deyim, n, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+          break;
+        }
+        default: {
+          const QByteArray t = v.toString().toUtf8();
+          kod = sqlite3_bind_text(deyim, n, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+        }
+      }
+    }
+    if (kod != SQLITE_OK) HataVer(kod);
+  }
+}
+
+KayıtKümesi Veritabanı::KayıtKümesiAç(const QString& sql, const QVariantList& değerler) {
+  sqlite3_stmt* ham = nullptr;
+  const QByteArray metin = sql.toUtf8();
+  int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, nullptr);
+  Deyim deyim(ham);
+  if (kod != SQLITE_OK) HataVer(kod);
+  Bağla(ham, değerler);
+
+  KayıtKümesi küme;
+  const int sütunSayısı = sqlite3_column_count(ham);
+  for (int i = 0; i < sütunSayısı; ++i) {
+    const QString ad = QString::fromUtf8(sqlite3_column_name(ham, i));
+    küme.alanlar_ << ad;
+    küme.sütunlar_.emplace(ad, i);
+  }
+  while ((kod = sqlite3_step(ham)) == SQLITE_ROW) {
+    QVariantList satır;
+    satır.reserve(sütunSayısı);
+    for (int i = 0; i < sütunSayısı; ++i) {
+      switch (sqlite3_column_type(ham, i)) {
+        case SQLITE_INTEGER: satır << QVariant(static_cast<qint64>(sqlite3_column_int64(ham, i))); break;
+        case SQLITE_FLOAT: satır << QVariant(sqlite3_column_double(ham, i)); break;
+        case SQLITE_TEXT:
+          satır << QVariant(Metne(sqlite3_column_text(ham, i), sqlite3_column_bytes(ham, i)));
+          break;
+        case SQLITE_BLOB:
+          satır << QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(ham, i)),
+                                       sqlite3_column_bytes(ham, i)));
+          break;
+        default: satır << QVariant();
+      }
+    }
+    küme.satırlar_.push_back(std::move(satır));
+  }
+  if (kod != SQLITE_DONE) HataVer(kod);
+  return küme;
+}
+
+KayıtKümesi Veritabanı::SorguAç(const QString& sorguAdı, const QVariantList& parametreler) {
+  KayıtKümesi tanım =
+      KayıtKümesiAç(QStringLiteral("SELECT Metin FROM KayitliSorgular WHERE Ad = ?"), {sorguAdı});
+  if (tanım.Sonda())
+    throw VeritabanıHatası(VeritabanıHataNo::SorguYok,
+                           QStringLiteral("'%1' sorgusu veritabanında bulunamadı.").arg(sorguAdı));
+  return KayıtKümesiAç(tanım.Metin("Metin"), parametreler);
+}
+
+qint64 Veritabanı::Çalıştır(const QString& sql, const QVariantList& değerler) {
+  sqlite3_stmt* ham = nullptr;
+  const QByteArray metin = sql.toUtf8();
+  int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, nullptr);
+  Deyim deyim(ham);
+  if (kod != SQLITE_OK) HataVer(kod);
+  Bağla(ham, değerler);
+  while ((kod = sqlite3_step(ham)) == SQLITE_ROW) {
+  }
+  if (kod != SQLITE_DONE) HataVer(kod);
+  return sqlite3_changes64(db_);
+}
+
+qint64 Veritabanı::SonEklenenNo() const { return sqlite3_last_insert_rowid(db_); }
+
+Veritabanı::İşlem::İşlem(Veritabanı& vt) : vt_(vt) { vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE")); }
+
+Veritabanı::İşlem::~İşlem() {
+  if (açık_) sqlite3_exec(vt_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Veritabanı::İşlem::Onayla() {
+  vt_.Çalıştır(QStringLiteral("COMMIT"));
+  açık_ = false;
+}
+
+QString BaşlayanKalıbı(const QString& yazılan) {
+  QString kalıp;
+  kalıp.reserve(yazılan.size() + 2);
+  for (QChar c : yazılan) {
+    if (c == u'\\' || c == u'%' || c == u'_') kalıp += u'\\';
+    kalıp += c;
+  }
+  return kalıp + u'%';
+}

@@ -1,0 +1,133 @@
+#pragma once
+// The shared database file, on the sqlite3 C API.
+//
+// Failures are reported with the engine error numbers the program tests
+// (3024 missing file, 3043/3044 path or I/O, 3051 access, 3055 bad name,
+// 3031 wrong password, 3260 locked by another workstation).
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+#include <memory>
+#include <stdexcept>
+#include <unordered_map>
+#include <vector>
+
+struct sqlite3;
+
+namespace VeritabanıHataNo {
+inline constexpr int DosyaYok = 3024;
+inline constexpr int ParolaYanlış = 3031;
+inline constexpr int AğHatası = 3043;
+inline constexpr int YolGeçersiz = 3044;
+inline constexpr int ErişimYok = 3051;
+inline constexpr int DosyaAdıGeçersiz = 3055;
+inline constexpr int Kilitli = 3260;
+inline constexpr int DiskDolu = 3026;
+inline constexpr int SaltOkunur = 3027;
+inline constexpr int YinelenenDeğer = 3022;
+inline constexpr int SorguYok = 3078;
+inline constexpr int AlanYok = 3265;
+inline constexpr int KayıtYok = 3021;
+inline constexpr int Genel = 3001;
+}  // namespace VeritabanıHataNo
+
+class VeritabanıHatası : public std::runtime_error {
+public:
+  VeritabanıHatası(int numara, const QString& açıklama);
+  int Numara() const { return numara_; }
+  QString Açıklama() const { return açıklama_; }
+
+private:
+  int numara_;
+  QString açıklama_;
+};
+
+// The rows of one statement, read at once; the statement is released before
+// the caller sees them, so no lock outlives the read.
+class KayıtKümesi {
+public:
+  KayıtKümesi() = default;
+
+  bool Sonda() const { return konum_ >= satırlar_.size(); }  // EOF
+  bool Boş() const { return satırlar_.empty(); }
+  void MoveNext() { if (konum_ < satırlar_.size()) ++konum_; }
+  void MoveFirst() { konum_ = 0; }
+  int KayıtSayısı() const { return static_cast<int>(satırlar_.size()); }
+  const QStringList& Alanlar() const { return alanlar_; }
+
+  // Field of the current row by column name or alias; an unknown name throws 3265.
+  QVariant Değer(const QString& alan) const;
+  bool BoşMu(const QString& alan) const { return Değer(alan).isNull(); }
+  QString Metin(const QString& alan) const;
+  qint64 Tamsayı(const QString& alan) const;  // null counts as 0
+  double Ondalık(const QString& alan) const;  // null counts as 0
+  qint64 Miktar(const QString& alan) const;   // whole hundredths; null counts as 0
+  QDate Tarih(const QString& alan) const;     // from ISO text; null gives an invalid date
+
+private:
+  friend class Veritabanı;
+  int Sütun(const QString& alan) const;
+  QStringList alanlar_;
+  std::unordered_map<QString, int> sütunlar_;
+  std::vector<QVariantList> satırlar_;
+  size_t konum_ = 0;
+};
+
+class Veritabanı {
+public:
+  static constexpr const char* DosyaAdı = "Vlm.vtb";
+
+  // Opens an existing file shared and checks the database password.
+  static std::unique_ptr<Veritabanı> Aç(const QString& yol);
+  ~Veritabanı();
+  Veritabanı(const Veritabanı&) = delete;
+  Veritabanı& operator=(const Veritabanı&) = delete;
+
+  // Every value is bound by position ('?'). A QDate binds as ISO text.
+  KayıtKümesi KayıtKümesiAç(const QString& sql, const QVariantList& değerler = {});
+  // A saved query of the file, opened by name with its parameters by position.
+  KayıtKümesi SorguAç(const QString& sorguAdı, const QVariantList& parametreler = {});
+  // Returns the number of rows changed.
+  qint64 Çalıştır(const QString& sql, const QVariantList& değerler = {});
+  qint64 SonEklenenNo() const;
+  const QString& Yol() const { return yol_; }
+  sqlite3* Tutamaç() const { return db_; }
+
+  // BEGIN IMMEDIATE; rolled back unless Onayla() was called.
+  class İşlem {
+  public:
+    explicit İşlem(Veritabanı& vt);
+    ~İşlem();
+    void Onayla();
+    İşlem(const İşlem&) = delete;
+    İşlem& operator=(const İşlem&) = delete;
+
+  private:
+    Veritabanı& vt_;
+    bool açık_ = true;
+  };
+
+  // The six-character database password, built at run time.
+  static QString Parola();
+  // Salted hash stored in the file for the password check.
+  static QByteArray ParolaÖzeti(const QByteArray& tuz, const QString& parola);
+  // Registers the Turkish collation and functions on a raw connection.
+  static void TürkçeİşlevleriKaydet(sqlite3* db);
+
+private:
+  explicit Veritabanı(sqlite3* db, QString yol) : db_(db), yol_(std::move(yol)) {}
+  void Bağla(void* deyim, const QVariantList& değerler);
+  [[noreturn]] void HataVer(int kod) const;
+  sqlite3* db_;
+  QString yol_;
+};
+
+// Text typed by the user as a prefix pattern for `LIKE ? ESCAPE '\'`.
+QString BaşlayanKalıbı(const QString& yazılan);
+
+// Maps an sqlite3 result code (extended) to the program's error number.
+int HataNumarası(int sqliteKodu);

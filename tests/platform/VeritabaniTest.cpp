@@ -1,0 +1,325 @@
+#include "TestOrtami.h"
+#include "TurkceMetin.h"
+#include "VeritabaniOlusturucu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <future>
+#include <thread>
+
+namespace {
+
+using VeritabanıTesti = TestOrtamı;
+
+qint64 Ürün(Veritabanı& vt, const QString& kod, const QString& ad, double ağırlık = 1) {
+  vt.Çalıştır(QStringLiteral("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?, ?, ?)"),
+              {kod, ad, ağırlık});
+  return vt.SonEklenenNo();
+}
+
+qint64 Depo(Veritabanı& vt, const QString& ad) {
+  vt.Çalıştır(QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoKodu, DepoAdi) VALUES (?, ?)"), {ad.left(3), ad});
+  return vt.SonEklenenNo();
+}
+
+qint64 Giriş(Veritabanı& vt, qint64 ürün, qint64 depo, double miktar, int neden = 1, qint64 firma = 1,
+             QDate tarih = QDate(2026, 3, 5)) {
+  vt.Çalıştır(QStringLiteral("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisiYapan, "
+                             "GirisNedeni, IslemTarihi, GirisMiktari) VALUES (?, ?, ?, 1, ?, ?, ?)"),
+              {ürün, depo, firma, neden, tarih, miktar});
+  return vt.SonEklenenNo();
+}
+
+void Çıkış(Veritabanı& vt, qint64 ürün, qint64 depo, double miktar, int neden = 0, qint64 firma = 1,
+           QVariant girişNo = {}, QDate tarih = QDate(2026, 3, 6)) {
+  vt.Çalıştır(QStringLiteral("INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisiYapan, "
+                             "CikisNedeni, IslemTarihi, CikisMiktari, GirisIslemNo) VALUES (?, ?, ?, 1, ?, ?, ?, ?)"),
+              {ürün, depo, firma, neden, tarih, miktar, girişNo});
+}
+
+qint64 Stok(Veritabanı& vt, qint64 ürün, qint64 depo) {
+  auto g = vt.KayıtKümesiAç(QStringLiteral("SELECT Sum(GirisMiktari) AS GirisToplami FROM GirisIslemleriTablosu "
+                                           "WHERE UrunNo = ? AND DepoNo = ?"),
+                            {ürün, depo});
+  auto c = vt.KayıtKümesiAç(QStringLiteral("SELECT Sum(CikisMiktari) AS CikisToplami FROM CikisIslemleriTablosu "
+                                           "WHERE UrunNo = ? AND DepoNo = ?"),
+                            {ürün, depo});
+  return g.Miktar("GirisToplami") - c.Miktar("CikisToplami");
+}
+
+int AçmaHatası(const QString& yol) {
+  try {
+    Veritabanı::Aç(yol);
+  } catch (const VeritabanıHatası& h) {
+    return h.Numara();
+  }
+  return 0;
+}
+
+TEST_F(VeritabanıTesti, AçılışHatalarıNumaralarıylaBildirilir) {
+  // A missing file is reported and nothing is created in its place.
+  const QString yok = GeçiciYol(QStringLiteral("bos/Vlm.vtb"));
+  QDir().mkpath(GeçiciYol(QStringLiteral("bos")));
+  EXPECT_EQ(AçmaHatası(yok), 3024);
+  EXPECT_FALSE(QFileInfo::exists(yok));
+
+  EXPECT_EQ(AçmaHatası(GeçiciYol(QStringLiteral("olmayan-klasor/Vlm.vtb"))), 3044);
+  EXPECT_EQ(AçmaHatası(QString()), 3055);
+
+  // A file that is not a database.
+  const QString bozuk = GeçiciYol(QStringLiteral("bozuk.vtb"));
+  QFile f(bozuk);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray(4096, 'x'));
+  f.close();
+  EXPECT_EQ(AçmaHatası(bozuk), 3051);
+
+  // An SQLite file of some other program is not ours either.
+  const QString başka = GeçiciYol(QStringLiteral("baska.vtb"));
+  sqlite3* db = nullptr;
+  sqlite3_open(QFile::encodeName(başka).constData(), &db);
+  sqlite3_exec(db, "CREATE TABLE t (a)", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+  EXPECT_EQ(AçmaHatası(başka), 3051);
+}
+
+TEST_F(VeritabanıTesti, YanlışParolaReddedilir) {
+  const QString yol = QDir(SunucuKlasörü()).filePath(QStringLiteral("Vlm.vtb"));
+  vt->Çalıştır(QStringLiteral("UPDATE VeritabaniGuvenligi SET Ozet = ?"),
+               {Veritabanı::ParolaÖzeti("tuz", QStringLiteral("baska1"))});
+  EXPECT_EQ(AçmaHatası(yol), 3031);
+}
+
+TEST_F(VeritabanıTesti, OluşturucuVarOlanDosyanınÜzerineYazmaz) {
+  vt->Çalıştır(QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoAdi) VALUES ('A')"));
+  try {
+    VeritabanıOluşturucu::Oluştur(SunucuKlasörü());
+    FAIL() << "var olan dosyanın üzerine yazıldı";
+  } catch (const VeritabanıHatası&) {
+  }
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"), 1);
+  EXPECT_THROW(VeritabanıOluşturucu::Oluştur(GeçiciYol(QStringLiteral("yok/yok"))), VeritabanıHatası);
+}
+
+TEST_F(VeritabanıTesti, StokGirişEksiÇıkışVeBoşToplamSıfır) {
+  const qint64 u = Ürün(*vt, "A", "ELMA"), d = Depo(*vt, "MERKEZ"), d2 = Depo(*vt, "ŞUBE");
+  EXPECT_EQ(Stok(*vt, u, d), 0);
+  Giriş(*vt, u, d, 10.25);
+  Giriş(*vt, u, d, 4.75);
+  Çıkış(*vt, u, d, 3.5);
+  Giriş(*vt, u, d2, 99);
+  EXPECT_EQ(Stok(*vt, u, d), 1150);
+  // Hundredths that do not add up exactly as doubles still reach zero.
+  const qint64 u2 = Ürün(*vt, "B", "ARMUT");
+  Giriş(*vt, u2, d, 0.10);
+  Giriş(*vt, u2, d, 0.20);
+  Çıkış(*vt, u2, d, 0.30);
+  EXPECT_EQ(Stok(*vt, u2, d), 0);
+}
+
+TEST_F(VeritabanıTesti, MevcutStokSorgusuTransferleriBeşinciParametreyleAyırır) {
+  const qint64 u = Ürün(*vt, "A", "ELMA", 2.5), d1 = Depo(*vt, "MERKEZ"), d2 = Depo(*vt, "ŞUBE");
+  Giriş(*vt, u, d1, 100);
+  Çıkış(*vt, u, d1, 10);
+  const qint64 g = Giriş(*vt, u, d2, 30, 99, d1);
+  Çıkış(*vt, u, d1, 30, 99, d2, g);
+  Giriş(*vt, u, d1, 500, 1, 1, QDate(2025, 1, 1));  // outside the period
+
+  const QDate ilk(2026, 1, 1), son(2026, 12, 31);
+  auto tümü = vt->SorguAç(QStringLiteral("MevcutStokSorgusu"), {d1, d2, ilk, son, 99});
+  ASSERT_EQ(tümü.KayıtSayısı(), 1);
+  EXPECT_EQ(tümü.Miktar("GirenToplamMiktar"), 10000);
+  EXPECT_EQ(tümü.Miktar("CikanToplamMiktar"), 1000);
+  EXPECT_EQ(tümü.Miktar("GirenToplamAgirlik"), 25000);
+  EXPECT_EQ(tümü.Metin("UrunKodu"), "A");
+
+  auto merkez = vt->SorguAç(QStringLiteral("MevcutStokSorgusu"), {d1, d1, ilk, son, 100});
+  EXPECT_EQ(merkez.Miktar("GirenToplamMiktar"), 10000);
+  EXPECT_EQ(merkez.Miktar("CikanToplamMiktar"), 4000);
+  auto şube = vt->SorguAç(QStringLiteral("MevcutStokSorgusu"), {d2, d2, ilk, son, 100});
+  EXPECT_EQ(şube.Miktar("GirenToplamMiktar"), 3000);
+  EXPECT_EQ(şube.Miktar("CikanToplamMiktar"), 0);
+
+  auto boş = vt->SorguAç(QStringLiteral("MevcutStokSorgusu"), {d1, d2, QDate(2027, 1, 1), QDate(2027, 2, 1), 99});
+  EXPECT_TRUE(boş.Sonda());
+}
+
+TEST_F(VeritabanıTesti, KritikStokSınırdaListelenirÜstündeListelenmez) {
+  const qint64 u1 = Ürün(*vt, "A", "ELMA"), u2 = Ürün(*vt, "B", "ARMUT"), u3 = Ürün(*vt, "C", "SİLİNECEK");
+  const qint64 d = Depo(*vt, "MERKEZ");
+  Giriş(*vt, u1, d, 10.10);
+  Giriş(*vt, u1, d, 0.20);
+  Çıkış(*vt, u1, d, 0.30);  // 10,00 left
+  Giriş(*vt, u2, d, 10.01);
+  const QString kritik =
+      QStringLiteral("INSERT INTO KritikStokBilgileriTablosu (UrunNo, DepoNo, KritikStokMiktari) VALUES (?, ?, ?)");
+  vt->Çalıştır(kritik, {u1, d, 10.0});
+  vt->Çalıştır(kritik, {u2, d, 10.0});
+  vt->Çalıştır(kritik, {u3, d, 5.0});
+  vt->Çalıştır(QStringLiteral("DELETE FROM UrunBilgileriTablosu WHERE UrunNo = ?"), {u3});
+
+  auto liste = vt->KayıtKümesiAç(QStringLiteral("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0"));
+  ASSERT_EQ(liste.KayıtSayısı(), 1);
+  EXPECT_EQ(liste.Metin("UrunKodu"), "A");
+  EXPECT_EQ(liste.Metin("DepoAdi"), "MERKEZ");
+  EXPECT_EQ(liste.Miktar("MevcutMiktari"), 1000);
+  EXPECT_EQ(liste.Miktar("KritikStokMiktari"), 1000);
+  auto sayı = vt->KayıtKümesiAç(QStringLiteral(
+      "SELECT Count (DepoAdi) As KritikStokSayisi FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0"));
+  EXPECT_EQ(sayı.Tamsayı("KritikStokSayisi"), 1);
+  // A second level for the same product and warehouse is refused by the file.
+  EXPECT_THROW(vt->Çalıştır(kritik, {u1, d, 3.0}), VeritabanıHatası);
+}
+
+TEST_F(VeritabanıTesti, AğırlıkSorguları) {
+  const qint64 u1 = Ürün(*vt, "A", "ELMA", 2), u2 = Ürün(*vt, "B", "ARMUT", 0.5);
+  const qint64 d = Depo(*vt, "MERKEZ"), d2 = Depo(*vt, "ŞUBE");
+  Giriş(*vt, u1, d, 10);
+  Çıkış(*vt, u1, d, 4);
+  Giriş(*vt, u2, d, 3);
+  Giriş(*vt, u2, d2, 100);
+  EXPECT_DOUBLE_EQ(vt->SorguAç(QStringLiteral("ToplamAgirlikBulSorgusu"), {d}).Ondalık("ToplamAgirlikBilgisi"), 13.5);
+  vt->Çalıştır(QStringLiteral("INSERT INTO KritikStokBilgileriTablosu (UrunNo, DepoNo, KritikStokMiktari) "
+                              "VALUES (?, ?, 5), (?, ?, 2)"),
+               {u1, d, u2, d});
+  EXPECT_DOUBLE_EQ(
+      vt->SorguAç(QStringLiteral("ToplamKritikStokAgirligiBulSorgusu"), {d}).Ondalık("ToplamAgirlikBilgisi"), 11);
+  EXPECT_DOUBLE_EQ(
+      vt->SorguAç(QStringLiteral("ToplamKritikStokAgirligiBulSorgusu"), {d2}).Ondalık("ToplamAgirlikBilgisi"), 0);
+}
+
+TEST_F(VeritabanıTesti, ÇıkışNedeniSorgusuNedenAralığınıVeDönemiUygular) {
+  const qint64 u = Ürün(*vt, "A", "ELMA", 2), d = Depo(*vt, "MERKEZ");
+  vt->Çalıştır(QStringLiteral("INSERT INTO AliciFirmaBilgileriTablosu (FirmaAdi) VALUES ('DOĞAN')"));
+  const qint64 f = vt->SonEklenenNo();
+  Çıkış(*vt, u, d, 3, 0, f);
+  Çıkış(*vt, u, d, 2, 0, f);
+  Çıkış(*vt, u, d, 7, 3, f);
+  Çıkış(*vt, u, d, 9, 99, d);
+  auto satış = vt->SorguAç(QStringLiteral("CikisNedeniSorgusu"), {0, 0, QDate(2026, 1, 1), QDate(2026, 12, 31)});
+  ASSERT_EQ(satış.KayıtSayısı(), 1);
+  EXPECT_EQ(satış.Miktar("ToplamCikisMiktari"), 500);
+  EXPECT_EQ(satış.Miktar("ToplamAgirlik"), 1000);
+  EXPECT_EQ(satış.Metin("FirmaAdi"), "DOĞAN");
+  auto hepsi = vt->SorguAç(QStringLiteral("CikisNedeniSorgusu"), {0, 99, QDate(2026, 1, 1), QDate(2026, 12, 31)});
+  EXPECT_EQ(hepsi.KayıtSayısı(), 1);  // transfers are not exits of a reason
+}
+
+TEST_F(VeritabanıTesti, TürkçeSıralamaVeÖnEkAraması) {
+  for (const char* ad : {"DOLAP", "ÇANTA", "CAM", "İP", "IŞIK", "ŞAL", "SABUN", "%50 İNDİRİM", "A_B BORU",
+                         "AB BORU", "ÜÇ’LÜ PRİZ", "ÜÇLÜ PRİZ"})
+    Ürün(*vt, ad, QString::fromUtf8(ad));
+  auto sıralı = vt->KayıtKümesiAç(
+      QStringLiteral("SELECT UrunAdi FROM UrunBilgileriTablosu WHERE UrunAdi NOT LIKE '%BORU' AND UrunAdi NOT LIKE '\\%%' "
+                     "ESCAPE '\\' AND UrunAdi NOT LIKE 'Ü%' ORDER BY UrunAdi COLLATE TURKCE"));
+  QStringList adlar;
+  for (; !sıralı.Sonda(); sıralı.MoveNext()) adlar << sıralı.Metin("UrunAdi");
+  EXPECT_EQ(adlar, (QStringList{"CAM", "ÇANTA", "DOLAP", "IŞIK", "İP", "SABUN", "ŞAL"}));
+
+  const auto bul = [&](const QString& yazılan) {
+    auto k = vt->KayıtKümesiAç(QStringLiteral("SELECT UrunAdi FROM UrunBilgileriTablosu WHERE TR_KATLA(UrunAdi) "
+                                              "LIKE TR_KATLA(?) ESCAPE '\\' ORDER BY UrunAdi COLLATE TURKCE"),
+                               {BaşlayanKalıbı(yazılan)});
+    QStringList s;
+    for (; !k.Sonda(); k.MoveNext()) s << k.Metin("UrunAdi");
+    return s;
+  };
+  EXPECT_EQ(bul("%5"), QStringList{"%50 İNDİRİM"});
+  EXPECT_EQ(bul("A_"), QStringList{"A_B BORU"});
+  EXPECT_EQ(bul("üç’"), QStringList{"ÜÇ’LÜ PRİZ"});
+  EXPECT_EQ(bul("i"), QStringList{"İP"});
+  EXPECT_EQ(bul("ı"), QStringList{"IŞIK"});
+  EXPECT_EQ(bul("ç"), QStringList{"ÇANTA"});
+  EXPECT_TRUE(bul("%%").isEmpty());
+}
+
+TEST_F(VeritabanıTesti, YarıdaKalanİşlemHiçbirŞeyYazmaz) {
+  const qint64 d = Depo(*vt, "MERKEZ");
+  try {
+    Veritabanı::İşlem işlem(*vt);
+    Giriş(*vt, 1, d, 5);
+    Giriş(*vt, 2, d, 6);
+    vt->Çalıştır(QStringLiteral("INSERT INTO OlmayanTablo VALUES (1)"));
+    işlem.Onayla();
+    FAIL();
+  } catch (const VeritabanıHatası&) {
+  }
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisIslemleriTablosu")).Tamsayı("n"), 0);
+  {
+    Veritabanı::İşlem işlem(*vt);
+    Giriş(*vt, 1, d, 5);
+    işlem.Onayla();
+  }
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisIslemleriTablosu")).Tamsayı("n"), 1);
+}
+
+TEST_F(VeritabanıTesti, YazanDiğerBağlantınınKilidiniBekler) {
+  const QString yol = vt->Yol();
+  auto ikinci = Veritabanı::Aç(yol);
+  std::promise<void> kilitAlındı;
+  std::thread tutan([&] {
+    Veritabanı::İşlem işlem(*ikinci);
+    Depo(*ikinci, "ÖNCE");
+    kilitAlındı.set_value();
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    işlem.Onayla();
+  });
+  kilitAlındı.get_future().wait();
+  // Waits for the other workstation's write instead of failing at once.
+  EXPECT_NO_THROW(Depo(*vt, "SONRA"));
+  tutan.join();
+  auto k = vt->KayıtKümesiAç(QStringLiteral("SELECT DepoAdi FROM DepoBilgileriTablosu ORDER BY DepoNo"));
+  ASSERT_EQ(k.KayıtSayısı(), 2);
+  EXPECT_EQ(k.Metin("DepoAdi"), "ÖNCE");
+}
+
+TEST_F(VeritabanıTesti, AnahtarlarGeriOkunurVeKayıtKümesiAlanları) {
+  const qint64 d1 = Depo(*vt, "A");
+  const qint64 d2 = Depo(*vt, "B");
+  EXPECT_EQ(d2, d1 + 1);
+  vt->Çalıştır(QStringLiteral("DELETE FROM DepoBilgileriTablosu WHERE DepoNo = ?"), {d2});
+  EXPECT_GT(Depo(*vt, "C"), d2);  // never reused
+  const qint64 büyük = 5'000'000'000LL;
+  vt->Çalıştır(QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoNo, DepoAdi) VALUES (?, 'D')"), {büyük});
+  auto k = vt->KayıtKümesiAç(QStringLiteral("SELECT DepoNo, DepoAdi, DepoYeri FROM DepoBilgileriTablosu WHERE DepoNo = ?"),
+                             {büyük});
+  EXPECT_EQ(k.Tamsayı("DepoNo"), büyük);
+  EXPECT_TRUE(k.BoşMu("DepoYeri"));
+  EXPECT_EQ(k.Metin("depoadi"), "D");
+  try {
+    k.Değer("Yok");
+    FAIL();
+  } catch (const VeritabanıHatası& h) {
+    EXPECT_NE(h.Numara(), 3356);
+  }
+  EXPECT_EQ(vt->Çalıştır(QStringLiteral("UPDATE DepoBilgileriTablosu SET DepoYeri = ?"), {QStringLiteral("X")}), 3);
+  const qint64 u = Ürün(*vt, "A", "ELMA");
+  Giriş(*vt, u, d1, 1, 1, 1, QDate(2024, 3, 5));
+  auto t = vt->KayıtKümesiAç(QStringLiteral("SELECT IslemTarihi FROM GirisIslemleriTablosu"));
+  EXPECT_EQ(t.Tarih("IslemTarihi"), QDate(2024, 3, 5));
+  EXPECT_EQ(t.Metin("IslemTarihi"), "2024-03-05");
+}
+
+TEST_F(VeritabanıTesti, ÖrnekVerilerTutarlı) {
+  VeritabanıOluşturucu::ÖrnekVerileriEkle(*vt);
+  auto kritik = vt->KayıtKümesiAç(QStringLiteral("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0"));
+  EXPECT_GE(kritik.KayıtSayısı(), 2);
+  // Every transfer exit points to an entry half with the same product and quantity.
+  auto yetim = vt->KayıtKümesiAç(QStringLiteral(
+      "SELECT Count(*) AS n FROM CikisIslemleriTablosu c LEFT JOIN GirisIslemleriTablosu g ON c.GirisIslemNo = "
+      "g.IslemNo WHERE c.CikisNedeni = 99 AND (g.IslemNo IS NULL OR g.UrunNo <> c.UrunNo OR g.GirisMiktari <> "
+      "c.CikisMiktari)"));
+  EXPECT_EQ(yetim.Tamsayı("n"), 0);
+  // No stock below zero anywhere.
+  auto eksi = vt->KayıtKümesiAç(QStringLiteral(
+      "SELECT Count(*) AS n FROM (SELECT UrunNo, DepoNo, SUM(m) AS s FROM (SELECT UrunNo, DepoNo, GirisMiktari AS m "
+      "FROM GirisIslemleriTablosu UNION ALL SELECT UrunNo, DepoNo, -CikisMiktari FROM CikisIslemleriTablosu) "
+      "GROUP BY UrunNo, DepoNo) WHERE s < 0"));
+  EXPECT_EQ(eksi.Tamsayı("n"), 0);
+}
+
+}  // namespace
