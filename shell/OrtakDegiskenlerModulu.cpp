@@ -1,0 +1,21 @@
+#include "OrtakDegiskenlerModulu.h"
+
+namespace OrtakDeğişkenlerModülü {
+
+std::unique_ptr<::Veritabanı> Veritabanı;
+QString Başlık;
+bool NTPlatformu = true;
+QString AyarUygulamaAdı = QStringLiteral("Belvaro\\Velmora");
+QColor OdakRengi(10, 80, 220);
+std::function<void()> ExcelUygulaması;
+int İşlemKodu = 0;
+qint64 KritikStokUyarısı = 0;
+std::array<qint64, 3> TanımSayıları{};
+bool GirişŞifresiSorulsun = false;
+bool YazıcıVar = false;
+bool YazdırmaİptalEdildi = false;
+qint64 SıralamaSütunu = 0;
+int SıralamaYönü = 0;
+int SayısalSırala = 0;
+
+}  // namespace OrtakDeğişkenlerModülü

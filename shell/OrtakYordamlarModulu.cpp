@@ -1,0 +1,117 @@
+#include "OrtakYordamlarModulu.h"
+
+#include "Ayarlar.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "Platform.h"
+#include "TurkceMetin.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <cstdlib>
+
+namespace OrtakYordamlarModülü {
+
+namespace {
+const QString AğHatasıMetni = QStringLiteral("Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!");
+const QString ErişimHatasıMetni = QStringLiteral("Dosyaya erişilemiyor. Lütfen, kontrol edip tekrar deneyiniz!");
+}  // namespace
+
+int MesajKutusu(const QString& metin, int stil, const QString& başlık) {
+  QWidget* sahip = QApplication::activeModalWidget();
+  if (!sahip) sahip = QApplication::activeWindow();
+  return Platform::MesajGöster(sahip, metin, stil, başlık.isEmpty() ? Ortak::ProgramAdı : başlık);
+}
+
+void ProgramıBitir(int kod) {
+  Platform::ProgramıBitir(kod);
+  std::_Exit(kod);  // the seam must not return
+}
+
+void HataİşleYordamı(int numara, const QString& açıklama) {
+  if (numara == VeritabanıHataNo::AğHatası || numara == VeritabanıHataNo::YolGeçersiz) {
+    MesajKutusu(AğHatasıMetni, Stil::Uyarı);
+    ProgramıBitir(1);
+  }
+  if (numara == VeritabanıHataNo::ErişimYok) {
+    MesajKutusu(ErişimHatasıMetni, Stil::Uyarı);
+    ProgramıBitir(1);
+  }
+  if (numara == 3356) return;
+  if (Ortak::ExcelUygulaması) {
+    // Hand the unfinished export to the user before asking.
+    auto teslimEt = std::move(Ortak::ExcelUygulaması);
+    Ortak::ExcelUygulaması = nullptr;
+    teslimEt();
+  }
+  const QString metin = QStringLiteral("Program, aşağıdaki hata nedeniyle doğru çalışmayabilir! \n"
+                                       "Yine de devam etmek istiyor musunuz?\r\n\r\n"
+                                       "Hata Kodu: %1\r\n\r\nHata Mesajı: %2")
+                            .arg(numara)
+                            .arg(açıklama);
+  if (MesajKutusu(metin, Stil::KritikEvetHayır, QStringLiteral("Hata oluştu!")) != Platform::Cevap::Evet)
+    ProgramıBitir(1);
+}
+
+void HataİşleYordamı(const VeritabanıHatası& hata) { HataİşleYordamı(hata.Numara(), hata.Açıklama()); }
+
+void MetniSeçVeRenklendir(QLineEdit* kutu, QLabel* etiket) {
+  kutu->selectAll();
+  QPalette p = etiket->palette();
+  p.setColor(QPalette::WindowText, Ortak::OdakRengi);
+  etiket->setPalette(p);
+}
+
+int ListedeAra(const QListWidget* liste, const QString& metin) {
+  const QString aranan = TürkçeMetin::Katla(metin);
+  for (int i = 0; i < liste->count(); ++i)
+    if (TürkçeMetin::Katla(liste->item(i)->text()).startsWith(aranan)) return i;
+  return -1;
+}
+
+void SonKullanılanlarıKaydet(QComboBox* kutu, const QString& bölüm) {
+  const int n = kutu->count();
+  const QString metin = kutu->currentText();
+  if (n > 10 || metin.isEmpty()) return;
+  for (int i = 0; i < n; ++i)
+    if (TürkçeMetin::BüyükKüçükDuyarsızEşit(kutu->itemText(i), metin)) return;
+  kutu->insertItem(0, metin);
+  if (n < 10) {
+    Ayarlar::Yaz(bölüm, QStringLiteral("Sira-%1").arg(kutu->count()), metin);
+    return;
+  }
+  kutu->removeItem(10);
+  for (int i = 0; i < 10; ++i) Ayarlar::Yaz(bölüm, QStringLiteral("Sira-%1").arg(i + 1), kutu->itemText(i));
+}
+
+void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm) {
+  for (const auto& [anahtar, değer] : Ayarlar::TümünüOku(bölüm)) kutu->addItem(değer);
+}
+
+namespace {
+QString AdGetir(const QString& sql, qint64 no, const QString& alan) {
+  KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(sql, {no});
+  if (k.Sonda()) throw VeritabanıHatası(VeritabanıHataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
+  return k.Metin(alan);
+}
+}  // namespace
+
+QString ÜrünAdıGetir(qint64 urunNo) {
+  return AdGetir(QStringLiteral("SELECT UrunNo, UrunAdi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), urunNo,
+                 QStringLiteral("UrunAdi"));
+}
+
+QString DepoAdıGetir(qint64 depoNo) {
+  return AdGetir(QStringLiteral("SELECT DepoNo, DepoAdi FROM DepoBilgileriTablosu WHERE DepoNo= ?"), depoNo,
+                 QStringLiteral("DepoAdi"));
+}
+
+bool DosyaVarMı(const QString& yol) { return !yol.isEmpty() && QFileInfo::exists(yol); }
+
+bool TabloProgramıKurulu() { return Platform::TabloProgramıVar && Platform::TabloProgramıVar(); }
+
+}  // namespace OrtakYordamlarModülü

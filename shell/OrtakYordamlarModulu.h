@@ -1,0 +1,71 @@
+#pragma once
+// Procedures every form uses: the message box, the common error routine, field
+// highlighting, list search, remembered entries and name lookups.
+
+#include "Veritabani.h"
+
+#include <QString>
+
+#include <exception>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QWidget;
+
+namespace OrtakYordamlarModülü {
+
+// Message box styles used by the program.
+namespace Stil {
+inline constexpr int Kritik = 16;
+inline constexpr int KritikEvetHayır = 20;   // Yes default
+inline constexpr int SoruEvetHayır = 36;     // Yes default
+inline constexpr int Uyarı = 48;
+inline constexpr int Bilgi = 64;
+inline constexpr int SilmeSorusu = 292;      // No default
+}  // namespace Stil
+
+// One message box, centred over the active window (the screen when there is none).
+int MesajKutusu(const QString& metin, int stil = 0, const QString& başlık = {});
+
+// The common error routine: 3043/3044 and 3051 end the program after their message,
+// 3356 is ignored, any other number asks whether to go on; No ends the program.
+void HataİşleYordamı(int numara, const QString& açıklama);
+void HataİşleYordamı(const VeritabanıHatası& hata);
+
+// Runs an event procedure that works on the database: a failure goes to the
+// error routine and the rest of the procedure is abandoned.
+template <class İşlev>
+bool HataYakala(İşlev&& işlev) {
+  try {
+    işlev();
+    return true;
+  } catch (const VeritabanıHatası& h) {
+    HataİşleYordamı(h);
+  } catch (const std::bad_alloc&) {
+    HataİşleYordamı(7, QStringLiteral("Yetersiz bellek"));
+  }
+  return false;
+}
+
+// Ends the program at once through the platform seam.
+[[noreturn]] void ProgramıBitir(int kod = 0);
+
+void MetniSeçVeRenklendir(QLineEdit* kutu, QLabel* etiket);
+// Index of the first item beginning with metin (Turkish letters, case ignored), or -1.
+int ListedeAra(const QListWidget* liste, const QString& metin);
+
+void SonKullanılanlarıKaydet(QComboBox* kutu, const QString& bölüm);
+void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
+
+// Names by record number; a number without a row throws 3021.
+QString ÜrünAdıGetir(qint64 urunNo);
+QString DepoAdıGetir(qint64 depoNo);
+
+// True when the file or folder exists.
+bool DosyaVarMı(const QString& yol);
+// Whether a spreadsheet program is there to open an export.
+bool TabloProgramıKurulu();
+
+}  // namespace OrtakYordamlarModülü

@@ -1,0 +1,4 @@
+#include "Simgeler.h"
+
+QPixmap Resim(const QString&) { return {}; }
+QIcon KomutSimgesi(int) { return {}; }
