@@ -49,8 +49,8 @@ void HataİşleYordamı(int numara, const QString& açıklama) {
     teslimEt();
   }
   const QString metin = QStringLiteral("Program, aşağıdaki hata nedeniyle doğru çalışmayabilir! \n"
-                                       "Yine de devam etmek istiyor musunuz?\r\n\r\n"
-                                       "Hata Kodu: %1\r\n\r\nHata Mesajı: %2")
+                                       "Yine de devam etmek istiyor musunuz?\n\n"
+                                       "Hata Kodu: %1\n\nHata Mesajı: %2")
                             .arg(numara)
                             .arg(açıklama);
   if (MesajKutusu(metin, Stil::KritikEvetHayır, QStringLiteral("Hata oluştu!")) != Platform::Cevap::Evet)
