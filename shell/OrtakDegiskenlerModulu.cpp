@@ -13,6 +13,7 @@ qint64 KritikStokUyarısı = 0;
 std::array<qint64, 3> TanımSayıları{};
 bool GirişŞifresiSorulsun = false;
 bool YazıcıVar = false;
+QString YazıcıYazıTipi = QStringLiteral("Liberation Sans");
 bool YazdırmaİptalEdildi = false;
 qint64 SıralamaSütunu = 0;
 int SıralamaYönü = 0;

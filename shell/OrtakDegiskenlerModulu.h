@@ -25,6 +25,7 @@ extern qint64 KritikStokUyarısı;
 extern std::array<qint64, 3> TanımSayıları;  // companies of the kind in use, products, warehouses
 extern bool GirişŞifresiSorulsun;
 extern bool YazıcıVar;
+extern QString YazıcıYazıTipi;  // face of every printed text
 extern bool YazdırmaİptalEdildi;
 // Running list-view sort: column, direction (0 ascending), 0 = compare as dates else as numbers.
 extern qint64 SıralamaSütunu;

@@ -97,8 +97,8 @@ CREATE TABLE KritikStokBilgileriTablosu (
 ) STRICT;
 
 -- Stock sums read only these indexes (covering), also on large files.
-CREATE INDEX GirisUrunDepo ON GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari);
-CREATE INDEX CikisUrunDepo ON CikisIslemleriTablosu (UrunNo, DepoNo, CikisMiktari);
+CREATE INDEX GirisUrunDepo ON GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, IslemTarihi, GirisNedeni);
+CREATE INDEX CikisUrunDepo ON CikisIslemleriTablosu (UrunNo, DepoNo, CikisMiktari, IslemTarihi, CikisNedeni);
 CREATE INDEX CikisGirisIslemNo ON CikisIslemleriTablosu (GirisIslemNo);
 CREATE INDEX GirisDepo ON GirisIslemleriTablosu (DepoNo);
 CREATE INDEX CikisDepo ON CikisIslemleriTablosu (DepoNo);

@@ -1,0 +1,24 @@
+#pragma once
+// One running copy per user and title: a second copy asks the first to show itself, then ends.
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+
+class TekKopya {
+public:
+  explicit TekKopya(const QString& başlık);
+  ~TekKopya();
+
+  // True when another copy answered and was asked to show its window.
+  bool BaşkaKopyayıUyandır();
+  // Listens for later copies; `göster` runs for each one.
+  bool Dinle(std::function<void()> göster);
+
+private:
+  QString ad_;
+  std::unique_ptr<QLocalServer> sunucu_;
+};
