@@ -1,9 +1,11 @@
 #include "BaglantiSonrasi.h"
 
 #include "Ayarlar.h"
+#include "FormYoneticisi.h"
+#include "GirisSifresiSorFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 
-void GirişŞifresiSor() {}
+void GirişŞifresiSor() { ModalGöster(Form<GirişŞifresiSorFormu>()); }
 
 void KritikStokUyarısınıGöster() {
   Ortak::KritikStokUyarısı = Ayarlar::SayıOku(QStringLiteral("Ayarlar"), QStringLiteral("KritikStokUyarisi"), 0);
