@@ -1,20 +1,79 @@
 #pragma once
 // The main window: menus, toolbar, key bindings, status bar and placement.
+// It owns every form a command opens; closing it ends the program.
 
 #include <QMainWindow>
+#include <QSize>
+
+#include <array>
+#include <functional>
+#include <map>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QMenu;
+class QToolBar;
 
 class AnaForm : public QMainWindow {
 public:
+  // Creation check: a screen lower than 600 pixels ends the program at once.
   AnaForm();
   ~AnaForm() override;
+
+  // Seams set by start-up and by tests (empty = the real thing).
+  static std::function<QSize()> EkranBoyutu;           // the primary screen's full size in pixels
+  static std::function<void()> KarşılamaFormunuKaldır;  // closes the welcome form at the end of the load
+  static std::function<void(int)> KomutDağıtıcı;        // default KomutDağıt
+  static std::function<bool(int)> KomutHazırMı;         // default KomutHazır
+
+  // Builds the window, restores its placement and shows it.
+  void Yükle();
+  bool Yüklü() const { return yüklü_; }
 
   // Status-bar pane by its id (0, 2 or 3).
   void DurumPaneliYaz(int id, const QString& metin);
   QString DurumPaneli(int id) const;
 
-  // Unloads the main window and every form; the program ends when start-up returns.
+  // Closes the main window: placement saved, every form unloaded. The program ends with it.
   void Kaldır();
+
+  // The command with this id (menus and toolbar), or null.
+  QAction* Komut(int komutNo) const;
+
+  // Event procedures.
+  void MDIForm_Initialize();
+  void MDIForm_Load();
+  void MDIForm_Activate();
+  void MDIForm_QueryUnload();
+  // Every command, from a menu, the toolbar or a key, arrives here with its id.
+  void MenüDüğmeDurumÇubuğu_Execute(int komutNo);
+  // A command whose form is not there yet stays disabled.
+  void KomutDurumlarınıYenile();
+
+  // Controls.
+  std::array<QMenu*, 4> Menüler{};  // Program, Stok İşlemleri, Listeler, Yardım
+  QMenu* StokHareketleriMenüsü = nullptr;  // the submenu of command 108
+  QToolBar* StandartAraçÇubuğu = nullptr;
+  std::map<int, QAction*> Komutlar;
+  std::map<int, QLabel*> DurumPanelleri;
+
+protected:
+  bool event(QEvent* olay) override;
+  void closeEvent(QCloseEvent* olay) override;
+
+private:
+  void KomutlarıKur();
+  void AraçÇubuğunuKur();
+  void DurumÇubuğunuKur();
+  void KonumuYükle();
+  void KonumuKaydet();
+  QAction* KomutEkle(int komutNo, const QString& başlık);
+  QSize Ekran() const;
+
+  bool yüklü_ = false;
 };
 
-AnaForm& AnaFormu();    // the one instance, created on first use
+AnaForm& AnaFormu();    // the one instance; the first reference creates and loads it
 bool AnaFormYüklü();    // created and not unloaded
+void AnaFormuYokEt();   // tests start from a window that was never created

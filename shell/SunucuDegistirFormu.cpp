@@ -1,0 +1,168 @@
+#include "SunucuDegistirFormu.h"
+
+#include "AnaForm.h"
+#include "Ayarlar.h"
+#include "FormYoneticisi.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "TurkceMetin.h"
+#include "Veritabani.h"
+#include "VeritabaninaBaglanFormu.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+using namespace OrtakYordamlarModülü;
+
+namespace {
+const QString Bölüm = QStringLiteral("Sunucular");
+QString Anahtar(int numara) { return QStringLiteral("Sunucu-%1").arg(numara); }
+constexpr int EnÇokSunucu = 4;
+}  // namespace
+
+SunucuDeğiştirFormu::SunucuDeğiştirFormu() {
+  setWindowTitle(QStringLiteral("Sunucu Değiştirme"));
+
+  SunucuListesi = new QListWidget(this);
+  Etiket[0] = new QLabel(QStringLiteral("&Sunucu Listesi"), this);
+  Etiket[0]->setBuddy(SunucuListesi);
+  Etiket[1] = new QLabel(QStringLiteral("Seçilen Sunucu"), this);
+  Etiket[2] = new QLabel(this);
+  Etiket[2]->setFrameShape(QFrame::StyledPanel);
+  Etiket[2]->setFrameShadow(QFrame::Sunken);
+  Etiket[2]->setMinimumWidth(320);
+  SunucuSeçDüğmesi = new QPushButton(QStringLiteral("&Yeni Sunucu Seç..."), this);
+  SeçilenSunucuyaBağlanDüğmesi = new QPushButton(QStringLiteral("Seçili Sunucu'ya &Bağlan"), this);
+  VaçgeçDüğmesi = new QPushButton(QStringLiteral("Vazgeç (Esc)"), this);
+  // No default button: Enter does nothing here.
+  for (QPushButton* d : {SunucuSeçDüğmesi, SeçilenSunucuyaBağlanDüğmesi, VaçgeçDüğmesi}) d->setAutoDefault(false);
+
+  auto* düğmeler = new QHBoxLayout;
+  düğmeler->addWidget(SunucuSeçDüğmesi);
+  düğmeler->addStretch();
+  düğmeler->addWidget(SeçilenSunucuyaBağlanDüğmesi);
+  düğmeler->addWidget(VaçgeçDüğmesi);
+  auto* yerleşim = new QVBoxLayout(this);
+  yerleşim->addWidget(Etiket[0]);
+  yerleşim->addWidget(SunucuListesi);
+  yerleşim->addWidget(Etiket[1]);
+  yerleşim->addWidget(Etiket[2]);
+  yerleşim->addLayout(düğmeler);
+  yerleşim->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(SunucuListesi, &QListWidget::currentRowChanged, this, [this] { SunucuListesi_Click(); });
+  connect(SunucuSeçDüğmesi, &QPushButton::clicked, this, [this] { SunucuSeçDüğmesi_Click(); });
+  connect(SeçilenSunucuyaBağlanDüğmesi, &QPushButton::clicked, this, [this] { SeçilenSunucuyaBağlanDüğmesi_Click(); });
+  connect(VaçgeçDüğmesi, &QPushButton::clicked, this, [this] { VaçgeçDüğmesi_Click(); });
+
+  Form_Load();
+  yüklü_ = true;
+}
+
+void SunucuDeğiştirFormu::Yükle() {
+  if (yüklü_) return;
+  Form_Load();
+  yüklü_ = true;
+}
+
+void SunucuDeğiştirFormu::Kaldır() {
+  yüklü_ = false;
+  QDialog::done(QDialog::Rejected);
+}
+
+void SunucuDeğiştirFormu::Form_Load() {
+  SunucuListesi->clear();
+  Etiket[2]->clear();
+  for (const auto& [anahtar, klasör] : Ayarlar::TümünüOku(Bölüm)) SunucuListesi->addItem(klasör);
+}
+
+void SunucuDeğiştirFormu::showEvent(QShowEvent* olay) {
+  QDialog::showEvent(olay);
+  if (!olay->spontaneous()) Form_Activate();
+}
+
+void SunucuDeğiştirFormu::Form_Activate() {
+  if (SunucuListesi->count() == 0) return;
+  const qint64 n = Ayarlar::SayıOku(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), 0);
+  if (n >= 0 && n < SunucuListesi->count()) SunucuListesi->setCurrentRow(static_cast<int>(n));
+}
+
+void SunucuDeğiştirFormu::SunucuListesi_Click() {
+  const QListWidgetItem* öğe = SunucuListesi->currentItem();
+  Etiket[2]->setText(öğe ? öğe->text() : QString());
+}
+
+void SunucuDeğiştirFormu::SunucuSeçDüğmesi_Click() {
+  VeritabanınaBağlanFormu& bağlan = Form<VeritabanınaBağlanFormu>();
+  bağlan.SunucuYolu = bağlan.AğaGözat(this);
+  if (!bağlan.KlasörKimliği) return;
+  const QString klasör = bağlan.SunucuYolu;
+  if (!DosyaVarMı(VeritabanıDosyası(klasör))) {
+    MesajKutusu(QStringLiteral("Seçtiğiniz sunucuda VERİTABANI dosyası bulunamadı!\n\n"
+                               "Lütfen, farklı bir SUNUCU seçip yeniden deneyiniz."),
+                Stil::Uyarı);
+    return;
+  }
+  for (int i = 0; i < SunucuListesi->count(); ++i) {
+    if (TürkçeMetin::BüyükKüçükDuyarsızEşit(SunucuListesi->item(i)->text(), klasör)) {
+      SunucuListesi->setCurrentRow(i);
+      return;
+    }
+  }
+  const int n = SunucuListesi->count();
+  if (n < EnÇokSunucu) {
+    SunucuListesi->addItem(klasör);
+    Ayarlar::Yaz(Bölüm, Anahtar(SunucuListesi->count()), klasör);
+  } else if (n == EnÇokSunucu) {
+    // The newest takes the place of the fourth; the keys are written again in list order.
+    SunucuListesi->addItem(klasör);
+    delete SunucuListesi->takeItem(EnÇokSunucu - 1);
+    for (int i = 0; i < EnÇokSunucu; ++i) Ayarlar::Yaz(Bölüm, Anahtar(i + 1), SunucuListesi->item(i)->text());
+  }
+  SunucuListesi->setCurrentRow(SunucuListesi->count() - 1);
+}
+
+void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
+  const int seçili = SunucuListesi->currentRow();
+  const QString klasör = seçili >= 0 ? SunucuListesi->item(seçili)->text() : QString();
+  // The database in use stays current until the new one is open.
+  std::unique_ptr<Veritabanı> yeni;
+  try {
+    yeni = Veritabanı::Aç(VeritabanıDosyası(klasör));
+  } catch (const VeritabanıHatası& h) {
+    const QString metin = BağlantıHatasıMetni(h.Numara());
+    if (metin.isEmpty())
+      HataİşleYordamı(h);
+    else
+      MesajKutusu(metin, Stil::Bilgi);
+    return;
+  }
+  QCoreApplication::processEvents();
+  if (!yeni) {
+    MesajKutusu(QStringLiteral("Veritabanı açılamadı! Lütfen, tekrar deneyiniz."), Stil::Uyarı);
+    SunucuListesi->setFocus();
+    return;
+  }
+  Ortak::Veritabanı = std::move(yeni);
+  if (AnaFormYüklü()) AnaFormu().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
+  Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(seçili));
+  Kaldır();
+}
+
+void SunucuDeğiştirFormu::reject() { VaçgeçDüğmesi_Click(); }
+
+void SunucuDeğiştirFormu::VaçgeçDüğmesi_Click() {
+  Kaldır();
+  if (!Ortak::Veritabanı && AnaFormYüklü()) AnaFormu().Kaldır();
+}
+
+void SunucuDeğiştir() {
+  SunucuDeğiştirFormu& form = Form<SunucuDeğiştirFormu>();
+  form.Yükle();
+  ModalGöster(form);
+}

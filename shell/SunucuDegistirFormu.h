@@ -1,0 +1,47 @@
+#pragma once
+// The saved server folders (at most four) and the change of the current one.
+// Kept loaded, hidden, for the whole run as the program's view of "Sunucular".
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class SunucuDeğiştirFormu : public QDialog {
+public:
+  SunucuDeğiştirFormu();
+
+  // Loads the form again after it was unloaded (the list is read afresh from the settings).
+  void Yükle();
+  // Closes the form; the next Yükle reads the list again.
+  void Kaldır();
+  bool Yüklü() const { return yüklü_; }
+
+  void Form_Load();
+  void Form_Activate();
+  void SunucuListesi_Click();
+  void SunucuSeçDüğmesi_Click();
+  void SeçilenSunucuyaBağlanDüğmesi_Click();
+  void VaçgeçDüğmesi_Click();
+
+  std::array<QLabel*, 3> Etiket;
+  QListWidget* SunucuListesi;
+  QPushButton* SunucuSeçDüğmesi;
+  QPushButton* SeçilenSunucuyaBağlanDüğmesi;
+  QPushButton* VaçgeçDüğmesi;
+
+  // Esc and the close box go through "Vazgeç".
+  void reject() override;
+
+protected:
+  void showEvent(QShowEvent* olay) override;
+
+private:
+  bool yüklü_ = false;
+};
+
+// Command "Sunucu Değiştir...": shows the server change form modally over the main window.
+void SunucuDeğiştir();

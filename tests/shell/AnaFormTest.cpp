@@ -1,0 +1,399 @@
+#include "AnaForm.h"
+#include "Ayarlar.h"
+#include "FormYoneticisi.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "Simgeler.h"
+#include "TestOrtami.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+const QString Bölüm = QStringLiteral("Ayarlar");
+
+class AnaFormTesti : public TestOrtamı {
+protected:
+  void SetUp() override {
+    TestOrtamı::SetUp();
+    AnaFormuYokEt();
+    AnaForm::EkranBoyutu = [] { return QSize(1024, 768); };
+    AnaForm::KomutHazırMı = nullptr;
+    AnaForm::KomutDağıtıcı = nullptr;
+    AnaForm::KarşılamaFormunuKaldır = nullptr;
+    Ortak::Başlık = QStringLiteral("Belvaro - Velmora 1.24 (İstemci)");
+    Ortak::GirişŞifresiSorulsun = false;
+  }
+  void TearDown() override {
+    AnaFormuYokEt();
+    AnaForm::EkranBoyutu = nullptr;
+    AnaForm::KomutHazırMı = nullptr;
+    AnaForm::KomutDağıtıcı = nullptr;
+    AnaForm::KarşılamaFormunuKaldır = nullptr;
+    Ortak::GirişŞifresiSorulsun = false;
+    TestOrtamı::TearDown();
+  }
+
+  static void EtkinYap(AnaForm& f) {
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  }
+
+  static void Yaz(const char* anahtar, const char* değer) { Ayarlar::Yaz(Bölüm, anahtar, değer); }
+  static QString Oku(const char* anahtar) { return Ayarlar::Oku(Bölüm, anahtar, QStringLiteral("<yok>")); }
+  static std::map<QString, QString> Kayıtlar() {
+    std::map<QString, QString> m;
+    for (const auto& [a, d] : Ayarlar::TümünüOku(Bölüm)) m[a] = d;
+    return m;
+  }
+};
+
+struct Girdi {
+  int no;
+  QString başlık;
+  bool ayraç;
+  QKeySequence tuş;
+};
+
+// The entries of a menu in order, each noting whether a dividing line stands before it.
+std::vector<Girdi> Girdileri(const QMenu* menü) {
+  std::vector<Girdi> sonuç;
+  bool ayraç = false;
+  for (QAction* a : menü->actions()) {
+    if (a->isSeparator()) {
+      ayraç = true;
+      continue;
+    }
+    sonuç.push_back({a->data().toInt(), a->text(), ayraç, a->shortcut()});
+    ayraç = false;
+  }
+  return sonuç;
+}
+
+void Karşılaştır(const std::vector<Girdi>& bulunan, const std::vector<Girdi>& beklenen) {
+  ASSERT_EQ(bulunan.size(), beklenen.size());
+  for (size_t i = 0; i < beklenen.size(); ++i) {
+    SCOPED_TRACE(beklenen[i].no);
+    EXPECT_EQ(bulunan[i].no, beklenen[i].no);
+    if (beklenen[i].no != 300) {
+      EXPECT_EQ(bulunan[i].başlık, beklenen[i].başlık);
+    }
+    EXPECT_EQ(bulunan[i].ayraç, beklenen[i].ayraç);
+    EXPECT_EQ(bulunan[i].tuş, beklenen[i].tuş);
+  }
+}
+
+QKeySequence Ctrl(Qt::Key k) { return QKeySequence(Qt::CTRL | k); }
+
+TEST_F(AnaFormTesti, MenülerAraÇubuğuVeTuşlarTablodakiGibi) {
+  AnaForm& f = AnaFormu();
+  const QList<QAction*> başlıklar = f.menuBar()->actions();
+  ASSERT_EQ(başlıklar.size(), 4);
+  EXPECT_EQ(başlıklar[0]->text(), "&Program");
+  EXPECT_EQ(başlıklar[1]->text(), "&Stok İşlemleri");
+  EXPECT_EQ(başlıklar[2]->text(), "&Listeler");
+  EXPECT_EQ(başlıklar[3]->text(), "&Yardım");
+
+  Karşılaştır(Girdileri(f.Menüler[0]), {{300, "", false, Ctrl(Qt::Key_G)},
+                                         {301, "Sunucu Değiştir...", false, {}},
+                                         {305, "Çıkış", true, {}}});
+  Karşılaştır(Girdileri(f.Menüler[1]), {{101, "Ürün İşlemleri...", false, Ctrl(Qt::Key_U)},
+                                         {102, "Depo İşlemleri...", false, Ctrl(Qt::Key_D)},
+                                         {103, "Satıcı Firma İşlemleri...", false, {}},
+                                         {104, "Alıcı Firma (Müşteri) İşlemleri...", false, {}},
+                                         {105, "Stoğa (Depoya) Giriş...", true, QKeySequence(Qt::Key_F2)},
+                                         {106, "Stoktan (Depodan) Çıkış...", false, QKeySequence(Qt::Key_F3)},
+                                         {107, "Depodan Depoya Transfer...", false, QKeySequence(Qt::Key_F4)},
+                                         {108, "Stok Hareketleri", true, {}},
+                                         {111, "Kritik Stok Belirleme...", true, Ctrl(Qt::Key_K)}});
+  ASSERT_EQ(f.Komut(108)->menu(), f.StokHareketleriMenüsü);
+  Karşılaştır(Girdileri(f.StokHareketleriMenüsü),
+              {{109, "Ürünlere Göre Stok Hareketleri", false, Ctrl(Qt::Key_H)},
+               {110, "Giriş-Çıkış Yapanlara Göre Stok Hareketleri", false, {}}});
+  Karşılaştır(Girdileri(f.Menüler[2]), {{201, "Güncel Stok Listesi...", false, QKeySequence(Qt::Key_F5)},
+                                         {202, "Çıkış Nedenine Göre Stok Listesi...", true, QKeySequence(Qt::Key_F6)},
+                                         {203, "Satıcı Firmalara Göre Stok Listesi", false, {}},
+                                         {204, "Alıcı Firmalara Göre Stok Listesi", false, {}},
+                                         {205, "Kritik Stok Listesi", true, QKeySequence(Qt::Key_F7)},
+                                         {206, "Giriş İşlemleri Listesi...", true, QKeySequence(Qt::Key_F8)},
+                                         {207, "Çıkış İşlemleri Listesi...", false, QKeySequence(Qt::Key_F9)},
+                                         {208, "İade Edilen Ürünler Listesi", true, {}}});
+  Karşılaştır(Girdileri(f.Menüler[3]), {{303, "Hata Bildirme...", false, {}}, {304, "Hakkında", false, {}}});
+
+  // One toolbar, four buttons with large pictures.
+  const auto araçlar = f.findChildren<QToolBar*>();
+  ASSERT_EQ(araçlar.size(), 1);
+  EXPECT_EQ(araçlar[0]->windowTitle(), "Standart");
+  EXPECT_EQ(araçlar[0]->iconSize(), QSize(48, 48));
+  const QList<QAction*> düğmeler = araçlar[0]->actions();
+  const std::vector<std::pair<int, QString>> beklenen = {
+      {400, "Tanımlamalar"}, {401, "Giriş İşlemleri"}, {402, "Çıkış İşlemleri"}, {403, "Hareketler"}};
+  ASSERT_EQ(düğmeler.size(), 4);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(düğmeler[i]->data().toInt(), beklenen[size_t(i)].first);
+    EXPECT_EQ(düğmeler[i]->text(), beklenen[size_t(i)].second);
+    EXPECT_FALSE(düğmeler[i]->icon().isNull());
+  }
+
+  // No key reaches two commands: Ctrl+K belongs to 111 alone.
+  std::map<QString, std::vector<int>> tuşlar;
+  for (const auto& [no, eylem] : f.Komutlar)
+    for (const QKeySequence& k : eylem->shortcuts()) tuşlar[k.toString()].push_back(no);
+  EXPECT_EQ(tuşlar.size(), 13u);
+  for (const auto& [tuş, komutlar] : tuşlar) EXPECT_EQ(komutlar.size(), 1u) << tuş.toStdString();
+  EXPECT_EQ(tuşlar[Ctrl(Qt::Key_K).toString()], std::vector<int>{111});
+  EXPECT_TRUE(f.Komut(305)->shortcuts().isEmpty());
+
+  // Pictures only where the command has one.
+  for (int no : {101, 105, 106, 109, 111, 201, 206, 207, 300}) EXPECT_FALSE(f.Komut(no)->icon().isNull()) << no;
+  for (int no : {102, 103, 104, 107, 108, 110, 202, 203, 204, 205, 208, 301, 303, 304, 305})
+    EXPECT_TRUE(f.Komut(no)->icon().isNull()) << no;
+
+  EXPECT_EQ(f.windowTitle(), Ortak::Başlık);
+}
+
+TEST_F(AnaFormTesti, DurumÇubuğuVeKarşılamaFormu) {
+  int kapatılan = 0;
+  AnaForm::KarşılamaFormunuKaldır = [&] { ++kapatılan; };
+  AnaForm& f = AnaFormu();
+  EXPECT_EQ(kapatılan, 1);
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_EQ(SahipPencere(), &f);
+
+  EXPECT_EQ(f.DurumPaneli(0), "");
+  EXPECT_EQ(f.DurumPaneli(2), "");
+  EXPECT_EQ(f.DurumPaneli(3), "   07.12.2026");
+  EXPECT_EQ(f.DurumPanelleri.at(3)->width(), 80);
+  f.DurumPaneliYaz(2, QStringLiteral("Bağlı: /sunucu"));
+  EXPECT_EQ(f.DurumPaneli(2), "Bağlı: /sunucu");
+  // Panes stand left to right in the order 0, 2, 3.
+  EXPECT_LT(f.DurumPanelleri.at(0)->x(), f.DurumPanelleri.at(2)->x() + 1);
+  EXPECT_LT(f.DurumPanelleri.at(2)->x(), f.DurumPanelleri.at(3)->x());
+  f.DurumPaneliYaz(7, QStringLiteral("yok"));
+  EXPECT_EQ(f.DurumPaneli(7), "");
+}
+
+TEST_F(AnaFormTesti, FormuOlmayanKomutlarKapalıVeÇalışmaz) {
+  std::vector<int> dağıtılan;
+  AnaForm::KomutDağıtıcı = [&](int no) { dağıtılan.push_back(no); };
+  AnaForm& f = AnaFormu();
+  for (const auto& [no, eylem] : f.Komutlar)
+    EXPECT_EQ(eylem->isEnabled(), no == 108 || no == 305) << no;
+
+  // A disabled command runs nothing, whatever way it is reached.
+  f.Komut(101)->trigger();
+  f.MenüDüğmeDurumÇubuğu_Execute(205);
+  EXPECT_TRUE(dağıtılan.empty());
+
+  // A form that becomes available is offered at the next activation.
+  AnaForm::KomutHazırMı = [](int no) { return no == 101 || no == 305; };
+  f.MDIForm_Activate();
+  EXPECT_TRUE(f.Komut(101)->isEnabled());
+  EXPECT_FALSE(f.Komut(108)->isEnabled());
+  f.Komut(101)->trigger();
+  EXPECT_EQ(dağıtılan, std::vector<int>{101});
+}
+
+TEST_F(AnaFormTesti, TuşMenüVeAraçDüğmesiDağıtımaKomutNumarasınıVerir) {
+  std::vector<int> dağıtılan;
+  AnaForm::KomutHazırMı = [](int) { return true; };
+  AnaForm::KomutDağıtıcı = [&](int no) { dağıtılan.push_back(no); };
+  AnaForm& f = AnaFormu();
+  EtkinYap(f);
+
+  QTest::keyClick(&f, Qt::Key_F2);
+  QTest::keyClick(&f, Qt::Key_F9);
+  QTest::keyClick(&f, Qt::Key_K, Qt::ControlModifier);
+  QTest::keyClick(&f, Qt::Key_G, Qt::ControlModifier);
+  QTest::keyClick(&f, Qt::Key_H, Qt::ControlModifier);
+  QTest::mouseClick(f.StandartAraçÇubuğu->widgetForAction(f.Komut(402)), Qt::LeftButton);
+  f.Komut(110)->trigger();
+  EXPECT_EQ(dağıtılan, (std::vector<int>{105, 207, 111, 300, 109, 402, 110}));
+}
+
+TEST_F(AnaFormTesti, ÇıkışKomutuPencereyiKapatırKonumuKaydederFormlarıKaldırır) {
+  AnaForm& f = AnaFormu();
+  QDialog açıkForm;
+  açıkForm.show();
+  ASSERT_TRUE(açıkForm.isVisible());
+
+  f.Komut(305)->trigger();
+  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_FALSE(açıkForm.isVisible());
+  EXPECT_EQ(Oku("BaslamaKonumu"), "0");
+  EXPECT_EQ(SahipPencere(), nullptr);
+  EXPECT_TRUE(mesajlar.empty());
+
+  // Loaded again, it is built afresh: every command once, one toolbar.
+  f.Yükle();
+  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_EQ(f.Komutlar.size(), 28u);
+  EXPECT_EQ(f.menuBar()->actions().size(), 4);
+  EXPECT_EQ(f.findChildren<QToolBar*>().size(), 1);
+  EXPECT_EQ(f.DurumPaneli(3), "   07.12.2026");
+}
+
+TEST_F(AnaFormTesti, İlkBaşlangıçtaEkranGenişliğindeVeSolÜsttedir) {
+  AnaForm& f = AnaFormu();
+  EXPECT_EQ(f.windowState(), Qt::WindowNoState);
+  EXPECT_EQ(f.size(), QSize(1024, 741));  // (768*15 - 400) twips
+  EXPECT_EQ(f.pos(), QPoint(0, 0));
+
+  f.Kaldır();
+  EXPECT_EQ(Kayıtlar(), (std::map<QString, QString>{{"BaslamaKonumu", "0"},
+                                                    {"Genislik", "15360"},
+                                                    {"SolBosluk", "0"},
+                                                    {"UstBosluk", "0"},
+                                                    {"Yukseklik", "11115"}}));
+}
+
+TEST_F(AnaFormTesti, NormalKonumAynenKaydedilipGeriGelir) {
+  // A position off the screen is applied as it is.
+  Yaz("BaslamaKonumu", "0");
+  Yaz("Yukseklik", "6000");
+  Yaz("Genislik", "9000");
+  Yaz("UstBosluk", "1500");
+  Yaz("SolBosluk", "-3000");
+  {
+    AnaForm& f = AnaFormu();
+    EXPECT_EQ(f.size(), QSize(600, 400));
+    EXPECT_EQ(f.pos(), QPoint(-200, 100));
+    f.resize(700, 500);
+    f.move(30, 45);
+    f.Kaldır();
+  }
+  EXPECT_EQ(Kayıtlar(), (std::map<QString, QString>{{"BaslamaKonumu", "0"},
+                                                    {"Genislik", "10500"},
+                                                    {"SolBosluk", "450"},
+                                                    {"UstBosluk", "675"},
+                                                    {"Yukseklik", "7500"}}));
+  AnaFormuYokEt();
+  AnaForm& yeni = AnaFormu();
+  EXPECT_EQ(yeni.size(), QSize(700, 500));
+  EXPECT_EQ(yeni.pos(), QPoint(30, 45));
+}
+
+TEST_F(AnaFormTesti, EkranıKaplarkenYalnızBaşlamaKonumuYazılır) {
+  // Started maximised: the stored size is neither read nor changed.
+  Yaz("BaslamaKonumu", "2");
+  Yaz("Yukseklik", "6000");
+  Yaz("Genislik", "9000");
+  Yaz("UstBosluk", "1500");
+  Yaz("SolBosluk", "3000");
+  AnaForm& f = AnaFormu();
+  EXPECT_TRUE(f.isMaximized());
+  f.Kaldır();
+  EXPECT_EQ(Kayıtlar(), (std::map<QString, QString>{{"BaslamaKonumu", "2"},
+                                                    {"Genislik", "9000"},
+                                                    {"SolBosluk", "3000"},
+                                                    {"UstBosluk", "1500"},
+                                                    {"Yukseklik", "6000"}}));
+
+  // Maximised by the user after a first start: only the state is written.
+  Ayarlar::BölümüSil(Bölüm);
+  AnaFormuYokEt();
+  AnaForm& ikinci = AnaFormu();
+  ikinci.showMaximized();
+  ikinci.Kaldır();
+  EXPECT_EQ(Kayıtlar(), (std::map<QString, QString>{{"BaslamaKonumu", "2"}}));
+}
+
+TEST_F(AnaFormTesti, SimgeDurumundaykenHiçbirŞeyYazılmaz) {
+  AnaForm& f = AnaFormu();
+  f.showMinimized();
+  f.Kaldır();
+  EXPECT_TRUE(Kayıtlar().empty());
+  EXPECT_FALSE(AnaFormYüklü());
+}
+
+TEST_F(AnaFormTesti, SayıOlmayanAyarlarVarsayılanınıAlır) {
+  Yaz("BaslamaKonumu", "iki");
+  Yaz("Yukseklik", "abc");
+  Yaz("Genislik", "9000");
+  Yaz("UstBosluk", "12x");
+  Yaz("SolBosluk", "");
+  AnaForm& f = AnaFormu();
+  EXPECT_EQ(f.windowState(), Qt::WindowNoState);
+  EXPECT_EQ(f.height(), 741);
+  EXPECT_EQ(f.width(), 600);
+  // The defaults of the edges use the size just applied.
+  EXPECT_EQ(f.y(), 0);
+  EXPECT_EQ(f.x(), 212);  // (15360 - 9000) / 2 twips
+  EXPECT_TRUE(mesajlar.empty());
+}
+
+TEST_F(AnaFormTesti, EkranYüksekliğiDenetimi) {
+  AnaForm::EkranBoyutu = [] { return QSize(799, 600); };
+  { AnaForm geçer; }
+  EXPECT_TRUE(mesajlar.empty());
+  EXPECT_TRUE(bitişler.empty());
+
+  AnaForm::EkranBoyutu = [] { return QSize(800, 599); };
+  EXPECT_THROW(AnaFormu(), ProgramSonlandı);
+  ASSERT_EQ(mesajlar.size(), 1u);
+  EXPECT_EQ(mesajlar[0].metin,
+            "Bu programın çalışması için ekran çözünürlüğünüzün en az\n800 x 600 piksel olması gerekiyor!");
+  EXPECT_EQ(mesajlar[0].stil, 48);
+  EXPECT_EQ(bitişler.size(), 1u);
+  EXPECT_FALSE(AnaFormYüklü());
+  // Nothing is saved when the screen is refused.
+  EXPECT_TRUE(Kayıtlar().empty());
+}
+
+TEST_F(AnaFormTesti, GirişŞifresiKomutununBaşlığıEtkinleşinceDeğişir) {
+  AnaForm& f = AnaFormu();
+  EXPECT_EQ(f.Komut(300)->text(), "Giriş Şifresi Belirle/Değiştir...");
+  EtkinYap(f);
+  EXPECT_EQ(f.Komut(300)->text(), "Giriş Şifresi Belirle...");
+
+  // The password form sets the flag; the caption follows as soon as the form closes.
+  QDialog şifreFormu;
+  QTimer::singleShot(0, &şifreFormu, [&] {
+    Ortak::GirişŞifresiSorulsun = true;
+    şifreFormu.accept();
+  });
+  ModalGöster(şifreFormu);
+  EXPECT_EQ(şifreFormu.parentWidget(), &f);
+  EXPECT_EQ(f.Komut(300)->text(), "Giriş Şifresi Değiştir...");
+
+  QTimer::singleShot(0, &şifreFormu, [&] {
+    Ortak::GirişŞifresiSorulsun = false;
+    şifreFormu.accept();
+  });
+  ModalGöster(şifreFormu);
+  EXPECT_EQ(f.Komut(300)->text(), "Giriş Şifresi Belirle...");
+
+  // A form shown over the window belongs to its own accessor and outlives it.
+  AnaFormuYokEt();
+  EXPECT_EQ(şifreFormu.parentWidget(), nullptr);
+}
+
+TEST_F(AnaFormTesti, ResimlerÇizilirVeSaklanır) {
+  for (const char* ad : {"BAGLAN", "BAGLANMA"}) EXPECT_EQ(Resim(ad).size(), QSize(32, 32)) << ad;
+  EXPECT_EQ(Resim("KARSILAMA").size(), QSize(400, 250));
+  EXPECT_FALSE(Resim("YUKARI").isNull());
+  EXPECT_NE(Resim("YUKARI").toImage(), Resim("ASAGI").toImage());
+  EXPECT_NE(Resim("BAGLAN").toImage(), Resim("BAGLANMA").toImage());
+  EXPECT_TRUE(Resim("YOK").isNull());
+  EXPECT_EQ(Resim("KARSILAMA").cacheKey(), Resim("KARSILAMA").cacheKey());
+
+  for (int no : {101, 105, 106, 109, 111, 201, 206, 207, 300})
+    EXPECT_EQ(KomutSimgesi(no).availableSizes(), QList<QSize>{QSize(16, 16)}) << no;
+  for (int no : {400, 401, 402, 403}) EXPECT_EQ(KomutSimgesi(no).availableSizes(), QList<QSize>{QSize(48, 48)}) << no;
+  EXPECT_TRUE(KomutSimgesi(208).isNull());
+  // Each picture is its own.
+  EXPECT_NE(KomutSimgesi(105).pixmap(16).toImage(), KomutSimgesi(106).pixmap(16).toImage());
+  EXPECT_NE(KomutSimgesi(206).pixmap(16).toImage(), KomutSimgesi(207).pixmap(16).toImage());
+}
+
+}  // namespace

@@ -1,0 +1,408 @@
+#include "AnaForm.h"
+#include "Ayarlar.h"
+#include "FormYoneticisi.h"
+#include "KabukTestOrtami.h"
+#include "Platform.h"
+#include "Simgeler.h"
+#include "SunucuDegistirFormu.h"
+#include "VeritabaninaBaglanFormu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+namespace {
+
+const QString Soru = "Veritabanının ağ üzerindeki yeri bulunamadı.\nŞimdi, bulmak ister misiniz?";
+const QString DosyaYokUyarısı =
+    "Seçtiğiniz sunucuda VERİTABANI dosyası bulunamadı!\n\nLütfen, farklı bir SUNUCU seçip yeniden deneyiniz.";
+const QString DosyaBulunamadı = "Veritabanı dosyası bulunamadı. Lütfen, kontrol edip tekrar deneyiniz!";
+const QString AğYok = "Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!";
+const QString ÇıkışSorusu = "Veritabanına bağlanmadan programı kullanamazsınız!\nŞimdi, programdan çıkmak istiyor musunuz?";
+const QString Tamam = "   Veritabanı bağlantısı tamam!";
+const QString Yapılamıyor = "   Veritabanı bağlantısı yapılamıyor!";
+const QString GözatBaşlığı = "Sunucu programın bulunduğu yeri seçiniz!";
+
+using Platform::Cevap::Evet;
+using Platform::Cevap::Hayır;
+
+class BağlantıTesti : public KabukTestOrtamı {
+protected:
+  void SetUp() override {
+    KabukTestOrtamı::SetUp();
+    Ortak::Veritabanı.reset();  // start-up begins without a database
+    Ortak::GirişŞifresiSorulsun = false;
+    FormuYokEt<VeritabanınaBağlanFormu>();
+    FormuYokEt<SunucuDeğiştirFormu>();
+    AnaFormuYokEt();
+    AnaFormu();  // start-up has loaded the main window before it connects
+    Platform::KlasörSeç = [this](QWidget*, const QString& başlık) {
+      gözatBaşlıkları.push_back(başlık);
+      if (seçilecekler.empty()) return QString();
+      const QString k = seçilecekler.front();
+      seçilecekler.pop_front();
+      return k;
+    };
+  }
+  void TearDown() override {
+    FormuYokEt<VeritabanınaBağlanFormu>();
+    FormuYokEt<SunucuDeğiştirFormu>();
+    AnaFormuYokEt();
+    KabukTestOrtamı::TearDown();
+  }
+
+  VeritabanınaBağlanFormu& Bağlan() { return Form<VeritabanınaBağlanFormu>(); }
+  SunucuDeğiştirFormu& Değiştir() { return Form<SunucuDeğiştirFormu>(); }
+
+  QString BoşKlasör(const QString& ad) {
+    const QString k = GeçiciYol(ad);
+    QDir().mkpath(k);
+    return k;
+  }
+  static QString Dosya(const QString& klasör) { return klasör + "/Vlm.vtb"; }
+
+  void SunucularıKaydet(const QStringList& klasörler) {
+    for (int i = 0; i < klasörler.size(); ++i) Ayarlar::Yaz("Sunucular", QString("Sunucu-%1").arg(i + 1), klasörler[i]);
+  }
+  static QList<QPair<QString, QString>> Sunucular() { return Ayarlar::TümünüOku("Sunucular"); }
+  static QStringList Liste(const QListWidget* l) {
+    QStringList s;
+    for (int i = 0; i < l->count(); ++i) s << l->item(i)->text();
+    return s;
+  }
+  QStringList Metinler() const {
+    QStringList s;
+    for (const auto& m : mesajlar) s << m.metin;
+    return s;
+  }
+  static bool Simge(const QLabel* kutu, const char* ad) {
+    return kutu->pixmap().toImage() == Resim(QString::fromLatin1(ad)).toImage();
+  }
+
+  // Runs a modal loop with `sür` inside it; a form that stays open is closed, so a fault cannot hang the run.
+  bool ModalSür(QDialog& form, const std::function<void()>& göster, const std::function<void()>& sür = {}) {
+    bool kendiKapandı = true;
+    QTimer::singleShot(0, [&] {
+      if (sür) sür();
+      if (!QTest::qWaitFor([&] { return !form.isVisible(); })) {
+        kendiKapandı = false;
+        form.done(-1);
+      }
+    });
+    göster();
+    return kendiKapandı;
+  }
+
+  std::deque<QString> seçilecekler;
+  QStringList gözatBaşlıkları;
+};
+
+// --- first start, no saved folder --------------------------------------------------------------
+
+TEST_F(BağlantıTesti, KayıtlıSunucuYokkenSorulurHayırVeİptalVazgeçer) {
+  Cevapla({Hayır});
+  Bağlan().VeritabanınaBağlan();
+  ASSERT_EQ(Metinler(), QStringList{Soru});
+  EXPECT_EQ(mesajlar[0].stil, 36);
+  EXPECT_TRUE(gözatBaşlıkları.isEmpty());
+  EXPECT_TRUE(Bağlan().Vazgeçildi());
+  EXPECT_EQ(Bağlan().result(), QDialog::Rejected);
+  EXPECT_FALSE(AnaFormYüklü());
+
+  // Yes: a folder without the file is refused and the browser opens again until cancelled.
+  mesajlar.clear();
+  AnaFormuYokEt();
+  AnaFormu();
+  const QString boş = BoşKlasör("bos");
+  seçilecekler = {boş, boş, QString()};
+  Cevapla({Evet});
+  Bağlan().VeritabanınaBağlan();
+  EXPECT_EQ(Metinler(), (QStringList{Soru, DosyaYokUyarısı, DosyaYokUyarısı}));
+  EXPECT_EQ(mesajlar[1].stil, 48);
+  EXPECT_EQ(gözatBaşlıkları, (QStringList{GözatBaşlığı, GözatBaşlığı, GözatBaşlığı}));
+  EXPECT_TRUE(Bağlan().Vazgeçildi());
+  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(Ortak::Veritabanı);
+  EXPECT_TRUE(Sunucular().isEmpty());
+}
+
+TEST_F(BağlantıTesti, BulunanKlasörSunucu1OlurVeritabaniSıfırOlur) {
+  const QString iyi = YeniVeritabanı("iyi");
+  seçilecekler = {BoşKlasör("bos"), iyi + "/"};  // the browser may hand back a trailing separator
+  Ayarlar::Yaz("Ayarlar", "Veritabani", "2");
+  Cevapla({Evet});
+  Bağlan().VeritabanınaBağlan();
+
+  EXPECT_EQ(Metinler(), (QStringList{Soru, DosyaYokUyarısı}));
+  EXPECT_EQ(Bağlan().SunucuYolu, iyi);
+  EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", iyi}}));
+  EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "0");
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(iyi));
+  EXPECT_EQ(AnaFormu().DurumPaneli(2), Tamam);
+  EXPECT_FALSE(Bağlan().Vazgeçildi());
+  EXPECT_EQ(Bağlan().result(), QDialog::Accepted);
+  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_EQ(Liste(Değiştir().SunucuListesi), QStringList{iyi});
+}
+
+// --- saved folders ------------------------------------------------------------------------------
+
+TEST_F(BağlantıTesti, VeritabaniGeçersizseİlkSunucuyaBağlanır) {
+  const QString a = YeniVeritabanı("a"), b = YeniVeritabanı("b");
+  SunucularıKaydet({a, b});
+  const QList<QPair<QString, QString>> durumlar = {{"2", a}, {"17", a}, {"-1", a}, {"bir", a}, {"", a}, {"1", b}};
+  for (const auto& [değer, beklenen] : durumlar) {
+    SCOPED_TRACE(değer.toStdString());
+    Ortak::Veritabanı.reset();
+    Ayarlar::Yaz("Ayarlar", "Veritabani", değer);
+    Bağlan().VeritabanınaBağlan();
+    ASSERT_TRUE(Ortak::Veritabanı);
+    EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(beklenen));
+    EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), beklenen == a ? "0" : "1");
+  }
+  EXPECT_TRUE(mesajlar.empty());
+  EXPECT_EQ(Sunucular().size(), 2);
+}
+
+TEST_F(BağlantıTesti, DosyasıKaybolanSunucuHataDurumunaGeçerSunucularıSiler) {
+  struct Durum {
+    QString klasör, metin;
+  };
+  const std::vector<Durum> durumlar = {{BoşKlasör("dosyasiz"), DosyaBulunamadı},
+                                       {GeçiciYol("olmayan/klasor"), AğYok}};
+  const QString yedek = YeniVeritabanı("yedek");
+  for (const Durum& d : durumlar) {
+    SCOPED_TRACE(d.klasör.toStdString());
+    SunucularıKaydet({d.klasör, yedek});
+    FormuYokEt<SunucuDeğiştirFormu>();
+    Bağlan().VeritabanınaBağlan();
+
+    EXPECT_EQ(Bağlan().Etiket->text(), d.metin);
+    EXPECT_TRUE(Bağlan().YenidenDeneDüğmesi->isEnabled());
+    EXPECT_EQ(Bağlan().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(Simge(Bağlan().SimgeKutusu, "BAGLANMA"));
+    EXPECT_EQ(AnaFormu().DurumPaneli(2), Yapılamıyor);
+    EXPECT_FALSE(Ayarlar::BölümVar("Sunucular"));
+    EXPECT_EQ(Değiştir().SunucuListesi->count(), 0);
+    EXPECT_FALSE(Ortak::Veritabanı);
+    EXPECT_FALSE(Bağlan().Vazgeçildi());
+    // Shown in the form only: the network error must not end the program here.
+    EXPECT_TRUE(mesajlar.empty());
+    EXPECT_TRUE(bitişler.empty());
+    EXPECT_TRUE(AnaFormYüklü());
+  }
+
+  // With the list forgotten, a retry asks for the folder again.
+  Cevapla({Hayır});
+  Bağlan().YenidenDeneDüğmesi->click();
+  EXPECT_EQ(Metinler(), QStringList{Soru});
+  EXPECT_TRUE(Bağlan().Vazgeçildi());
+  EXPECT_FALSE(AnaFormYüklü());
+}
+
+TEST_F(BağlantıTesti, ParolasıTutmayanDosyaHataYordamınaGider) {
+  const QString yanlış = YeniVeritabanı("yanlis");
+  Veritabanı::Aç(Dosya(yanlış))->Çalıştır("UPDATE VeritabaniGuvenligi SET Ozet = ?", {QByteArray("bozuk")});
+  SunucularıKaydet({yanlış});
+
+  Cevapla({Evet});  // go on
+  Bağlan().VeritabanınaBağlan();
+  EXPECT_EQ(Bağlan().Etiket->text(), "Bir hata dolayısıyla veritabanına bağlanılamadı!");
+  ASSERT_EQ(mesajlar.size(), 1u);
+  EXPECT_EQ(mesajlar[0].başlık, "Hata oluştu!");
+  EXPECT_EQ(mesajlar[0].stil, 20);
+  EXPECT_TRUE(mesajlar[0].metin.contains("Hata Kodu: 3031\n"));
+  EXPECT_TRUE(Bağlan().YenidenDeneDüğmesi->isEnabled());
+  EXPECT_FALSE(Ayarlar::BölümVar("Sunucular"));
+  EXPECT_FALSE(Ortak::Veritabanı);
+
+  // Quitting now: the folder that failed is still in SunucuYolu, so start-up must ask Vazgeçildi.
+  Cevapla({Evet});
+  Bağlan().VazgeçDüğmesi->click();
+  EXPECT_EQ(mesajlar.back().metin, ÇıkışSorusu);
+  EXPECT_EQ(Bağlan().SunucuYolu, yanlış);
+  EXPECT_TRUE(Bağlan().Vazgeçildi());
+  EXPECT_FALSE(AnaFormYüklü());
+
+  // No to the error routine ends the program at once.
+  SunucularıKaydet({yanlış});
+  FormuYokEt<SunucuDeğiştirFormu>();
+  Cevapla({Hayır});
+  EXPECT_THROW(Bağlan().VeritabanınaBağlan(), ProgramSonlandı);
+  EXPECT_EQ(bitişler, std::vector<int>{1});
+}
+
+TEST_F(BağlantıTesti, BağlantıdanSonrakiHataSunucularıSilmez) {
+  const QString iyi = YeniVeritabanı("iyi");
+  Veritabanı::Aç(Dosya(iyi))->Çalıştır("DROP VIEW KritikStokSorgusu");
+  SunucularıKaydet({iyi});
+  Ayarlar::Yaz("Ayarlar", "KritikStokUyarisi", "1");
+
+  Cevapla({Evet});
+  Bağlan().VeritabanınaBağlan();
+  ASSERT_EQ(mesajlar.size(), 1u);
+  EXPECT_EQ(mesajlar[0].başlık, "Hata oluştu!");
+  EXPECT_FALSE(Ortak::GirişŞifresiSorulsun);
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", iyi}}));
+  EXPECT_EQ(Bağlan().result(), QDialog::Accepted);
+  EXPECT_EQ(AnaFormu().DurumPaneli(2), Tamam);
+  EXPECT_FALSE(Bağlan().Vazgeçildi());
+}
+
+// --- the form in its own modal loop -------------------------------------------------------------
+
+TEST_F(BağlantıTesti, AçılıştaBağlanırHataDurumundaEscYalnızSorar) {
+  VeritabanınaBağlanFormu& form = Bağlan();
+  EXPECT_EQ(form.windowTitle(), "Veritabanı Bağlantısı...");
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowSystemMenuHint);
+  EXPECT_TRUE(form.YenidenDeneDüğmesi->isDefault());
+
+  // A good saved folder: the activation connects and the loop ends by itself.
+  SunucularıKaydet({SunucuKlasörü()});
+  EXPECT_TRUE(ModalSür(form, [&] { ModalGöster(form); }));
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_TRUE(Ortak::Veritabanı);
+
+  // A folder that lost its file: the form waits in the failed state; Esc only asks,
+  // Enter retries, asks for a folder and connects to the one chosen.
+  Ortak::Veritabanı.reset();
+  SunucularıKaydet({BoşKlasör("dosyasiz")});
+  FormuYokEt<SunucuDeğiştirFormu>();
+  const QString iyi = YeniVeritabanı("iyi");
+  seçilecekler = {iyi};
+  bool başarısızDurum = false, escSonrasıAçık = false;
+  const bool kapandı = ModalSür(form, [&] { ModalGöster(form); }, [&] {
+    başarısızDurum = QTest::qWaitFor([&] { return form.Etiket->text() == DosyaBulunamadı; });
+    Cevapla({Hayır});
+    QTest::keyClick(&form, Qt::Key_Escape);
+    escSonrasıAçık = form.isVisible();
+    Cevapla({Evet});
+    QTest::keyClick(&form, Qt::Key_Return);
+  });
+  EXPECT_TRUE(kapandı);
+  EXPECT_TRUE(başarısızDurum);
+  EXPECT_TRUE(escSonrasıAçık);
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(Metinler(), (QStringList{ÇıkışSorusu, Soru}));
+  EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", iyi}}));
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(iyi));
+  EXPECT_FALSE(form.Vazgeçildi());
+  EXPECT_TRUE(AnaFormYüklü());
+}
+
+// --- server change form ---------------------------------------------------------------------------
+
+TEST_F(BağlantıTesti, DörtSunucuKuralı) {
+  const QString a = YeniVeritabanı("depoi"), b = YeniVeritabanı("b"), c = YeniVeritabanı("c");
+  SunucularıKaydet({a, b, c});
+  Ayarlar::Yaz("Ayarlar", "Veritabani", "1");
+  SunucuDeğiştirFormu& form = Değiştir();
+  form.Form_Activate();
+  EXPECT_EQ(form.Etiket[2]->text(), b);
+
+  // The same folder spelt in Turkish capitals is only selected.
+  const QString büyük = BoşKlasör("DEPOİ");
+  QFile::copy(Dosya(a), Dosya(büyük));
+  seçilecekler = {büyük};
+  form.SunucuSeçDüğmesi_Click();
+  EXPECT_EQ(form.SunucuListesi->currentRow(), 0);
+  EXPECT_EQ(form.Etiket[2]->text(), a);
+  EXPECT_EQ(Sunucular().size(), 3);
+
+  // A folder without the file and a cancelled browse change nothing.
+  seçilecekler = {BoşKlasör("bos")};
+  form.SunucuSeçDüğmesi_Click();
+  form.SunucuSeçDüğmesi_Click();
+  EXPECT_EQ(Metinler(), QStringList{DosyaYokUyarısı});
+  EXPECT_EQ(Liste(form.SunucuListesi), (QStringList{a, b, c}));
+
+  const QString d = YeniVeritabanı("d"), e = YeniVeritabanı("e");
+  seçilecekler = {d, e};
+  form.SunucuSeçDüğmesi_Click();
+  EXPECT_EQ(Sunucular().back(), (QPair<QString, QString>{"Sunucu-4", d}));
+  form.SunucuSeçDüğmesi_Click();
+  EXPECT_EQ(Liste(form.SunucuListesi), (QStringList{a, b, c, e}));
+  EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", a}, {"Sunucu-2", b}, {"Sunucu-3", c}, {"Sunucu-4", e}}));
+  EXPECT_EQ(form.SunucuListesi->currentRow(), 3);
+  EXPECT_EQ(form.Etiket[2]->text(), e);
+  EXPECT_EQ(Bağlan().SunucuYolu, e);
+
+  // A later load reads the same four back.
+  FormuYokEt<SunucuDeğiştirFormu>();
+  EXPECT_EQ(Liste(Değiştir().SunucuListesi), (QStringList{a, b, c, e}));
+}
+
+TEST_F(BağlantıTesti, SunucuDeğiştirmedeAçılamayanVeritabanıEskisiniKorur) {
+  Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+  const ::Veritabanı* eski = Ortak::Veritabanı.get();
+  const QString yanlış = YeniVeritabanı("yanlis");
+  Veritabanı::Aç(Dosya(yanlış))->Çalıştır("UPDATE VeritabaniGuvenligi SET Ozet = ?", {QByteArray("bozuk")});
+  const QString yeni = YeniVeritabanı("yeni");
+  SunucularıKaydet({SunucuKlasörü(), BoşKlasör("dosyasiz"), yanlış, yeni});
+  Ayarlar::Yaz("Ayarlar", "Veritabani", "0");
+
+  SunucuDeğiştirFormu& form = Değiştir();
+  bool ilkSeçili = false, eskiKaldı = false, eskiKaldıHatadan = false, açıkKaldı = false;
+  const bool kapandı = ModalSür(form, [] { SunucuDeğiştir(); }, [&] {
+    ilkSeçili = form.SunucuListesi->currentRow() == 0;
+    form.SunucuListesi->setCurrentRow(1);
+    QTest::mouseClick(form.SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+    eskiKaldı = Ortak::Veritabanı.get() == eski;
+
+    Cevapla({Evet});
+    form.SunucuListesi->setCurrentRow(2);
+    QTest::mouseClick(form.SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+    eskiKaldıHatadan = Ortak::Veritabanı.get() == eski && Ayarlar::Oku("Ayarlar", "Veritabani") == "0";
+    açıkKaldı = form.isVisible();
+
+    form.SunucuListesi->setCurrentRow(3);
+    QTest::mouseClick(form.SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+  });
+  EXPECT_TRUE(ilkSeçili);
+  EXPECT_TRUE(eskiKaldı);
+  EXPECT_TRUE(eskiKaldıHatadan);
+  EXPECT_TRUE(açıkKaldı);
+  ASSERT_EQ(mesajlar.size(), 2u);
+  EXPECT_EQ(mesajlar[0].metin, DosyaBulunamadı);
+  EXPECT_EQ(mesajlar[0].stil, 64);
+  EXPECT_EQ(mesajlar[1].başlık, "Hata oluştu!");
+  EXPECT_TRUE(mesajlar[1].metin.contains("Hata Kodu: 3031\n"));
+
+  EXPECT_TRUE(kapandı);
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(yeni));
+  EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
+  EXPECT_EQ(AnaFormu().DurumPaneli(2), Tamam);
+  EXPECT_EQ(Sunucular().size(), 4);  // a failed change forgets nothing
+  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_FALSE(form.Yüklü());
+}
+
+TEST_F(BağlantıTesti, SunucuDeğiştirmedeVazgeç) {
+  Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+  SunucularıKaydet({SunucuKlasörü()});
+  SunucuDeğiştirFormu& form = Değiştir();
+  EXPECT_TRUE(ModalSür(form, [] { SunucuDeğiştir(); }, [&] { QTest::keyClick(&form, Qt::Key_Escape); }));
+  EXPECT_FALSE(form.Yüklü());
+  EXPECT_TRUE(AnaFormYüklü());
+
+  // Without a database the program cannot go on.
+  Ortak::Veritabanı.reset();
+  EXPECT_TRUE(ModalSür(form, [] { SunucuDeğiştir(); },
+                       [&] { QTest::mouseClick(form.VaçgeçDüğmesi, Qt::LeftButton); }));
+  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_TRUE(mesajlar.empty());
+}
+
+}  // namespace
