@@ -3,6 +3,8 @@
 #include "Ayarlar.h"
 #include "FormYoneticisi.h"
 #include "GirisSifresiSorFormu.h"
+#include "IlerlemeGosterFormu.h"
+#include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 
 void GirişŞifresiSor() { ModalGöster(Form<GirişŞifresiSorFormu>()); }
@@ -13,5 +15,6 @@ void KritikStokUyarısınıGöster() {
   KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(
       QStringLiteral("SELECT Count (DepoAdi) As KritikStokSayisi FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0"));
   if (k.Tamsayı(QStringLiteral("KritikStokSayisi")) <= 0) return;
-  // The critical stock list comes with its own form.
+  Form<İlerlemeGösterFormu>().İşiÇalıştır(33, İş::ListelerBaşlık, İş::ListelerMetin, SahipPencere());
+  ModalGöster(Form<KritikStokListesiFormu>());
 }

@@ -1,21 +1,30 @@
 #pragma once
 // Every form exists once: its accessor creates it on first use and reuses it.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPointer>
 
 #include <memory>
 
+// A form left at the end of the run is not deleted once the application object is gone.
+struct FormSilici {
+  template <class F>
+  void operator()(F* form) const {
+    if (QCoreApplication::instance()) delete form;
+  }
+};
+
 template <class F>
-std::unique_ptr<F>& FormÖrneği() {
-  static std::unique_ptr<F> örnek;
+std::unique_ptr<F, FormSilici>& FormÖrneği() {
+  static std::unique_ptr<F, FormSilici> örnek;
   return örnek;
 }
 
 template <class F>
 F& Form() {
   auto& ö = FormÖrneği<F>();
-  if (!ö) ö = std::make_unique<F>();
+  if (!ö) ö.reset(new F());
   return *ö;
 }
 

@@ -1,5 +1,7 @@
 #include "IlerlemeGosterFormu.h"
 
+#include "FormYoneticisi.h"
+#include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Simgeler.h"
@@ -18,7 +20,8 @@
 std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int) {
   return std::optional<ListeHedefi>();
 };
-std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürüBul = [](int) {
+std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürüBul = [](int kod) {
+  if (kod == 33) return std::function<void()>([] { Form<KritikStokListesiFormu>().ListeOluştur(); });
   return std::function<void()>();
 };
 
@@ -95,6 +98,10 @@ void İlerlemeGösterFormu::Form_QueryUnload() {
 void İlerlemeGösterFormu::closeEvent(QCloseEvent* olay) {
   // The user cannot close it; only the end of its job does.
   if (!kaldırıldı_) olay->ignore();
+}
+
+void İlerlemeGösterFormu::reject() {
+  if (kaldırıldı_) QDialog::reject();
 }
 
 void İlerlemeGösterFormu::keyPressEvent(QKeyEvent* olay) {

@@ -72,6 +72,11 @@ protected:
   void closeEvent(QCloseEvent* olay) override;
   void keyPressEvent(QKeyEvent* olay) override;
 
+public:
+  void reject() override;  // only the end of the job closes it
+
+protected:
+
 private:
   void Form_Load();
   void Form_QueryUnload();

@@ -1,24 +1,111 @@
 #include "KomutDagitimi.h"
 
 #include "AnaForm.h"
+#include "FormYoneticisi.h"
+#include "GirisSifresiBelirleDegistirFormu.h"
+#include "IlerlemeGosterFormu.h"
+#include "KritikStokListesiFormu.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "SunucuDegistirFormu.h"
+
+namespace {
+
+struct Sayım {
+  const char* sql;
+  const char* takmaAd;
+};
+
+const Sayım Ürünler{"SELECT Count(UrunNo) As UrunSayisi FROM UrunBilgileriTablosu", "UrunSayisi"};
+const Sayım Depolar{"SELECT Count(DepoNo) As DepoSayisi FROM DepoBilgileriTablosu", "DepoSayisi"};
+const Sayım Satıcılar{"SELECT Count(FirmaNo) As FirmaSayisi FROM SaticiFirmaBilgileriTablosu", "FirmaSayisi"};
+const Sayım Alıcılar{"SELECT Count(FirmaNo) As FirmaSayisi FROM AliciFirmaBilgileriTablosu", "FirmaSayisi"};
+const Sayım Kişiler{"SELECT Count(GirisCikisYapanNo) As GirisCikisYapanSayisi FROM GirisCikisYapanlarTablosu",
+                    "GirisCikisYapanSayisi"};
+const Sayım Girişler{"SELECT Count(IslemNo) As GirisSayisi FROM GirisIslemleriTablosu", "GirisSayisi"};
+const Sayım Çıkışlar{"SELECT Count(IslemNo) As CikisSayisi FROM CikisIslemleriTablosu", "CikisSayisi"};
+const Sayım İadeler{"SELECT Count(IadeNo) As IadeSayisi FROM IadeBilgileriTablosu", "IadeSayisi"};
+const Sayım KritikStok{"SELECT Count (DepoAdi) As KritikStokSayisi FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0",
+                       "KritikStokSayisi"};
+
+const QString ÜrünYok = QStringLiteral("Henüz ÜRÜN tanımlamanmamış! Lütfen, önce ürün tanımlayınız.");
+const QString DepoYok = QStringLiteral("Henüz DEPO tanımlamanmamış! Lütfen, önce depo tanımlayınız.");
+
+// Counts the rows; when there are none, refuses with the message. A count that passes
+// goes to TanımSayıları(tanım) where one is given.
+bool Denetle(const Sayım& sayım, const QString& ret, int tanım = -1) {
+  KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(QString::fromUtf8(sayım.sql));
+  const qint64 n = k.Tamsayı(QString::fromUtf8(sayım.takmaAd));
+  if (n == 0) {
+    OrtakYordamlarModülü::MesajKutusu(ret, OrtakYordamlarModülü::Stil::Uyarı);
+    return false;
+  }
+  if (tanım >= 0) Ortak::TanımSayıları[tanım] = n;
+  return true;
+}
+
+void İlerlemeİşi(int kod, const QString& başlık, const QString& metin) {
+  Form<İlerlemeGösterFormu>().İşiÇalıştır(kod, başlık, metin, SahipPencere());
+}
+
+}  // namespace
+
+bool TanımlarıDenetle(const QString& işlemAdı, const QString& firmaTürü) {
+  const Sayım firmalar = firmaTürü == QLatin1String("Alici") ? Alıcılar : Satıcılar;
+  return Denetle(firmalar, QStringLiteral("FİRMA tanımlamadan %1 işlemi yapamazsınız!").arg(işlemAdı), 0) &&
+         Denetle(Ürünler, QStringLiteral("ÜRÜN tanımlamadan %1 işlemi yapamazsınız!").arg(işlemAdı), 1) &&
+         Denetle(Depolar, QStringLiteral("DEPO tanımlamadan %1 işlemi yapamazsınız!").arg(işlemAdı), 2);
+}
+
+bool KomutDenetle(int komutNo) {
+  switch (komutNo) {
+    case 105:
+    case 401: return TanımlarıDenetle(QStringLiteral("GİRİŞ"), QStringLiteral("Satici"));
+    case 106:
+    case 402: return TanımlarıDenetle(QStringLiteral("ÇIKIŞ"), QStringLiteral("Alici"));
+    case 107: return TanımlarıDenetle(QStringLiteral("TRANSFER"), QStringLiteral("Satici"));
+    case 109:
+    case 403: return Denetle(Ürünler, ÜrünYok, 1);
+    case 110:
+      return Denetle(Kişiler, QStringLiteral("Hiçbir GİRİŞ-ÇIKIŞ işlemi yapılmadığı için liste görüntülenemiyor!"));
+    case 111: return Denetle(Ürünler, ÜrünYok) && Denetle(Depolar, DepoYok, 2);
+    case 201: return Denetle(Girişler, QStringLiteral("GİRİŞ İŞLEMİ yapılmadığı için stok listesi görüntülenemez!"));
+    case 202:
+    case 207: return Denetle(Çıkışlar, QStringLiteral("ÇIKIŞ İŞLEMİ yapılmadığı için liste görüntülenemez!"));
+    case 203: return Denetle(Satıcılar, QStringLiteral("SATICI FİRMA tanımlanmadığı için liste görüntülenemez!"));
+    case 204: return Denetle(Alıcılar, QStringLiteral("ALICI FİRMA tanımlanmadığı için liste görüntülenemez!"));
+    case 205: return Denetle(KritikStok, QStringLiteral("KRİTİK STOK bulunmadığı için liste görüntülenemez!"));
+    case 206: return Denetle(Girişler, QStringLiteral("GİRİŞ İŞLEMİ yapılmadığı için liste görüntülenemez!"));
+    case 208: return Denetle(İadeler, QStringLiteral("İADE İŞLEMİ yapılmadığı için liste görüntülenemez!"));
+    default: return true;
+  }
+}
 
 bool KomutHazır(int komutNo) {
   switch (komutNo) {
     case 108:  // only opens its submenu
-    case 305:
-      return true;
-    default:
-      return false;
+    case 205:
+    case 300:
+    case 301:
+    case 305: return true;
+    default: return false;
   }
 }
 
 void KomutDağıt(int komutNo) {
+  // A command whose form is not in the program yet runs nothing (the main window shows it disabled).
+  if (!KomutHazır(komutNo) || !KomutDenetle(komutNo)) return;
   switch (komutNo) {
+    case 205:
+      İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
+      ModalGöster(Form<KritikStokListesiFormu>());
+      break;
+    case 300: GirişŞifresiBelirleDeğiştirFormunuGöster(); break;
+    case 301: SunucuDeğiştir(); break;
     case 305:
       // Closing the last window ends the program, after the placement is saved.
       AnaFormu().Kaldır();
       break;
-    default:  // 108 runs nothing of its own
-      break;
+    default: break;  // 108 runs nothing of its own
   }
 }

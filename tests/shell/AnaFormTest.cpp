@@ -1,4 +1,5 @@
 #include "AnaForm.h"
+#include "KomutDagitimi.h"
 #include "Ayarlar.h"
 #include "FormYoneticisi.h"
 #include "OrtakDegiskenlerModulu.h"
@@ -187,11 +188,13 @@ TEST_F(AnaFormTesti, FormuOlmayanKomutlarKapalıVeÇalışmaz) {
   AnaForm::KomutDağıtıcı = [&](int no) { dağıtılan.push_back(no); };
   AnaForm& f = AnaFormu();
   for (const auto& [no, eylem] : f.Komutlar)
-    EXPECT_EQ(eylem->isEnabled(), no == 108 || no == 305) << no;
+    EXPECT_EQ(eylem->isEnabled(), KomutHazır(no)) << no;
+  EXPECT_FALSE(f.Komut(101)->isEnabled());
+  EXPECT_FALSE(f.Komut(201)->isEnabled());
 
   // A disabled command runs nothing, whatever way it is reached.
   f.Komut(101)->trigger();
-  f.MenüDüğmeDurumÇubuğu_Execute(205);
+  f.MenüDüğmeDurumÇubuğu_Execute(201);
   EXPECT_TRUE(dağıtılan.empty());
 
   // A form that becomes available is offered at the next activation.

@@ -13,6 +13,8 @@ class İlerlemeTesti : public KabukTestOrtamı {
 protected:
   void SetUp() override {
     KabukTestOrtamı::SetUp();
+    özgünHedef = İlerlemeGösterFormu::HedefFormBul;
+    özgünProsedür = İlerlemeGösterFormu::İşProsedürüBul;
     FormuYokEt<İlerlemeGösterFormu>();
     hedef.FirmaListesi = &firmalar;
     hedef.ÜrünListesi = &ürünler;
@@ -23,8 +25,8 @@ protected:
     İlerlemeGösterFormu::HedefFormBul = [this](int) { return std::optional<ListeHedefi>(hedef); };
   }
   void TearDown() override {
-    İlerlemeGösterFormu::HedefFormBul = [](int) { return std::optional<ListeHedefi>(); };
-    İlerlemeGösterFormu::İşProsedürüBul = [](int) { return std::function<void()>(); };
+    İlerlemeGösterFormu::HedefFormBul = özgünHedef;
+    İlerlemeGösterFormu::İşProsedürüBul = özgünProsedür;
     FormuYokEt<İlerlemeGösterFormu>();
     KabukTestOrtamı::TearDown();
   }
@@ -41,6 +43,8 @@ protected:
   QListWidget firmalar, ürünler, depolar, yeniDepolar;
   bool ürünAdları = true, depoAdları = true, yeniDepoAdları = true;
   ListeHedefi hedef;
+  decltype(İlerlemeGösterFormu::HedefFormBul) özgünHedef;
+  decltype(İlerlemeGösterFormu::İşProsedürüBul) özgünProsedür;
 };
 
 std::vector<std::pair<QString, qint64>> İçerik(const QListWidget& l) {

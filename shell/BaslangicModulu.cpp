@@ -1,0 +1,97 @@
+#include "BaslangicModulu.h"
+
+#include "AnaForm.h"
+#include "FormYoneticisi.h"
+#include "KarsilamaFormu.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "Surum.h"
+#include "TekKopya.h"
+#include "VeritabaninaBaglanFormu.h"
+
+#include <QApplication>
+
+namespace BaşlangıçModülü {
+
+namespace {
+const QString Win95Metni = QStringLiteral(
+    "Programın çalışabilmesi için bilgisayarınızda Windows 95’in OSR2 sürümünün yüklü olması gerekiyor.");
+const QString NTMetni = QStringLiteral(
+    "Programın çalışabilmesi için bilgisayarınızda NT 4.0 ile \"Servis Pack 3\" veya daha yüksek bir sürümün "
+    "yüklü olması gerekiyor.");
+
+void AnaPencereyiÖneGetir() {
+  if (!AnaFormYüklü()) return;
+  AnaForm& ana = AnaFormu();
+  if (ana.isMinimized()) ana.showNormal();
+  ana.show();
+  ana.raise();
+  ana.activateWindow();
+}
+}  // namespace
+
+QString BaşlıkOluştur(int ana, int alt, int düzeltme) {
+  return QStringLiteral("Belvaro - Velmora %1.%2%3 (İstemci)").arg(ana).arg(alt).arg(düzeltme);
+}
+
+SürümSonucu SürümüDenetle(const Platform::SürümKaydı& k) {
+  SürümSonucu s;
+  if (k.platform == 1) {
+    s.ntPlatformu = false;
+    if (k.altSürüm == 0 && k.yapıNo < 0x04000457u) s.hata = Win95Metni;
+  } else if (k.platform == 2) {
+    s.ntPlatformu = true;
+    if (k.anaSürüm == 3) {
+      s.hata = NTMetni;
+    } else if (k.anaSürüm == 4) {
+      QString paket = k.hizmetPaketi;
+      if (const int nul = paket.indexOf(QChar(0)); nul >= 0) paket.truncate(nul);
+      const bool yeterli = !paket.isEmpty() && paket.back().isDigit() && paket.back().digitValue() >= 3;
+      if (!yeterli) s.hata = NTMetni;
+    }
+  }
+  return s;
+}
+
+void WindowsSürümünüDenetle() {
+  const SürümSonucu s = SürümüDenetle(Platform::SürümOku());
+  if (s.ntPlatformu) Ortak::NTPlatformu = *s.ntPlatformu;
+  if (!s.hata.isEmpty()) {
+    OrtakYordamlarModülü::MesajKutusu(s.hata, OrtakYordamlarModülü::Stil::Kritik);
+    OrtakYordamlarModülü::ProgramıBitir(1);
+  }
+}
+
+int Main() {
+  Ortak::Başlık = BaşlıkOluştur(Sürüm::Ana, Sürüm::Alt, Sürüm::Düzeltme);
+
+  TekKopya tekKopya(Ortak::Başlık);
+  if (tekKopya.BaşkaKopyayıUyandır()) return 0;
+  tekKopya.Dinle(AnaPencereyiÖneGetir);
+
+  KarşılamaFormu& karşılama = Form<KarşılamaFormu>();
+  karşılama.show();
+  QApplication::processEvents();
+  karşılama.Form_Activate();
+
+  WindowsSürümünüDenetle();
+  Ortak::AyarUygulamaAdı = QStringLiteral("Belvaro\\Velmora");
+  Ortak::OdakRengi = QColor(10, 80, 220);
+
+  AnaForm::KarşılamaFormunuKaldır = [] {
+    if (FormVar<KarşılamaFormu>()) Form<KarşılamaFormu>().hide();
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+  };
+  AnaFormu();  // creation check, load, placement; closes the welcome form
+
+  VeritabanınaBağlanFormu& bağlantı = Form<VeritabanınaBağlanFormu>();
+  ModalGöster(bağlantı);
+  // Giving up in the connection form unloads the main window: no process stays without a window.
+  if (bağlantı.Vazgeçildi() || !AnaFormYüklü()) return 0;
+
+  Ortak::YazıcıVar = !Platform::Yazıcılar().isEmpty();
+  if (Ortak::YazıcıVar) Ortak::YazıcıYazıTipi = QStringLiteral("Liberation Sans");
+  return QApplication::exec();
+}
+
+}  // namespace BaşlangıçModülü

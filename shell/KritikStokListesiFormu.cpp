@@ -1,0 +1,149 @@
+#include "KritikStokListesiFormu.h"
+
+#include "Ayarlar.h"
+#include "FormYoneticisi.h"
+#include "IlerlemeGosterFormu.h"
+#include "ListeGorunumu.h"
+#include "ListeyiSiralaModulu.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "Simgeler.h"
+#include "TurkceMetin.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <array>
+
+using namespace OrtakYordamlarModülü;
+using ListeyiSıralaModülü::SütunTürü;
+
+namespace {
+
+const QString ListeAdı = QStringLiteral("KritikStokListesi");
+const QString AyarBölümü = QStringLiteral("Ayarlar");
+const QString UyarıAnahtarı = QStringLiteral("KritikStokUyarisi");
+
+struct Sütun {
+  const char* başlık;
+  int genişlikTwip;
+  const char* alan;
+  bool miktar;  // right-aligned, two decimals, sorted as a number
+};
+
+const std::array<Sütun, 5> Sütunlar{{
+    {"Depo Adı", 2400, "DepoAdi", false},
+    {"Ürün Kodu", 1800, "UrunKodu", false},
+    {"Ürün Adı", 3600, "UrunAdi", false},
+    {"Mevcut Miktar", 1800, "MevcutMiktari", true},
+    {"Kritik Stok Miktarı", 2100, "KritikStokMiktari", true},
+}};
+
+}  // namespace
+
+KritikStokListesiFormu::KritikStokListesiFormu() {
+  setWindowTitle(QStringLiteral("Kritik Stok Listesi"));
+
+  KritikStokListesi = new ListeGörünümü(this);
+  for (const Sütun& s : Sütunlar)
+    KritikStokListesi->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
+                                 s.miktar ? ListeGörünümü::Hiza::Sağ : ListeGörünümü::Hiza::Sol);
+  BaşlangıçtaGösterOnayı = new QCheckBox(QStringLiteral("Program &Başlarken Listeyi Göster"), this);
+  KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
+  KapatDüğmesi->setAutoDefault(false);
+
+  auto* alt = new QHBoxLayout;
+  alt->addWidget(BaşlangıçtaGösterOnayı);
+  alt->addStretch();
+  alt->addWidget(KapatDüğmesi);
+  auto* düzen = new QVBoxLayout(this);
+  düzen->addWidget(KritikStokListesi, 1);
+  düzen->addLayout(alt);
+  resize(840, 420);
+
+  KritikStokListesi->BaşlığaTıklandı = [this](int i) { KritikStokListesi_ColumnClick(i); };
+  // Only the user's change is saved; showing the stored value at load writes nothing.
+  connect(BaşlangıçtaGösterOnayı, &QCheckBox::clicked, this, [this] { BaşlangıçtaGösterOnayı_Click(); });
+  connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { KapatDüğmesi_Click(); });
+
+  Form_Load();
+}
+
+void KritikStokListesiFormu::Yükle() {
+  if (!yüklü_) Form_Load();
+}
+
+void KritikStokListesiFormu::Form_Load() {
+  // As designed first, so that a layout never saved still gives every column its place.
+  KritikStokListesi->Temizle();
+  KritikStokListesi->SıralıAyarla(false);
+  for (int i = 1; i <= static_cast<int>(Sütunlar.size()); ++i) {
+    KritikStokListesi->SütunKonumuAyarla(i, i);
+    KritikStokListesi->SütunGenişliğiAyarla(i, Sütunlar[i - 1].genişlikTwip);
+    KritikStokListesi->BaşlıkResmiAyarla(i, 0);
+  }
+  KritikStokListesi->BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
+  KritikStokListesi->DüzeniYükle(ListeAdı);
+  // Ticked only for the value that makes start-up show the list.
+  BaşlangıçtaGösterOnayı->setChecked(Ayarlar::SayıOku(AyarBölümü, UyarıAnahtarı, 0) == 1);
+  yüklü_ = true;
+}
+
+void KritikStokListesiFormu::Form_Unload() {
+  KritikStokListesi->DüzeniKaydet(ListeAdı);
+  yüklü_ = false;
+}
+
+void KritikStokListesiFormu::done(int sonuç) {
+  if (yüklü_) Form_Unload();
+  QDialog::done(sonuç);
+}
+
+void KritikStokListesiFormu::showEvent(QShowEvent* olay) {
+  // Shown without a list built first (or again after closing): load from the design.
+  if (!olay->spontaneous()) Yükle();
+  QDialog::showEvent(olay);
+}
+
+void KritikStokListesiFormu::ListeOluştur() {
+  Yükle();
+  İlerlemeGösterFormu& ilerleme = Form<İlerlemeGösterFormu>();
+  // The progress form goes when the list is done, also after an error or the end of the program.
+  struct İlerlemeKaldır {
+    İlerlemeGösterFormu& form;
+    ~İlerlemeKaldır() { form.Kaldır(); }
+  } kaldır{ilerleme};
+
+  KritikStokListesi->Temizle();
+  HataYakala([&] {
+    KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(
+        QStringLiteral("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0"));
+    ilerleme.EnBüyükYaz(k.KayıtSayısı());
+    qint64 eklenen = 0;
+    for (; !k.Sonda(); k.MoveNext()) {
+      QTreeWidgetItem* satır = KritikStokListesi->SatırEkle(k.Metin(QString::fromUtf8(Sütunlar[0].alan)));
+      for (int s = 1; s < static_cast<int>(Sütunlar.size()); ++s) {
+        const QString alan = QString::fromUtf8(Sütunlar[s].alan);
+        satır->setText(s, Sütunlar[s].miktar ? TürkçeMetin::MiktarMetni(k.Miktar(alan)) : k.Metin(alan));
+      }
+      ilerleme.DeğerYaz(++eklenen);
+    }
+  });
+}
+
+void KritikStokListesiFormu::KritikStokListesi_ColumnClick(int başlıkIndex) {
+  if (başlıkIndex < 1 || başlıkIndex > static_cast<int>(Sütunlar.size())) return;
+  ListeyiSıralaModülü::SütunTıklandı(*KritikStokListesi, başlıkIndex,
+                                      Sütunlar[başlıkIndex - 1].miktar ? SütunTürü::Sayı : SütunTürü::Metin);
+}
+
+void KritikStokListesiFormu::BaşlangıçtaGösterOnayı_Click() {
+  const bool göster = BaşlangıçtaGösterOnayı->isChecked();
+  Ayarlar::Yaz(AyarBölümü, UyarıAnahtarı, göster ? QStringLiteral("1") : QStringLiteral("0"));
+  Ortak::KritikStokUyarısı = göster ? 1 : 0;
+}
+
+void KritikStokListesiFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }

@@ -1,0 +1,41 @@
+#pragma once
+// The critical stock list: every product and warehouse at or below its critical level.
+// Job 33 of the progress form builds it just before the form is shown.
+
+#include <QDialog>
+
+class ListeGörünümü;
+class QCheckBox;
+class QPushButton;
+
+class KritikStokListesiFormu : public QDialog {
+public:
+  KritikStokListesiFormu();
+
+  ListeGörünümü* KritikStokListesi;
+  QCheckBox* BaşlangıçtaGösterOnayı;
+  QPushButton* KapatDüğmesi;
+
+  // Fills the list from the database while it drives the progress form's bar, and
+  // unloads the progress form at its end, whatever happened.
+  void ListeOluştur();
+
+  // Loads the form again after it was unloaded: controls as designed, saved layout, setting.
+  void Yükle();
+  bool Yüklü() const { return yüklü_; }
+
+  void Form_Load();
+  void Form_Unload();
+  void KritikStokListesi_ColumnClick(int başlıkIndex);
+  void BaşlangıçtaGösterOnayı_Click();
+  void KapatDüğmesi_Click();
+
+  // Every way out (Kapat, Esc, the close box) unloads the form.
+  void done(int sonuç) override;
+
+protected:
+  void showEvent(QShowEvent* olay) override;
+
+private:
+  bool yüklü_ = false;
+};

@@ -1,0 +1,107 @@
+#include "BaslangicModulu.h"
+#include "KabukTestOrtami.h"
+#include "KarsilamaFormu.h"
+#include "TekKopya.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+namespace {
+
+using namespace BaşlangıçModülü;
+
+TEST(Başlangıç, BaşlıkSürümüBitişikYazar) {
+  EXPECT_EQ(BaşlıkOluştur(1, 2, 4), "Belvaro - Velmora 1.24 (İstemci)");
+  EXPECT_EQ(BaşlıkOluştur(2, 0, 11), "Belvaro - Velmora 2.011 (İstemci)");
+}
+
+TEST(Başlangıç, SürümDenetimi) {
+  using K = Platform::SürümKaydı;
+  EXPECT_FALSE(SürümüDenetle(K{1, 4, 0, 0x04000456u, {}}).hata.isEmpty());  // Windows 95 before OSR2
+  EXPECT_TRUE(SürümüDenetle(K{1, 4, 0, 0x04000457u, {}}).hata.isEmpty());
+  EXPECT_TRUE(SürümüDenetle(K{1, 4, 10, 0, {}}).hata.isEmpty());
+  EXPECT_EQ(SürümüDenetle(K{1, 4, 10, 0, {}}).ntPlatformu, false);
+  EXPECT_FALSE(SürümüDenetle(K{2, 3, 51, 0, {}}).hata.isEmpty());
+  EXPECT_FALSE(SürümüDenetle(K{2, 4, 0, 0, {}}).hata.isEmpty());  // no service pack
+  EXPECT_FALSE(SürümüDenetle(K{2, 4, 0, 0, "Service Pack 2"}).hata.isEmpty());
+  EXPECT_TRUE(SürümüDenetle(K{2, 4, 0, 0, QStringLiteral("Service Pack 6") + QChar(0) + "x"}).hata.isEmpty());
+  EXPECT_TRUE(SürümüDenetle(K{2, 10, 0, 0, {}}).hata.isEmpty());
+  EXPECT_EQ(SürümüDenetle(K{2, 10, 0, 0, {}}).ntPlatformu, true);
+  EXPECT_FALSE(SürümüDenetle(K{3, 1, 0, 0, {}}).ntPlatformu.has_value());
+  EXPECT_TRUE(SürümüDenetle(Platform::SürümKaydı{}).hata.isEmpty());  // what Linux reports
+}
+
+TEST(Başlangıç, BölgeAyarlarıYalnızcaFarklıOlanlarıUyarır) {
+  EXPECT_TRUE(BölgeAyarıUyarıları({",", ".", ",", ".", true}).isEmpty());
+  const QStringList iki = BölgeAyarıUyarıları({".", ",", ",", ".", true});
+  ASSERT_EQ(iki.size(), 2);
+  EXPECT_TRUE(iki[0].contains("\"Ondalık Simgesi\"nin virgül (,)"));
+  EXPECT_TRUE(iki[1].contains("\"Basamak Simgesi\"nin nokta (.)"));
+  const QStringList para = BölgeAyarıUyarıları({",", ".", ".", "", false});
+  ASSERT_EQ(para.size(), 2);
+  EXPECT_TRUE(para[0].contains("Para Birimi Ondalık Simgesi"));
+  EXPECT_EQ(para[1], "İşletim sisteminiz \"Türkçe\" karakterleri desteklemediği için program doğru çalışmayabilir!");
+}
+
+using KarşılamaTesti = KabukTestOrtamı;
+
+TEST_F(KarşılamaTesti, UyarılarSırayla48StiliyleGösterilir) {
+  Platform::BölgeAyarlarıOku = [] { return Platform::BölgeAyarları{".", ",", ",", ".", true}; };
+  KarşılamaFormu form;
+  form.Form_Activate();
+  ASSERT_EQ(mesajlar.size(), 2u);
+  EXPECT_EQ(mesajlar[0].stil, 48);
+  EXPECT_EQ(mesajlar[1].metin,
+            "Programın doğru çalışabilmesi için \"Basamak Simgesi\"nin nokta (.) olması gereklidir!");
+  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+TEST(TekKopyaTesti, İkinciKopyaBirincininPenceresiniGösterir) {
+  TekKopya birinci(QStringLiteral("Test başlığı %1").arg(QCoreApplication::applicationPid()));
+  int gösterilen = 0;
+  ASSERT_TRUE(birinci.Dinle([&] { ++gösterilen; }));
+  TekKopya ikinci(QStringLiteral("Test başlığı %1").arg(QCoreApplication::applicationPid()));
+  EXPECT_TRUE(ikinci.BaşkaKopyayıUyandır());
+  QElapsedTimer süre;
+  süre.start();
+  while (gösterilen == 0 && süre.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_EQ(gösterilen, 1);
+  TekKopya başka(QStringLiteral("Başka program"));
+  EXPECT_FALSE(başka.BaşkaKopyayıUyandır());
+}
+
+}  // namespace
+
+#include "AnaForm.h"
+#include "FormYoneticisi.h"
+#include "SunucuDegistirFormu.h"
+#include "VeritabaninaBaglanFormu.h"
+
+namespace {
+
+class BaşlangıçTesti : public KabukTestOrtamı {
+protected:
+  void TearDown() override {
+    FormuYokEt<VeritabanınaBağlanFormu>();
+    FormuYokEt<SunucuDeğiştirFormu>();
+    FormuYokEt<KarşılamaFormu>();
+    AnaFormuYokEt();
+    AnaForm::KarşılamaFormunuKaldır = nullptr;
+    KabukTestOrtamı::TearDown();
+  }
+};
+
+TEST_F(BaşlangıçTesti, BağlantıdanVazgeçilinceProgramPencereBırakmadanBiter) {
+  Ortak::Veritabanı.reset();
+  Cevapla({Platform::Cevap::Hayır});
+  EXPECT_EQ(Main(), 0);
+  ASSERT_GE(mesajlar.size(), 1u);
+  EXPECT_EQ(mesajlar.back().metin, "Veritabanının ağ üzerindeki yeri bulunamadı.\nŞimdi, bulmak ister misiniz?");
+  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(Form<KarşılamaFormu>().isVisible());
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
+  EXPECT_EQ(Ortak::Başlık, "Belvaro - Velmora 1.24 (İstemci)");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
