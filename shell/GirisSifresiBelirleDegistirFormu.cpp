@@ -77,16 +77,7 @@ void GirişŞifresiBelirleDeğiştirFormu::ŞifreDoğrulaKutusu_LostFocus() { Re
 void GirişŞifresiBelirleDeğiştirFormu::TamamDüğmesi_Click() {
   const QString şifre = ŞifreKutusu->text();
   const QString doğrula = ŞifreDoğrulaKutusu->text();
-  if (şifre.isEmpty()) {
-    MesajKutusu(QStringLiteral("Lütfen, en az 4 rakamdan oluşan bir şifre giriniz!"), Stil::Bilgi);
-    ŞifreKutusu->setFocus();
-    return;
-  }
-  if (şifre.size() < 4) {
-    MesajKutusu(QStringLiteral("Şifre en az 4 rakam olmalıdır!"), Stil::Bilgi);
-    ŞifreKutusu->setFocus();
-    return;
-  }
+  if (!ŞifreUzunluğuUygun(ŞifreKutusu)) return;
   if (doğrula.isEmpty()) {
     MesajKutusu(QStringLiteral("Belirlediğiniz şifreyi doğrulamak için lütfen, yeniden yazınız!"), Stil::Bilgi);
     ŞifreDoğrulaKutusu->setFocus();

@@ -45,16 +45,7 @@ void GirişŞifresiSorFormu::ŞifreKutusu_GotFocus() { MetniSeçVeRenklendir(Şi
 
 void GirişŞifresiSorFormu::TamamDüğmesi_Click() {
   const QString şifre = ŞifreKutusu->text();
-  if (şifre.isEmpty()) {
-    MesajKutusu(QStringLiteral("Lütfen, en az 4 rakamdan oluşan bir şifre giriniz!"), Stil::Bilgi);
-    ŞifreKutusu->setFocus();
-    return;
-  }
-  if (şifre.size() < 4) {
-    MesajKutusu(QStringLiteral("Şifre en az 4 rakam olmalıdır!"), Stil::Bilgi);
-    ŞifreKutusu->setFocus();
-    return;
-  }
+  if (!ŞifreUzunluğuUygun(ŞifreKutusu)) return;
   const QString kayıtlı = Ayarlar::Oku(QStringLiteral("Ayarlar"), QStringLiteral("GirisSifresi"));
   if (ŞifreKarıştır(şifre, ŞifreTablosu, ŞifreAnahtarı) == kayıtlı) {
     Kaldır();

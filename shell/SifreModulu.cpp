@@ -1,5 +1,7 @@
 #include "SifreModulu.h"
 
+#include "OrtakYordamlarModulu.h"
+
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
@@ -42,6 +44,16 @@ void ŞifreKutusuHazırla(QLineEdit* kutu) {
   kutu->setFont(QFont(QStringLiteral("Tahoma")));
   static const QRegularExpression rakamlar(QStringLiteral("[0-9]*"));
   kutu->setValidator(new QRegularExpressionValidator(rakamlar, kutu));
+}
+
+bool ŞifreUzunluğuUygun(QLineEdit* kutu) {
+  const qsizetype uzunluk = kutu->text().size();
+  if (uzunluk >= 4) return true;
+  MesajKutusu(uzunluk == 0 ? QStringLiteral("Lütfen, en az 4 rakamdan oluşan bir şifre giriniz!")
+                           : QStringLiteral("Şifre en az 4 rakam olmalıdır!"),
+              Stil::Bilgi);
+  kutu->setFocus();
+  return false;
 }
 
 }  // namespace OrtakYordamlarModülü

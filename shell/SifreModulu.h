@@ -21,4 +21,7 @@ QString ŞifreKarıştır(const QString& metin, const QString& tablo, const QStr
 // accepted (neither typed nor pasted).
 void ŞifreKutusuHazırla(QLineEdit* kutu);
 
+// An empty or too short password is refused with its message and the box takes the focus.
+bool ŞifreUzunluğuUygun(QLineEdit* kutu);
+
 }  // namespace OrtakYordamlarModülü
