@@ -5,9 +5,12 @@
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "GirisSifresiSorFormu.h"
 #include "KabukTestOrtami.h"
+#include "KritikStokListesiFormu.h"
+#include "ListeGorunumu.h"
 #include "Platform.h"
 #include "SifreModulu.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,6 +86,33 @@ TEST_F(GirişŞifresiTesti, DoğruŞifreİstemiKapatırUyarıyıÇalıştırır)
   EXPECT_TRUE(bitişler.empty());
   EXPECT_TRUE(AnaFormYüklü());
   EXPECT_EQ(Ortak::KritikStokUyarısı, 1);  // the warning ran (no critical stock: nothing shown)
+}
+
+TEST_F(GirişŞifresiTesti, DoğruŞifredenSonraKritikStokListesiGösterilir) {
+  vt->Çalıştır("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi) VALUES ('A', 'ARMUT')");
+  vt->Çalıştır("INSERT INTO DepoBilgileriTablosu (DepoKodu, DepoAdi) VALUES ('M', 'MERKEZ')");
+  vt->Çalıştır("INSERT INTO KritikStokBilgileriTablosu (UrunNo, DepoNo, KritikStokMiktari) VALUES (1, 1, 5)");
+  Ayarlar::Yaz("Ayarlar", "GirisSifresi", "2626");
+  Ayarlar::Yaz("Ayarlar", "KritikStokUyarisi", "1");
+  auto& form = Form<GirişŞifresiSorFormu>();
+  auto& liste = Form<KritikStokListesiFormu>();
+  int satırlar = -1;
+  QTimer izleyici;
+  QObject::connect(&izleyici, &QTimer::timeout, [&] {
+    if (QApplication::activeModalWidget() == &liste) {
+      satırlar = liste.KritikStokListesi->SatırSayısı();
+      liste.reject();
+    }
+  });
+  izleyici.start(5);
+  Sür(form, GirişŞifresiSor, [&] {
+    Yaz(form.ŞifreKutusu, "1234");
+    Tıkla(form.TamamDüğmesi);
+  });
+  izleyici.stop();
+  EXPECT_EQ(satırlar, 1);
+  EXPECT_TRUE(mesajlar.empty());
+  FormuYokEt<KritikStokListesiFormu>();
 }
 
 TEST_F(GirişŞifresiTesti, ÜçüncüYanlışŞifreProgramıBitirirKısaGirişlerSayılmaz) {
