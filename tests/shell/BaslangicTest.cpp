@@ -81,6 +81,10 @@ namespace {
 
 class BaşlangıçTesti : public KabukTestOrtamı {
 protected:
+  void SetUp() override {
+    KabukTestOrtamı::SetUp();
+    AnaFormuYokEt();  // start-up creates the main window itself
+  }
   void TearDown() override {
     FormuYokEt<VeritabanınaBağlanFormu>();
     FormuYokEt<SunucuDeğiştirFormu>();
