@@ -108,6 +108,10 @@ ListeGörünümü::ListeGörünümü(QWidget* ebeveyn) : QTreeWidget(ebeveyn) {
     if (içeridenBoyutlanıyor_ || mantıksal < 0 || mantıksal >= static_cast<int>(genişlikler_.size())) return;
     if (yeni > 0 && !header()->isSectionHidden(mantıksal)) genişlikler_[mantıksal] = yeni * PikselBaşınaTwip;
   });
+  // Whoever changes a key text (the list's own calls or the row itself), the row moves to its place.
+  connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* satır, int sütun) {
+    if (sıralı_ && sütun == sıralamaAnahtarı_ && !satır->parent()) SıralıYerineTaşı(satır);
+  });
   connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* satır, int) {
     if (SatıraÇiftTıklandı) SatıraÇiftTıklandı(satır);
   });
@@ -175,7 +179,10 @@ QTreeWidgetItem* ListeGörünümü::SatırEkle(const QString& metin) {
   satır->setText(0, metin);
   for (int k = 0; k < SütunSayısı(); ++k)
     if (hizalar_[k] == Hiza::Sağ) satır->setTextAlignment(k, Qt::AlignRight | Qt::AlignVCenter);
-  addTopLevelItem(satır);
+  if (sıralı_)
+    insertTopLevelItem(SıralıYer(SıralamaMetni(satır)), satır);
+  else
+    addTopLevelItem(satır);
   return satır;
 }
 
@@ -257,23 +264,62 @@ void ListeGörünümü::SıralıAyarla(bool açık) {
   if (sıralı_) MetneGöreSırala();
 }
 
+QString ListeGörünümü::SıralamaMetni(const QTreeWidgetItem* satır) const {
+  return sıralamaAnahtarı_ >= 0 ? satır->text(sıralamaAnahtarı_) : QString();
+}
+
+bool ListeGörünümü::Önce(const QString& a, const QString& b) const {
+  const int c = TürkçeMetin::Karşılaştır(a, b);
+  return sıralamaDüzeni_ != 0 ? c > 0 : c < 0;
+}
+
+int ListeGörünümü::SıralıYer(const QString& anahtar) const {
+  int alt = 0, üst = topLevelItemCount();
+  while (alt < üst) {
+    const int orta = alt + (üst - alt) / 2;
+    if (Önce(anahtar, SıralamaMetni(topLevelItem(orta))))
+      üst = orta;
+    else
+      alt = orta + 1;
+  }
+  return alt;
+}
+
+void ListeGörünümü::SıralıYerineTaşı(QTreeWidgetItem* satır) {
+  const int i = indexOfTopLevelItem(satır);
+  if (i < 0) return;
+  const QString anahtar = SıralamaMetni(satır);
+  // Still in order between its neighbours: it keeps its place among equal keys.
+  const bool öncekiyleUygun = i == 0 || !Önce(anahtar, SıralamaMetni(topLevelItem(i - 1)));
+  const bool sonrakiyleUygun = i + 1 == topLevelItemCount() || !Önce(SıralamaMetni(topLevelItem(i + 1)), anahtar);
+  if (öncekiyleUygun && sonrakiyleUygun) return;
+  SeçimiKoruyarak([&] {
+    takeTopLevelItem(i);
+    insertTopLevelItem(SıralıYer(anahtar), satır);
+  });
+}
+
 void ListeGörünümü::MetneGöreSırala() {
-  const int k = sıralamaAnahtarı_;
   std::vector<std::pair<QString, QTreeWidgetItem*>> anahtarlar;
   anahtarlar.reserve(topLevelItemCount());
   for (int i = 0; i < topLevelItemCount(); ++i) {
     QTreeWidgetItem* satır = topLevelItem(i);
-    anahtarlar.emplace_back(k >= 0 ? satır->text(k) : QString(), satır);
+    anahtarlar.emplace_back(SıralamaMetni(satır), satır);
   }
-  const bool azalan = sıralamaDüzeni_ != 0;
-  std::stable_sort(anahtarlar.begin(), anahtarlar.end(), [azalan](const auto& a, const auto& b) {
-    const int c = TürkçeMetin::Karşılaştır(a.first, b.first);
-    return azalan ? c > 0 : c < 0;
-  });
+  std::stable_sort(anahtarlar.begin(), anahtarlar.end(),
+                   [this](const auto& a, const auto& b) { return Önce(a.first, b.first); });
   std::vector<QTreeWidgetItem*> sıra;
   sıra.reserve(anahtarlar.size());
   for (const auto& a : anahtarlar) sıra.push_back(a.second);
   SatırlarıDiz(sıra);
+}
+
+void ListeGörünümü::SeçimiKoruyarak(const std::function<void()>& iş) {
+  QTreeWidgetItem* geçerli = currentItem();
+  QTreeWidgetItem* seçili = SeçiliSatır();
+  iş();
+  if (geçerli) setCurrentItem(geçerli, 0, QItemSelectionModel::NoUpdate);
+  if (seçili) seçili->setSelected(true);
 }
 
 void ListeGörünümü::SatırlarıDiz(const std::vector<QTreeWidgetItem*>& sıra) {
@@ -284,13 +330,11 @@ void ListeGörünümü::SatırlarıDiz(const std::vector<QTreeWidgetItem*>& sır
     if (!satır || satır->treeWidget() != this || satır->parent() || görülen.contains(satır)) return;
     görülen.insert(satır);
   }
-  QTreeWidgetItem* geçerli = currentItem();
-  QTreeWidgetItem* seçili = SeçiliSatır();
   // The same items come back in the new order: no row is copied or lost.
-  invisibleRootItem()->takeChildren();
-  addTopLevelItems(QList<QTreeWidgetItem*>(sıra.begin(), sıra.end()));
-  if (geçerli) setCurrentItem(geçerli, 0, QItemSelectionModel::NoUpdate);
-  if (seçili) seçili->setSelected(true);
+  SeçimiKoruyarak([&] {
+    invisibleRootItem()->takeChildren();
+    addTopLevelItems(QList<QTreeWidgetItem*>(sıra.begin(), sıra.end()));
+  });
 }
 
 void ListeGörünümü::BaşlıkResimleriAyarla(const QPixmap& yukarı, const QPixmap& aşağı) {

@@ -48,7 +48,8 @@ public:
   int SeçiliSatırKonumu() const;
   void SatırSeç(int konum);
 
-  // Own text sort: while Sıralı is on, rows stand in Turkish order of the key column's texts.
+  // Own text sort: while Sıralı is on, rows stand in Turkish order of the key column's texts;
+  // a row added or whose key text changes takes its place at once, after the rows of an equal key.
   int SıralamaAnahtarı() const { return sıralamaAnahtarı_; }
   void SıralamaAnahtarıAyarla(int sütun);
   int SıralamaDüzeni() const { return sıralamaDüzeni_; }  // 0 ascending, 1 descending
@@ -75,7 +76,15 @@ public:
 
 private:
   bool GeçerliSütun(int başlıkIndex) const;
+  QString SıralamaMetni(const QTreeWidgetItem* satır) const;
+  // Whether a row keyed `a` stands before one keyed `b` in the current order.
+  bool Önce(const QString& a, const QString& b) const;
+  // The position among the top-level rows after every row whose key does not come after `anahtar`.
+  int SıralıYer(const QString& anahtar) const;
+  void SıralıYerineTaşı(QTreeWidgetItem* satır);
   void MetneGöreSırala();
+  // Runs a rearrangement of rows; the current and the selected row stay so.
+  void SeçimiKoruyarak(const std::function<void()>& iş);
 
   std::vector<int> genişlikler_;  // twips, kept exactly; pixels are only their picture
   std::vector<Hiza> hizalar_;

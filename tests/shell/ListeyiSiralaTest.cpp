@@ -131,6 +131,35 @@ TEST_F(ListeyiSıralaTesti, İlkTıklamaİlkSütundaAzalanDiğerSütundaArtanSı
   EXPECT_FALSE(liste->Sıralı());
 }
 
+TEST_F(ListeyiSıralaTesti, MetinSıralamasıAçıkkenEklenenVeDeğişenSatırYerineGirer) {
+  SatırEkle("1", "Dut", "1.1.2026", "1");
+  SatırEkle("2", "Ceviz", "1.1.2026", "2");
+  BaşlığaTıkla(*liste, 2);
+  liste->SatırSeç(2);  // Dut
+
+  // A working list grows and changes while it stands sorted.
+  SatırEkle("3", "Çilek", "1.1.2026", "3");
+  SatırEkle("4", "Armut", "1.1.2026", "4");
+  liste->AltÖğeAyarla(liste->SatırKonumu(liste->EtiketleBul("n2")), 1, "Zeytin");
+  EXPECT_EQ(Sütun(*liste, 1), (QStringList{"Armut", "Çilek", "Dut", "Zeytin"}));
+  liste->EtiketleBul("n4")->setText(1, "İncir");
+  SatırEkle("5", "Dut", "1.1.2026", "5");  // after the equal key already there
+  EXPECT_EQ(Sütun(*liste, 0), (QStringList{"3", "1", "5", "4", "2"}));
+  EXPECT_EQ(liste->SeçiliSatır()->text(1), "Dut");
+  EXPECT_EQ(liste->SeçiliSatırKonumu(), 2);
+  EXPECT_EQ(Resimler(*liste), (std::vector<int>{0, 1, 0, 0, 0}));
+
+  BaşlığaTıkla(*liste, 2);
+  SatırEkle("6", "Elma", "1.1.2026", "6");
+  EXPECT_EQ(Sütun(*liste, 1), (QStringList{"Zeytin", "İncir", "Elma", "Dut", "Dut", "Çilek"}));
+  EXPECT_EQ(Resimler(*liste), (std::vector<int>{0, 2, 0, 0, 0}));
+
+  // A number sort is not the list's own: a new row goes to the end.
+  BaşlığaTıkla(*liste, 4);
+  SatırEkle("7", "Ayva", "1.1.2026", "0");
+  EXPECT_EQ(Sütun(*liste, 3), (QStringList{"1", "2", "3", "4", "5", "6", "0"}));
+}
+
 TEST_F(ListeyiSıralaTesti, YönVeSütunBütünProgramınListeleriArasındaPaylaşılır) {
   SatırEkle("1", "A", "1.1.2026", "5");
   SatırEkle("2", "B", "1.1.2026", "7");
