@@ -21,10 +21,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 std::function<QSize()> AnaForm::EkranBoyutu;
+std::function<QList<QRect>()> AnaForm::EkranAlanları;
 std::function<void()> AnaForm::KarşılamaFormunuKaldır;
 std::function<void(int)> AnaForm::KomutDağıtıcı;
 std::function<bool(int)> AnaForm::KomutHazırMı;
@@ -91,13 +93,16 @@ struct AraçDüğmesi {
 const AraçDüğmesi AraçDüğmeleri[] = {
     {400, "Tanımlamalar"}, {401, "Giriş İşlemleri"}, {402, "Çıkış İşlemleri"}, {403, "Hareketler"}};
 
-// A stored length in twips; a value that is not a number (or cannot be a window length) counts as missing.
-std::optional<int> TwipOku(const QString& anahtar) {
+// A stored length or edge in twips; a value that is not a number, or that cannot be a window's
+// length (none, negative, beyond any screen) or edge, counts as missing.
+std::optional<int> TwipOku(const QString& anahtar, bool uzunluk) {
   const auto değer = TürkçeMetin::SayıOku(Ayarlar::Oku(AyarBölümü, anahtar));
   if (!değer) return std::nullopt;
   const double piksel = *değer / TwipBaşınaPiksel;
   if (std::fabs(piksel) > QWIDGETSIZE_MAX) return std::nullopt;
-  return static_cast<int>(std::lround(piksel));
+  const int sonuç = static_cast<int>(std::lround(piksel));
+  if (uzunluk && sonuç <= 0) return std::nullopt;
+  return sonuç;
 }
 
 int Piksel(qint64 twip) { return static_cast<int>(std::lround(static_cast<double>(twip) / TwipBaşınaPiksel)); }
@@ -119,6 +124,34 @@ QSize AnaForm::Ekran() const {
   if (EkranBoyutu) return EkranBoyutu();
   const QScreen* ekran = QGuiApplication::primaryScreen();
   return ekran ? ekran->geometry().size() : QSize();
+}
+
+QList<QRect> AnaForm::Alanlar() const {
+  if (EkranAlanları) return EkranAlanları();
+  QList<QRect> alanlar;
+  if (const QScreen* birincil = QGuiApplication::primaryScreen()) alanlar << birincil->availableGeometry();
+  for (const QScreen* ekran : QGuiApplication::screens())
+    if (ekran != QGuiApplication::primaryScreen()) alanlar << ekran->availableGeometry();
+  return alanlar;
+}
+
+QRect EkranaSığdır(const QRect& pencere, const QList<QRect>& ekranAlanları) {
+  if (ekranAlanları.isEmpty()) return pencere;
+  QRect alan = ekranAlanları.first();
+  qint64 enÇokOrtak = 0;
+  for (const QRect& a : ekranAlanları) {
+    const QRect ortak = a.intersected(pencere);
+    const qint64 yüzey = qint64(ortak.width()) * ortak.height();
+    if (yüzey > enÇokOrtak) {
+      enÇokOrtak = yüzey;
+      alan = a;
+    }
+  }
+  const int g = std::clamp(pencere.width(), 1, std::max(1, alan.width()));
+  const int y = std::clamp(pencere.height(), 1, std::max(1, alan.height()));
+  const int sol = std::clamp(pencere.x(), alan.x(), alan.x() + std::max(0, alan.width() - g));
+  const int üst = std::clamp(pencere.y(), alan.y(), alan.y() + std::max(0, alan.height() - y));
+  return {sol, üst, g, y};
 }
 
 void AnaForm::MDIForm_Initialize() {
@@ -240,12 +273,20 @@ void AnaForm::KonumuYükle() {
   const qint64 ekranG = qint64(ekran.width()) * TwipBaşınaPiksel;
 
   // Each value is applied at once: the top and left defaults use the size just set.
-  resize(width(), TwipOku(QStringLiteral("Yukseklik")).value_or(Piksel(ekranY - 400)));
-  resize(TwipOku(QStringLiteral("Genislik")).value_or(Piksel(ekranG)), height());
-  move(x(), TwipOku(QStringLiteral("UstBosluk"))
+  resize(width(), TwipOku(QStringLiteral("Yukseklik"), true).value_or(Piksel(ekranY - 400)));
+  resize(TwipOku(QStringLiteral("Genislik"), true).value_or(Piksel(ekranG)), height());
+  move(x(), TwipOku(QStringLiteral("UstBosluk"), false)
                 .value_or(Piksel((ekranY - qint64(height()) * TwipBaşınaPiksel - 400) / 2)));
-  move(TwipOku(QStringLiteral("SolBosluk")).value_or(Piksel((ekranG - qint64(width()) * TwipBaşınaPiksel) / 2)),
+  move(TwipOku(QStringLiteral("SolBosluk"), false)
+           .value_or(Piksel((ekranG - qint64(width()) * TwipBaşınaPiksel) / 2)),
        y());
+
+  // A screen taken away or a damaged file must not leave the window where nobody can reach it.
+  const QList<QRect> alanlar = Alanlar();
+  const QRect yer = EkranaSığdır(QRect(pos(), size()), alanlar);
+  resize(yer.size());
+  // The window may not shrink below its own minimum: its edges follow the size it really has.
+  move(EkranaSığdır(QRect(yer.topLeft(), size()), alanlar).topLeft());
 }
 
 void AnaForm::KonumuKaydet() {

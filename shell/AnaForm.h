@@ -2,7 +2,9 @@
 // The main window: menus, toolbar, key bindings, status bar and placement.
 // It owns every form a command opens; closing it ends the program.
 
+#include <QList>
 #include <QMainWindow>
+#include <QRect>
 #include <QSize>
 
 #include <array>
@@ -23,6 +25,7 @@ public:
 
   // Seams set by start-up and by tests (empty = the real thing).
   static std::function<QSize()> EkranBoyutu;           // the primary screen's full size in pixels
+  static std::function<QList<QRect>()> EkranAlanları;  // every screen's free area, the primary first
   static std::function<void()> KarşılamaFormunuKaldır;  // closes the welcome form at the end of the load
   static std::function<void(int)> KomutDağıtıcı;        // default KomutDağıt
   static std::function<bool(int)> KomutHazırMı;         // default KomutHazır
@@ -70,9 +73,14 @@ private:
   void KonumuKaydet();
   QAction* KomutEkle(int komutNo, const QString& başlık);
   QSize Ekran() const;
+  QList<QRect> Alanlar() const;
 
   bool yüklü_ = false;
 };
+
+// A stored placement brought onto a screen: onto the one it overlaps most (the first when it
+// overlaps none), no larger than that screen's free area and wholly inside it.
+QRect EkranaSığdır(const QRect& pencere, const QList<QRect>& ekranAlanları);
 
 AnaForm& AnaFormu();    // the one instance; the first reference creates and loads it
 bool AnaFormYüklü();    // created and not unloaded

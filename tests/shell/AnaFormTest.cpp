@@ -7,6 +7,8 @@
 #include "TestOrtami.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,7 +17,13 @@
 #include <QToolBar>
 
 #include <map>
+#include <ostream>
 #include <vector>
+
+// Placements read in a failure message.
+inline void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+}
 
 namespace {
 
@@ -27,6 +35,7 @@ protected:
     TestOrtamı::SetUp();
     AnaFormuYokEt();
     AnaForm::EkranBoyutu = [] { return QSize(1024, 768); };
+    AnaForm::EkranAlanları = [] { return QList<QRect>{{0, 0, 1024, 768}}; };
     AnaForm::KomutHazırMı = nullptr;
     AnaForm::KomutDağıtıcı = nullptr;
     AnaForm::KarşılamaFormunuKaldır = nullptr;
@@ -36,6 +45,7 @@ protected:
   void TearDown() override {
     AnaFormuYokEt();
     AnaForm::EkranBoyutu = nullptr;
+    AnaForm::EkranAlanları = nullptr;
     AnaForm::KomutHazırMı = nullptr;
     AnaForm::KomutDağıtıcı = nullptr;
     AnaForm::KarşılamaFormunuKaldır = nullptr;
@@ -261,16 +271,15 @@ TEST_F(AnaFormTesti, İlkBaşlangıçtaEkranGenişliğindeVeSolÜsttedir) {
 }
 
 TEST_F(AnaFormTesti, NormalKonumAynenKaydedilipGeriGelir) {
-  // A position off the screen is applied as it is.
   Yaz("BaslamaKonumu", "0");
   Yaz("Yukseklik", "6000");
   Yaz("Genislik", "9000");
   Yaz("UstBosluk", "1500");
-  Yaz("SolBosluk", "-3000");
+  Yaz("SolBosluk", "3000");
   {
     AnaForm& f = AnaFormu();
     EXPECT_EQ(f.size(), QSize(600, 400));
-    EXPECT_EQ(f.pos(), QPoint(-200, 100));
+    EXPECT_EQ(f.pos(), QPoint(200, 100));
     f.resize(700, 500);
     f.move(30, 45);
     f.Kaldır();
@@ -284,6 +293,59 @@ TEST_F(AnaFormTesti, NormalKonumAynenKaydedilipGeriGelir) {
   AnaForm& yeni = AnaFormu();
   EXPECT_EQ(yeni.size(), QSize(700, 500));
   EXPECT_EQ(yeni.pos(), QPoint(30, 45));
+}
+
+TEST(PencereYeri, EkranaSığdırılır) {
+  const QRect birincil(0, 0, 1024, 768), sağdaki(1024, 0, 1280, 1024), panelli(0, 30, 1024, 738);
+  const struct {
+    QRect pencere;
+    QList<QRect> alanlar;
+    QRect beklenen;
+  } durumlar[] = {
+      {{100, 50, 600, 400}, {birincil}, {100, 50, 600, 400}},             // on screen: untouched
+      {{-200, 700, 600, 400}, {birincil}, {0, 368, 600, 400}},            // partly off: pulled in
+      {{3000, 2000, 600, 400}, {birincil, sağdaki}, {424, 368, 600, 400}},  // its screen is gone
+      {{1500, 100, 600, 400}, {birincil, sağdaki}, {1500, 100, 600, 400}},  // on the second screen
+      {{900, 10, 400, 300}, {birincil, sağdaki}, {1024, 10, 400, 300}},     // mostly on the second
+      {{-50, -50, 5000, 4000}, {birincil}, {0, 0, 1024, 768}},            // larger than the screen
+      {{0, 0, 1024, 741}, {panelli}, {0, 30, 1024, 738}},                 // below the panel
+      {{5, 5, 600, 400}, {}, {5, 5, 600, 400}},                           // no screen known
+  };
+  for (const auto& d : durumlar) EXPECT_EQ(EkranaSığdır(d.pencere, d.alanlar), d.beklenen) << d.pencere.x();
+}
+
+TEST_F(AnaFormTesti, BozukYaDaEkranDışıKonumPencereyiEkrandaAçar) {
+  const QRect sağdaki(1024, 0, 1280, 1024);
+  const struct {
+    const char *yükseklik, *genişlik, *üst, *sol;
+    QList<QRect> alanlar;
+    QRect beklenen;
+  } durumlar[] = {
+      {"6000", "9000", "1500", "22500", {{0, 0, 1024, 768}}, {424, 100, 600, 400}},  // second screen gone
+      {"6000", "9000", "1500", "22500", {{0, 0, 1024, 768}, sağdaki}, {1500, 100, 600, 400}},
+      {"75000", "90000", "-45000", "-3000", {{0, 0, 1024, 768}}, {0, 0, 1024, 768}},  // larger than the screen
+      {"-6000", "0", "-99999999", "1e30", {{0, 0, 1024, 768}}, {0, 0, 1024, 741}},    // no such lengths
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(d.sol);
+    Yaz("BaslamaKonumu", "0");
+    Yaz("Yukseklik", d.yükseklik);
+    Yaz("Genislik", d.genişlik);
+    Yaz("UstBosluk", d.üst);
+    Yaz("SolBosluk", d.sol);
+    const QList<QRect> alanlar = d.alanlar;
+    AnaForm::EkranAlanları = [alanlar] { return alanlar; };
+    AnaFormuYokEt();
+    AnaForm& f = AnaFormu();
+    EXPECT_EQ(QRect(f.pos(), f.size()), d.beklenen);
+  }
+
+  // Without a stand-in, the screens are the offscreen platform's own.
+  AnaForm::EkranAlanları = nullptr;
+  AnaFormuYokEt();
+  AnaForm& f = AnaFormu();
+  const QRect ekran = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(ekran.contains(QRect(f.pos(), f.size()))) << f.x() << "," << f.y() << " " << f.width();
 }
 
 TEST_F(AnaFormTesti, EkranıKaplarkenYalnızBaşlamaKonumuYazılır) {
