@@ -9,12 +9,17 @@ constexpr int BeklemeMs = 1000;
 const QByteArray Göster = "goster\n";
 }  // namespace
 
-TekKopya::TekKopya(const QString& başlık) {
+QString TekKopya::AnahtarEki;
+
+QString TekKopya::Anahtar(const QString& başlık) {
   // The socket name carries the user, so copies of other users do not meet.
   const QByteArray anahtar = (başlık + u'|' + qEnvironmentVariable("USER")).toUtf8();
-  ad_ = QStringLiteral("velmora-") +
-        QString::fromLatin1(QCryptographicHash::hash(anahtar, QCryptographicHash::Sha1).toHex().left(16));
+  return QStringLiteral("velmora-") +
+         QString::fromLatin1(QCryptographicHash::hash(anahtar, QCryptographicHash::Sha1).toHex().left(16)) +
+         AnahtarEki;
 }
+
+TekKopya::TekKopya(const QString& başlık) : ad_(Anahtar(başlık)) {}
 
 TekKopya::~TekKopya() = default;
 

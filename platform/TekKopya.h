@@ -13,6 +13,11 @@ public:
   explicit TekKopya(const QString& başlık);
   ~TekKopya();
 
+  // The name copies of this title meet under. Tests add their own ending, so that they
+  // never meet a copy the user is running.
+  static QString Anahtar(const QString& başlık);
+  static QString AnahtarEki;
+
   // True when another copy answered and was asked to show its window.
   bool BaşkaKopyayıUyandır();
   // Listens for later copies; `göster` runs for each one.

@@ -47,3 +47,6 @@ protected:
 
 // Answer of a message box with no queued answer: its default button.
 int VarsayılanCevap(int stil);
+
+// The test program's own folder, under which its per-user folders (XDG_*) stand.
+QString TestKullanıcıKlasörü();

@@ -75,7 +75,13 @@ TEST(TekKopyaTesti, İkinciKopyaBirincininPenceresiniGösterir) {
 #include "AnaForm.h"
 #include "FormYoneticisi.h"
 #include "SunucuDegistirFormu.h"
+#include "Surum.h"
 #include "VeritabaninaBaglanFormu.h"
+
+#include <QLocalServer>
+#include <QStandardPaths>
+
+#include <utility>
 
 namespace {
 
@@ -106,6 +112,36 @@ TEST_F(BaşlangıçTesti, BağlantıdanVazgeçilinceProgramPencereBırakmadanBit
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
   EXPECT_EQ(Ortak::Başlık, "Belvaro - Velmora 1.24 (İstemci)");
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(BaşlangıçTesti, KullanıcınınÇalışanKopyasıylaKonuşulmaz) {
+  // The key a copy the user runs listens on.
+  const QString ek = std::exchange(TekKopya::AnahtarEki, QString());
+  const QString kullanıcınınAnahtarı = TekKopya::Anahtar(BaşlıkOluştur(Sürüm::Ana, Sürüm::Alt, Sürüm::Düzeltme));
+  TekKopya::AnahtarEki = ek;
+  QLocalServer kullanıcınınKopyası;
+  // Taken already: the user's copy is really running, and must not hear from us either.
+  const bool dinliyor = kullanıcınınKopyası.listen(kullanıcınınAnahtarı);
+
+  Ortak::Veritabanı.reset();
+  Cevapla({Platform::Cevap::Hayır});
+  EXPECT_EQ(Main(), 0);
+  // Start-up went its own way to the connection instead of handing over and ending.
+  ASSERT_FALSE(mesajlar.empty());
+  EXPECT_EQ(mesajlar.front().metin, "Veritabanının ağ üzerindeki yeri bulunamadı.\nŞimdi, bulmak ister misiniz?");
+  if (dinliyor) {
+    EXPECT_FALSE(kullanıcınınKopyası.waitForNewConnection(0));
+  }
+}
+
+TEST(TestOrtamıTesti, KullanıcıKlasörleriTestinKendisinin) {
+  const QString kök = TestKullanıcıKlasörü() + u'/';
+  ASSERT_NE(kök, "/");
+  // The settings store lies below the first where no test moved it.
+  for (const auto yer : {QStandardPaths::GenericConfigLocation, QStandardPaths::AppConfigLocation,
+                         QStandardPaths::GenericDataLocation, QStandardPaths::AppDataLocation,
+                         QStandardPaths::CacheLocation, QStandardPaths::RuntimeLocation})
+    EXPECT_TRUE(QStandardPaths::writableLocation(yer).startsWith(kök)) << int(yer);
 }
 
 }  // namespace
