@@ -36,18 +36,6 @@ namespace {
 constexpr int TwipBaşınaPiksel = 15;
 const QString AyarBölümü = QStringLiteral("Ayarlar");
 
-// A window left at program end is not deleted: Qt is gone by then.
-struct AnaFormSilici {
-  void operator()(AnaForm* p) const {
-    if (QCoreApplication::instance()) delete p;
-  }
-};
-
-std::unique_ptr<AnaForm, AnaFormSilici>& Örnek() {
-  static std::unique_ptr<AnaForm, AnaFormSilici> ö;
-  return ö;
-}
-
 struct MenüGirdisi {
   int menü;  // index in Menüler; -1 = submenu of 108
   int komutNo;
@@ -366,25 +354,13 @@ QString AnaForm::DurumPaneli(int id) const {
   return b == DurumPanelleri.end() ? QString() : b->second->text();
 }
 
-AnaForm& AnaFormu() {
-  if (!Örnek()) {
-    Örnek().reset(new AnaForm());
-    Örnek()->Yükle();
-  }
-  return *Örnek();
-}
-
-bool AnaFormYüklü() { return Örnek() && Örnek()->Yüklü(); }
-
-void AnaFormuYokEt() { Örnek().reset(); }
-
-QWidget* SahipPencere() { return AnaFormYüklü() ? Örnek().get() : nullptr; }
+QWidget* SahipPencere() { return FormYüklü<AnaForm>() ? &Form<AnaForm>() : nullptr; }
 
 int ModalGöster(QDialog& form) {
   if (QWidget* sahip = SahipPencere(); sahip && form.parentWidget() != sahip)
     form.setParent(sahip, form.windowFlags() | Qt::Dialog);
   const int sonuç = form.exec();
   // Not every window system hands the activation back when a modal form closes.
-  if (AnaFormYüklü()) Örnek()->MDIForm_Activate();
+  if (FormYüklü<AnaForm>()) Form<AnaForm>().MDIForm_Activate();
   return sonuç;
 }

@@ -82,6 +82,3 @@ private:
 // overlaps none), no larger than that screen's free area and wholly inside it.
 QRect EkranaSığdır(const QRect& pencere, const QList<QRect>& ekranAlanları);
 
-AnaForm& AnaFormu();    // the one instance; the first reference creates and loads it
-bool AnaFormYüklü();    // created and not unloaded
-void AnaFormuYokEt();   // tests start from a window that was never created

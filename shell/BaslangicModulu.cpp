@@ -21,8 +21,8 @@ const QString NTMetni = QStringLiteral(
     "yüklü olması gerekiyor.");
 
 void AnaPencereyiÖneGetir() {
-  if (!AnaFormYüklü()) return;
-  AnaForm& ana = AnaFormu();
+  if (!FormYüklü<AnaForm>()) return;
+  AnaForm& ana = Form<AnaForm>();
   if (ana.isMinimized()) ana.showNormal();
   ana.show();
   ana.raise();
@@ -82,12 +82,12 @@ int Main() {
     if (FormVar<KarşılamaFormu>()) Form<KarşılamaFormu>().hide();
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   };
-  AnaFormu();  // creation check, load, placement; closes the welcome form
+  Form<AnaForm>().Yükle();  // creation check, load, placement; closes the welcome form
 
   VeritabanınaBağlanFormu& bağlantı = Form<VeritabanınaBağlanFormu>();
   ModalGöster(bağlantı);
   // Giving up in the connection form unloads the main window: no process stays without a window.
-  if (bağlantı.Vazgeçildi() || !AnaFormYüklü()) return 0;
+  if (bağlantı.Vazgeçildi() || !FormYüklü<AnaForm>()) return 0;
 
   Ortak::YazıcıVar = !Platform::Yazıcılar().isEmpty();
   if (Ortak::YazıcıVar) Ortak::YazıcıYazıTipi = QStringLiteral("Liberation Sans");

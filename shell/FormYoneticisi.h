@@ -33,6 +33,12 @@ bool FormVar() {
   return FormÖrneği<F>() != nullptr;
 }
 
+// Created and loaded, without creating it: a form that is not there is not brought back by asking.
+template <class F>
+bool FormYüklü() {
+  return FormVar<F>() && FormÖrneği<F>()->Yüklü();
+}
+
 // Tests start from a form that was never created.
 template <class F>
 void FormuYokEt() {

@@ -1,6 +1,7 @@
 #include "GirisSifresiSorFormu.h"
 
 #include "AnaForm.h"
+#include "FormYoneticisi.h"
 #include "Ayarlar.h"
 #include "BaglantiSonrasi.h"
 #include "OrtakYordamlarModulu.h"
@@ -66,7 +67,7 @@ void GirişŞifresiSorFormu::TamamDüğmesi_Click() {
 void GirişŞifresiSorFormu::İptalDüğmesi_Click() {
   hide();
   // The main window's closing steps unload every form, this one included.
-  if (AnaFormYüklü()) AnaFormu().Kaldır();
+  if (FormYüklü<AnaForm>()) Form<AnaForm>().Kaldır();
   // Nothing may run past a refused login, whatever start-up does after the connection.
   ProgramıBitir(0);
 }

@@ -104,7 +104,7 @@ void KomutDağıt(int komutNo) {
     case 301: SunucuDeğiştir(); break;
     case 305:
       // Closing the last window ends the program, after the placement is saved.
-      AnaFormu().Kaldır();
+      Form<AnaForm>().Kaldır();
       break;
     default: break;  // 108 runs nothing of its own
   }

@@ -149,7 +149,7 @@ void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
     return;
   }
   Ortak::Veritabanı = std::move(yeni);
-  if (AnaFormYüklü()) AnaFormu().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
+  if (FormYüklü<AnaForm>()) Form<AnaForm>().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
   Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(seçili));
   Kaldır();
 }
@@ -158,7 +158,7 @@ void SunucuDeğiştirFormu::reject() { VaçgeçDüğmesi_Click(); }
 
 void SunucuDeğiştirFormu::VaçgeçDüğmesi_Click() {
   Kaldır();
-  if (!Ortak::Veritabanı && AnaFormYüklü()) AnaFormu().Kaldır();
+  if (!Ortak::Veritabanı && FormYüklü<AnaForm>()) Form<AnaForm>().Kaldır();
 }
 
 void SunucuDeğiştir() {

@@ -31,7 +31,7 @@ const QString BağlantıYok = QStringLiteral("   Veritabanı bağlantısı yapı
 
 void DurumYaz(const QString& metin) {
   // Writing to an unloaded main window would bring it back.
-  if (AnaFormYüklü()) AnaFormu().DurumPaneliYaz(2, metin);
+  if (FormYüklü<AnaForm>()) Form<AnaForm>().DurumPaneliYaz(2, metin);
 }
 }  // namespace
 
@@ -108,7 +108,7 @@ void VeritabanınaBağlanFormu::VazgeçVeKapat() {
   vazgeçildi_ = true;
   unsetCursor();
   QDialog::done(QDialog::Rejected);
-  if (AnaFormYüklü()) AnaFormu().Kaldır();
+  if (FormYüklü<AnaForm>()) Form<AnaForm>().Kaldır();
 }
 
 QString VeritabanınaBağlanFormu::AğaGözat(QWidget* sahip) {

@@ -2,11 +2,16 @@
 #include "KomutDagitimi.h"
 #include "Ayarlar.h"
 #include "FormYoneticisi.h"
+#include "GirisSifresiSorFormu.h"
+#include "SunucuDegistirFormu.h"
+#include "VeritabaninaBaglanFormu.h"
 #include "OrtakDegiskenlerModulu.h"
+#include "Platform.h"
 #include "Simgeler.h"
 #include "TestOrtami.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QLabel>
@@ -33,7 +38,7 @@ class AnaFormTesti : public TestOrtamı {
 protected:
   void SetUp() override {
     TestOrtamı::SetUp();
-    AnaFormuYokEt();
+    FormuYokEt<AnaForm>();
     AnaForm::EkranBoyutu = [] { return QSize(1024, 768); };
     AnaForm::EkranAlanları = [] { return QList<QRect>{{0, 0, 1024, 768}}; };
     AnaForm::KomutHazırMı = nullptr;
@@ -43,7 +48,7 @@ protected:
     Ortak::GirişŞifresiSorulsun = false;
   }
   void TearDown() override {
-    AnaFormuYokEt();
+    FormuYokEt<AnaForm>();
     AnaForm::EkranBoyutu = nullptr;
     AnaForm::EkranAlanları = nullptr;
     AnaForm::KomutHazırMı = nullptr;
@@ -51,6 +56,13 @@ protected:
     AnaForm::KarşılamaFormunuKaldır = nullptr;
     Ortak::GirişŞifresiSorulsun = false;
     TestOrtamı::TearDown();
+  }
+
+  // The main window as start-up leaves it: created and loaded.
+  static AnaForm& AnaPencere() {
+    AnaForm& f = Form<AnaForm>();
+    f.Yükle();
+    return f;
   }
 
   static void EtkinYap(AnaForm& f) {
@@ -105,7 +117,7 @@ void Karşılaştır(const std::vector<Girdi>& bulunan, const std::vector<Girdi>
 QKeySequence Ctrl(Qt::Key k) { return QKeySequence(Qt::CTRL | k); }
 
 TEST_F(AnaFormTesti, MenülerAraÇubuğuVeTuşlarTablodakiGibi) {
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   const QList<QAction*> başlıklar = f.menuBar()->actions();
   ASSERT_EQ(başlıklar.size(), 4);
   EXPECT_EQ(başlıklar[0]->text(), "&Program");
@@ -174,10 +186,10 @@ TEST_F(AnaFormTesti, MenülerAraÇubuğuVeTuşlarTablodakiGibi) {
 TEST_F(AnaFormTesti, DurumÇubuğuVeKarşılamaFormu) {
   int kapatılan = 0;
   AnaForm::KarşılamaFormunuKaldır = [&] { ++kapatılan; };
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   EXPECT_EQ(kapatılan, 1);
   EXPECT_TRUE(f.isVisible());
-  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_TRUE(FormYüklü<AnaForm>());
   EXPECT_EQ(SahipPencere(), &f);
 
   EXPECT_EQ(f.DurumPaneli(0), "");
@@ -196,7 +208,7 @@ TEST_F(AnaFormTesti, DurumÇubuğuVeKarşılamaFormu) {
 TEST_F(AnaFormTesti, FormuOlmayanKomutlarKapalıVeÇalışmaz) {
   std::vector<int> dağıtılan;
   AnaForm::KomutDağıtıcı = [&](int no) { dağıtılan.push_back(no); };
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   for (const auto& [no, eylem] : f.Komutlar)
     EXPECT_EQ(eylem->isEnabled(), KomutHazır(no)) << no;
   EXPECT_FALSE(f.Komut(101)->isEnabled());
@@ -220,7 +232,7 @@ TEST_F(AnaFormTesti, TuşMenüVeAraçDüğmesiDağıtımaKomutNumarasınıVerir)
   std::vector<int> dağıtılan;
   AnaForm::KomutHazırMı = [](int) { return true; };
   AnaForm::KomutDağıtıcı = [&](int no) { dağıtılan.push_back(no); };
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   EtkinYap(f);
 
   QTest::keyClick(&f, Qt::Key_F2);
@@ -234,13 +246,13 @@ TEST_F(AnaFormTesti, TuşMenüVeAraçDüğmesiDağıtımaKomutNumarasınıVerir)
 }
 
 TEST_F(AnaFormTesti, ÇıkışKomutuPencereyiKapatırKonumuKaydederFormlarıKaldırır) {
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   QDialog açıkForm;
   açıkForm.show();
   ASSERT_TRUE(açıkForm.isVisible());
 
   f.Komut(305)->trigger();
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_FALSE(f.isVisible());
   EXPECT_FALSE(açıkForm.isVisible());
   EXPECT_EQ(Oku("BaslamaKonumu"), "0");
@@ -249,15 +261,47 @@ TEST_F(AnaFormTesti, ÇıkışKomutuPencereyiKapatırKonumuKaydederFormlarıKald
 
   // Loaded again, it is built afresh: every command once, one toolbar.
   f.Yükle();
-  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_TRUE(FormYüklü<AnaForm>());
   EXPECT_EQ(f.Komutlar.size(), 28u);
   EXPECT_EQ(f.menuBar()->actions().size(), 4);
   EXPECT_EQ(f.findChildren<QToolBar*>().size(), 1);
   EXPECT_EQ(f.DurumPaneli(3), "   07.12.2026");
 }
 
+TEST_F(AnaFormTesti, HerKapatmaYoluTekAnaPencereyiKapatır) {
+  const struct {
+    const char* yol;
+    std::function<void()> kapat;
+  } yollar[] = {
+      {"Çıkış komutu", [] { KomutDağıt(305); }},
+      {"bağlantıdan vazgeçmek", [] { Form<VeritabanınaBağlanFormu>().VazgeçDüğmesi_Click(); }},
+      {"giriş şifresinden vazgeçmek", [] { Form<GirişŞifresiSorFormu>().İptalDüğmesi_Click(); }},
+      {"veritabanı yokken sunucu değişikliğinden vazgeçmek", [] { Form<SunucuDeğiştirFormu>().VaçgeçDüğmesi_Click(); }},
+  };
+  for (const auto& y : yollar) {
+    SCOPED_TRACE(y.yol);
+    FormuYokEt<AnaForm>();
+    AnaForm& ana = Form<AnaForm>();
+    ana.Yükle();
+    EXPECT_EQ(SahipPencere(), &ana);
+    Cevapla({Platform::Cevap::Evet});
+    try {
+      y.kapat();
+    } catch (const ProgramSonlandı&) {
+    }
+    EXPECT_FALSE(ana.Yüklü());
+    EXPECT_FALSE(ana.isVisible());
+    int pencereler = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) pencereler += dynamic_cast<AnaForm*>(w) != nullptr;
+    EXPECT_EQ(pencereler, 1);
+  }
+  FormuYokEt<VeritabanınaBağlanFormu>();
+  FormuYokEt<GirişŞifresiSorFormu>();
+  FormuYokEt<SunucuDeğiştirFormu>();
+}
+
 TEST_F(AnaFormTesti, İlkBaşlangıçtaEkranGenişliğindeVeSolÜsttedir) {
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   EXPECT_EQ(f.windowState(), Qt::WindowNoState);
   EXPECT_EQ(f.size(), QSize(1024, 741));  // (768*15 - 400) twips
   EXPECT_EQ(f.pos(), QPoint(0, 0));
@@ -277,7 +321,7 @@ TEST_F(AnaFormTesti, NormalKonumAynenKaydedilipGeriGelir) {
   Yaz("UstBosluk", "1500");
   Yaz("SolBosluk", "3000");
   {
-    AnaForm& f = AnaFormu();
+    AnaForm& f = AnaPencere();
     EXPECT_EQ(f.size(), QSize(600, 400));
     EXPECT_EQ(f.pos(), QPoint(200, 100));
     f.resize(700, 500);
@@ -289,8 +333,8 @@ TEST_F(AnaFormTesti, NormalKonumAynenKaydedilipGeriGelir) {
                                                     {"SolBosluk", "450"},
                                                     {"UstBosluk", "675"},
                                                     {"Yukseklik", "7500"}}));
-  AnaFormuYokEt();
-  AnaForm& yeni = AnaFormu();
+  FormuYokEt<AnaForm>();
+  AnaForm& yeni = AnaPencere();
   EXPECT_EQ(yeni.size(), QSize(700, 500));
   EXPECT_EQ(yeni.pos(), QPoint(30, 45));
 }
@@ -335,15 +379,15 @@ TEST_F(AnaFormTesti, BozukYaDaEkranDışıKonumPencereyiEkrandaAçar) {
     Yaz("SolBosluk", d.sol);
     const QList<QRect> alanlar = d.alanlar;
     AnaForm::EkranAlanları = [alanlar] { return alanlar; };
-    AnaFormuYokEt();
-    AnaForm& f = AnaFormu();
+    FormuYokEt<AnaForm>();
+    AnaForm& f = AnaPencere();
     EXPECT_EQ(QRect(f.pos(), f.size()), d.beklenen);
   }
 
   // Without a stand-in, the screens are the offscreen platform's own.
   AnaForm::EkranAlanları = nullptr;
-  AnaFormuYokEt();
-  AnaForm& f = AnaFormu();
+  FormuYokEt<AnaForm>();
+  AnaForm& f = AnaPencere();
   const QRect ekran = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_TRUE(ekran.contains(QRect(f.pos(), f.size()))) << f.x() << "," << f.y() << " " << f.width();
 }
@@ -355,7 +399,7 @@ TEST_F(AnaFormTesti, EkranıKaplarkenYalnızBaşlamaKonumuYazılır) {
   Yaz("Genislik", "9000");
   Yaz("UstBosluk", "1500");
   Yaz("SolBosluk", "3000");
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   EXPECT_TRUE(f.isMaximized());
   f.Kaldır();
   EXPECT_EQ(Kayıtlar(), (std::map<QString, QString>{{"BaslamaKonumu", "2"},
@@ -366,19 +410,19 @@ TEST_F(AnaFormTesti, EkranıKaplarkenYalnızBaşlamaKonumuYazılır) {
 
   // Maximised by the user after a first start: only the state is written.
   Ayarlar::BölümüSil(Bölüm);
-  AnaFormuYokEt();
-  AnaForm& ikinci = AnaFormu();
+  FormuYokEt<AnaForm>();
+  AnaForm& ikinci = AnaPencere();
   ikinci.showMaximized();
   ikinci.Kaldır();
   EXPECT_EQ(Kayıtlar(), (std::map<QString, QString>{{"BaslamaKonumu", "2"}}));
 }
 
 TEST_F(AnaFormTesti, SimgeDurumundaykenHiçbirŞeyYazılmaz) {
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   f.showMinimized();
   f.Kaldır();
   EXPECT_TRUE(Kayıtlar().empty());
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
 }
 
 TEST_F(AnaFormTesti, SayıOlmayanAyarlarVarsayılanınıAlır) {
@@ -387,7 +431,7 @@ TEST_F(AnaFormTesti, SayıOlmayanAyarlarVarsayılanınıAlır) {
   Yaz("Genislik", "9000");
   Yaz("UstBosluk", "12x");
   Yaz("SolBosluk", "");
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   EXPECT_EQ(f.windowState(), Qt::WindowNoState);
   EXPECT_EQ(f.height(), 741);
   EXPECT_EQ(f.width(), 600);
@@ -404,19 +448,19 @@ TEST_F(AnaFormTesti, EkranYüksekliğiDenetimi) {
   EXPECT_TRUE(bitişler.empty());
 
   AnaForm::EkranBoyutu = [] { return QSize(800, 599); };
-  EXPECT_THROW(AnaFormu(), ProgramSonlandı);
+  EXPECT_THROW(Form<AnaForm>(), ProgramSonlandı);
   ASSERT_EQ(mesajlar.size(), 1u);
   EXPECT_EQ(mesajlar[0].metin,
             "Bu programın çalışması için ekran çözünürlüğünüzün en az\n800 x 600 piksel olması gerekiyor!");
   EXPECT_EQ(mesajlar[0].stil, 48);
   EXPECT_EQ(bitişler.size(), 1u);
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
   // Nothing is saved when the screen is refused.
   EXPECT_TRUE(Kayıtlar().empty());
 }
 
 TEST_F(AnaFormTesti, GirişŞifresiKomutununBaşlığıEtkinleşinceDeğişir) {
-  AnaForm& f = AnaFormu();
+  AnaForm& f = AnaPencere();
   EXPECT_EQ(f.Komut(300)->text(), "Giriş Şifresi Belirle/Değiştir...");
   EtkinYap(f);
   EXPECT_EQ(f.Komut(300)->text(), "Giriş Şifresi Belirle...");
@@ -439,7 +483,7 @@ TEST_F(AnaFormTesti, GirişŞifresiKomutununBaşlığıEtkinleşinceDeğişir) {
   EXPECT_EQ(f.Komut(300)->text(), "Giriş Şifresi Belirle...");
 
   // A form shown over the window belongs to its own accessor and outlives it.
-  AnaFormuYokEt();
+  FormuYokEt<AnaForm>();
   EXPECT_EQ(şifreFormu.parentWidget(), nullptr);
 }
 

@@ -41,8 +41,8 @@ protected:
     Ortak::GirişŞifresiSorulsun = false;
     FormuYokEt<VeritabanınaBağlanFormu>();
     FormuYokEt<SunucuDeğiştirFormu>();
-    AnaFormuYokEt();
-    AnaFormu();  // start-up has loaded the main window before it connects
+    FormuYokEt<AnaForm>();
+    Form<AnaForm>().Yükle();  // start-up has loaded the main window before it connects
     Platform::KlasörSeç = [this](QWidget*, const QString& başlık) {
       gözatBaşlıkları.push_back(başlık);
       if (seçilecekler.empty()) return QString();
@@ -54,7 +54,7 @@ protected:
   void TearDown() override {
     FormuYokEt<VeritabanınaBağlanFormu>();
     FormuYokEt<SunucuDeğiştirFormu>();
-    AnaFormuYokEt();
+    FormuYokEt<AnaForm>();
     KabukTestOrtamı::TearDown();
   }
 
@@ -114,12 +114,12 @@ TEST_F(BağlantıTesti, KayıtlıSunucuYokkenSorulurHayırVeİptalVazgeçer) {
   EXPECT_TRUE(gözatBaşlıkları.isEmpty());
   EXPECT_TRUE(Bağlan().Vazgeçildi());
   EXPECT_EQ(Bağlan().result(), QDialog::Rejected);
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
 
   // Yes: a folder without the file is refused and the browser opens again until cancelled.
   mesajlar.clear();
-  AnaFormuYokEt();
-  AnaFormu();
+  FormuYokEt<AnaForm>();
+  Form<AnaForm>().Yükle();
   const QString boş = BoşKlasör("bos");
   seçilecekler = {boş, boş, QString()};
   Cevapla({Evet});
@@ -128,7 +128,7 @@ TEST_F(BağlantıTesti, KayıtlıSunucuYokkenSorulurHayırVeİptalVazgeçer) {
   EXPECT_EQ(mesajlar[1].stil, 48);
   EXPECT_EQ(gözatBaşlıkları, (QStringList{GözatBaşlığı, GözatBaşlığı, GözatBaşlığı}));
   EXPECT_TRUE(Bağlan().Vazgeçildi());
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_FALSE(Ortak::Veritabanı);
   EXPECT_TRUE(Sunucular().isEmpty());
 }
@@ -146,10 +146,10 @@ TEST_F(BağlantıTesti, BulunanKlasörSunucu1OlurVeritabaniSıfırOlur) {
   EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "0");
   ASSERT_TRUE(Ortak::Veritabanı);
   EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(iyi));
-  EXPECT_EQ(AnaFormu().DurumPaneli(2), Tamam);
+  EXPECT_EQ(Form<AnaForm>().DurumPaneli(2), Tamam);
   EXPECT_FALSE(Bağlan().Vazgeçildi());
   EXPECT_EQ(Bağlan().result(), QDialog::Accepted);
-  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_TRUE(FormYüklü<AnaForm>());
   EXPECT_EQ(Liste(Değiştir().SunucuListesi), QStringList{iyi});
 }
 
@@ -189,7 +189,7 @@ TEST_F(BağlantıTesti, DosyasıKaybolanSunucuHataDurumunaGeçerSunucularıSiler
     EXPECT_TRUE(Bağlan().YenidenDeneDüğmesi->isEnabled());
     EXPECT_EQ(Bağlan().cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(Simge(Bağlan().SimgeKutusu, "BAGLANMA"));
-    EXPECT_EQ(AnaFormu().DurumPaneli(2), Yapılamıyor);
+    EXPECT_EQ(Form<AnaForm>().DurumPaneli(2), Yapılamıyor);
     EXPECT_FALSE(Ayarlar::BölümVar("Sunucular"));
     EXPECT_EQ(Değiştir().SunucuListesi->count(), 0);
     EXPECT_FALSE(Ortak::Veritabanı);
@@ -197,7 +197,7 @@ TEST_F(BağlantıTesti, DosyasıKaybolanSunucuHataDurumunaGeçerSunucularıSiler
     // Shown in the form only: the network error must not end the program here.
     EXPECT_TRUE(mesajlar.empty());
     EXPECT_TRUE(bitişler.empty());
-    EXPECT_TRUE(AnaFormYüklü());
+    EXPECT_TRUE(FormYüklü<AnaForm>());
   }
 
   // With the list forgotten, a retry asks for the folder again.
@@ -205,7 +205,7 @@ TEST_F(BağlantıTesti, DosyasıKaybolanSunucuHataDurumunaGeçerSunucularıSiler
   Bağlan().YenidenDeneDüğmesi->click();
   EXPECT_EQ(Metinler(), QStringList{Soru});
   EXPECT_TRUE(Bağlan().Vazgeçildi());
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
 }
 
 TEST_F(BağlantıTesti, ParolasıTutmayanDosyaHataYordamınaGider) {
@@ -230,7 +230,7 @@ TEST_F(BağlantıTesti, ParolasıTutmayanDosyaHataYordamınaGider) {
   EXPECT_EQ(mesajlar.back().metin, ÇıkışSorusu);
   EXPECT_EQ(Bağlan().SunucuYolu, yanlış);
   EXPECT_TRUE(Bağlan().Vazgeçildi());
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
 
   // No to the error routine ends the program at once.
   SunucularıKaydet({yanlış});
@@ -254,7 +254,7 @@ TEST_F(BağlantıTesti, BağlantıdanSonrakiHataSunucularıSilmez) {
   ASSERT_TRUE(Ortak::Veritabanı);
   EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", iyi}}));
   EXPECT_EQ(Bağlan().result(), QDialog::Accepted);
-  EXPECT_EQ(AnaFormu().DurumPaneli(2), Tamam);
+  EXPECT_EQ(Form<AnaForm>().DurumPaneli(2), Tamam);
   EXPECT_FALSE(Bağlan().Vazgeçildi());
 }
 
@@ -298,7 +298,7 @@ TEST_F(BağlantıTesti, AçılıştaBağlanırHataDurumundaEscYalnızSorar) {
   ASSERT_TRUE(Ortak::Veritabanı);
   EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(iyi));
   EXPECT_FALSE(form.Vazgeçildi());
-  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_TRUE(FormYüklü<AnaForm>());
 }
 
 // --- server change form ---------------------------------------------------------------------------
@@ -383,9 +383,9 @@ TEST_F(BağlantıTesti, SunucuDeğiştirmedeAçılamayanVeritabanıEskisiniKorur
   ASSERT_TRUE(Ortak::Veritabanı);
   EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(yeni));
   EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
-  EXPECT_EQ(AnaFormu().DurumPaneli(2), Tamam);
+  EXPECT_EQ(Form<AnaForm>().DurumPaneli(2), Tamam);
   EXPECT_EQ(Sunucular().size(), 4);  // a failed change forgets nothing
-  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_TRUE(FormYüklü<AnaForm>());
   EXPECT_FALSE(form.Yüklü());
 }
 
@@ -395,13 +395,13 @@ TEST_F(BağlantıTesti, SunucuDeğiştirmedeVazgeç) {
   SunucuDeğiştirFormu& form = Değiştir();
   EXPECT_TRUE(ModalSür(form, [] { SunucuDeğiştir(); }, [&] { QTest::keyClick(&form, Qt::Key_Escape); }));
   EXPECT_FALSE(form.Yüklü());
-  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_TRUE(FormYüklü<AnaForm>());
 
   // Without a database the program cannot go on.
   Ortak::Veritabanı.reset();
   EXPECT_TRUE(ModalSür(form, [] { SunucuDeğiştir(); },
                        [&] { QTest::mouseClick(form.VaçgeçDüğmesi, Qt::LeftButton); }));
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_TRUE(mesajlar.empty());
 }
 

@@ -89,13 +89,13 @@ class BaşlangıçTesti : public KabukTestOrtamı {
 protected:
   void SetUp() override {
     KabukTestOrtamı::SetUp();
-    AnaFormuYokEt();  // start-up creates the main window itself
+    FormuYokEt<AnaForm>();  // start-up creates the main window itself
   }
   void TearDown() override {
     FormuYokEt<VeritabanınaBağlanFormu>();
     FormuYokEt<SunucuDeğiştirFormu>();
     FormuYokEt<KarşılamaFormu>();
-    AnaFormuYokEt();
+    FormuYokEt<AnaForm>();
     AnaForm::KarşılamaFormunuKaldır = nullptr;
     KabukTestOrtamı::TearDown();
   }
@@ -107,7 +107,7 @@ TEST_F(BaşlangıçTesti, BağlantıdanVazgeçilinceProgramPencereBırakmadanBit
   EXPECT_EQ(Main(), 0);
   ASSERT_GE(mesajlar.size(), 1u);
   EXPECT_EQ(mesajlar.back().metin, "Veritabanının ağ üzerindeki yeri bulunamadı.\nŞimdi, bulmak ister misiniz?");
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_FALSE(Form<KarşılamaFormu>().isVisible());
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
   EXPECT_EQ(Ortak::Başlık, "Belvaro - Velmora 1.24 (İstemci)");

@@ -50,7 +50,7 @@ protected:
     KabukTestOrtamı::SetUp();
     Ortak::GirişŞifresiSorulsun = false;
     Ortak::KritikStokUyarısı = 0;
-    if (!AnaFormYüklü()) AnaFormu().Yükle();
+    Form<AnaForm>().Yükle();
   }
   void TearDown() override {
     FormuYokEt<GirişŞifresiSorFormu>();
@@ -84,7 +84,7 @@ TEST_F(GirişŞifresiTesti, DoğruŞifreİstemiKapatırUyarıyıÇalıştırır)
   });
   EXPECT_TRUE(mesajlar.empty());
   EXPECT_TRUE(bitişler.empty());
-  EXPECT_TRUE(AnaFormYüklü());
+  EXPECT_TRUE(FormYüklü<AnaForm>());
   EXPECT_EQ(Ortak::KritikStokUyarısı, 1);  // the warning ran (no critical stock: nothing shown)
 }
 
@@ -144,7 +144,7 @@ TEST_F(GirişŞifresiTesti, ÜçüncüYanlışŞifreProgramıBitirirKısaGirişl
   EXPECT_EQ(mesajlar[5].metin, "3 kez yanlış şifre girildiği için program kapatılacak!");
   EXPECT_EQ(mesajlar[5].stil, 48);
   EXPECT_EQ(bitişler, std::vector<int>{0});
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_EQ(Ortak::KritikStokUyarısı, 0);
   EXPECT_EQ(Ayar("GirisSifresi"), "2626");
 }
@@ -154,7 +154,7 @@ TEST_F(GirişŞifresiTesti, İptalVeEscSessizceProgramıBitirir) {
   form.show();
   EXPECT_THROW(form.İptalDüğmesi_Click(), ProgramSonlandı);
   EXPECT_FALSE(form.isVisible());
-  EXPECT_FALSE(AnaFormYüklü());
+  EXPECT_FALSE(FormYüklü<AnaForm>());
   form.show();
   EXPECT_THROW(form.reject(), ProgramSonlandı);  // what Esc calls
   EXPECT_TRUE(mesajlar.empty());

@@ -177,7 +177,7 @@ TEST_F(KritikStokListesiTesti, OnayKutusuAyarıYazarDüzenKapatıpAçıncaKorunu
 }
 
 TEST_F(KritikStokListesiTesti, BaşlangıçUyarısıYalnızcaAyar1VeKritikStokVarkenGösterir) {
-  if (!AnaFormYüklü()) AnaFormu().Yükle();
+  Form<AnaForm>().Yükle();
   int kez = 0;
   QStringList gösterilen;
   QWidget* sahip = nullptr;
