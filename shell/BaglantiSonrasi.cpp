@@ -12,9 +12,7 @@ void GirişŞifresiSor() { ModalGöster(Form<GirişŞifresiSorFormu>()); }
 void KritikStokUyarısınıGöster() {
   Ortak::KritikStokUyarısı = Ayarlar::SayıOku(QStringLiteral("Ayarlar"), QStringLiteral("KritikStokUyarisi"), 0);
   if (Ortak::KritikStokUyarısı != 1) return;
-  KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(
-      QStringLiteral("SELECT Count (DepoAdi) As KritikStokSayisi FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0"));
-  if (k.Tamsayı(QStringLiteral("KritikStokSayisi")) <= 0) return;
+  if (KritikStokSayısı() <= 0) return;
   Form<İlerlemeGösterFormu>().İşiÇalıştır(33, İş::ListelerBaşlık, İş::ListelerMetin, SahipPencere());
   ModalGöster(Form<KritikStokListesiFormu>());
 }

@@ -25,23 +25,24 @@ const Sayım Kişiler{"SELECT Count(GirisCikisYapanNo) As GirisCikisYapanSayisi 
 const Sayım Girişler{"SELECT Count(IslemNo) As GirisSayisi FROM GirisIslemleriTablosu", "GirisSayisi"};
 const Sayım Çıkışlar{"SELECT Count(IslemNo) As CikisSayisi FROM CikisIslemleriTablosu", "CikisSayisi"};
 const Sayım İadeler{"SELECT Count(IadeNo) As IadeSayisi FROM IadeBilgileriTablosu", "IadeSayisi"};
-const Sayım KritikStok{"SELECT Count (DepoAdi) As KritikStokSayisi FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0",
-                       "KritikStokSayisi"};
 
 const QString ÜrünYok = QStringLiteral("Henüz ÜRÜN tanımlamanmamış! Lütfen, önce ürün tanımlayınız.");
 const QString DepoYok = QStringLiteral("Henüz DEPO tanımlamanmamış! Lütfen, önce depo tanımlayınız.");
 
-// Counts the rows; when there are none, refuses with the message. A count that passes
-// goes to TanımSayıları(tanım) where one is given.
-bool Denetle(const Sayım& sayım, const QString& ret, int tanım = -1) {
-  KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(QString::fromUtf8(sayım.sql));
-  const qint64 n = k.Tamsayı(QString::fromUtf8(sayım.takmaAd));
+// When there are no rows, refuses with the message. A count that passes goes to
+// TanımSayıları(tanım) where one is given.
+bool Denetle(qint64 n, const QString& ret, int tanım = -1) {
   if (n == 0) {
     OrtakYordamlarModülü::MesajKutusu(ret, OrtakYordamlarModülü::Stil::Uyarı);
     return false;
   }
   if (tanım >= 0) Ortak::TanımSayıları[tanım] = n;
   return true;
+}
+
+bool Denetle(const Sayım& sayım, const QString& ret, int tanım = -1) {
+  const KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(QString::fromUtf8(sayım.sql));
+  return Denetle(k.Tamsayı(QString::fromUtf8(sayım.takmaAd)), ret, tanım);
 }
 
 void İlerlemeİşi(int kod, const QString& başlık, const QString& metin) {
@@ -74,7 +75,7 @@ bool KomutDenetle(int komutNo) {
     case 207: return Denetle(Çıkışlar, QStringLiteral("ÇIKIŞ İŞLEMİ yapılmadığı için liste görüntülenemez!"));
     case 203: return Denetle(Satıcılar, QStringLiteral("SATICI FİRMA tanımlanmadığı için liste görüntülenemez!"));
     case 204: return Denetle(Alıcılar, QStringLiteral("ALICI FİRMA tanımlanmadığı için liste görüntülenemez!"));
-    case 205: return Denetle(KritikStok, QStringLiteral("KRİTİK STOK bulunmadığı için liste görüntülenemez!"));
+    case 205: return Denetle(KritikStokSayısı(), QStringLiteral("KRİTİK STOK bulunmadığı için liste görüntülenemez!"));
     case 206: return Denetle(Girişler, QStringLiteral("GİRİŞ İŞLEMİ yapılmadığı için liste görüntülenemez!"));
     case 208: return Denetle(İadeler, QStringLiteral("İADE İŞLEMİ yapılmadığı için liste görüntülenemez!"));
     default: return true;

@@ -26,6 +26,8 @@ namespace {
 const QString ListeAdı = QStringLiteral("KritikStokListesi");
 const QString AyarBölümü = QStringLiteral("Ayarlar");
 const QString UyarıAnahtarı = QStringLiteral("KritikStokUyarisi");
+// The count and the list take the same rows.
+const QString KritikStoklar = QStringLiteral("FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0");
 
 struct Sütun {
   const char* başlık;
@@ -43,6 +45,12 @@ const std::array<Sütun, 5> Sütunlar{{
 }};
 
 }  // namespace
+
+qint64 KritikStokSayısı() {
+  return Ortak::Veritabanı
+      ->KayıtKümesiAç(QStringLiteral("SELECT Count (DepoAdi) As KritikStokSayisi ") + KritikStoklar)
+      .Tamsayı(QStringLiteral("KritikStokSayisi"));
+}
 
 KritikStokListesiFormu::KritikStokListesiFormu() {
   setWindowTitle(QStringLiteral("Kritik Stok Listesi"));
@@ -119,8 +127,7 @@ void KritikStokListesiFormu::ListeOluştur() {
 
   KritikStokListesi->Temizle();
   HataYakala([&] {
-    KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(
-        QStringLiteral("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0"));
+    KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(QStringLiteral("SELECT * ") + KritikStoklar);
     ilerleme.EnBüyükYaz(k.KayıtSayısı());
     qint64 eklenen = 0;
     for (; !k.Sonda(); k.MoveNext()) {

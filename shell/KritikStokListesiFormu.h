@@ -8,6 +8,9 @@ class ListeGörünümü;
 class QCheckBox;
 class QPushButton;
 
+// How many rows the list would show; the start-up warning and the list command ask it.
+qint64 KritikStokSayısı();
+
 class KritikStokListesiFormu : public QDialog {
 public:
   KritikStokListesiFormu();

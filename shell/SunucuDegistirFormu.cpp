@@ -143,11 +143,6 @@ void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
     return;
   }
   QCoreApplication::processEvents();
-  if (!yeni) {
-    MesajKutusu(QStringLiteral("Veritabanı açılamadı! Lütfen, tekrar deneyiniz."), Stil::Uyarı);
-    SunucuListesi->setFocus();
-    return;
-  }
   Ortak::Veritabanı = std::move(yeni);
   if (FormYüklü<AnaForm>()) Form<AnaForm>().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
   Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(seçili));

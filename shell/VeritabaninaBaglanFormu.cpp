@@ -161,12 +161,6 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
     std::unique_ptr<Veritabanı> yeni = Veritabanı::Aç(VeritabanıDosyası(SunucuYolu));
     QCoreApplication::processEvents();
     if (vazgeçildi_) return;  // the user quit while the file was opening
-    if (!yeni) {
-      DurumYaz(BağlantıYok);
-      YenidenDeneDüğmesi->setEnabled(true);
-      unsetCursor();
-      return;
-    }
     Ortak::Veritabanı = std::move(yeni);
   } catch (const VeritabanıHatası& h) {
     BağlantıHatası(h.Numara(), h.Açıklama());
