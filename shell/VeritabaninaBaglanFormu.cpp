@@ -154,8 +154,8 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
                                    "Lütfen, farklı bir SUNUCU seçip yeniden deneyiniz."),
                     Stil::Uyarı);
       }
+      // Saved with the index once the database has opened.
       liste->addItem(SunucuYolu);
-      Ayarlar::Yaz(QStringLiteral("Sunucular"), QStringLiteral("Sunucu-%1").arg(liste->count()), SunucuYolu);
     }
 
     std::unique_ptr<Veritabanı> yeni = Veritabanı::Aç(VeritabanıDosyası(SunucuYolu));
@@ -168,6 +168,7 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
       return;
     }
     Ortak::Veritabanı = std::move(yeni);
+    sunucular.ListeyiKaydet(static_cast<int>(n));
   } catch (const VeritabanıHatası& h) {
     BağlantıHatası(h.Numara(), h.Açıklama());
     return;
@@ -177,7 +178,6 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
   }
 
   DurumYaz(BağlantıTamam);
-  Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(n));
   unsetCursor();
   QDialog::done(QDialog::Accepted);
 
