@@ -19,7 +19,7 @@
 namespace Platform {
 
 std::function<int(QWidget*, const QString&, int, const QString&)> MesajGöster;
-std::function<QString(QWidget*, const QString&)> KlasörSeç;
+std::function<QString(QWidget*, const QString&, const QString&)> KlasörSeç;
 std::function<void(int)> ProgramıBitir;
 std::function<QDate()> Bugün;
 std::function<QStringList()> Yazıcılar;
@@ -133,8 +133,8 @@ bool XlsxUygulamasıVar() {
 
 void VarsayılanlarıKur() {
   MesajGöster = QtİleGöster;
-  KlasörSeç = [](QWidget* sahip, const QString& başlık) {
-    return QFileDialog::getExistingDirectory(sahip, başlık, QString(), QFileDialog::ShowDirsOnly);
+  KlasörSeç = [](QWidget* sahip, const QString& başlık, const QString& başlangıç) {
+    return QFileDialog::getExistingDirectory(sahip, başlık, başlangıç, QFileDialog::ShowDirsOnly);
   };
   ProgramıBitir = [](int kod) { std::_Exit(kod); };
   Bugün = [] { return QDate::currentDate(); };

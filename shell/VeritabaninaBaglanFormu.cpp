@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -112,8 +113,11 @@ void VeritabanınaBağlanFormu::VazgeçVeKapat() {
 }
 
 QString VeritabanınaBağlanFormu::AğaGözat(QWidget* sahip) {
+  // The chooser opens at the current server folder: the open database's, else the last one tried.
+  const QString başlangıç = Ortak::Veritabanı ? QFileInfo(Ortak::Veritabanı->Yol()).absolutePath() : SunucuYolu;
   QString yol;
-  if (Platform::KlasörSeç) yol = Platform::KlasörSeç(sahip, QStringLiteral("Sunucu programın bulunduğu yeri seçiniz!"));
+  if (Platform::KlasörSeç)
+    yol = Platform::KlasörSeç(sahip, QStringLiteral("Sunucu programın bulunduğu yeri seçiniz!"), başlangıç);
   KlasörKimliği = !yol.isEmpty();
   // The file name is joined with "/", so the folder keeps no trailing separator.
   return KlasörKimliği ? QDir::cleanPath(yol) : QString();

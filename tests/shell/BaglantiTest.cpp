@@ -43,8 +43,9 @@ protected:
     FormuYokEt<SunucuDeğiştirFormu>();
     AnaFormuYokEt();
     AnaFormu();  // start-up has loaded the main window before it connects
-    Platform::KlasörSeç = [this](QWidget*, const QString& başlık) {
+    Platform::KlasörSeç = [this](QWidget*, const QString& başlık, const QString& başlangıç) {
       gözatBaşlıkları.push_back(başlık);
+      gözatBaşlangıçları.push_back(başlangıç);
       if (seçilecekler.empty()) return QString();
       const QString k = seçilecekler.front();
       seçilecekler.pop_front();
@@ -102,6 +103,7 @@ protected:
 
   std::deque<QString> seçilecekler;
   QStringList gözatBaşlıkları;
+  QStringList gözatBaşlangıçları;
 };
 
 // --- first start, no saved folder --------------------------------------------------------------
@@ -127,6 +129,7 @@ TEST_F(BağlantıTesti, KayıtlıSunucuYokkenSorulurHayırVeİptalVazgeçer) {
   EXPECT_EQ(Metinler(), (QStringList{Soru, DosyaYokUyarısı, DosyaYokUyarısı}));
   EXPECT_EQ(mesajlar[1].stil, 48);
   EXPECT_EQ(gözatBaşlıkları, (QStringList{GözatBaşlığı, GözatBaşlığı, GözatBaşlığı}));
+  EXPECT_EQ(gözatBaşlangıçları, (QStringList{"", boş, boş}));  // then the folder tried last
   EXPECT_TRUE(Bağlan().Vazgeçildi());
   EXPECT_FALSE(AnaFormYüklü());
   EXPECT_FALSE(Ortak::Veritabanı);
@@ -386,6 +389,8 @@ TEST_F(BağlantıTesti, VazgeçilenDeğişiklikAyarlarıDeğiştirmezHarfBüyük
   EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(küçük));
   EXPECT_EQ(Sunucular().back(), (QPair<QString, QString>{"Sunucu-4", küçük}));
   EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
+  // Each browse opened at the folder in use.
+  EXPECT_EQ(gözatBaşlangıçları, (QStringList{büyük, büyük}));
 }
 
 TEST_F(BağlantıTesti, SunucuDeğiştirmedeAçılamayanVeritabanıEskisiniKorur) {
