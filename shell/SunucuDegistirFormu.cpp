@@ -55,7 +55,7 @@ SunucuDeğiştirFormu::SunucuDeğiştirFormu() {
   yerleşim->addWidget(Etiket[1]);
   yerleşim->addWidget(Etiket[2]);
   yerleşim->addLayout(düğmeler);
-  yerleşim->setSizeConstraint(QLayout::SetFixedSize);
+  BaşlığaYerAç(*this);
 
   connect(SunucuListesi, &QListWidget::currentRowChanged, this, [this] { SunucuListesi_Click(); });
   connect(SunucuSeçDüğmesi, &QPushButton::clicked, this, [this] { SunucuSeçDüğmesi_Click(); });

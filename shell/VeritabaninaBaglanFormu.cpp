@@ -80,7 +80,7 @@ VeritabanınaBağlanFormu::VeritabanınaBağlanFormu() {
   auto* yerleşim = new QVBoxLayout(this);
   yerleşim->addLayout(üst);
   yerleşim->addLayout(düğmeler);
-  yerleşim->setSizeConstraint(QLayout::SetFixedSize);
+  BaşlığaYerAç(*this);
 
   connect(YenidenDeneDüğmesi, &QPushButton::clicked, this, [this] { YenidenDeneDüğmesi_Click(); });
   connect(VazgeçDüğmesi, &QPushButton::clicked, this, [this] { VazgeçDüğmesi_Click(); });
