@@ -41,7 +41,7 @@ std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürü
   auto* düzen = new QVBoxLayout(this);
   düzen->addLayout(üst);
   düzen->addWidget(İlerlemeÇubuğu);
-  setFixedWidth(360);
+  OrtakYordamlarModülü::BaşlığaYerAç(*this, 360);
   Form_Load();
 }
 

@@ -43,8 +43,9 @@ protected:
     FormuYokEt<SunucuDeğiştirFormu>();
     FormuYokEt<AnaForm>();
     Form<AnaForm>().Yükle();  // start-up has loaded the main window before it connects
-    Platform::KlasörSeç = [this](QWidget*, const QString& başlık) {
+    Platform::KlasörSeç = [this](QWidget*, const QString& başlık, const QString& başlangıç) {
       gözatBaşlıkları.push_back(başlık);
+      gözatBaşlangıçları.push_back(başlangıç);
       if (seçilecekler.empty()) return QString();
       const QString k = seçilecekler.front();
       seçilecekler.pop_front();
@@ -102,6 +103,7 @@ protected:
 
   std::deque<QString> seçilecekler;
   QStringList gözatBaşlıkları;
+  QStringList gözatBaşlangıçları;
 };
 
 // --- first start, no saved folder --------------------------------------------------------------
@@ -127,6 +129,7 @@ TEST_F(BağlantıTesti, KayıtlıSunucuYokkenSorulurHayırVeİptalVazgeçer) {
   EXPECT_EQ(Metinler(), (QStringList{Soru, DosyaYokUyarısı, DosyaYokUyarısı}));
   EXPECT_EQ(mesajlar[1].stil, 48);
   EXPECT_EQ(gözatBaşlıkları, (QStringList{GözatBaşlığı, GözatBaşlığı, GözatBaşlığı}));
+  EXPECT_EQ(gözatBaşlangıçları, (QStringList{"", boş, boş}));  // then the folder tried last
   EXPECT_TRUE(Bağlan().Vazgeçildi());
   EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_FALSE(Ortak::Veritabanı);
@@ -232,12 +235,13 @@ TEST_F(BağlantıTesti, ParolasıTutmayanDosyaHataYordamınaGider) {
   EXPECT_TRUE(Bağlan().Vazgeçildi());
   EXPECT_FALSE(FormYüklü<AnaForm>());
 
-  // No to the error routine ends the program at once.
-  SunucularıKaydet({yanlış});
+  // No to the error routine ends the program at once; a folder just found is not kept.
   FormuYokEt<SunucuDeğiştirFormu>();
-  Cevapla({Hayır});
+  seçilecekler = {yanlış};
+  Cevapla({Evet, Hayır});
   EXPECT_THROW(Bağlan().VeritabanınaBağlan(), ProgramSonlandı);
   EXPECT_EQ(bitişler, std::vector<int>{1});
+  EXPECT_FALSE(Ayarlar::BölümVar("Sunucular"));
 }
 
 TEST_F(BağlantıTesti, BağlantıdanSonrakiHataSunucularıSilmez) {
@@ -304,21 +308,19 @@ TEST_F(BağlantıTesti, AçılıştaBağlanırHataDurumundaEscYalnızSorar) {
 // --- server change form ---------------------------------------------------------------------------
 
 TEST_F(BağlantıTesti, DörtSunucuKuralı) {
-  const QString a = YeniVeritabanı("depoi"), b = YeniVeritabanı("b"), c = YeniVeritabanı("c");
+  const QString a = YeniVeritabanı("a"), b = YeniVeritabanı("b"), c = YeniVeritabanı("c");
   SunucularıKaydet({a, b, c});
   Ayarlar::Yaz("Ayarlar", "Veritabani", "1");
+  const auto kayıtlı = Sunucular();
   SunucuDeğiştirFormu& form = Değiştir();
   form.Form_Activate();
   EXPECT_EQ(form.Etiket[2]->text(), b);
 
-  // The same folder spelt in Turkish capitals is only selected.
-  const QString büyük = BoşKlasör("DEPOİ");
-  QFile::copy(Dosya(a), Dosya(büyük));
-  seçilecekler = {büyük};
+  // A folder already listed is only selected.
+  seçilecekler = {a + "/"};
   form.SunucuSeçDüğmesi_Click();
   EXPECT_EQ(form.SunucuListesi->currentRow(), 0);
   EXPECT_EQ(form.Etiket[2]->text(), a);
-  EXPECT_EQ(Sunucular().size(), 3);
 
   // A folder without the file and a cancelled browse change nothing.
   seçilecekler = {BoşKlasör("bos")};
@@ -330,17 +332,65 @@ TEST_F(BağlantıTesti, DörtSunucuKuralı) {
   const QString d = YeniVeritabanı("d"), e = YeniVeritabanı("e");
   seçilecekler = {d, e};
   form.SunucuSeçDüğmesi_Click();
-  EXPECT_EQ(Sunucular().back(), (QPair<QString, QString>{"Sunucu-4", d}));
   form.SunucuSeçDüğmesi_Click();
   EXPECT_EQ(Liste(form.SunucuListesi), (QStringList{a, b, c, e}));
-  EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", a}, {"Sunucu-2", b}, {"Sunucu-3", c}, {"Sunucu-4", e}}));
   EXPECT_EQ(form.SunucuListesi->currentRow(), 3);
   EXPECT_EQ(form.Etiket[2]->text(), e);
   EXPECT_EQ(Bağlan().SunucuYolu, e);
+  // Saved only once the folder's database has opened.
+  EXPECT_EQ(Sunucular(), kayıtlı);
+  form.SeçilenSunucuyaBağlanDüğmesi_Click();
+  EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", a}, {"Sunucu-2", b}, {"Sunucu-3", c}, {"Sunucu-4", e}}));
+  EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
 
   // A later load reads the same four back.
   FormuYokEt<SunucuDeğiştirFormu>();
   EXPECT_EQ(Liste(Değiştir().SunucuListesi), (QStringList{a, b, c, e}));
+}
+
+TEST_F(BağlantıTesti, VazgeçilenDeğişiklikAyarlarıDeğiştirmezHarfBüyüklüğüAyrıKlasördür) {
+  const QString büyük = YeniVeritabanı("Depo"), küçük = YeniVeritabanı("depo");
+  const QString b = YeniVeritabanı("b"), c = YeniVeritabanı("c"), d = YeniVeritabanı("d"), e = YeniVeritabanı("e");
+  SunucularıKaydet({b, c, d, büyük});
+  Ayarlar::Yaz("Ayarlar", "Veritabani", "3");
+  Ortak::Veritabanı = Veritabanı::Aç(Dosya(büyük));
+  const auto kayıtlı = Sunucular();
+
+  // A fifth folder, then "Vazgeç": the settings stay as they were and the next start opens the old folder.
+  SunucuDeğiştirFormu& form = Değiştir();
+  QStringList gösterilen;
+  seçilecekler = {e};
+  EXPECT_TRUE(ModalSür(form, [] { SunucuDeğiştir(); }, [&] {
+    QTest::mouseClick(form.SunucuSeçDüğmesi, Qt::LeftButton);
+    gösterilen = Liste(form.SunucuListesi);
+    QTest::mouseClick(form.VaçgeçDüğmesi, Qt::LeftButton);
+  }));
+  EXPECT_EQ(gösterilen, (QStringList{b, c, d, e}));
+  EXPECT_EQ(Sunucular(), kayıtlı);
+  EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
+  FormuYokEt<SunucuDeğiştirFormu>();
+  Ortak::Veritabanı.reset();
+  Bağlan().VeritabanınaBağlan();
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(büyük));
+
+  // The same name in small letters is another folder: it is added, and its own file is opened.
+  SunucularıKaydet({b, c, d, büyük});
+  FormuYokEt<SunucuDeğiştirFormu>();
+  SunucuDeğiştirFormu& yeniden = Değiştir();
+  seçilecekler = {küçük};
+  EXPECT_TRUE(ModalSür(yeniden, [] { SunucuDeğiştir(); }, [&] {
+    QTest::mouseClick(yeniden.SunucuSeçDüğmesi, Qt::LeftButton);
+    gösterilen = Liste(yeniden.SunucuListesi);
+    QTest::mouseClick(yeniden.SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+  }));
+  EXPECT_EQ(gösterilen, (QStringList{b, c, d, küçük}));
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(küçük));
+  EXPECT_EQ(Sunucular().back(), (QPair<QString, QString>{"Sunucu-4", küçük}));
+  EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
+  // Each browse opened at the folder in use.
+  EXPECT_EQ(gözatBaşlangıçları, (QStringList{büyük, büyük}));
 }
 
 TEST_F(BağlantıTesti, SunucuDeğiştirmedeAçılamayanVeritabanıEskisiniKorur) {
