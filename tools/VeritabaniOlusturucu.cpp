@@ -226,7 +226,7 @@ VeritabanıHatası DosyaVar(const QString& yol) {
   return VeritabanıHatası(VeritabanıHataNo::Genel, QStringLiteral("'%1' dosyası zaten var; üzerine yazılmaz.").arg(yol));
 }
 
-// Schema, saved queries and password, in one transaction.
+// Schema, saved queries, password and the planner's statistics, in one transaction.
 void ŞemayıYaz(const QString& yol) {
   sqlite3* ham = nullptr;
   const int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham, SQLITE_OPEN_READWRITE, nullptr);
@@ -255,6 +255,9 @@ void ŞemayıYaz(const QString& yol) {
     sqlite3_bind_blob(d, 1, tuz.constData(), static_cast<int>(tuz.size()), SQLITE_TRANSIENT);
     sqlite3_bind_blob(d, 2, özet.constData(), static_cast<int>(özet.size()), SQLITE_TRANSIENT);
   });
+  // The statistics table exists from the start, so that the refresh at connection time is
+  // no schema change for the other workstations.
+  Yürüt(ham, "ANALYZE");
   Yürüt(ham, "COMMIT");
 }
 
@@ -368,6 +371,7 @@ QString Oluştur(const QString& klasör, bool örnekVerilerle) {
   if (örnekVerilerle) {
     auto vt = Veritabanı::Aç(geçici.Yol());
     ÖrnekVerileriEkle(*vt);
+    vt->Çalıştır(QStringLiteral("ANALYZE"));
   }
   for (Yerleştirme yöntem : {Yerleştirme::AdDeğiştir, Yerleştirme::BağlaSil, Yerleştirme::YerTut}) {
     switch (DosyayıYerleştir(geçici.Yol(), yol, yöntem)) {

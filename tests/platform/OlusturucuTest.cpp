@@ -132,4 +132,15 @@ TEST_F(OluşturucuTesti, HerYerleştirmeYoluVarOlanDosyayaDokunmaz) {
   }
 }
 
+// The planner has statistics from the start: the sample's movements are analysed, and an empty
+// file already holds the statistics table that later refreshes fill.
+TEST_F(OluşturucuTesti, YeniDosyalarİstatistikTaşır) {
+  const QString örnek = GeçiciYol(QStringLiteral("ornek"));
+  QDir().mkpath(örnek);
+  VeritabanıOluşturucu::Oluştur(örnek, true);
+  const QString sql = QStringLiteral("SELECT Count(*) AS n FROM sqlite_stat1 WHERE tbl = 'GirisIslemleriTablosu'");
+  EXPECT_GT(Veritabanı::Aç(Dosya(örnek))->KayıtKümesiAç(sql).Tamsayı("n"), 0);
+  EXPECT_NO_THROW(vt->KayıtKümesiAç(sql));
+}
+
 }  // namespace
