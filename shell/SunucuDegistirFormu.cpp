@@ -149,6 +149,7 @@ void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
     return;
   }
   Ortak::Veritabanı = std::move(yeni);
+  Ortak::Veritabanı->İstatistikleriTazele();
   if (AnaFormYüklü()) AnaFormu().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
   Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(seçili));
   Kaldır();

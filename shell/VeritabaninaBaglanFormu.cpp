@@ -168,6 +168,7 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
       return;
     }
     Ortak::Veritabanı = std::move(yeni);
+    Ortak::Veritabanı->İstatistikleriTazele();
   } catch (const VeritabanıHatası& h) {
     BağlantıHatası(h.Numara(), h.Açıklama());
     return;
