@@ -327,3 +327,20 @@ QString BaşlayanKalıbı(const QString& yazılan) {
   }
   return kalıp + u'%';
 }
+
+// A connection of its own that waits only briefly, so that this connection's busy handling is
+// left as it is; the statistics then reach this connection with its schema, read again.
+// (PRAGMA optimize would do nothing here: it analyses only tables that queries of the same
+// connection have used.)
+void Veritabanı::İstatistikleriTazele() noexcept {
+  sqlite3* ham = nullptr;
+  bool tazelendi = false;
+  if (sqlite3_open_v2(QFile::encodeName(yol_).constData(), &ham, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+    sqlite3_busy_timeout(ham, 250);
+    TürkçeİşlevleriKaydet(ham);
+    tazelendi = sqlite3_exec(ham, "PRAGMA synchronous=FULL; PRAGMA analysis_limit=400; ANALYZE", nullptr, nullptr,
+                             nullptr) == SQLITE_OK;
+  }
+  sqlite3_close(ham);
+  if (tazelendi) sqlite3_exec(db_, "PRAGMA writable_schema=RESET", nullptr, nullptr, nullptr);
+}

@@ -124,6 +124,12 @@ private:
   [[noreturn]] void HataVer(int kod) const;
   sqlite3* db_;
   QString yol_;
+
+public:
+  // Brings the planner's statistics up to date with a short, limited analysis. Never fails:
+  // a file that is locked by a writer or cannot be written keeps the statistics it has.
+  // Call outside a transaction.
+  void İstatistikleriTazele() noexcept;
 };
 
 // Text typed by the user as a prefix pattern for `LIKE ? ESCAPE '\'`.

@@ -152,6 +152,7 @@ void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
   }
   QCoreApplication::processEvents();
   Ortak::Veritabanı = std::move(yeni);
+  Ortak::Veritabanı->İstatistikleriTazele();
   if (FormYüklü<AnaForm>()) Form<AnaForm>().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
   ListeyiKaydet(seçili);
   Kaldır();

@@ -166,6 +166,7 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
     QCoreApplication::processEvents();
     if (vazgeçildi_) return;  // the user quit while the file was opening
     Ortak::Veritabanı = std::move(yeni);
+    Ortak::Veritabanı->İstatistikleriTazele();
     sunucular.ListeyiKaydet(static_cast<int>(n));
   } catch (const VeritabanıHatası& h) {
     BağlantıHatası(h.Numara(), h.Açıklama());

@@ -6,6 +6,7 @@
 #include "Simgeler.h"
 #include "SunucuDegistirFormu.h"
 #include "VeritabaninaBaglanFormu.h"
+#include "VeritabaniOlusturucu.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <gmock/gmock.h>
 
 #include <deque>
 #include <functional>
@@ -453,6 +456,57 @@ TEST_F(BağlantıTesti, SunucuDeğiştirmedeVazgeç) {
                        [&] { QTest::mouseClick(form.VaçgeçDüğmesi, Qt::LeftButton); }));
   EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_TRUE(mesajlar.empty());
+}
+
+// --- the planner's statistics --------------------------------------------------------------------
+
+// Movements written after the file was created, with no statistics gathered for them.
+void Hareketler(Veritabanı& vt) {
+  Veritabanı::İşlem işlem(vt);
+  for (const char* tablo : {"Giris", "Cikis"})
+    for (int i = 0; i < 5000; ++i)
+      vt.Çalıştır(QString("INSERT INTO %1IslemleriTablosu (UrunNo, DepoNo, %1Nedeni, IslemTarihi, %1Miktari) "
+                          "VALUES (?, ?, 1, '2026-01-01', 1)")
+                      .arg(tablo),
+                  {i % 50, 1 + i % 10});
+  işlem.Onayla();
+}
+
+std::string StokPlanı() {
+  KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(
+      "EXPLAIN QUERY PLAN " + VeritabanıOluşturucu::SorguMetni("MevcutStokSorgusu"), {1, 10, "2000", "2100", 99});
+  std::string plan;
+  for (; !k.Sonda(); k.MoveNext()) plan += k.Metin("detail").toStdString() + '\n';
+  return plan;
+}
+
+TEST_F(BağlantıTesti, BağlanıncaİstatistiklerTazelenirYazanVarsaAtlanır) {
+  const QString a = YeniVeritabanı("a"), b = YeniVeritabanı("b"), kilitli = YeniVeritabanı("kilitli");
+  for (const QString& k : {a, b, kilitli}) Hareketler(*Veritabanı::Aç(Dosya(k)));
+  SunucularıKaydet({a, b, kilitli});
+  const auto bağlan = [&](int sıra) {
+    Değiştir().Yükle();
+    Değiştir().SunucuListesi->setCurrentRow(sıra);
+    QTest::mouseClick(Değiştir().SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+  };
+
+  // At start-up and on a server change the stock list reads its covering index.
+  Bağlan().VeritabanınaBağlan();
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_THAT(StokPlanı(), ::testing::HasSubstr("COVERING INDEX GirisUrunDepo"));
+  bağlan(1);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(b));
+  EXPECT_THAT(StokPlanı(), ::testing::HasSubstr("COVERING INDEX GirisUrunDepo"));
+
+  // Another workstation in the middle of writing: the connection stands all the same.
+  auto yazan = Veritabanı::Aç(Dosya(kilitli));
+  Veritabanı::İşlem işlem(*yazan);
+  yazan->Çalıştır("DELETE FROM DepoBilgileriTablosu");
+  bağlan(2);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(kilitli));
+  EXPECT_TRUE(mesajlar.empty());
+  EXPECT_EQ(Form<AnaForm>().DurumPaneli(2), Tamam);
+  EXPECT_NO_THROW(işlem.Onayla());
 }
 
 }  // namespace
