@@ -14,8 +14,8 @@ using Platform::Cevap::Evet;
 class ÜrünFormuTesti : public TanımFormuTesti {
 protected:
   qint64 Ürün(const char* kod, const char* ad) {
-    vt->Çalıştır("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi, PaketlemeAdedi) VALUES (?, ?, 2.5, "
-                 "1200)",
+    vt->Çalıştır("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi, PaketlemeAdedi) "
+                 "VALUES (?, ?, 2.5, 1200)",
                  {QString::fromUtf8(kod), QString::fromUtf8(ad)});
     return vt->SonEklenenNo();
   }
@@ -105,7 +105,8 @@ TEST_F(ÜrünFormuTesti, KayıtDenetimleriSırasıylaVeKayıtSonrasıKaydedilenG
   f.ÜrünKoduKutusu->clear();
   Yaz(f.ÜrünKoduKutusu, "VD-3");
   Tıkla(f.SilKaydetDüğmesi);
-  EXPECT_EQ(SonMesaj(), "Değiştirdiğiniz ürün, bu arada başka bir bilgisayardan silinmiş! Değişiklikler kaydedilemedi.");
+  EXPECT_EQ(SonMesaj(),
+            "Değiştirdiğiniz ürün, bu arada başka bir bilgisayardan silinmiş! Değişiklikler kaydedilemedi.");
   EXPECT_EQ(f.KayıtKipi, TanımFormu::KayıtDeğiştir);
 }
 
@@ -147,7 +148,8 @@ TEST_F(ÜrünFormuTesti, GirişiOlanSilinmezSilineninKomşusuSeçilir) {
 
 TEST_F(ÜrünFormuTesti, BirimTürleriEnÇokOnTaneYenisiÜstte) {
   auto& f = Aç<ÜrünİşlemleriFormu>();
-  for (int i = 1; i <= 11; ++i) Ekle(f, QStringLiteral("K%1").arg(i), "CIVATA", QStringLiteral("B%1").arg(i));
+  // Typed in lower case, kept as upper-cased while typing.
+  for (int i = 1; i <= 11; ++i) Ekle(f, QStringLiteral("K%1").arg(i), "CIVATA", QStringLiteral("b%1").arg(i));
   Ekle(f, "K12", "CIVATA", "b11");  // a kind already listed is not added again
   ASSERT_EQ(f.BirimTürüKutusu->count(), 10);
   EXPECT_EQ(f.BirimTürüKutusu->itemText(0), "B11");
