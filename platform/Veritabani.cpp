@@ -5,11 +5,13 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <sqlite3.h>
 
 #include <cerrno>
 #include <cmath>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -40,6 +42,12 @@ int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
   const QString sa = QString::fromUtf8(static_cast<const char*>(a), n1);
   const QString sb = QString::fromUtf8(static_cast<const char*>(b), n2);
   return TürkçeMetin::Karşılaştır(sa, sb);
+}
+
+// Sleeps between a tenth of `enÇok` and `enÇok` microseconds, at random, so that
+// workstations waiting for one lock do not wake up in step.
+void RastgeleBekle(int enÇok) {
+  std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(enÇok / 10, enÇok + 1)));
 }
 
 // Why a file could not be opened, decided before sqlite3 guesses.
@@ -169,8 +177,8 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
     throw VeritabanıHatası(HataNumarası(kod), metin);
   }
   sqlite3_extended_result_codes(db, 1);
-  sqlite3_busy_timeout(db, BeklemeSüresiMs);
   std::unique_ptr<Veritabanı> vt(new Veritabanı(db, QFileInfo(yol).absoluteFilePath()));
+  sqlite3_busy_handler(db, &Veritabanı::Bekle, vt.get());
   TürkçeİşlevleriKaydet(db);
   // Rollback journal: WAL needs shared memory that network shares lack.
   vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
@@ -188,6 +196,19 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
       ParolaÖzeti(güvenlik.Değer("Tuz").toByteArray(), Parola()) != güvenlik.Değer("Ozet").toByteArray())
     throw VeritabanıHatası(ParolaYanlış, QStringLiteral("Geçerli bir parola değil."));
   return vt;
+}
+
+// Our own wait for another workstation's lock: short random steps, so that a
+// writer that has just committed does not take the lock again every time.
+int Veritabanı::Bekle(void* p, int kaçıncı) {
+  auto* vt = static_cast<Veritabanı*>(p);
+  const auto şimdi = std::chrono::steady_clock::now();
+  if (kaçıncı == 0)
+    vt->beklemeBaşı_ = şimdi;
+  else if (şimdi - vt->beklemeBaşı_ >= std::chrono::milliseconds(BeklemeSüresiMs))
+    return 0;
+  RastgeleBekle(10000);
+  return 1;
 }
 
 Veritabanı::~Veritabanı() { sqlite3_close_v2(db_); }
@@ -307,7 +328,18 @@ qint64 Veritabanı::Çalıştır(const QString& sql, const QVariantList& değerl
 
 qint64 Veritabanı::SonEklenenNo() const { return sqlite3_last_insert_rowid(db_); }
 
-Veritabanı::İşlem::İşlem(Veritabanı& vt) : vt_(vt) { vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE")); }
+Veritabanı::İşlem::İşlem(Veritabanı& vt) : vt_(vt) {
+  // Back to back, this workstation would take the lock again before any waiting
+  // one wakes up: it steps back for under a millisecond so that they get their turn.
+  if (std::chrono::steady_clock::now() - vt_.sonOnay_ < std::chrono::milliseconds(10)) RastgeleBekle(1000);
+  try {
+    vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE"));
+  } catch (const VeritabanıHatası& h) {
+    // One more full wait before the user is told the file is locked.
+    if (h.Numara() != VeritabanıHataNo::Kilitli) throw;
+    vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE"));
+  }
+}
 
 Veritabanı::İşlem::~İşlem() {
   if (açık_) sqlite3_exec(vt_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -315,6 +347,7 @@ Veritabanı::İşlem::~İşlem() {
 
 void Veritabanı::İşlem::Onayla() {
   vt_.Çalıştır(QStringLiteral("COMMIT"));
+  vt_.sonOnay_ = std::chrono::steady_clock::now();
   açık_ = false;
 }
 

@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 #include <unordered_map>
@@ -97,7 +98,8 @@ public:
   const QString& Yol() const { return yol_; }
   sqlite3* Tutamaç() const { return db_; }
 
-  // BEGIN IMMEDIATE; rolled back unless Onayla() was called.
+  // BEGIN IMMEDIATE, tried once more when the lock wait runs out; rolled back
+  // unless Onayla() was called.
   class İşlem {
   public:
     explicit İşlem(Veritabanı& vt);
@@ -122,8 +124,10 @@ private:
   explicit Veritabanı(sqlite3* db, QString yol) : db_(db), yol_(std::move(yol)) {}
   void Bağla(void* deyim, const QVariantList& değerler);
   [[noreturn]] void HataVer(int kod) const;
+  static int Bekle(void* vt, int kaçıncı);
   sqlite3* db_;
   QString yol_;
+  std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
 };
 
 // Text typed by the user as a prefix pattern for `LIKE ? ESCAPE '\'`.
