@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <cctype>
 #include <cmath>
 #include <thread>
 #include <unistd.h>
@@ -48,6 +49,24 @@ int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
 // workstations waiting for one lock do not wake up in step.
 void RastgeleBekle(int enÇok) {
   std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(enÇok / 10, enÇok + 1)));
+}
+
+// True when only blanks, semicolons and comments follow the statement.
+bool YalnızBoşluk(const char* p, const char* son) {
+  while (p < son) {
+    if (std::isspace(static_cast<unsigned char>(*p)) || *p == ';') {
+      ++p;
+    } else if (son - p >= 2 && p[0] == '-' && p[1] == '-') {
+      while (p < son && *p != '\n') ++p;
+    } else if (son - p >= 2 && p[0] == '/' && p[1] == '*') {
+      p += 2;
+      while (son - p >= 2 && !(p[0] == '*' && p[1] == '/')) ++p;
+      p = son - p >= 2 ? p + 2 : son;
+    } else {
+      return false;
+    }
+  }
+  return true;
 }
 
 // Why a file could not be opened, decided before sqlite3 guesses.
@@ -180,8 +199,10 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   std::unique_ptr<Veritabanı> vt(new Veritabanı(db, QFileInfo(yol).absoluteFilePath()));
   sqlite3_busy_handler(db, &Veritabanı::Bekle, vt.get());
   TürkçeİşlevleriKaydet(db);
-  // Rollback journal: WAL needs shared memory that network shares lack.
+  // Rollback journal: WAL needs shared memory that network shares lack. A commit
+  // is reported only once it is on the disk.
   vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
+  vt->Çalıştır(QStringLiteral("PRAGMA synchronous=FULL"));
   vt->Çalıştır(QStringLiteral("PRAGMA foreign_keys=OFF"));
 
   KayıtKümesi güvenlik;
@@ -217,8 +238,7 @@ void Veritabanı::HataVer(int kod) const {
   throw VeritabanıHatası(HataNumarası(kod), QString::fromUtf8(sqlite3_errmsg(db_)));
 }
 
-void Veritabanı::Bağla(void* d, const QVariantList& değerler) {
-  auto* deyim = static_cast<sqlite3_stmt*>(d);
+void Veritabanı::Bağla(sqlite3_stmt* deyim, const QVariantList& değerler) {
   const int beklenen = sqlite3_bind_parameter_count(deyim);
   if (beklenen != değerler.size())
     throw VeritabanıHatası(VeritabanıHataNo::Genel,
@@ -266,14 +286,31 @@ void Veritabanı::Bağla(void* d, const QVariantList& değerler) {
   }
 }
 
-KayıtKümesi Veritabanı::KayıtKümesiAç(const QString& sql, const QVariantList& değerler) {
+sqlite3_stmt* Veritabanı::Hazırla(const QString& sql, const QVariantList& değerler) {
+  using namespace VeritabanıHataNo;
+  // After the engine rolled back on its own, a statement would run outside the transaction.
+  if (işlemAçık_ && sqlite3_get_autocommit(db_))
+    throw VeritabanıHatası(İşlemYok, QStringLiteral("İşlem veritabanı tarafından geri alındı; değişiklikler "
+                                                    "kaydedilmedi."));
   sqlite3_stmt* ham = nullptr;
+  const char* kalan = nullptr;
   const QByteArray metin = sql.toUtf8();
-  int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, nullptr);
+  const int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, &kalan);
   Deyim deyim(ham);
   if (kod != SQLITE_OK) HataVer(kod);
+  if (!ham) throw VeritabanıHatası(Genel, QStringLiteral("SQL deyimi boş."));
+  // A second statement would run unseen, or not at all.
+  if (!YalnızBoşluk(kalan, metin.constData() + metin.size()))
+    throw VeritabanıHatası(FazlaDeyim, QStringLiteral("SQL deyiminin sonundan sonra karakterler bulundu: %1")
+                                           .arg(QString::fromUtf8(kalan).trimmed()));
   Bağla(ham, değerler);
+  return deyim.release();
+}
 
+KayıtKümesi Veritabanı::KayıtKümesiAç(const QString& sql, const QVariantList& değerler) {
+  Deyim deyim(Hazırla(sql, değerler));
+  sqlite3_stmt* ham = deyim.get();
+  int kod = SQLITE_OK;
   KayıtKümesi küme;
   const int sütunSayısı = sqlite3_column_count(ham);
   for (int i = 0; i < sütunSayısı; ++i) {
@@ -314,16 +351,14 @@ KayıtKümesi Veritabanı::SorguAç(const QString& sorguAdı, const QVariantList
 }
 
 qint64 Veritabanı::Çalıştır(const QString& sql, const QVariantList& değerler) {
-  sqlite3_stmt* ham = nullptr;
-  const QByteArray metin = sql.toUtf8();
-  int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, nullptr);
-  Deyim deyim(ham);
-  if (kod != SQLITE_OK) HataVer(kod);
-  Bağla(ham, değerler);
-  while ((kod = sqlite3_step(ham)) == SQLITE_ROW) {
+  Deyim deyim(Hazırla(sql, değerler));
+  const sqlite3_int64 önce = sqlite3_total_changes64(db_);
+  int kod;
+  while ((kod = sqlite3_step(deyim.get())) == SQLITE_ROW) {
   }
   if (kod != SQLITE_DONE) HataVer(kod);
-  return sqlite3_changes64(db_);
+  // The engine keeps the count of the last statement that changed rows.
+  return sqlite3_total_changes64(db_) == önce ? 0 : sqlite3_changes64(db_);
 }
 
 qint64 Veritabanı::SonEklenenNo() const { return sqlite3_last_insert_rowid(db_); }
@@ -339,16 +374,21 @@ Veritabanı::İşlem::İşlem(Veritabanı& vt) : vt_(vt) {
     if (h.Numara() != VeritabanıHataNo::Kilitli) throw;
     vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE"));
   }
+  vt_.işlemAçık_ = true;
 }
 
 Veritabanı::İşlem::~İşlem() {
-  if (açık_) sqlite3_exec(vt_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (!açık_) return;
+  if (!sqlite3_get_autocommit(vt_.db_)) sqlite3_exec(vt_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  vt_.işlemAçık_ = false;
 }
 
 void Veritabanı::İşlem::Onayla() {
+  // Hazırla refuses the COMMIT when the transaction is gone.
   vt_.Çalıştır(QStringLiteral("COMMIT"));
   vt_.sonOnay_ = std::chrono::steady_clock::now();
   açık_ = false;
+  vt_.işlemAçık_ = false;
 }
 
 QString BaşlayanKalıbı(const QString& yazılan) {

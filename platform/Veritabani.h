@@ -18,6 +18,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace VeritabanıHataNo {
 inline constexpr int DosyaYok = 3024;
@@ -30,6 +31,8 @@ inline constexpr int Kilitli = 3260;
 inline constexpr int DiskDolu = 3026;
 inline constexpr int SaltOkunur = 3027;
 inline constexpr int YinelenenDeğer = 3022;
+inline constexpr int İşlemYok = 3034;       // the engine rolled the transaction back on its own
+inline constexpr int FazlaDeyim = 3142;     // text after the end of the statement
 inline constexpr int SorguYok = 3078;
 inline constexpr int AlanYok = 3265;
 inline constexpr int KayıtYok = 3021;
@@ -99,7 +102,8 @@ public:
   sqlite3* Tutamaç() const { return db_; }
 
   // BEGIN IMMEDIATE, tried once more when the lock wait runs out; rolled back
-  // unless Onayla() was called.
+  // unless Onayla() was called. Onayla() throws when the engine has already
+  // rolled the transaction back, and so does every statement run after that.
   class İşlem {
   public:
     explicit İşlem(Veritabanı& vt);
@@ -122,11 +126,14 @@ public:
 
 private:
   explicit Veritabanı(sqlite3* db, QString yol) : db_(db), yol_(std::move(yol)) {}
-  void Bağla(void* deyim, const QVariantList& değerler);
+  // One statement, prepared and bound; the caller finalizes it.
+  sqlite3_stmt* Hazırla(const QString& sql, const QVariantList& değerler);
+  void Bağla(sqlite3_stmt* deyim, const QVariantList& değerler);
   [[noreturn]] void HataVer(int kod) const;
   static int Bekle(void* vt, int kaçıncı);
   sqlite3* db_;
   QString yol_;
+  bool işlemAçık_ = false;
   std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
 };
 

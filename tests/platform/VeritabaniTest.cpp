@@ -60,6 +60,16 @@ int AçmaHatası(const QString& yol) {
   return 0;
 }
 
+template <class İş>
+std::pair<int, QString> HataSonucu(İş iş) {
+  try {
+    iş();
+  } catch (const VeritabanıHatası& h) {
+    return {h.Numara(), h.Açıklama()};
+  }
+  return {0, {}};
+}
+
 TEST_F(VeritabanıTesti, AçılışHatalarıNumaralarıylaBildirilir) {
   // A missing file is reported and nothing is created in its place.
   const QString yok = GeçiciYol(QStringLiteral("bos/Vlm.vtb"));
@@ -257,6 +267,59 @@ TEST_F(VeritabanıTesti, YarıdaKalanİşlemHiçbirŞeyYazmaz) {
   EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisIslemleriTablosu")).Tamsayı("n"), 1);
 }
 
+TEST_F(VeritabanıTesti, KendiliğindenGeriAlınanİşlemYazılmazVeOnaylanmaz) {
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA synchronous")).Tamsayı("synchronous"), 2);  // FULL
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA journal_mode")).Metin("journal_mode"), "delete");
+  Depo(*vt, "ÖNCE");
+  {
+    Veritabanı::İşlem işlem(*vt);
+    Depo(*vt, "A");
+    // An interrupted write makes the engine roll the whole transaction back, as a full disk may.
+    sqlite3_progress_handler(vt->Tutamaç(), 1, [](void*) { return 1; }, nullptr);
+    EXPECT_THROW(Depo(*vt, "B"), VeritabanıHatası);
+    sqlite3_progress_handler(vt->Tutamaç(), 0, nullptr, nullptr);
+    // What follows would otherwise be written on its own, outside the transaction.
+    EXPECT_EQ(HataSonucu([&] { Depo(*vt, "C"); }).first, 3034);
+    const auto [numara, metin] = HataSonucu([&] { işlem.Onayla(); });
+    EXPECT_EQ(numara, 3034);
+    EXPECT_TRUE(metin.contains(QStringLiteral("kaydedilmedi"))) << metin.toStdString();
+  }
+  {
+    Veritabanı::İşlem işlem(*vt);
+    Depo(*vt, "SONRA");
+    işlem.Onayla();
+  }
+  auto k = vt->KayıtKümesiAç(QStringLiteral("SELECT DepoAdi FROM DepoBilgileriTablosu ORDER BY DepoNo"));
+  QStringList adlar;
+  for (; !k.Sonda(); k.MoveNext()) adlar << k.Metin("DepoAdi");
+  EXPECT_EQ(adlar, (QStringList{"ÖNCE", "SONRA"}));
+}
+
+TEST_F(VeritabanıTesti, BirÇağrıTekDeyimÇalıştırır) {
+  const QString ekle = QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoAdi) VALUES ('A')");
+  const struct {
+    QString metin;
+    bool kabul;
+  } durumlar[] = {
+      {ekle + QStringLiteral("; INSERT INTO DepoBilgileriTablosu (DepoAdi) VALUES ('B')"), false},
+      {ekle + QStringLiteral(";DELETE FROM DepoBilgileriTablosu"), false},
+      {ekle + QStringLiteral(" /* yorum */ ; x"), false},
+      {ekle + QStringLiteral(" ; ;\n"), true},
+      {ekle + QStringLiteral("; -- yorum\n/* bir\nyorum daha */"), true},
+  };
+  qint64 beklenen = 0;
+  for (const auto& d : durumlar) {
+    EXPECT_EQ(HataSonucu([&] { vt->Çalıştır(d.metin); }).first, d.kabul ? 0 : 3142) << d.metin.toStdString();
+    beklenen += d.kabul;
+    EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"),
+              beklenen);
+  }
+  // A recordset text runs nothing of a second statement either.
+  EXPECT_EQ(HataSonucu([&] { vt->KayıtKümesiAç(QStringLiteral("SELECT 1; DELETE FROM DepoBilgileriTablosu")); }).first,
+            3142);
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"), 2);
+}
+
 TEST_F(VeritabanıTesti, YazanDiğerBağlantınınKilidiniBekler) {
   const QString yol = vt->Yol();
   auto ikinci = Veritabanı::Aç(yol);
@@ -297,6 +360,7 @@ TEST_F(VeritabanıTesti, AnahtarlarGeriOkunurVeKayıtKümesiAlanları) {
     EXPECT_NE(h.Numara(), 3356);
   }
   EXPECT_EQ(vt->Çalıştır(QStringLiteral("UPDATE DepoBilgileriTablosu SET DepoYeri = ?"), {QStringLiteral("X")}), 3);
+  EXPECT_EQ(vt->Çalıştır(QStringLiteral("SELECT * FROM DepoBilgileriTablosu")), 0);  // changed nothing
   const qint64 u = Ürün(*vt, "A", "ELMA");
   Giriş(*vt, u, d1, 1, 1, 1, QDate(2024, 3, 5));
   auto t = vt->KayıtKümesiAç(QStringLiteral("SELECT IslemTarihi FROM GirisIslemleriTablosu"));
