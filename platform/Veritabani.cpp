@@ -6,14 +6,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <sqlite3.h>
 
-#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -45,6 +48,47 @@ int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
   return TürkçeMetin::Karşılaştır(sa, sb);
 }
 
+struct Sorun {
+  int numara = 0;
+  QString metin;
+};
+
+// Why a file cannot be opened, decided before sqlite3 guesses.
+Sorun AçılışSorunu(const QString& yol) {
+  using namespace VeritabanıHataNo;
+  const auto sorun = [&](int numara, const QString& metin) { return Sorun{numara, metin.arg(yol)}; };
+  const QString geçersiz = QStringLiteral("'%1' geçerli bir dosya adı değil.");
+  const QString erişilemiyor = QStringLiteral("'%1' dosyasına erişilemiyor.");
+  if (yol.trimmed().isEmpty() || yol.contains(QChar(0))) return sorun(DosyaAdıGeçersiz, geçersiz);
+  const QFileInfo dosya(yol);
+  const QByteArray yerel = QFile::encodeName(dosya.absoluteFilePath());
+  const QByteArray klasör = QFile::encodeName(dosya.absolutePath());
+  // The engine names the file by its full path and cannot hold a longer one.
+  if (yerel.size() >= sqlite3_vfs_find(nullptr)->mxPathname)
+    return sorun(DosyaAdıGeçersiz, QStringLiteral("'%1' geçerli bir dosya adı değil: yol çok uzun."));
+  struct stat bilgi {};
+  if (::stat(yerel.constData(), &bilgi) != 0) {
+    switch (errno) {
+      case ENAMETOOLONG:
+      case ELOOP: return sorun(DosyaAdıGeçersiz, geçersiz);
+      // A folder we may not enter is not the same as a missing file.
+      case EACCES: return sorun(ErişimYok, erişilemiyor);
+      case ENOENT:
+        if (::stat(klasör.constData(), &bilgi) == 0 && S_ISDIR(bilgi.st_mode))
+          return sorun(DosyaYok, QStringLiteral("'%1' dosyası bulunamadı."));
+    }
+    return sorun(YolGeçersiz, QStringLiteral("'%1' geçerli bir yol değil."));
+  }
+  if (S_ISDIR(bilgi.st_mode)) return sorun(DosyaAdıGeçersiz, geçersiz);
+  if (::access(yerel.constData(), R_OK | W_OK) != 0) return sorun(ErişimYok, erişilemiyor);
+  // Every write creates the journal beside the file; without this the first save would fail.
+  if (::access(klasör.constData(), W_OK | X_OK) != 0)
+    return {ErişimYok, QStringLiteral("'%1' klasörüne yazma izni yok. Veritabanı dosyasının bulunduğu klasöre "
+                                      "yazma izni gereklidir.")
+                           .arg(dosya.absolutePath())};
+  return {};
+}
+
 // Sleeps between a tenth of `enÇok` and `enÇok` microseconds, at random, so that
 // workstations waiting for one lock do not wake up in step.
 void RastgeleBekle(int enÇok) {
@@ -69,23 +113,38 @@ bool YalnızBoşluk(const char* p, const char* son) {
   return true;
 }
 
-// Why a file could not be opened, decided before sqlite3 guesses.
-int AçılışDenetimi(const QString& yol) {
-  using namespace VeritabanıHataNo;
-  if (yol.trimmed().isEmpty() || yol.contains(QChar(0))) return DosyaAdıGeçersiz;
-  const QFileInfo dosya(yol);
-  if (dosya.fileName().toUtf8().size() > 255) return DosyaAdıGeçersiz;
-  const QFileInfo klasör(dosya.absolutePath());
-  if (!klasör.exists() || !klasör.isDir()) return YolGeçersiz;
-  if (!dosya.exists()) {
-    // A folder we may not enter is not the same as a missing file.
-    if (!klasör.isExecutable()) return ErişimYok;
-    return DosyaYok;
+QString TürAdı(const QString& tür) {
+  static const QHash<QString, QString> adlar = {
+      {QStringLiteral("TEXT"), QStringLiteral("metin")},       {QStringLiteral("INTEGER"), QStringLiteral("tamsayı")},
+      {QStringLiteral("INT"), QStringLiteral("tamsayı")},      {QStringLiteral("REAL"), QStringLiteral("ondalık sayı")},
+      {QStringLiteral("BLOB"), QStringLiteral("ikili veri")},
+  };
+  return adlar.value(tür.toUpper(), tür);
+}
+
+// A Turkish text for a broken rule of the table, naming what failed.
+QString HataMetni(int kod, const QString& motor) {
+  const int ayraç = motor.indexOf(QStringLiteral(": "));
+  const QString ne = ayraç < 0 ? motor : motor.mid(ayraç + 2);
+  switch (kod) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_ROWID:
+      return (ne.contains(u',') ? QStringLiteral("Yinelenen değer: %1 alanlarında aynı değerlere sahip başka bir kayıt var.")
+                                : QStringLiteral("Yinelenen değer: %1 alanında aynı değere sahip başka bir kayıt var."))
+          .arg(ne);
+    case SQLITE_CONSTRAINT_NOTNULL: return QStringLiteral("%1 alanı boş bırakılamaz.").arg(ne);
+    case SQLITE_CONSTRAINT_CHECK: return QStringLiteral("Değer, %1 doğrulama kuralına uymuyor.").arg(ne);
+    case SQLITE_CONSTRAINT_DATATYPE: {
+      static const QRegularExpression kalıp(QStringLiteral("cannot store (\\w+) value in (\\w+) column (\\S+)"));
+      const auto eş = kalıp.match(motor);
+      if (!eş.hasMatch()) break;
+      return QStringLiteral("%1 alanına %2 yazılamaz; bu alan %3 bekler.")
+          .arg(eş.captured(3), TürAdı(eş.captured(1)), TürAdı(eş.captured(2)));
+    }
+    case SQLITE_CONSTRAINT_TRIGGER: return QStringLiteral("Değer kabul edilmedi: %1").arg(motor);
   }
-  if (dosya.isDir()) return DosyaAdıGeçersiz;
-  const QByteArray yerel = QFile::encodeName(yol);
-  if (::access(yerel.constData(), R_OK | W_OK) != 0) return ErişimYok;
-  return 0;
+  return motor;
 }
 
 }  // namespace
@@ -95,6 +154,12 @@ VeritabanıHatası::VeritabanıHatası(int numara, const QString& açıklama)
 
 int HataNumarası(int kod) {
   using namespace VeritabanıHataNo;
+  switch (kod) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_ROWID: return YinelenenDeğer;
+    case SQLITE_CONSTRAINT_NOTNULL: return BoşOlamaz;
+  }
   switch (kod & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return Kilitli;
@@ -106,7 +171,7 @@ int HataNumarası(int kod) {
     case SQLITE_IOERR: return AğHatası;
     case SQLITE_FULL: return DiskDolu;
     case SQLITE_READONLY: return SaltOkunur;
-    case SQLITE_CONSTRAINT: return YinelenenDeğer;
+    case SQLITE_CONSTRAINT: return KuralaAykırı;  // check, STRICT type, trigger
     default: return Genel;  // never 3356, which the error routine ignores
   }
 }
@@ -178,41 +243,55 @@ void Veritabanı::TürkçeİşlevleriKaydet(sqlite3* db) {
 
 std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   using namespace VeritabanıHataNo;
-  if (const int n = AçılışDenetimi(yol)) {
-    static const QHash<int, QString> metinler = {
-        {DosyaYok, QStringLiteral("'%1' dosyası bulunamadı.")},
-        {YolGeçersiz, QStringLiteral("'%1' geçerli bir yol değil.")},
-        {ErişimYok, QStringLiteral("'%1' dosyasına erişilemiyor.")},
-        {DosyaAdıGeçersiz, QStringLiteral("'%1' geçerli bir dosya adı değil.")},
-    };
-    throw VeritabanıHatası(n, metinler.value(n).arg(yol));
-  }
+  if (const Sorun sorun = AçılışSorunu(yol); sorun.numara) throw VeritabanıHatası(sorun.numara, sorun.metin);
   sqlite3* db = nullptr;
   const QByteArray yerel = QFile::encodeName(yol);
   int kod = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
   if (kod != SQLITE_OK) {
     const QString metin = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(kod));
     sqlite3_close(db);
-    throw VeritabanıHatası(HataNumarası(kod), metin);
+    // The file was there a moment ago: not a missing file.
+    throw VeritabanıHatası(kod == SQLITE_CANTOPEN ? ErişimYok : HataNumarası(kod), metin);
   }
   sqlite3_extended_result_codes(db, 1);
   std::unique_ptr<Veritabanı> vt(new Veritabanı(db, QFileInfo(yol).absoluteFilePath()));
   sqlite3_busy_handler(db, &Veritabanı::Bekle, vt.get());
   TürkçeİşlevleriKaydet(db);
-  // Rollback journal: WAL needs shared memory that network shares lack. A commit
-  // is reported only once it is on the disk.
-  vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
-  vt->Çalıştır(QStringLiteral("PRAGMA synchronous=FULL"));
-  vt->Çalıştır(QStringLiteral("PRAGMA foreign_keys=OFF"));
-
   KayıtKümesi güvenlik;
+  qint64 beklenen = 0, boyut = 0;
   try {
+    // Rollback journal: WAL needs shared memory that network shares lack. A commit
+    // is reported only once it is on the disk.
+    vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    vt->Çalıştır(QStringLiteral("PRAGMA synchronous=FULL"));
+    vt->Çalıştır(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    // One read transaction: no other workstation is half-way through writing the
+    // file while its size is compared with its header.
+    vt->Çalıştır(QStringLiteral("BEGIN"));
     güvenlik = vt->KayıtKümesiAç(QStringLiteral("SELECT Tuz, Ozet FROM VeritabaniGuvenligi"));
-  } catch (const VeritabanıHatası& h) {
-    // A database without our security table is not a file of this program.
-    if (h.Numara() == Kilitli) throw;
-    throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' bu programın veritabanı dosyası değil.").arg(yol));
+    // A copy cut short reads as zeros where its pages are missing. The header
+    // gives page size and count; no scan.
+    beklenen = vt->KayıtKümesiAç(QStringLiteral("SELECT page_size * page_count AS Boyut "
+                                                "FROM pragma_page_size(), pragma_page_count()"))
+                   .Tamsayı("Boyut");
+    struct stat bilgi {};
+    boyut = ::stat(yerel.constData(), &bilgi) == 0 ? bilgi.st_size : beklenen;
+    vt->Çalıştır(QStringLiteral("COMMIT"));
+  } catch (const VeritabanıHatası&) {
+    switch (sqlite3_errcode(db) & 0xff) {
+      case SQLITE_CORRUPT: throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' dosyası bozuk.").arg(yol));
+      // Not a database, or one without our security table: not a file of this program.
+      case SQLITE_NOTADB:
+      case SQLITE_ERROR:
+        throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' bu programın veritabanı dosyası değil.").arg(yol));
+    }
+    throw;
   }
+  if (boyut < beklenen)
+    throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' dosyası bozuk: %2 bayt olması gerekirken %3 bayt.")
+                                          .arg(yol)
+                                          .arg(beklenen)
+                                          .arg(boyut));
   if (güvenlik.Sonda() ||
       ParolaÖzeti(güvenlik.Değer("Tuz").toByteArray(), Parola()) != güvenlik.Değer("Ozet").toByteArray())
     throw VeritabanıHatası(ParolaYanlış, QStringLiteral("Geçerli bir parola değil."));
@@ -235,7 +314,7 @@ int Veritabanı::Bekle(void* p, int kaçıncı) {
 Veritabanı::~Veritabanı() { sqlite3_close_v2(db_); }
 
 void Veritabanı::HataVer(int kod) const {
-  throw VeritabanıHatası(HataNumarası(kod), QString::fromUtf8(sqlite3_errmsg(db_)));
+  throw VeritabanıHatası(HataNumarası(kod), HataMetni(kod, QString::fromUtf8(sqlite3_errmsg(db_))));
 }
 
 void Veritabanı::Bağla(sqlite3_stmt* deyim, const QVariantList& değerler) {

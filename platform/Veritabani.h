@@ -3,7 +3,8 @@
 //
 // Failures are reported with the engine error numbers the program tests
 // (3024 missing file, 3043/3044 path or I/O, 3051 access, 3055 bad name,
-// 3031 wrong password, 3260 locked by another workstation).
+// 3031 wrong password, 3260 locked by another workstation; 3022 duplicate key,
+// 3314 empty required field, 3317 value against a rule or type of the table).
 
 #include <QDate>
 #include <QString>
@@ -31,6 +32,8 @@ inline constexpr int Kilitli = 3260;
 inline constexpr int DiskDolu = 3026;
 inline constexpr int SaltOkunur = 3027;
 inline constexpr int YinelenenDeğer = 3022;
+inline constexpr int BoşOlamaz = 3314;
+inline constexpr int KuralaAykırı = 3317;
 inline constexpr int İşlemYok = 3034;       // the engine rolled the transaction back on its own
 inline constexpr int FazlaDeyim = 3142;     // text after the end of the statement
 inline constexpr int SorguYok = 3078;
