@@ -2,12 +2,14 @@
 
 #include "AnaForm.h"
 #include "FormYoneticisi.h"
+#include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "SunucuDegistirFormu.h"
+#include "UrunlereGoreStokHareketleriFormu.h"
 
 namespace {
 
@@ -85,10 +87,13 @@ bool KomutDenetle(int komutNo) {
 bool KomutHazır(int komutNo) {
   switch (komutNo) {
     case 108:  // only opens its submenu
+    case 109:
+    case 110:
     case 205:
     case 300:
     case 301:
-    case 305: return true;
+    case 305:
+    case 403: return true;
     default: return false;
   }
 }
@@ -101,6 +106,12 @@ void KomutDağıt(int komutNo) {
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());
       break;
+    case 109:
+    case 403:
+      İlerlemeİşi(12, İş::ListeBaşlık, İş::ListeMetin);
+      ModalGöster(Form<ÜrünlereGöreStokHareketleriFormu>());
+      break;
+    case 110: ModalGöster(Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>()); break;
     case 300: GirişŞifresiBelirleDeğiştirFormunuGöster(); break;
     case 301: SunucuDeğiştir(); break;
     case 305:
