@@ -178,7 +178,7 @@ void ÜrünlereGöreStokHareketleriFormu::HareketiSilDüğmesi_Click() {
   const bool girişler = h->tür == HareketTürü::Giriş;
   HataYakala([&] {
     if (h->neden == TransferNedeni) {
-      if (MesajKutusu(QStringLiteral("Bir TRANSFER işlemini silerseniz, buna ait tüm hareketler de silinir.\r\n\r\n"
+      if (MesajKutusu(QStringLiteral("Bir TRANSFER işlemini silerseniz, buna ait tüm hareketler de silinir.\n\n"
                                      "Devam etmek istediğinizden emin misiniz?"),
                       Stil::SoruEvetHayır) != Platform::Cevap::Evet)
         return;
