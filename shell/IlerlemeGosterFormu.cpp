@@ -17,8 +17,25 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int) {
-  return std::optional<ListeHedefi>();
+#include <map>
+
+namespace {
+// Filled while the program starts, by the forms' own files: kept in a function so that it
+// exists whichever file starts first.
+std::map<int, std::function<ListeHedefi()>>& KayıtlıHedefler() {
+  static std::map<int, std::function<ListeHedefi()>> hedefler;
+  return hedefler;
+}
+}  // namespace
+
+bool İlerlemeGösterFormu::HedefKaydet(int işKodu, std::function<ListeHedefi()> hedef) {
+  KayıtlıHedefler()[işKodu] = std::move(hedef);
+  return true;
+}
+
+std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int kod) {
+  const auto b = KayıtlıHedefler().find(kod);
+  return b == KayıtlıHedefler().end() ? std::optional<ListeHedefi>() : std::optional<ListeHedefi>(b->second());
 };
 std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürüBul = [](int kod) {
   if (kod == 33) return std::function<void()>([] { Form<KritikStokListesiFormu>().ListeOluştur(); });

@@ -64,6 +64,9 @@ public:
   // by job code; forms that exist register here.
   static std::function<std::optional<ListeHedefi>(int işKodu)> HedefFormBul;
   static std::function<std::function<void()>(int işKodu)> İşProsedürüBul;
+  // A form registers the list-loading jobs that target it from its own file; the default
+  // HedefFormBul finds them here.
+  static bool HedefKaydet(int işKodu, std::function<ListeHedefi()> hedef);
 
   void Form_Activate();
 

@@ -3,6 +3,7 @@
 #include "AnaForm.h"
 #include "DepoIslemleriFormu.h"
 #include "FormYoneticisi.h"
+#include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "KritikStokListesiFormu.h"
@@ -10,6 +11,7 @@
 #include "OrtakYordamlarModulu.h"
 #include "SunucuDegistirFormu.h"
 #include "UrunIslemleriFormu.h"
+#include "UrunlereGoreStokHareketleriFormu.h"
 
 namespace {
 
@@ -89,10 +91,13 @@ bool KomutHazır(int komutNo) {
     case 101:
     case 102:
     case 108:  // only opens its submenu
+    case 109:
+    case 110:
     case 205:
     case 300:
     case 301:
-    case 305: return true;
+    case 305:
+    case 403: return true;
     default: return false;
   }
 }
@@ -107,6 +112,12 @@ void KomutDağıt(int komutNo) {
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());
       break;
+    case 109:
+    case 403:
+      İlerlemeİşi(12, İş::ListeBaşlık, İş::ListeMetin);
+      ModalGöster(Form<ÜrünlereGöreStokHareketleriFormu>());
+      break;
+    case 110: ModalGöster(Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>()); break;
     case 300: GirişŞifresiBelirleDeğiştirFormunuGöster(); break;
     case 301: SunucuDeğiştir(); break;
     case 305:
