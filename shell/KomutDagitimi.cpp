@@ -4,6 +4,7 @@
 #include "FormYoneticisi.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
+#include "KritikStokBelirlemeFormu.h"
 #include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
@@ -85,6 +86,7 @@ bool KomutDenetle(int komutNo) {
 bool KomutHazır(int komutNo) {
   switch (komutNo) {
     case 108:  // only opens its submenu
+    case 111:
     case 205:
     case 300:
     case 301:
@@ -97,6 +99,10 @@ void KomutDağıt(int komutNo) {
   // A command whose form is not in the program yet runs nothing (the main window shows it disabled).
   if (!KomutHazır(komutNo) || !KomutDenetle(komutNo)) return;
   switch (komutNo) {
+    case 111:
+      İlerlemeİşi(13, İş::ListelerBaşlık, İş::ListelerMetin);
+      ModalGöster(Form<KritikStokBelirlemeFormu>());
+      break;
     case 205:
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());
