@@ -1,6 +1,7 @@
 #include "KomutDagitimi.h"
 
 #include "AnaForm.h"
+#include "DepoIslemleriFormu.h"
 #include "FormYoneticisi.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
@@ -9,6 +10,7 @@
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "SunucuDegistirFormu.h"
+#include "UrunIslemleriFormu.h"
 
 namespace {
 
@@ -85,6 +87,8 @@ bool KomutDenetle(int komutNo) {
 
 bool KomutHazır(int komutNo) {
   switch (komutNo) {
+    case 101:
+    case 102:
     case 108:  // only opens its submenu
     case 111:
     case 205:
@@ -99,6 +103,8 @@ void KomutDağıt(int komutNo) {
   // A command whose form is not in the program yet runs nothing (the main window shows it disabled).
   if (!KomutHazır(komutNo) || !KomutDenetle(komutNo)) return;
   switch (komutNo) {
+    case 101: ModalGöster(Form<ÜrünİşlemleriFormu>()); break;
+    case 102: ModalGöster(Form<DepoİşlemleriFormu>()); break;
     case 111:
       İlerlemeİşi(13, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokBelirlemeFormu>());

@@ -33,7 +33,8 @@ protected:
 };
 
 TEST_F(TanımVerileriTesti, AramaÖnEkleTürkçeHarfleriVeÖzelKarakterleriTanır) {
-  for (const char* ad : {"VİDA M8", "VİDA M6", "vida uzun", "VIDALI", "%50 İNDİRİM", "A_B BORU", "AB BORU", "[X] KAPAK"})
+  for (const char* ad :
+       {"VİDA M8", "VİDA M6", "vida uzun", "VIDALI", "%50 İNDİRİM", "A_B BORU", "AB BORU", "[X] KAPAK"})
     Ürün(QStringLiteral("K-%1").arg(QString::fromUtf8(ad)), QString::fromUtf8(ad));
   EXPECT_EQ(Bul(Ürünler, true, "VİD"), (QStringList{"VİDA M6", "VİDA M8", "vida uzun"}));
   EXPECT_EQ(Bul(Ürünler, true, "VID"), QStringList{"VIDALI"});
