@@ -2,6 +2,7 @@
 
 #include "AnaForm.h"
 #include "DepoIslemleriFormu.h"
+#include "FirmaIslemleriFormu.h"
 #include "FormYoneticisi.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
@@ -89,6 +90,8 @@ bool KomutHazır(int komutNo) {
   switch (komutNo) {
     case 101:
     case 102:
+    case 103:
+    case 104:
     case 108:  // only opens its submenu
     case 111:
     case 205:
@@ -105,6 +108,8 @@ void KomutDağıt(int komutNo) {
   switch (komutNo) {
     case 101: ModalGöster(Form<ÜrünİşlemleriFormu>()); break;
     case 102: ModalGöster(Form<DepoİşlemleriFormu>()); break;
+    case 103: ModalGöster(FirmaİşlemleriFormunuHazırla(QStringLiteral("Satici"))); break;
+    case 104: ModalGöster(FirmaİşlemleriFormunuHazırla(QStringLiteral("Alici"))); break;
     case 111:
       İlerlemeİşi(13, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokBelirlemeFormu>());
