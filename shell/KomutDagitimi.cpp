@@ -6,6 +6,7 @@
 #include "FormYoneticisi.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
+#include "IslemSecFormu.h"
 #include "KritikStokBelirlemeFormu.h"
 #include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
@@ -97,7 +98,8 @@ bool KomutHazır(int komutNo) {
     case 205:
     case 300:
     case 301:
-    case 305: return true;
+    case 305:
+    case 400: return true;
     default: return false;
   }
 }
@@ -124,6 +126,7 @@ void KomutDağıt(int komutNo) {
       // Closing the last window ends the program, after the placement is saved.
       Form<AnaForm>().Kaldır();
       break;
+    case 400: ModalGöster(Form<İşlemSeçFormu>()); break;
     default: break;  // 108 runs nothing of its own
   }
 }
