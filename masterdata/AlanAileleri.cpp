@@ -117,7 +117,7 @@ public:
       case Aile::Ondalık: yeni = SayıGösterimi(metin, 2); break;
       case Aile::Bul: yeni = metin; break;
       case Aile::Telefon:
-        satır_->setMaxLength(TelefonKalıbı.size());
+        if (satır_) satır_->setMaxLength(TelefonKalıbı.size());
         yeni = TelefonMaskesi(metin);
         break;
       default: yeni = AyrılırkenMetin(metin); break;
