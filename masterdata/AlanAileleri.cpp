@@ -26,6 +26,10 @@ const QChar SağTırnak(0x2019);
 // Larger numbers lose their last digits in a double and cannot be stored whole.
 constexpr double SayıSınırı = 1e15;
 
+// A telephone number is typed bare and kept in its mask.
+const QString TelefonKalıbı = QStringLiteral("0### ### ## ##");
+constexpr int TelefonYazımUzunluğu = 11;
+
 QString BoşluklarıKırp(const QString& metin) {
   qsizetype baş = 0, son = metin.size();
   while (baş < son && metin.at(baş) == u' ') ++baş;
@@ -80,14 +84,20 @@ public:
   }
 
   QWidget* Alan() const { return alan_; }
+  void SeçmedenGir() { seçmeden_ = true; }
 
   void Gir() {
-    if (satır_ && etiket_ && aile_ != Aile::Seçim) {
+    if (satır_ && aile_ == Aile::Telefon) {
+      satır_->setText(TelefonRakamları(satır_->text()));
+      satır_->setMaxLength(TelefonYazımUzunluğu);
+    }
+    const bool seç = aile_ != Aile::Seçim && !seçmeden_;
+    if (satır_ && etiket_ && seç) {
       OrtakYordamlarModülü::MetniSeçVeRenklendir(satır_, etiket_);
       return;
     }
-    if (satır_ && aile_ != Aile::Seçim) satır_->selectAll();
-    if (çokSatır_ && aile_ != Aile::Seçim) çokSatır_->selectAll();
+    if (satır_ && seç) satır_->selectAll();
+    if (çokSatır_ && seç) çokSatır_->selectAll();
     if (etiket_) {
       QPalette p = etiket_->palette();
       p.setColor(QPalette::WindowText, Ortak::OdakRengi);
@@ -106,6 +116,10 @@ public:
       case Aile::Tamsayı: yeni = SayıGösterimi(metin, 0); break;
       case Aile::Ondalık: yeni = SayıGösterimi(metin, 2); break;
       case Aile::Bul: return;  // the list follows the text: leaving must not move it
+      case Aile::Telefon:
+        if (satır_) satır_->setMaxLength(TelefonKalıbı.size());
+        yeni = TelefonMaskesi(metin);
+        break;
       default: yeni = AyrılırkenMetin(metin); break;
     }
     if (yeni != metin) MetniYaz(yeni);
@@ -175,7 +189,7 @@ private:
       QCoreApplication::sendEvent(alan_, &sekme);
       return true;
     }
-    if (SayıAlanı()) {
+    if (SayıAlanı() || aile_ == Aile::Telefon) {
       for (QChar c : yazılan) {
         if (!c.isPrint() || (c >= u'0' && c <= u'9')) continue;
         if (aile_ == Aile::Ondalık && c == u',') continue;
@@ -227,6 +241,7 @@ private:
   QComboBox* seçim_ = nullptr;
   QString sonGeçerli_;
   int sonİmleç_ = 0;
+  bool seçmeden_ = false;
 };
 
 OdakTakibi::OdakTakibi(QWidget* pencere) : QObject(pencere) {
@@ -240,6 +255,11 @@ OdakTakibi::OdakTakibi(QWidget* pencere) : QObject(pencere) {
 
 void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> enter, int enUzun) {
   new AlanDavranışı(alan, etiket, aile, std::move(enter), enUzun);
+}
+
+void SeçmedenGir(QWidget* alan) {
+  for (QObject* nesne : alan->children())
+    if (auto* d = dynamic_cast<AlanDavranışı*>(nesne)) d->SeçmedenGir();
 }
 
 void PencereyiSıfırla(QWidget* pencere) {
@@ -271,6 +291,51 @@ std::optional<double> SayıDeğeri(const QString& metin) {
 QString SayıGösterimi(const QString& metin, int ondalık) {
   const auto d = SayıDeğeri(metin);
   return d ? TürkçeMetin::SayıMetni(*d, ondalık) : metin;
+}
+
+namespace {
+// The number of a text as it is read: digits from the start, blanks skipped, up to the
+// first other character; without leading zeros, empty for 0.
+QString TelefonSayısı(const QString& metin) {
+  QString rakamlar;
+  for (QChar c : metin) {
+    if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n') continue;
+    if (c < u'0' || c > u'9') break;
+    if (!rakamlar.isEmpty() || c != u'0') rakamlar += c;
+  }
+  return rakamlar;
+}
+
+// Digits fill the mask from the right; a 0 place without a digit shows 0, a # place
+// nothing, and digits beyond the mask stand in front of it.
+QString Maskele(const QString& rakamlar) {
+  QString sonuç;
+  qsizetype r = rakamlar.size();
+  for (qsizetype m = TelefonKalıbı.size() - 1; m >= 0; --m) {
+    const QChar k = TelefonKalıbı.at(m);
+    if (k == u' ')
+      sonuç.prepend(k);
+    else if (r > 0)
+      sonuç.prepend(rakamlar.at(--r));
+    else if (k == u'0')
+      sonuç.prepend(k);
+  }
+  return rakamlar.left(r) + sonuç;
+}
+}  // namespace
+
+QString TelefonMaskesi(const QString& metin) {
+  const QString rakamlar = TelefonSayısı(metin);
+  if (rakamlar.isEmpty()) return {};
+  const QString maskeli = Maskele(rakamlar);
+  // Eleven or more digits push a digit into the 0 place: the last one is dropped.
+  if (maskeli.at(0) > u'0') return Maskele(TelefonSayısı(maskeli.left(TelefonKalıbı.size() - 1)));
+  return maskeli;
+}
+
+QString TelefonRakamları(const QString& metin) {
+  const QString rakamlar = TelefonSayısı(metin);
+  return rakamlar.isEmpty() ? metin : rakamlar;
 }
 
 }  // namespace AlanAileleri

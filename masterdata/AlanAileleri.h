@@ -22,9 +22,12 @@ enum class Aile {
   Tamsayı,  // digits only; shown grouped without decimals on leaving ("1.235")
   Ondalık,  // digits and one decimal comma; shown with two decimals on leaving ("1.234,50")
   Arama,    // search box: ? * ' refused, upper-cased, Enter trims it and runs `enter`
-  Bul,      // find box of a chooser list: upper-cased, Enter moves on, left as typed on leaving
   Seçim,    // combo box or list: the caption takes the focus colour, nothing is selected;
             // an editable combo box also takes Metin's keys and leaving
+  Bul,      // find box of a list: Metin's keys and entering; the list follows its text, so leaving
+            // only gives the caption its colour back and the text stays as typed
+  Telefon,  // telephone or fax: digits only, at most 11; entering shows the bare number, leaving
+            // lays it into the mask "0### ### ## ##"
 };
 
 // Attaches the family to `alan` (QLineEdit, QPlainTextEdit, QComboBox or a list)
@@ -32,6 +35,9 @@ enum class Aile {
 // Arama, where it runs `enter`. A multi-line field keeps at most `enUzun` characters
 // (0: no limit); a line edit keeps its own maxLength.
 void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> enter = {}, int enUzun = 0);
+
+// Entering the field colours its caption and leaves the text and caret as they were.
+void SeçmedenGir(QWidget* alan);
 
 // The window is being unloaded: the next focus in it is a fresh one, and no caption
 // stays coloured.
@@ -44,5 +50,9 @@ QString AdMetni(const QString& metin);          // as above, then tabs and line 
 std::optional<double> SayıDeğeri(const QString& metin);
 // Leaving a number field: a number is shown with 2 (or 0) decimals, anything else stays.
 QString SayıGösterimi(const QString& metin, int ondalık);
+// A telephone number as stored: its number laid into "0### ### ## ##", the empty text for 0.
+QString TelefonMaskesi(const QString& metin);
+// As typed: the number of the text without the mask, or the text unchanged when that is 0.
+QString TelefonRakamları(const QString& metin);
 
 }  // namespace AlanAileleri

@@ -160,6 +160,8 @@ void TanımFormu::Form_Load() {
   AramaKutusu->setFocus();
 }
 
+QWidget* TanımFormu::ListeBoşkenOdak(bool) const { return AramaKutusu; }
+
 void TanımFormu::AramaBölümünüEtkinleştir(bool etkin) {
   for (QWidget* w : std::initializer_list<QWidget*>{Çerçeve[0], Etiket[0], AramaKutusu, AraDüğmesi, AramaSeçeneği[0],
                                                     AramaSeçeneği[1], Etiket[1], BulunanListe, EkleDüğmesi,
@@ -181,7 +183,7 @@ void TanımFormu::AlanlarıBoşalt() {
 bool TanımFormu::KayıtSeçili() {
   if (BulunanListe->count() == 0) {
     MesajKutusu(metinler_.boşListe, Stil::Bilgi);
-    AramaKutusu->setFocus();
+    ListeBoşkenOdak(false)->setFocus();
     return false;
   }
   if (BulunanListe->selectedItems().isEmpty() || AlanMetni(KayıtAlanları().front()).isEmpty()) {
@@ -265,12 +267,12 @@ void TanımFormu::SilKaydetDüğmesi_Click() {
     auto& vt = *Ortak::Veritabanı;
     // Asked first so that the question is not put for a record that cannot go; the
     // delete asks again in its own transaction.
-    if (TanımVerileri::GirişVar(vt, tanım_, SeçiliKayıtNo)) {
+    if (TanımVerileri::GirişVar(vt, EtkinTanım(), SeçiliKayıtNo)) {
       MesajKutusu(metinler_.girişVar, Stil::Bilgi);
       return;
     }
     if (MesajKutusu(metinler_.silmeSorusu, Stil::SilmeSorusu) != Platform::Cevap::Evet) return;
-    if (!TanımVerileri::Sil(vt, tanım_, SeçiliKayıtNo)) {
+    if (!TanımVerileri::Sil(vt, EtkinTanım(), SeçiliKayıtNo)) {
       MesajKutusu(metinler_.girişVar, Stil::Bilgi);
       return;
     }
@@ -295,7 +297,7 @@ void TanımFormu::KapatİptalDüğmesi_Click() {
     BulunanListe_Click();
     BulunanListe->setFocus();
   } else {
-    AramaKutusu->setFocus();
+    ListeBoşkenOdak(true)->setFocus();
   }
 }
 

@@ -101,6 +101,15 @@ protected:
   // After a save: found again by its name, the saved record selected, back to browse.
   void KaydedileniGöster(const QString& ad, qint64 no);
 
+  // The table that deletes are checked against and done in; a form whose table is chosen
+  // at each showing gives the current one.
+  virtual const TanımVerileri::Tanım& EtkinTanım() const { return tanım_; }
+  // Where the focus goes with an empty found list: after a refused change or delete, and
+  // back in browse (`gözatta`).
+  virtual QWidget* ListeBoşkenOdak(bool gözatta) const;
+  // A form whose texts depend on what it is showing sets them anew when it loads.
+  Metinler metinler_;
+
   void showEvent(QShowEvent* olay) override;
   // The close box unloads the form whatever its state; it opens next time in browse.
   void closeEvent(QCloseEvent* olay) override;
@@ -115,7 +124,6 @@ private:
   bool KayıtSeçili();
   void Kaldır();
 
-  Metinler metinler_;
   const TanımVerileri::Tanım& tanım_;
   bool yüklü_ = false;
 };

@@ -13,23 +13,22 @@ QString S(const char* metin) { return QString::fromUtf8(metin); }
 
 bool Boş(const QString& metin) { return metin.trimmed().isEmpty(); }
 
-// An empty field is stored as the empty text, never as NULL.
+}  // namespace
+
 QVariant Metin(const QString& metin) { return metin.isNull() ? QVariant(QStringLiteral("")) : QVariant(metin); }
 
-// Another record holds the value in the column, in any letter case.
 bool BaşkasındaVar(Veritabanı& vt, const Tanım& t, const char* sütun, const QString& değer, qint64 no) {
   const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE TR_KATLA(%3)= TR_KATLA(?) AND %1<>? LIMIT 1")
                           .arg(S(t.anahtar), S(t.tablo), S(sütun));
   return !vt.KayıtKümesiAç(sql, {değer, no}).Boş();
 }
 
-KayıtKümesi Oku(Veritabanı& vt, const Tanım& t, qint64 no) {
+KayıtKümesi KaydıOku(Veritabanı& vt, const Tanım& t, qint64 no) {
   KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT * FROM %1 WHERE %2= ?").arg(S(t.tablo), S(t.anahtar)), {no});
   if (k.Sonda()) throw VeritabanıHatası(VeritabanıHataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
   return k;
 }
 
-// INSERT for a new record, UPDATE of `no` otherwise; committed only when a row was written.
 KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, qint64 no,
                 const QStringList& sütunlar, const QVariantList& değerler) {
   if (no == 0) {
@@ -53,8 +52,6 @@ KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t,
   return {Sonuç::Kaydedildi, no};
 }
 
-}  // namespace
-
 std::vector<Bulunan> Ara(Veritabanı& vt, const Tanım& t, bool adaGöre, const QString& aranan) {
   const QString sütun = S(adaGöre ? t.ad : t.kod);
   const QString sql = QStringLiteral(
@@ -68,9 +65,9 @@ std::vector<Bulunan> Ara(Veritabanı& vt, const Tanım& t, bool adaGöre, const 
 }
 
 bool GirişVar(Veritabanı& vt, const Tanım& t, qint64 no) {
-  return !vt.KayıtKümesiAç(
-                QStringLiteral("SELECT %1 FROM GirisIslemleriTablosu WHERE %1=? LIMIT 1").arg(S(t.anahtar)), {no})
-              .Boş();
+  const QString sql = t.kullanım ? S(t.kullanım)
+                                 : QStringLiteral("SELECT %1 FROM GirisIslemleriTablosu WHERE %1=?").arg(S(t.anahtar));
+  return !vt.KayıtKümesiAç(sql + QStringLiteral(" LIMIT 1"), {no}).Boş();
 }
 
 bool Sil(Veritabanı& vt, const Tanım& t, qint64 no) {
@@ -83,7 +80,7 @@ bool Sil(Veritabanı& vt, const Tanım& t, qint64 no) {
 }
 
 ÜrünBilgisi ÜrünOku(Veritabanı& vt, qint64 no) {
-  const KayıtKümesi k = Oku(vt, Ürünler, no);
+  const KayıtKümesi k = KaydıOku(vt, Ürünler, no);
   const auto sayı = [&](const char* alan) -> std::optional<qint64> {
     if (k.BoşMu(S(alan))) return std::nullopt;
     return k.Tamsayı(S(alan));
@@ -95,7 +92,7 @@ bool Sil(Veritabanı& vt, const Tanım& t, qint64 no) {
 }
 
 DepoBilgisi DepoOku(Veritabanı& vt, qint64 no) {
-  const KayıtKümesi k = Oku(vt, Depolar, no);
+  const KayıtKümesi k = KaydıOku(vt, Depolar, no);
   return {k.Metin("DepoKodu"), k.Metin("DepoAdi"), k.Metin("DepoYeri"), k.Metin("Aciklama")};
 }
 

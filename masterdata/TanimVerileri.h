@@ -17,6 +17,9 @@ struct Tanım {
   const char* anahtar;  // the record number
   const char* kod;
   const char* ad;
+  // The query that finds a movement naming the record (its number bound to ?); none:
+  // an entry row by the record number.
+  const char* kullanım = nullptr;
 };
 extern const Tanım Ürünler;
 extern const Tanım Depolar;
@@ -29,9 +32,9 @@ struct Bulunan {
 // % _ [ taken as typed. In name order.
 std::vector<Bulunan> Ara(Veritabanı& vt, const Tanım& t, bool adaGöre, const QString& aranan);
 
-// Whether any entry row names the record.
+// Whether a movement names the record.
 bool GirişVar(Veritabanı& vt, const Tanım& t, qint64 no);
-// Deletes the record unless an entry row names it; false when one does.
+// Deletes the record unless a movement names it; false when one does.
 bool Sil(Veritabanı& vt, const Tanım& t, qint64 no);
 
 struct ÜrünBilgisi {
@@ -62,5 +65,16 @@ struct KayıtSonucu {
 KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no);
 // Warehouse checks: code given, name given, name not another warehouse's (any letter case).
 KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no);
+
+// The pieces the saves of every definition table are built from.
+// An empty field is stored as the empty text, never as NULL.
+QVariant Metin(const QString& metin);
+// Another record holds the value in the column, in any letter case.
+bool BaşkasındaVar(Veritabanı& vt, const Tanım& t, const char* sütun, const QString& değer, qint64 no);
+// The record's row; a number without a row throws 3021.
+KayıtKümesi KaydıOku(Veritabanı& vt, const Tanım& t, qint64 no);
+// INSERT for a new record (`no` 0), UPDATE of `no` otherwise; committed only when a row was written.
+KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, qint64 no, const QStringList& sütunlar,
+                const QVariantList& değerler);
 
 }  // namespace TanımVerileri

@@ -29,7 +29,7 @@ const QString NegatifMetni =
     QStringLiteral("Bu hareket silinirse stok mevcudunuz NEGATİF olacağı için işlem yapılamıyor!");
 
 // Job 12 fills the product list; touching the list loads the form.
-[[maybe_unused]] const bool iş12 = İlerlemeGösterFormu::HedefKaydet(12, [] {
+[[maybe_unused]] const bool iş12 = İlerlemeGösterFormu::HedefKaydet({12}, [] {
   auto& form = Form<ÜrünlereGöreStokHareketleriFormu>();
   form.Yükle();
   ListeHedefi hedef;

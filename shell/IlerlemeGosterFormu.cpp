@@ -20,23 +20,23 @@
 #include <map>
 
 namespace {
-// Filled while the program starts, by the forms' own files: kept in a function so that it
-// exists whichever file starts first.
+// Filled while the program's files are initialised, so kept where its first use creates it.
 std::map<int, std::function<ListeHedefi()>>& KayıtlıHedefler() {
   static std::map<int, std::function<ListeHedefi()>> hedefler;
   return hedefler;
 }
 }  // namespace
 
-bool İlerlemeGösterFormu::HedefKaydet(int işKodu, std::function<ListeHedefi()> hedef) {
-  KayıtlıHedefler()[işKodu] = std::move(hedef);
+std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int kod) {
+  const auto& hedefler = KayıtlıHedefler();
+  const auto h = hedefler.find(kod);
+  return h == hedefler.end() ? std::optional<ListeHedefi>() : std::optional<ListeHedefi>(h->second());
+};
+
+bool İlerlemeGösterFormu::HedefKaydet(std::initializer_list<int> işKodları, std::function<ListeHedefi()> hedef) {
+  for (int kod : işKodları) KayıtlıHedefler()[kod] = hedef;
   return true;
 }
-
-std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int kod) {
-  const auto b = KayıtlıHedefler().find(kod);
-  return b == KayıtlıHedefler().end() ? std::optional<ListeHedefi>() : std::optional<ListeHedefi>(b->second());
-};
 std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürüBul = [](int kod) {
   if (kod == 33) return std::function<void()>([] { Form<KritikStokListesiFormu>().ListeOluştur(); });
   return std::function<void()>();

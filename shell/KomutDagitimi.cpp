@@ -2,10 +2,13 @@
 
 #include "AnaForm.h"
 #include "DepoIslemleriFormu.h"
+#include "FirmaIslemleriFormu.h"
 #include "FormYoneticisi.h"
 #include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
+#include "IslemSecFormu.h"
+#include "KritikStokBelirlemeFormu.h"
 #include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
@@ -90,13 +93,17 @@ bool KomutHazır(int komutNo) {
   switch (komutNo) {
     case 101:
     case 102:
+    case 103:
+    case 104:
     case 108:  // only opens its submenu
     case 109:
     case 110:
+    case 111:
     case 205:
     case 300:
     case 301:
     case 305:
+    case 400:
     case 403: return true;
     default: return false;
   }
@@ -108,6 +115,12 @@ void KomutDağıt(int komutNo) {
   switch (komutNo) {
     case 101: ModalGöster(Form<ÜrünİşlemleriFormu>()); break;
     case 102: ModalGöster(Form<DepoİşlemleriFormu>()); break;
+    case 103: ModalGöster(FirmaİşlemleriFormunuHazırla(QStringLiteral("Satici"))); break;
+    case 104: ModalGöster(FirmaİşlemleriFormunuHazırla(QStringLiteral("Alici"))); break;
+    case 111:
+      İlerlemeİşi(13, İş::ListelerBaşlık, İş::ListelerMetin);
+      ModalGöster(Form<KritikStokBelirlemeFormu>());
+      break;
     case 205:
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());
@@ -124,6 +137,7 @@ void KomutDağıt(int komutNo) {
       // Closing the last window ends the program, after the placement is saved.
       Form<AnaForm>().Kaldır();
       break;
+    case 400: ModalGöster(Form<İşlemSeçFormu>()); break;
     default: break;  // 108 runs nothing of its own
   }
 }

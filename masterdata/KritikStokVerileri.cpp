@@ -1,0 +1,42 @@
+#include "KritikStokVerileri.h"
+
+namespace KritikStokVerileri {
+
+namespace {
+TürkçeMetin::Miktar Toplam(Veritabanı& vt, const QString& sorgu, qint64 depoNo) {
+  return vt.SorguAç(sorgu, {depoNo}).Miktar(QStringLiteral("ToplamAgirlikBilgisi"));
+}
+}  // namespace
+
+std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
+  const KayıtKümesi k = vt.KayıtKümesiAç(
+      QStringLiteral("SELECT KritikStokBilgileriTablosu.KritikStokMiktari, "
+                     "ROUND(KritikStokMiktari * BirimAgirligi, 2) AS KritikStokAgirligi "
+                     "FROM KritikStokBilgileriTablosu LEFT JOIN UrunBilgileriTablosu "
+                     "ON KritikStokBilgileriTablosu.UrunNo = UrunBilgileriTablosu.UrunNo "
+                     "WHERE KritikStokBilgileriTablosu.DepoNo= ? AND KritikStokBilgileriTablosu.UrunNo= ?"),
+      {depoNo, ürünNo});
+  if (k.Sonda()) return std::nullopt;
+  return Seviye{k.Miktar(QStringLiteral("KritikStokMiktari")), k.Miktar(QStringLiteral("KritikStokAgirligi"))};
+}
+
+bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar) {
+  // The pair is unique in the table: the row another workstation added meanwhile is changed.
+  return vt.Çalıştır(QStringLiteral(
+                         "INSERT INTO KritikStokBilgileriTablosu (DepoNo, UrunNo, KritikStokMiktari) "
+                         "SELECT ?1, ?2, ?3 "
+                         "WHERE EXISTS (SELECT 1 FROM DepoBilgileriTablosu WHERE DepoNo = ?1) "
+                         "AND EXISTS (SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?2) "
+                         "ON CONFLICT (UrunNo, DepoNo) DO UPDATE SET KritikStokMiktari = excluded.KritikStokMiktari"),
+                     {depoNo, ürünNo, TürkçeMetin::MiktarDeğeri(miktar)}) > 0;
+}
+
+TürkçeMetin::Miktar ToplamAğırlık(Veritabanı& vt, qint64 depoNo) {
+  return Toplam(vt, QStringLiteral("ToplamAgirlikBulSorgusu"), depoNo);
+}
+
+TürkçeMetin::Miktar ToplamKritikStokAğırlığı(Veritabanı& vt, qint64 depoNo) {
+  return Toplam(vt, QStringLiteral("ToplamKritikStokAgirligiBulSorgusu"), depoNo);
+}
+
+}  // namespace KritikStokVerileri

@@ -1,0 +1,27 @@
+#pragma once
+// The critical stock level of a product in a warehouse, and the warehouse's weight totals.
+
+#include "TurkceMetin.h"
+#include "Veritabani.h"
+
+#include <optional>
+
+namespace KritikStokVerileri {
+
+struct Seviye {
+  TürkçeMetin::Miktar miktar;   // the critical quantity
+  TürkçeMetin::Miktar ağırlık;  // the quantity times the product's unit weight
+};
+// The stored level of the pair, or nothing.
+std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo);
+
+// Writes the level of the pair in one statement that changes its row or adds it, so no
+// two workstations can leave two rows for one pair. False when the product or the
+// warehouse no longer exists (nothing is written).
+bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar);
+
+// The weight of the warehouse's stock and of its critical levels, from the saved queries.
+TürkçeMetin::Miktar ToplamAğırlık(Veritabanı& vt, qint64 depoNo);
+TürkçeMetin::Miktar ToplamKritikStokAğırlığı(Veritabanı& vt, qint64 depoNo);
+
+}  // namespace KritikStokVerileri
