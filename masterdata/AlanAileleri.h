@@ -1,0 +1,47 @@
+#pragma once
+// How every data-entry field behaves as the user enters it, types into it and
+// leaves it. A form attaches one family to each field together with its caption
+// label; the families keep no state of their own beyond the field.
+//
+// Focus handlers act on real focus moves only: a message box or the progress
+// form coming up (and going away) neither re-selects nor re-formats a field.
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QWidget;
+
+namespace AlanAileleri {
+
+enum class Aile {
+  Metin,    // free text: letters upper-cased as typed; trimmed and ' turned into ’ on leaving
+  Ad,       // multi-line name: as Metin, and tabs and line breaks become blanks on leaving
+  Tamsayı,  // digits only; shown grouped without decimals on leaving ("1.235")
+  Ondalık,  // digits and one decimal comma; shown with two decimals on leaving ("1.234,50")
+  Arama,    // search box: ? * ' refused, upper-cased, Enter trims it and runs `enter`
+  Seçim,    // combo box or list: the caption takes the focus colour, nothing is selected;
+            // an editable combo box also takes Metin's keys and leaving
+};
+
+// Attaches the family to `alan` (QLineEdit, QPlainTextEdit, QComboBox or a list)
+// and its caption `etiket` (may be null). Enter moves to the next field, except in
+// Arama, where it runs `enter`. A multi-line field keeps at most `enUzun` characters
+// (0: no limit); a line edit keeps its own maxLength.
+void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> enter = {}, int enUzun = 0);
+
+// The window is being unloaded: the next focus in it is a fresh one, and no caption
+// stays coloured.
+void PencereyiSıfırla(QWidget* pencere);
+
+// The rules themselves, for the data module and the tests.
+QString AyrılırkenMetin(const QString& metin);  // ' -> ’, then blanks trimmed
+QString AdMetni(const QString& metin);          // as above, then tabs and line breaks to blanks
+// The value of a text that is a number as a whole ("1.234,5", "12,"), or nothing.
+std::optional<double> SayıDeğeri(const QString& metin);
+// Leaving a number field: a number is shown with 2 (or 0) decimals, anything else stays.
+QString SayıGösterimi(const QString& metin, int ondalık);
+
+}  // namespace AlanAileleri
