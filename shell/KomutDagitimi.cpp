@@ -2,6 +2,7 @@
 
 #include "AnaForm.h"
 #include "FormYoneticisi.h"
+#include "GirisIslemleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "KritikStokListesiFormu.h"
@@ -84,11 +85,13 @@ bool KomutDenetle(int komutNo) {
 
 bool KomutHazır(int komutNo) {
   switch (komutNo) {
+    case 105:
     case 108:  // only opens its submenu
     case 205:
     case 300:
     case 301:
-    case 305: return true;
+    case 305:
+    case 401: return true;
     default: return false;
   }
 }
@@ -97,6 +100,11 @@ void KomutDağıt(int komutNo) {
   // A command whose form is not in the program yet runs nothing (the main window shows it disabled).
   if (!KomutHazır(komutNo) || !KomutDenetle(komutNo)) return;
   switch (komutNo) {
+    case 105:
+    case 401:
+      İlerlemeİşi(1, İş::ListelerBaşlık, İş::ListelerMetin);
+      ModalGöster(Form<GirişİşlemleriFormu>());
+      break;
     case 205:
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());
