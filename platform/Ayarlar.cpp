@@ -81,6 +81,15 @@ void BölümüSil(const QString& bölüm) {
   d.sync();
 }
 
+void BölümüYaz(const QString& bölüm, const QList<QPair<QString, QString>>& değerler) {
+  QSettings d = Depo();
+  d.remove(Grup(bölüm));
+  d.beginGroup(Grup(bölüm));
+  for (const auto& [anahtar, değer] : değerler) d.setValue(anahtar, değer);
+  d.endGroup();
+  d.sync();
+}
+
 void KlasöreYönlendir(const QString& klasör) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, klasör);
 }

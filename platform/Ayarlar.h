@@ -17,6 +17,8 @@ void Yaz(const QString& bölüm, const QString& anahtar, const QString& değer);
 QList<QPair<QString, QString>> TümünüOku(const QString& bölüm);
 bool BölümVar(const QString& bölüm);
 void BölümüSil(const QString& bölüm);
+// Replaces every key of a section with these, in one write.
+void BölümüYaz(const QString& bölüm, const QList<QPair<QString, QString>>& değerler);
 
 // Moves the store into a folder of its own (tests, sample runs).
 void KlasöreYönlendir(const QString& klasör);

@@ -1,7 +1,9 @@
 #include "Platform.h"
 
-#include <QPushButton>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -17,7 +19,7 @@
 namespace Platform {
 
 std::function<int(QWidget*, const QString&, int, const QString&)> MesajGöster;
-std::function<QString(QWidget*, const QString&)> KlasörSeç;
+std::function<QString(QWidget*, const QString&, const QString&)> KlasörSeç;
 std::function<void(int)> ProgramıBitir;
 std::function<QDate()> Bugün;
 std::function<QStringList()> Yazıcılar;
@@ -28,8 +30,31 @@ std::function<SürümKaydı()> SürümOku;
 
 namespace {
 
+// A Yes/No question has no Esc answer: Esc and the close box leave it open until a button is pressed.
+class QtMesajKutusu : public QMessageBox {
+public:
+  QtMesajKutusu(QWidget* sahip, bool kaçışVar) : QMessageBox(sahip), kaçışVar_(kaçışVar) {}
+
+protected:
+  void keyPressEvent(QKeyEvent* olay) override {
+    if (!kaçışVar_ && olay->matches(QKeySequence::Cancel)) return;
+    QMessageBox::keyPressEvent(olay);
+  }
+  void closeEvent(QCloseEvent* olay) override {
+    if (!kaçışVar_) {
+      olay->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(olay);
+  }
+
+private:
+  bool kaçışVar_;
+};
+
 int QtİleGöster(QWidget* sahip, const QString& metin, int stil, const QString& başlık) {
-  QMessageBox kutu(sahip);
+  const bool evetHayır = (stil & 7) == 4;
+  QtMesajKutusu kutu(sahip, !evetHayır);
   kutu.setWindowTitle(başlık);
   kutu.setText(metin);
   switch (stil & 0x70) {
@@ -59,8 +84,8 @@ int QtİleGöster(QWidget* sahip, const QString& metin, int stil, const QString&
   for (const auto& d : düğmeler) eklenen << kutu.addButton(d.metin, d.rol);
   const int varsayılan = std::min<int>((stil & 0x300) >> 8, static_cast<int>(eklenen.size()) - 1);
   kutu.setDefaultButton(eklenen[varsayılan]);
-  // Esc answers Cancel, or No where there is no Cancel; a lone OK takes Esc too.
-  kutu.setEscapeButton(eklenen.back());
+  // Esc answers Cancel, and a lone OK; Yes/No has no Esc answer.
+  if (!evetHayır) kutu.setEscapeButton(eklenen.back());
   kutu.exec();
   const int i = static_cast<int>(eklenen.indexOf(static_cast<QPushButton*>(kutu.clickedButton())));
   return i >= 0 ? düğmeler[i].cevap : düğmeler.back().cevap;
@@ -108,8 +133,8 @@ bool XlsxUygulamasıVar() {
 
 void VarsayılanlarıKur() {
   MesajGöster = QtİleGöster;
-  KlasörSeç = [](QWidget* sahip, const QString& başlık) {
-    return QFileDialog::getExistingDirectory(sahip, başlık, QString(), QFileDialog::ShowDirsOnly);
+  KlasörSeç = [](QWidget* sahip, const QString& başlık, const QString& başlangıç) {
+    return QFileDialog::getExistingDirectory(sahip, başlık, başlangıç, QFileDialog::ShowDirsOnly);
   };
   ProgramıBitir = [](int kod) { std::_Exit(kod); };
   Bugün = [] { return QDate::currentDate(); };

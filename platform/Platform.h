@@ -25,8 +25,8 @@ inline constexpr int Hayır = 7;
 // 32 question, 48 exclamation, 64 information) and default button (0, 256, 512).
 extern std::function<int(QWidget* sahip, const QString& metin, int stil, const QString& başlık)> MesajGöster;
 
-// Folder chooser; an empty result means the user cancelled.
-extern std::function<QString(QWidget* sahip, const QString& başlık)> KlasörSeç;
+// Folder chooser opening at `başlangıç`; an empty result means the user cancelled.
+extern std::function<QString(QWidget* sahip, const QString& başlık, const QString& başlangıç)> KlasörSeç;
 
 // Ends the program at once: no closing handler and no settings write runs.
 extern std::function<void(int kod)> ProgramıBitir;

@@ -5,12 +5,18 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
 #include <cerrno>
 #include <cmath>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 
@@ -42,23 +48,103 @@ int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
   return TürkçeMetin::Karşılaştır(sa, sb);
 }
 
-// Why a file could not be opened, decided before sqlite3 guesses.
-int AçılışDenetimi(const QString& yol) {
+struct Sorun {
+  int numara = 0;
+  QString metin;
+};
+
+// Why a file cannot be opened, decided before sqlite3 guesses.
+Sorun AçılışSorunu(const QString& yol) {
   using namespace VeritabanıHataNo;
-  if (yol.trimmed().isEmpty() || yol.contains(QChar(0))) return DosyaAdıGeçersiz;
+  const auto sorun = [&](int numara, const QString& metin) { return Sorun{numara, metin.arg(yol)}; };
+  const QString geçersiz = QStringLiteral("'%1' geçerli bir dosya adı değil.");
+  const QString erişilemiyor = QStringLiteral("'%1' dosyasına erişilemiyor.");
+  if (yol.trimmed().isEmpty() || yol.contains(QChar(0))) return sorun(DosyaAdıGeçersiz, geçersiz);
   const QFileInfo dosya(yol);
-  if (dosya.fileName().toUtf8().size() > 255) return DosyaAdıGeçersiz;
-  const QFileInfo klasör(dosya.absolutePath());
-  if (!klasör.exists() || !klasör.isDir()) return YolGeçersiz;
-  if (!dosya.exists()) {
-    // A folder we may not enter is not the same as a missing file.
-    if (!klasör.isExecutable()) return ErişimYok;
-    return DosyaYok;
+  const QByteArray yerel = QFile::encodeName(dosya.absoluteFilePath());
+  const QByteArray klasör = QFile::encodeName(dosya.absolutePath());
+  // The engine names the file by its full path and cannot hold a longer one.
+  if (yerel.size() >= sqlite3_vfs_find(nullptr)->mxPathname)
+    return sorun(DosyaAdıGeçersiz, QStringLiteral("'%1' geçerli bir dosya adı değil: yol çok uzun."));
+  struct stat bilgi {};
+  if (::stat(yerel.constData(), &bilgi) != 0) {
+    switch (errno) {
+      case ENAMETOOLONG:
+      case ELOOP: return sorun(DosyaAdıGeçersiz, geçersiz);
+      // A folder we may not enter is not the same as a missing file.
+      case EACCES: return sorun(ErişimYok, erişilemiyor);
+      case ENOENT:
+        if (::stat(klasör.constData(), &bilgi) == 0 && S_ISDIR(bilgi.st_mode))
+          return sorun(DosyaYok, QStringLiteral("'%1' dosyası bulunamadı."));
+    }
+    return sorun(YolGeçersiz, QStringLiteral("'%1' geçerli bir yol değil."));
   }
-  if (dosya.isDir()) return DosyaAdıGeçersiz;
-  const QByteArray yerel = QFile::encodeName(yol);
-  if (::access(yerel.constData(), R_OK | W_OK) != 0) return ErişimYok;
-  return 0;
+  if (S_ISDIR(bilgi.st_mode)) return sorun(DosyaAdıGeçersiz, geçersiz);
+  if (::access(yerel.constData(), R_OK | W_OK) != 0) return sorun(ErişimYok, erişilemiyor);
+  // Every write creates the journal beside the file; without this the first save would fail.
+  if (::access(klasör.constData(), W_OK | X_OK) != 0)
+    return {ErişimYok, QStringLiteral("'%1' klasörüne yazma izni yok. Veritabanı dosyasının bulunduğu klasöre "
+                                      "yazma izni gereklidir.")
+                           .arg(dosya.absolutePath())};
+  return {};
+}
+
+// Sleeps between a tenth of `enÇok` and `enÇok` microseconds, at random, so that
+// workstations waiting for one lock do not wake up in step.
+void RastgeleBekle(int enÇok) {
+  std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(enÇok / 10, enÇok + 1)));
+}
+
+// True when only blanks, semicolons and comments follow the statement.
+bool YalnızBoşluk(const char* p, const char* son) {
+  while (p < son) {
+    if (std::isspace(static_cast<unsigned char>(*p)) || *p == ';') {
+      ++p;
+    } else if (son - p >= 2 && p[0] == '-' && p[1] == '-') {
+      while (p < son && *p != '\n') ++p;
+    } else if (son - p >= 2 && p[0] == '/' && p[1] == '*') {
+      p += 2;
+      while (son - p >= 2 && !(p[0] == '*' && p[1] == '/')) ++p;
+      p = son - p >= 2 ? p + 2 : son;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+QString TürAdı(const QString& tür) {
+  static const QHash<QString, QString> adlar = {
+      {QStringLiteral("TEXT"), QStringLiteral("metin")},       {QStringLiteral("INTEGER"), QStringLiteral("tamsayı")},
+      {QStringLiteral("INT"), QStringLiteral("tamsayı")},      {QStringLiteral("REAL"), QStringLiteral("ondalık sayı")},
+      {QStringLiteral("BLOB"), QStringLiteral("ikili veri")},
+  };
+  return adlar.value(tür.toUpper(), tür);
+}
+
+// A Turkish text for a broken rule of the table, naming what failed.
+QString HataMetni(int kod, const QString& motor) {
+  const int ayraç = motor.indexOf(QStringLiteral(": "));
+  const QString ne = ayraç < 0 ? motor : motor.mid(ayraç + 2);
+  switch (kod) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_ROWID:
+      return (ne.contains(u',') ? QStringLiteral("Yinelenen değer: %1 alanlarında aynı değerlere sahip başka bir kayıt var.")
+                                : QStringLiteral("Yinelenen değer: %1 alanında aynı değere sahip başka bir kayıt var."))
+          .arg(ne);
+    case SQLITE_CONSTRAINT_NOTNULL: return QStringLiteral("%1 alanı boş bırakılamaz.").arg(ne);
+    case SQLITE_CONSTRAINT_CHECK: return QStringLiteral("Değer, %1 doğrulama kuralına uymuyor.").arg(ne);
+    case SQLITE_CONSTRAINT_DATATYPE: {
+      static const QRegularExpression kalıp(QStringLiteral("cannot store (\\w+) value in (\\w+) column (\\S+)"));
+      const auto eş = kalıp.match(motor);
+      if (!eş.hasMatch()) break;
+      return QStringLiteral("%1 alanına %2 yazılamaz; bu alan %3 bekler.")
+          .arg(eş.captured(3), TürAdı(eş.captured(1)), TürAdı(eş.captured(2)));
+    }
+    case SQLITE_CONSTRAINT_TRIGGER: return QStringLiteral("Değer kabul edilmedi: %1").arg(motor);
+  }
+  return motor;
 }
 
 }  // namespace
@@ -68,6 +154,12 @@ VeritabanıHatası::VeritabanıHatası(int numara, const QString& açıklama)
 
 int HataNumarası(int kod) {
   using namespace VeritabanıHataNo;
+  switch (kod) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_ROWID: return YinelenenDeğer;
+    case SQLITE_CONSTRAINT_NOTNULL: return BoşOlamaz;
+  }
   switch (kod & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return Kilitli;
@@ -79,7 +171,7 @@ int HataNumarası(int kod) {
     case SQLITE_IOERR: return AğHatası;
     case SQLITE_FULL: return DiskDolu;
     case SQLITE_READONLY: return SaltOkunur;
-    case SQLITE_CONSTRAINT: return YinelenenDeğer;
+    case SQLITE_CONSTRAINT: return KuralaAykırı;  // check, STRICT type, trigger
     default: return Genel;  // never 3356, which the error routine ignores
   }
 }
@@ -151,53 +243,81 @@ void Veritabanı::TürkçeİşlevleriKaydet(sqlite3* db) {
 
 std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   using namespace VeritabanıHataNo;
-  if (const int n = AçılışDenetimi(yol)) {
-    static const QHash<int, QString> metinler = {
-        {DosyaYok, QStringLiteral("'%1' dosyası bulunamadı.")},
-        {YolGeçersiz, QStringLiteral("'%1' geçerli bir yol değil.")},
-        {ErişimYok, QStringLiteral("'%1' dosyasına erişilemiyor.")},
-        {DosyaAdıGeçersiz, QStringLiteral("'%1' geçerli bir dosya adı değil.")},
-    };
-    throw VeritabanıHatası(n, metinler.value(n).arg(yol));
-  }
+  if (const Sorun sorun = AçılışSorunu(yol); sorun.numara) throw VeritabanıHatası(sorun.numara, sorun.metin);
   sqlite3* db = nullptr;
   const QByteArray yerel = QFile::encodeName(yol);
   int kod = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
   if (kod != SQLITE_OK) {
     const QString metin = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(kod));
     sqlite3_close(db);
-    throw VeritabanıHatası(HataNumarası(kod), metin);
+    // The file was there a moment ago: not a missing file.
+    throw VeritabanıHatası(kod == SQLITE_CANTOPEN ? ErişimYok : HataNumarası(kod), metin);
   }
   sqlite3_extended_result_codes(db, 1);
-  sqlite3_busy_timeout(db, BeklemeSüresiMs);
   std::unique_ptr<Veritabanı> vt(new Veritabanı(db, QFileInfo(yol).absoluteFilePath()));
+  sqlite3_busy_handler(db, &Veritabanı::Bekle, vt.get());
   TürkçeİşlevleriKaydet(db);
-  // Rollback journal: WAL needs shared memory that network shares lack.
-  vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
-  vt->Çalıştır(QStringLiteral("PRAGMA foreign_keys=OFF"));
-
   KayıtKümesi güvenlik;
+  qint64 beklenen = 0, boyut = 0;
   try {
+    // Rollback journal: WAL needs shared memory that network shares lack. A commit
+    // is reported only once it is on the disk.
+    vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    vt->Çalıştır(QStringLiteral("PRAGMA synchronous=FULL"));
+    vt->Çalıştır(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    // One read transaction: no other workstation is half-way through writing the
+    // file while its size is compared with its header.
+    vt->Çalıştır(QStringLiteral("BEGIN"));
     güvenlik = vt->KayıtKümesiAç(QStringLiteral("SELECT Tuz, Ozet FROM VeritabaniGuvenligi"));
-  } catch (const VeritabanıHatası& h) {
-    // A database without our security table is not a file of this program.
-    if (h.Numara() == Kilitli) throw;
-    throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' bu programın veritabanı dosyası değil.").arg(yol));
+    // A copy cut short reads as zeros where its pages are missing. The header
+    // gives page size and count; no scan.
+    beklenen = vt->KayıtKümesiAç(QStringLiteral("SELECT page_size * page_count AS Boyut "
+                                                "FROM pragma_page_size(), pragma_page_count()"))
+                   .Tamsayı("Boyut");
+    struct stat bilgi {};
+    boyut = ::stat(yerel.constData(), &bilgi) == 0 ? bilgi.st_size : beklenen;
+    vt->Çalıştır(QStringLiteral("COMMIT"));
+  } catch (const VeritabanıHatası&) {
+    switch (sqlite3_errcode(db) & 0xff) {
+      case SQLITE_CORRUPT: throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' dosyası bozuk.").arg(yol));
+      // Not a database, or one without our security table: not a file of this program.
+      case SQLITE_NOTADB:
+      case SQLITE_ERROR:
+        throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' bu programın veritabanı dosyası değil.").arg(yol));
+    }
+    throw;
   }
+  if (boyut < beklenen)
+    throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' dosyası bozuk: %2 bayt olması gerekirken %3 bayt.")
+                                          .arg(yol)
+                                          .arg(beklenen)
+                                          .arg(boyut));
   if (güvenlik.Sonda() ||
       ParolaÖzeti(güvenlik.Değer("Tuz").toByteArray(), Parola()) != güvenlik.Değer("Ozet").toByteArray())
     throw VeritabanıHatası(ParolaYanlış, QStringLiteral("Geçerli bir parola değil."));
   return vt;
 }
 
+// Our own wait for another workstation's lock: short random steps, so that a
+// writer that has just committed does not take the lock again every time.
+int Veritabanı::Bekle(void* p, int kaçıncı) {
+  auto* vt = static_cast<Veritabanı*>(p);
+  const auto şimdi = std::chrono::steady_clock::now();
+  if (kaçıncı == 0)
+    vt->beklemeBaşı_ = şimdi;
+  else if (şimdi - vt->beklemeBaşı_ >= std::chrono::milliseconds(BeklemeSüresiMs))
+    return 0;
+  RastgeleBekle(10000);
+  return 1;
+}
+
 Veritabanı::~Veritabanı() { sqlite3_close_v2(db_); }
 
 void Veritabanı::HataVer(int kod) const {
-  throw VeritabanıHatası(HataNumarası(kod), QString::fromUtf8(sqlite3_errmsg(db_)));
+  throw VeritabanıHatası(HataNumarası(kod), HataMetni(kod, QString::fromUtf8(sqlite3_errmsg(db_))));
 }
 
-void Veritabanı::Bağla(void* d, const QVariantList& değerler) {
-  auto* deyim = static_cast<sqlite3_stmt*>(d);
+void Veritabanı::Bağla(sqlite3_stmt* deyim, const QVariantList& değerler) {
   const int beklenen = sqlite3_bind_parameter_count(deyim);
   if (beklenen != değerler.size())
     throw VeritabanıHatası(VeritabanıHataNo::Genel,
@@ -245,14 +365,31 @@ void Veritabanı::Bağla(void* d, const QVariantList& değerler) {
   }
 }
 
-KayıtKümesi Veritabanı::KayıtKümesiAç(const QString& sql, const QVariantList& değerler) {
+sqlite3_stmt* Veritabanı::Hazırla(const QString& sql, const QVariantList& değerler) {
+  using namespace VeritabanıHataNo;
+  // After the engine rolled back on its own, a statement would run outside the transaction.
+  if (işlemAçık_ && sqlite3_get_autocommit(db_))
+    throw VeritabanıHatası(İşlemYok, QStringLiteral("İşlem veritabanı tarafından geri alındı; değişiklikler "
+                                                    "kaydedilmedi."));
   sqlite3_stmt* ham = nullptr;
+  const char* kalan = nullptr;
   const QByteArray metin = sql.toUtf8();
-  int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, nullptr);
+  const int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, &kalan);
   Deyim deyim(ham);
   if (kod != SQLITE_OK) HataVer(kod);
+  if (!ham) throw VeritabanıHatası(Genel, QStringLiteral("SQL deyimi boş."));
+  // A second statement would run unseen, or not at all.
+  if (!YalnızBoşluk(kalan, metin.constData() + metin.size()))
+    throw VeritabanıHatası(FazlaDeyim, QStringLiteral("SQL deyiminin sonundan sonra karakterler bulundu: %1")
+                                           .arg(QString::fromUtf8(kalan).trimmed()));
   Bağla(ham, değerler);
+  return deyim.release();
+}
 
+KayıtKümesi Veritabanı::KayıtKümesiAç(const QString& sql, const QVariantList& değerler) {
+  Deyim deyim(Hazırla(sql, değerler));
+  sqlite3_stmt* ham = deyim.get();
+  int kod = SQLITE_OK;
   KayıtKümesi küme;
   const int sütunSayısı = sqlite3_column_count(ham);
   for (int i = 0; i < sütunSayısı; ++i) {
@@ -293,29 +430,44 @@ KayıtKümesi Veritabanı::SorguAç(const QString& sorguAdı, const QVariantList
 }
 
 qint64 Veritabanı::Çalıştır(const QString& sql, const QVariantList& değerler) {
-  sqlite3_stmt* ham = nullptr;
-  const QByteArray metin = sql.toUtf8();
-  int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, nullptr);
-  Deyim deyim(ham);
-  if (kod != SQLITE_OK) HataVer(kod);
-  Bağla(ham, değerler);
-  while ((kod = sqlite3_step(ham)) == SQLITE_ROW) {
+  Deyim deyim(Hazırla(sql, değerler));
+  const sqlite3_int64 önce = sqlite3_total_changes64(db_);
+  int kod;
+  while ((kod = sqlite3_step(deyim.get())) == SQLITE_ROW) {
   }
   if (kod != SQLITE_DONE) HataVer(kod);
-  return sqlite3_changes64(db_);
+  // The engine keeps the count of the last statement that changed rows.
+  return sqlite3_total_changes64(db_) == önce ? 0 : sqlite3_changes64(db_);
 }
 
 qint64 Veritabanı::SonEklenenNo() const { return sqlite3_last_insert_rowid(db_); }
 
-Veritabanı::İşlem::İşlem(Veritabanı& vt) : vt_(vt) { vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE")); }
+Veritabanı::İşlem::İşlem(Veritabanı& vt) : vt_(vt) {
+  // Back to back, this workstation would take the lock again before any waiting
+  // one wakes up: it steps back for under a millisecond so that they get their turn.
+  if (std::chrono::steady_clock::now() - vt_.sonOnay_ < std::chrono::milliseconds(10)) RastgeleBekle(1000);
+  try {
+    vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE"));
+  } catch (const VeritabanıHatası& h) {
+    // One more full wait before the user is told the file is locked.
+    if (h.Numara() != VeritabanıHataNo::Kilitli) throw;
+    vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE"));
+  }
+  vt_.işlemAçık_ = true;
+}
 
 Veritabanı::İşlem::~İşlem() {
-  if (açık_) sqlite3_exec(vt_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (!açık_) return;
+  if (!sqlite3_get_autocommit(vt_.db_)) sqlite3_exec(vt_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  vt_.işlemAçık_ = false;
 }
 
 void Veritabanı::İşlem::Onayla() {
+  // Hazırla refuses the COMMIT when the transaction is gone.
   vt_.Çalıştır(QStringLiteral("COMMIT"));
+  vt_.sonOnay_ = std::chrono::steady_clock::now();
   açık_ = false;
+  vt_.işlemAçık_ = false;
 }
 
 QString BaşlayanKalıbı(const QString& yazılan) {
@@ -326,4 +478,21 @@ QString BaşlayanKalıbı(const QString& yazılan) {
     kalıp += c;
   }
   return kalıp + u'%';
+}
+
+// A connection of its own that waits only briefly, so that this connection's busy handling is
+// left as it is; the statistics then reach this connection with its schema, read again.
+// (PRAGMA optimize would do nothing here: it analyses only tables that queries of the same
+// connection have used.)
+void Veritabanı::İstatistikleriTazele() noexcept {
+  sqlite3* ham = nullptr;
+  bool tazelendi = false;
+  if (sqlite3_open_v2(QFile::encodeName(yol_).constData(), &ham, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+    sqlite3_busy_timeout(ham, 250);
+    TürkçeİşlevleriKaydet(ham);
+    tazelendi = sqlite3_exec(ham, "PRAGMA synchronous=FULL; PRAGMA analysis_limit=400; ANALYZE", nullptr, nullptr,
+                             nullptr) == SQLITE_OK;
+  }
+  sqlite3_close(ham);
+  if (tazelendi) sqlite3_exec(db_, "PRAGMA writable_schema=RESET", nullptr, nullptr, nullptr);
 }

@@ -3,7 +3,8 @@
 //
 // Failures are reported with the engine error numbers the program tests
 // (3024 missing file, 3043/3044 path or I/O, 3051 access, 3055 bad name,
-// 3031 wrong password, 3260 locked by another workstation).
+// 3031 wrong password, 3260 locked by another workstation; 3022 duplicate key,
+// 3314 empty required field, 3317 value against a rule or type of the table).
 
 #include <QDate>
 #include <QString>
@@ -11,12 +12,14 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 #include <unordered_map>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace VeritabanıHataNo {
 inline constexpr int DosyaYok = 3024;
@@ -29,6 +32,10 @@ inline constexpr int Kilitli = 3260;
 inline constexpr int DiskDolu = 3026;
 inline constexpr int SaltOkunur = 3027;
 inline constexpr int YinelenenDeğer = 3022;
+inline constexpr int BoşOlamaz = 3314;
+inline constexpr int KuralaAykırı = 3317;
+inline constexpr int İşlemYok = 3034;       // the engine rolled the transaction back on its own
+inline constexpr int FazlaDeyim = 3142;     // text after the end of the statement
 inline constexpr int SorguYok = 3078;
 inline constexpr int AlanYok = 3265;
 inline constexpr int KayıtYok = 3021;
@@ -97,7 +104,9 @@ public:
   const QString& Yol() const { return yol_; }
   sqlite3* Tutamaç() const { return db_; }
 
-  // BEGIN IMMEDIATE; rolled back unless Onayla() was called.
+  // BEGIN IMMEDIATE, tried once more when the lock wait runs out; rolled back
+  // unless Onayla() was called. Onayla() throws when the engine has already
+  // rolled the transaction back, and so does every statement run after that.
   class İşlem {
   public:
     explicit İşlem(Veritabanı& vt);
@@ -120,10 +129,21 @@ public:
 
 private:
   explicit Veritabanı(sqlite3* db, QString yol) : db_(db), yol_(std::move(yol)) {}
-  void Bağla(void* deyim, const QVariantList& değerler);
+  // One statement, prepared and bound; the caller finalizes it.
+  sqlite3_stmt* Hazırla(const QString& sql, const QVariantList& değerler);
+  void Bağla(sqlite3_stmt* deyim, const QVariantList& değerler);
   [[noreturn]] void HataVer(int kod) const;
+  static int Bekle(void* vt, int kaçıncı);
   sqlite3* db_;
   QString yol_;
+  bool işlemAçık_ = false;
+  std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
+
+public:
+  // Brings the planner's statistics up to date with a short, limited analysis. Never fails:
+  // a file that is locked by a writer or cannot be written keeps the statistics it has.
+  // Call outside a transaction.
+  void İstatistikleriTazele() noexcept;
 };
 
 // Text typed by the user as a prefix pattern for `LIKE ? ESCAPE '\'`.

@@ -245,7 +245,7 @@ void AnaForm::DurumÇubuğunuKur() {
   DurumPanelleri[2] = bağlantı;
 
   auto* tarih = new QLabel(QStringLiteral("   ") + TürkçeMetin::TarihMetni(Platform::Bugün()), çubuk);
-  tarih->setFixedWidth(80);
+  tarih->setFixedWidth(tarih->sizeHint().width());  // the date in the bar's own font
   çubuk->addWidget(tarih);
   DurumPanelleri[3] = tarih;
   çubuk->show();

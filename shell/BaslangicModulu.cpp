@@ -10,6 +10,8 @@
 #include "VeritabaninaBaglanFormu.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace BaşlangıçModülü {
 
@@ -29,6 +31,11 @@ void AnaPencereyiÖneGetir() {
   ana.activateWindow();
 }
 }  // namespace
+
+bool QtÇevirisiniYükle(QTranslator& çevirmen) {
+  return çevirmen.load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+         QCoreApplication::installTranslator(&çevirmen);
+}
 
 QString BaşlıkOluştur(int ana, int alt, int düzeltme) {
   return QStringLiteral("Belvaro - Velmora %1.%2%3 (İstemci)").arg(ana).arg(alt).arg(düzeltme);

@@ -7,7 +7,13 @@
 
 #include <optional>
 
+class QTranslator;
+
 namespace BaşlangıçModülü {
+
+// Qt's own dialogs (folder chooser, standard buttons, print dialogs) in Turkish.
+// False when the translation is not installed: they then stay in English.
+bool QtÇevirisiniYükle(QTranslator& çevirmen);
 
 // The window title: "Belvaro - Velmora 1.24 (İstemci)" for version 1.2.4.
 QString BaşlıkOluştur(int ana, int alt, int düzeltme);

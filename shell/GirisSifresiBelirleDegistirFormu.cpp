@@ -52,7 +52,8 @@ GirişŞifresiBelirleDeğiştirFormu::GirişŞifresiBelirleDeğiştirFormu() {
   düğmeler->addWidget(TamamDüğmesi);
   düğmeler->addWidget(İptalDüğmesi);
   düzen->addLayout(düğmeler, 2, 0, 1, 2);
-  düzen->setSizeConstraint(QLayout::SetFixedSize);
+  düzen->setColumnStretch(1, 1);
+  BaşlığaYerAç(*this);
 
   ŞifreKutusu->installEventFilter(this);
   ŞifreDoğrulaKutusu->installEventFilter(this);

@@ -35,7 +35,8 @@ GirişŞifresiSorFormu::GirişŞifresiSorFormu() {
   düğmeler->addWidget(TamamDüğmesi);
   düğmeler->addWidget(İptalDüğmesi);
   düzen->addLayout(düğmeler, 1, 0, 1, 2);
-  düzen->setSizeConstraint(QLayout::SetFixedSize);
+  düzen->setColumnStretch(1, 1);
+  BaşlığaYerAç(*this);
 
   ŞifreKutusu->installEventFilter(this);
   connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });

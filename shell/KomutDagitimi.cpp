@@ -1,7 +1,9 @@
 #include "KomutDagitimi.h"
 
 #include "AnaForm.h"
+#include "DepoIslemleriFormu.h"
 #include "FormYoneticisi.h"
+#include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "GirisIslemleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
@@ -9,6 +11,8 @@
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "SunucuDegistirFormu.h"
+#include "UrunIslemleriFormu.h"
+#include "UrunlereGoreStokHareketleriFormu.h"
 
 namespace {
 
@@ -85,13 +89,18 @@ bool KomutDenetle(int komutNo) {
 
 bool KomutHazır(int komutNo) {
   switch (komutNo) {
+    case 101:
+    case 102:
     case 105:
     case 108:  // only opens its submenu
+    case 109:
+    case 110:
     case 205:
     case 300:
     case 301:
     case 305:
-    case 401: return true;
+    case 401:
+    case 403: return true;
     default: return false;
   }
 }
@@ -100,6 +109,8 @@ void KomutDağıt(int komutNo) {
   // A command whose form is not in the program yet runs nothing (the main window shows it disabled).
   if (!KomutHazır(komutNo) || !KomutDenetle(komutNo)) return;
   switch (komutNo) {
+    case 101: ModalGöster(Form<ÜrünİşlemleriFormu>()); break;
+    case 102: ModalGöster(Form<DepoİşlemleriFormu>()); break;
     case 105:
     case 401:
       İlerlemeİşi(1, İş::ListelerBaşlık, İş::ListelerMetin);
@@ -109,6 +120,12 @@ void KomutDağıt(int komutNo) {
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());
       break;
+    case 109:
+    case 403:
+      İlerlemeİşi(12, İş::ListeBaşlık, İş::ListeMetin);
+      ModalGöster(Form<ÜrünlereGöreStokHareketleriFormu>());
+      break;
+    case 110: ModalGöster(Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>()); break;
     case 300: GirişŞifresiBelirleDeğiştirFormunuGöster(); break;
     case 301: SunucuDeğiştir(); break;
     case 305:

@@ -7,10 +7,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 
 #include <cstdlib>
 
@@ -108,6 +111,36 @@ QString ÜrünAdıGetir(qint64 urunNo) {
 QString DepoAdıGetir(qint64 depoNo) {
   return AdGetir(QStringLiteral("SELECT DepoNo, DepoAdi FROM DepoBilgileriTablosu WHERE DepoNo= ?"), depoNo,
                  QStringLiteral("DepoAdi"));
+}
+
+namespace {
+// A title bar draws the caption in bold, centred between the window icon on one side and
+// up to three buttons on the other: room for three buttons is kept on either side.
+int BaşlıkGenişliği(const QWidget& form) {
+  QFont yazı = form.font();
+  yazı.setBold(true);
+  const int düğme = form.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &form);
+  return QFontMetrics(yazı).horizontalAdvance(form.windowTitle()) + 6 * düğme;
+}
+}  // namespace
+
+void BaşlığaYerAç(QDialog& form, int tasarımGenişliği) {
+  QLayout* yerleşim = form.layout();
+  // A strut of no height across the whole form sets its least width.
+  auto* destek = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+  if (auto* ızgara = qobject_cast<QGridLayout*>(yerleşim))
+    ızgara->addItem(destek, ızgara->rowCount(), 0, 1, ızgara->columnCount());
+  else
+    yerleşim->addItem(destek);
+  yerleşim->setSizeConstraint(QLayout::SetFixedSize);
+  const auto ayarla = [&form, yerleşim, destek, tasarımGenişliği] {
+    const QMargins kenar = yerleşim->contentsMargins();
+    const int genişlik = std::max(tasarımGenişliği, BaşlıkGenişliği(form)) - kenar.left() - kenar.right();
+    destek->changeSize(std::max(genişlik, 0), 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    yerleşim->invalidate();
+  };
+  ayarla();
+  QObject::connect(&form, &QWidget::windowTitleChanged, &form, ayarla);
 }
 
 bool DosyaVarMı(const QString& yol) { return !yol.isEmpty() && QFileInfo::exists(yol); }

@@ -9,6 +9,7 @@
 #include <exception>
 
 class QComboBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -62,6 +63,10 @@ void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
 // Names by record number; a number without a row throws 3021.
 QString ÜrünAdıGetir(qint64 urunNo);
 QString DepoAdıGetir(qint64 depoNo);
+
+// Keeps a dialog of fixed size at least as wide as its caption needs (and as `tasarımGenişliği`),
+// also when the caption changes: the window manager cuts a caption that does not fit.
+void BaşlığaYerAç(QDialog& form, int tasarımGenişliği = 0);
 
 // True when the file or folder exists.
 bool DosyaVarMı(const QString& yol);

@@ -5,11 +5,11 @@
 #include "FormYoneticisi.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
-#include "TurkceMetin.h"
 #include "Veritabani.h"
 #include "VeritabaninaBaglanFormu.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -23,6 +23,8 @@ namespace {
 const QString Bölüm = QStringLiteral("Sunucular");
 QString Anahtar(int numara) { return QStringLiteral("Sunucu-%1").arg(numara); }
 constexpr int EnÇokSunucu = 4;
+// Folders are told apart as the file system does: letter case counts.
+bool AynıKlasör(const QString& a, const QString& b) { return QDir::cleanPath(a) == QDir::cleanPath(b); }
 }  // namespace
 
 SunucuDeğiştirFormu::SunucuDeğiştirFormu() {
@@ -53,7 +55,7 @@ SunucuDeğiştirFormu::SunucuDeğiştirFormu() {
   yerleşim->addWidget(Etiket[1]);
   yerleşim->addWidget(Etiket[2]);
   yerleşim->addLayout(düğmeler);
-  yerleşim->setSizeConstraint(QLayout::SetFixedSize);
+  BaşlığaYerAç(*this);
 
   connect(SunucuListesi, &QListWidget::currentRowChanged, this, [this] { SunucuListesi_Click(); });
   connect(SunucuSeçDüğmesi, &QPushButton::clicked, this, [this] { SunucuSeçDüğmesi_Click(); });
@@ -109,22 +111,28 @@ void SunucuDeğiştirFormu::SunucuSeçDüğmesi_Click() {
     return;
   }
   for (int i = 0; i < SunucuListesi->count(); ++i) {
-    if (TürkçeMetin::BüyükKüçükDuyarsızEşit(SunucuListesi->item(i)->text(), klasör)) {
+    if (AynıKlasör(SunucuListesi->item(i)->text(), klasör)) {
       SunucuListesi->setCurrentRow(i);
       return;
     }
   }
+  // Only the list changes here; the settings follow once the folder's database has opened.
   const int n = SunucuListesi->count();
   if (n < EnÇokSunucu) {
     SunucuListesi->addItem(klasör);
-    Ayarlar::Yaz(Bölüm, Anahtar(SunucuListesi->count()), klasör);
   } else if (n == EnÇokSunucu) {
-    // The newest takes the place of the fourth; the keys are written again in list order.
+    // The newest takes the place of the fourth.
     SunucuListesi->addItem(klasör);
     delete SunucuListesi->takeItem(EnÇokSunucu - 1);
-    for (int i = 0; i < EnÇokSunucu; ++i) Ayarlar::Yaz(Bölüm, Anahtar(i + 1), SunucuListesi->item(i)->text());
   }
   SunucuListesi->setCurrentRow(SunucuListesi->count() - 1);
+}
+
+void SunucuDeğiştirFormu::ListeyiKaydet(int seçili) {
+  QList<QPair<QString, QString>> değerler;
+  for (int i = 0; i < SunucuListesi->count(); ++i) değerler.append({Anahtar(i + 1), SunucuListesi->item(i)->text()});
+  Ayarlar::BölümüYaz(Bölüm, değerler);
+  Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(seçili));
 }
 
 void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
@@ -144,8 +152,9 @@ void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
   }
   QCoreApplication::processEvents();
   Ortak::Veritabanı = std::move(yeni);
+  Ortak::Veritabanı->İstatistikleriTazele();
   if (FormYüklü<AnaForm>()) Form<AnaForm>().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
-  Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(seçili));
+  ListeyiKaydet(seçili);
   Kaldır();
 }
 

@@ -20,6 +20,10 @@ public:
   void Kaldır();
   bool Yüklü() const { return yüklü_; }
 
+  // Writes the list as shown and the index of the current folder. Called only once that
+  // folder's database has opened: a cancelled change leaves the settings as they were.
+  void ListeyiKaydet(int seçili);
+
   void Form_Load();
   void Form_Activate();
   void SunucuListesi_Click();

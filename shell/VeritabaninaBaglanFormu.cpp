@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -79,7 +80,7 @@ VeritabanınaBağlanFormu::VeritabanınaBağlanFormu() {
   auto* yerleşim = new QVBoxLayout(this);
   yerleşim->addLayout(üst);
   yerleşim->addLayout(düğmeler);
-  yerleşim->setSizeConstraint(QLayout::SetFixedSize);
+  BaşlığaYerAç(*this);
 
   connect(YenidenDeneDüğmesi, &QPushButton::clicked, this, [this] { YenidenDeneDüğmesi_Click(); });
   connect(VazgeçDüğmesi, &QPushButton::clicked, this, [this] { VazgeçDüğmesi_Click(); });
@@ -112,8 +113,11 @@ void VeritabanınaBağlanFormu::VazgeçVeKapat() {
 }
 
 QString VeritabanınaBağlanFormu::AğaGözat(QWidget* sahip) {
+  // The chooser opens at the current server folder: the open database's, else the last one tried.
+  const QString başlangıç = Ortak::Veritabanı ? QFileInfo(Ortak::Veritabanı->Yol()).absolutePath() : SunucuYolu;
   QString yol;
-  if (Platform::KlasörSeç) yol = Platform::KlasörSeç(sahip, QStringLiteral("Sunucu programın bulunduğu yeri seçiniz!"));
+  if (Platform::KlasörSeç)
+    yol = Platform::KlasörSeç(sahip, QStringLiteral("Sunucu programın bulunduğu yeri seçiniz!"), başlangıç);
   KlasörKimliği = !yol.isEmpty();
   // The file name is joined with "/", so the folder keeps no trailing separator.
   return KlasörKimliği ? QDir::cleanPath(yol) : QString();
@@ -154,14 +158,16 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
                                    "Lütfen, farklı bir SUNUCU seçip yeniden deneyiniz."),
                     Stil::Uyarı);
       }
+      // Saved with the index once the database has opened.
       liste->addItem(SunucuYolu);
-      Ayarlar::Yaz(QStringLiteral("Sunucular"), QStringLiteral("Sunucu-%1").arg(liste->count()), SunucuYolu);
     }
 
     std::unique_ptr<Veritabanı> yeni = Veritabanı::Aç(VeritabanıDosyası(SunucuYolu));
     QCoreApplication::processEvents();
     if (vazgeçildi_) return;  // the user quit while the file was opening
     Ortak::Veritabanı = std::move(yeni);
+    Ortak::Veritabanı->İstatistikleriTazele();
+    sunucular.ListeyiKaydet(static_cast<int>(n));
   } catch (const VeritabanıHatası& h) {
     BağlantıHatası(h.Numara(), h.Açıklama());
     return;
@@ -171,7 +177,6 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
   }
 
   DurumYaz(BağlantıTamam);
-  Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(n));
   unsetCursor();
   QDialog::done(QDialog::Accepted);
 

@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
   QApplication uygulama(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setOrganizationName(QStringLiteral("Belvaro"));
   Platform::VarsayılanlarıKur();
+  QTranslator qtÇevirisi;
+  BaşlangıçModülü::QtÇevirisiniYükle(qtÇevirisi);
 
   // --ornek-sunucu <klasör>: the sample database's folder, used when no server folder is saved yet.
   const QStringList argümanlar = uygulama.arguments();

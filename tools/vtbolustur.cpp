@@ -7,7 +7,16 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <csignal>
+
 int main(int argc, char* argv[]) {
+  // An interrupt waits until the file is whole or our temporary file is gone, and ends us then.
+  // Blocked before any thread starts, so that none of them takes it meanwhile.
+  sigset_t kesmeler, önceki;
+  sigemptyset(&kesmeler);
+  for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&kesmeler, s);
+  sigprocmask(SIG_BLOCK, &kesmeler, &önceki);
+
   QCoreApplication uygulama(argc, argv);
   QTextStream hata(stderr);
   QTextStream çıkış(stdout);
@@ -19,16 +28,15 @@ int main(int argc, char* argv[]) {
             "  --ornek  dosyayı örnek verilerle doldurur.\n";
     return 2;
   }
+  QString yol;
   try {
-    const QString yol = VeritabanıOluşturucu::Oluştur(argümanlar[0]);
-    if (örnek) {
-      auto vt = Veritabanı::Aç(yol);
-      VeritabanıOluşturucu::ÖrnekVerileriEkle(*vt);
-    }
-    çıkış << "Veritabanı oluşturuldu: " << yol << "\n";
-    return 0;
+    yol = VeritabanıOluşturucu::Oluştur(argümanlar[0], örnek);
   } catch (const VeritabanıHatası& h) {
+    sigprocmask(SIG_SETMASK, &önceki, nullptr);
     hata << "Veritabanı oluşturulamadı: " << h.Açıklama() << " (Hata Kodu: " << h.Numara() << ")\n";
     return 1;
   }
+  sigprocmask(SIG_SETMASK, &önceki, nullptr);
+  çıkış << "Veritabanı oluşturuldu: " << yol << "\n";
+  return 0;
 }

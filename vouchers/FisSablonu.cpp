@@ -82,7 +82,10 @@ SeçiciSütunu::SeçiciSütunu(const SeçiciTanımı& tanım, bool sıralı, QWi
   setFixedWidth(std::max(Piksel(SeçiciGenişliği), Altlık ? Altlık->sizeHint().width() : 0));
 
   AlanAileleri::Bağla(Liste, Etiket, Aile::Seçim, {.enterİlerler = true});
-  AlanAileleri::Bağla(BulKutusu, BulEtiketi, tanım.bulurkenSeç ? Aile::Metin : Aile::Seçim, {.olduğuGibi = true});
+  if (tanım.bulurkenSeç)
+    AlanAileleri::Bağla(BulKutusu, BulEtiketi, Aile::Bul);
+  else
+    AlanAileleri::Bağla(BulKutusu, BulEtiketi, Aile::Seçim, {.olduğuGibi = true});
   connect(Liste, &QListWidget::itemSelectionChanged, this, [this] {
     if (Tıklandı) Tıklandı();
   });

@@ -1,4 +1,7 @@
-// Stock figures over a generated file of 1,000 products, 10 warehouses and 200,000 movements.
+// Stock figures over generated files: 1,000 products, 10 warehouses and 200,000 movements with
+// statistics gathered by hand; and 5,000 products, 10 warehouses and 1,000,000 movements as the
+// program meets such a file, with statistics only from the creation tool and the refresh at
+// connection time (and, to compare, without that refresh).
 
 #include "Veritabani.h"
 #include "VeritabaniOlusturucu.h"
@@ -10,40 +13,72 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 namespace {
+
+struct DepoAralığı {
+  qint64 ilk = 0, son = 0;
+};
+
+// Ten warehouses, `ürünSayısı` products and as many exits as entries, in one transaction with
+// prepared statements.
+DepoAralığı Doldur(Veritabanı& vt, int ürünSayısı, int girişSayısı) {
+  DepoAralığı depolar;
+  Veritabanı::İşlem işlem(vt);
+  for (int d = 0; d < 10; ++d) {
+    vt.Çalıştır("INSERT INTO DepoBilgileriTablosu (DepoKodu, DepoAdi) VALUES (?, ?)",
+                {QStringLiteral("D%1").arg(d), QStringLiteral("DEPO %1").arg(d)});
+    if (d == 0) depolar.ilk = vt.SonEklenenNo();
+    depolar.son = vt.SonEklenenNo();
+  }
+  for (int u = 0; u < ürünSayısı; ++u)
+    vt.Çalıştır("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?, ?, ?)",
+                {QStringLiteral("U%1").arg(u), QStringLiteral("ÜRÜN %1").arg(u), 0.5});
+
+  sqlite3* db = vt.Tutamaç();
+  sqlite3_stmt *giriş = nullptr, *çıkış = nullptr;
+  sqlite3_prepare_v2(db,
+                     "INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisiYapan, GirisNedeni, "
+                     "IslemTarihi, GirisMiktari) VALUES (?, ?, 1, 1, ?, ?, ?)",
+                     -1, &giriş, nullptr);
+  sqlite3_prepare_v2(db,
+                     "INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisiYapan, CikisNedeni, "
+                     "IslemTarihi, CikisMiktari) VALUES (?, ?, 1, 1, ?, ?, ?)",
+                     -1, &çıkış, nullptr);
+  QRandomGenerator üreteç(42);
+  const QDate ilk(2024, 1, 1);
+  for (int i = 0; i < girişSayısı; ++i) {
+    const qint64 ürün = 1 + üreteç.bounded(ürünSayısı), depo = depolar.ilk + üreteç.bounded(10);
+    const int neden = i % 50 == 0 ? 99 : 1;
+    const QByteArray tarih = ilk.addDays(i % 900).toString(Qt::ISODate).toLatin1();
+    const double miktarlar[] = {1 + üreteç.bounded(10000) / 100.0, üreteç.bounded(500) / 100.0};
+    const int nedenler[] = {neden, neden == 99 ? 99 : i % 7};
+    for (int y = 0; y < 2; ++y) {
+      sqlite3_stmt* d = y == 0 ? giriş : çıkış;
+      sqlite3_bind_int64(d, 1, ürün);
+      sqlite3_bind_int64(d, 2, depo);
+      sqlite3_bind_int(d, 3, nedenler[y]);
+      sqlite3_bind_text(d, 4, tarih.constData(), static_cast<int>(tarih.size()), SQLITE_TRANSIENT);
+      sqlite3_bind_double(d, 5, miktarlar[y]);
+      if (sqlite3_step(d) != SQLITE_DONE) throw VeritabanıHatası(VeritabanıHataNo::Genel, "ölçüm verisi yazılamadı");
+      sqlite3_reset(d);
+    }
+  }
+  sqlite3_finalize(giriş);
+  sqlite3_finalize(çıkış);
+  işlem.Onayla();
+  return depolar;
+}
 
 struct ÖlçümVeritabanı {
   QTemporaryDir klasör;
   std::unique_ptr<Veritabanı> vt;
-  qint64 ilkDepo = 0, sonDepo = 0;
+  DepoAralığı depolar;
 
   ÖlçümVeritabanı() {
-    const QString yol = VeritabanıOluşturucu::Oluştur(klasör.path());
-    vt = Veritabanı::Aç(yol);
-    QRandomGenerator üreteç(42);
-    Veritabanı::İşlem işlem(*vt);
-    for (int d = 0; d < 10; ++d) {
-      vt->Çalıştır("INSERT INTO DepoBilgileriTablosu (DepoKodu, DepoAdi) VALUES (?, ?)",
-                   {QStringLiteral("D%1").arg(d), QStringLiteral("DEPO %1").arg(d)});
-      if (d == 0) ilkDepo = vt->SonEklenenNo();
-      sonDepo = vt->SonEklenenNo();
-    }
-    for (int u = 0; u < 1000; ++u)
-      vt->Çalıştır("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?, ?, ?)",
-                   {QStringLiteral("U%1").arg(u), QStringLiteral("ÜRÜN %1").arg(u), 0.5});
-    const QDate ilk(2024, 1, 1);
-    for (int i = 0; i < 100000; ++i) {
-      const qint64 ürün = 1 + üreteç.bounded(1000), depo = ilkDepo + üreteç.bounded(10);
-      const int neden = i % 50 == 0 ? 99 : 1;
-      vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisiYapan, GirisNedeni, "
-                   "IslemTarihi, GirisMiktari) VALUES (?, ?, 1, 1, ?, ?, ?)",
-                   {ürün, depo, neden, ilk.addDays(i % 900), 1 + üreteç.bounded(10000) / 100.0});
-      vt->Çalıştır("INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisiYapan, CikisNedeni, "
-                   "IslemTarihi, CikisMiktari) VALUES (?, ?, 1, 1, ?, ?, ?)",
-                   {ürün, depo, neden == 99 ? 99 : i % 7, ilk.addDays(i % 900), üreteç.bounded(500) / 100.0});
-    }
-    işlem.Onayla();
+    vt = Veritabanı::Aç(VeritabanıOluşturucu::Oluştur(klasör.path()));
+    depolar = Doldur(*vt, 1000, 100000);
     vt->Çalıştır("ANALYZE");
   }
 };
@@ -53,30 +88,55 @@ struct ÖlçümVeritabanı {
   return o;
 }
 
+// The million-movement file is built once for the run; each case opens a copy of its own.
+struct MilyonHareket {
+  QTemporaryDir klasör;
+  QString asıl;
+  DepoAralığı depolar;
+
+  MilyonHareket() {
+    asıl = VeritabanıOluşturucu::Oluştur(klasör.path());
+    depolar = Doldur(*Veritabanı::Aç(asıl), 5000, 500000);
+  }
+  std::unique_ptr<Veritabanı> Kopya(const QString& ad, bool tazele) const {
+    const QString k = klasör.filePath(ad);
+    QDir().mkpath(k);
+    QFile::copy(asıl, k + QStringLiteral("/Vlm.vtb"));
+    auto vt = Veritabanı::Aç(k + QStringLiteral("/Vlm.vtb"));
+    if (tazele) vt->İstatistikleriTazele();
+    return vt;
+  }
+};
+
+const MilyonHareket& Milyon() {
+  static MilyonHareket m;
+  return m;
+}
+
+void MevcutStok(benchmark::State& durum, Veritabanı& vt, DepoAralığı depolar) {
+  for (auto _ : durum) {
+    auto k = vt.SorguAç("MevcutStokSorgusu", {depolar.ilk, depolar.son, QDate(2000, 1, 1), QDate(2100, 1, 1), 99});
+    benchmark::DoNotOptimize(k.KayıtSayısı());
+  }
+}
+
 void BirÜrününBirDepodakiStoğu(benchmark::State& durum) {
   auto& o = Ortam();
   qint64 ürün = 1;
   for (auto _ : durum) {
     auto g = o.vt->KayıtKümesiAç("SELECT Sum(GirisMiktari) AS GirisToplami FROM GirisIslemleriTablosu "
                                  "WHERE UrunNo = ? AND DepoNo = ?",
-                                 {ürün, o.ilkDepo + ürün % 10});
+                                 {ürün, o.depolar.ilk + ürün % 10});
     auto c = o.vt->KayıtKümesiAç("SELECT Sum(CikisMiktari) AS CikisToplami FROM CikisIslemleriTablosu "
                                  "WHERE UrunNo = ? AND DepoNo = ?",
-                                 {ürün, o.ilkDepo + ürün % 10});
+                                 {ürün, o.depolar.ilk + ürün % 10});
     benchmark::DoNotOptimize(g.Miktar("GirisToplami") - c.Miktar("CikisToplami"));
     ürün = ürün % 1000 + 1;
   }
 }
 BENCHMARK(BirÜrününBirDepodakiStoğu)->Unit(benchmark::kMicrosecond);
 
-void TümDepolarınMevcutStoğu(benchmark::State& durum) {
-  auto& o = Ortam();
-  for (auto _ : durum) {
-    auto k = o.vt->SorguAç("MevcutStokSorgusu",
-                           {o.ilkDepo, o.sonDepo, QDate(2000, 1, 1), QDate(2100, 1, 1), 99});
-    benchmark::DoNotOptimize(k.KayıtSayısı());
-  }
-}
+void TümDepolarınMevcutStoğu(benchmark::State& durum) { MevcutStok(durum, *Ortam().vt, Ortam().depolar); }
 BENCHMARK(TümDepolarınMevcutStoğu)->Unit(benchmark::kMillisecond);
 
 void KritikStokSayısı(benchmark::State& durum) {
@@ -85,7 +145,7 @@ void KritikStokSayısı(benchmark::State& durum) {
   if (!hazır) {
     for (qint64 u = 1; u <= 1000; u += 3)
       o.vt->Çalıştır("INSERT INTO KritikStokBilgileriTablosu (UrunNo, DepoNo, KritikStokMiktari) VALUES (?, ?, ?)",
-                     {u, o.ilkDepo + u % 10, 2000.0});
+                     {u, o.depolar.ilk + u % 10, 2000.0});
     hazır = true;
   }
   for (auto _ : durum) {
@@ -95,6 +155,32 @@ void KritikStokSayısı(benchmark::State& durum) {
   }
 }
 BENCHMARK(KritikStokSayısı)->Unit(benchmark::kMillisecond);
+
+// The yardstick: the same two tables summed by product, nothing else.
+void MilyonHareketteDüzToplam(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("duz"), true);
+  for (auto _ : durum) {
+    auto g = vt->KayıtKümesiAç("SELECT UrunNo, Sum(GirisMiktari) AS Toplam FROM GirisIslemleriTablosu GROUP BY UrunNo");
+    auto c = vt->KayıtKümesiAç("SELECT UrunNo, Sum(CikisMiktari) AS Toplam FROM CikisIslemleriTablosu GROUP BY UrunNo");
+    benchmark::DoNotOptimize(g.KayıtSayısı() + c.KayıtSayısı());
+  }
+}
+BENCHMARK(MilyonHareketteDüzToplam)->Unit(benchmark::kMillisecond);
+
+void MilyonHareketteMevcutStok(benchmark::State& durum) {
+  const bool tazele = durum.range(0) != 0;
+  durum.SetLabel(tazele ? "bağlanınca tazelenmiş" : "istatistiksiz");
+  auto vt = Milyon().Kopya(tazele ? QStringLiteral("tazelenmis") : QStringLiteral("istatistiksiz"), tazele);
+  MevcutStok(durum, *vt, Milyon().depolar);
+}
+BENCHMARK(MilyonHareketteMevcutStok)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What connecting costs on such a file.
+void MilyonHareketteİstatistikTazeleme(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("tazeleme"), false);
+  for (auto _ : durum) vt->İstatistikleriTazele();
+}
+BENCHMARK(MilyonHareketteİstatistikTazeleme)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

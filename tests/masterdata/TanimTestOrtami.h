@@ -1,9 +1,22 @@
 #pragma once
-// Typing as a user does, Turkish letters included.
+// The definition forms shown on a fresh database, driven as a user does.
 
+#include "FormYoneticisi.h"
+#include "KabukTestOrtami.h"
+#include "DepoIslemleriFormu.h"
+#include "TanimFormu.h"
+#include "UrunIslemleriFormu.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
+// Typing as a user does, Turkish letters included.
 inline void Yaz(QWidget* alan, const QString& metin) {
   for (QChar c : metin) {
     if (c.unicode() < 128)
@@ -12,3 +25,37 @@ inline void Yaz(QWidget* alan, const QString& metin) {
       QTest::sendKeyEvent(QTest::Click, alan, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
 }
+
+inline void Tıkla(QPushButton* düğme) { QTest::mouseClick(düğme, Qt::LeftButton); }
+
+class TanımFormuTesti : public KabukTestOrtamı {
+protected:
+  template <class F>
+  F& Aç() {
+    auto& f = Form<F>();
+    f.show();
+    f.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+    return f;
+  }
+  void TearDown() override {
+    FormuYokEt<ÜrünİşlemleriFormu>();
+    FormuYokEt<DepoİşlemleriFormu>();
+    KabukTestOrtamı::TearDown();
+  }
+  static void Ara(TanımFormu& f, const QString& metin) {
+    f.AramaKutusu->clear();
+    Yaz(f.AramaKutusu, metin);
+    QTest::keyClick(f.AramaKutusu, Qt::Key_Return);
+  }
+  static QStringList Liste(const TanımFormu& f) {
+    QStringList s;
+    for (int i = 0; i < f.BulunanListe->count(); ++i) s << f.BulunanListe->item(i)->text();
+    return s;
+  }
+  static QString Seçili(const TanımFormu& f) {
+    const auto s = f.BulunanListe->selectedItems();
+    return s.isEmpty() ? QString() : s.first()->text();
+  }
+  QString SonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
+};

@@ -34,7 +34,7 @@ void TestOrtamı::SetUp() {
     bitişler.push_back(kod);
     throw ProgramSonlandı{kod};
   };
-  Platform::KlasörSeç = [](QWidget*, const QString&) { return QString(); };
+  Platform::KlasörSeç = [](QWidget*, const QString&, const QString&) { return QString(); };
   Platform::Yazıcılar = [] { return QStringList{}; };
   Platform::TabloProgramıVar = [] { return false; };
   Platform::DosyaAç = [](const QUrl&) { return true; };

@@ -5,8 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <sqlite3.h>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <future>
 #include <thread>
@@ -51,13 +57,59 @@ qint64 Stok(Veritabanı& vt, qint64 ürün, qint64 depo) {
   return g.Miktar("GirisToplami") - c.Miktar("CikisToplami");
 }
 
-int AçmaHatası(const QString& yol) {
+template <class İş>
+std::pair<int, QString> HataSonucu(İş iş) {
   try {
-    Veritabanı::Aç(yol);
+    iş();
   } catch (const VeritabanıHatası& h) {
-    return h.Numara();
+    return {h.Numara(), h.Açıklama()};
   }
-  return 0;
+  return {0, {}};
+}
+
+std::pair<int, QString> AçılışSonucu(const QString& yol) {
+  return HataSonucu([&] { Veritabanı::Aç(yol); });
+}
+
+int AçmaHatası(const QString& yol) { return AçılışSonucu(yol).first; }
+
+// Opens as an ordinary user: root may write to any folder, whatever its mode.
+std::pair<int, QString> KullanıcıOlarakAç(const QString& yol) {
+  int boru[2];
+  if (pipe(boru) != 0) return {-1, {}};
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(1);
+    const auto [numara, metin] = AçılışSonucu(yol);
+    const QByteArray çıktı = QByteArray::number(numara) + ' ' + metin.toUtf8();
+    _exit(write(boru[1], çıktı.constData(), static_cast<size_t>(çıktı.size())) < 0);
+  }
+  close(boru[1]);
+  QFile okunan;
+  okunan.open(boru[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+  const QByteArray çıktı = okunan.readAll();
+  waitpid(pid, nullptr, 0);
+  return {çıktı.left(çıktı.indexOf(' ')).toInt(), QString::fromUtf8(çıktı.mid(çıktı.indexOf(' ') + 1))};
+}
+
+// A copy of `kaynak` in folders of 200-letter names below `kök`, deeper than `uzunluk`
+// bytes; made from inside, as past PATH_MAX no full path works.
+QString DerinKopya(const QString& kök, int uzunluk, const QString& kaynak) {
+  QFile k(kaynak);
+  k.open(QIODevice::ReadOnly);
+  const QString önce = QDir::currentPath();
+  QDir::setCurrent(kök);
+  QString yol = kök;
+  for (const QString ad(200, u'k'); yol.size() <= uzunluk; yol += u'/' + ad) {
+    QDir().mkdir(ad);
+    QDir::setCurrent(ad);
+  }
+  QFile kopya(QStringLiteral("Vlm.vtb"));
+  kopya.open(QIODevice::WriteOnly);
+  kopya.write(k.readAll());
+  kopya.close();
+  QDir::setCurrent(önce);
+  return yol + QStringLiteral("/Vlm.vtb");
 }
 
 TEST_F(VeritabanıTesti, AçılışHatalarıNumaralarıylaBildirilir) {
@@ -85,6 +137,49 @@ TEST_F(VeritabanıTesti, AçılışHatalarıNumaralarıylaBildirilir) {
   sqlite3_exec(db, "CREATE TABLE t (a)", nullptr, nullptr, nullptr);
   sqlite3_close(db);
   EXPECT_EQ(AçmaHatası(başka), 3051);
+}
+
+TEST_F(VeritabanıTesti, AçılıştaİleridePatlayacakDosyaReddedilir) {
+  const QString kaynak = vt->Yol();
+  const auto kopya = [&](const QString& klasör) {
+    QDir().mkpath(GeçiciYol(klasör));
+    const QString yol = GeçiciYol(klasör + QStringLiteral("/Vlm.vtb"));
+    QFile::copy(kaynak, yol);
+    return yol;
+  };
+  const qint64 boyut = QFileInfo(kaynak).size();
+  ASSERT_GT(boyut, 3 * 4096);
+
+  // Copies cut short: part of the last page, a whole page, half the file.
+  for (const qint64 kesilen : {qint64{100}, qint64{4096}, boyut / 2}) {
+    const QString yol = kopya(QStringLiteral("kesik%1").arg(kesilen));
+    ASSERT_TRUE(QFile::resize(yol, boyut - kesilen));
+    const auto [numara, metin] = AçılışSonucu(yol);
+    EXPECT_EQ(numara, 3051) << kesilen;
+    EXPECT_TRUE(metin.contains(QStringLiteral("bozuk"))) << metin.toStdString();
+  }
+
+  // Paths the engine cannot name: longer than it holds, and longer than PATH_MAX.
+  for (const int uzunluk : {600, 4100}) {
+    const QString kök = GeçiciYol(QStringLiteral("derin%1").arg(uzunluk));
+    QDir().mkpath(kök);
+    const auto [numara, metin] = AçılışSonucu(DerinKopya(kök, uzunluk, kaynak));
+    EXPECT_EQ(numara, 3055) << uzunluk;
+    EXPECT_TRUE(metin.contains(QStringLiteral("yol çok uzun"))) << metin.toStdString();
+    QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), kök});  // also past PATH_MAX
+  }
+
+  // The file may be written but its folder not: the journal could not be created.
+  const QString salt = kopya(QStringLiteral("salt"));
+  QFile::setPermissions(salt, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+  ::chmod(QFile::encodeName(GeçiciYol(QStringLiteral("salt"))).constData(), 0555);
+  ::chmod(QFile::encodeName(GeçiciYol(QStringLiteral("."))).constData(), 0755);
+  const auto [numara, metin] = KullanıcıOlarakAç(salt);
+  ::chmod(QFile::encodeName(GeçiciYol(QStringLiteral("salt"))).constData(), 0755);
+  EXPECT_EQ(numara, 3051);
+  EXPECT_TRUE(metin.contains(QStringLiteral("yazma izni yok"))) << metin.toStdString();
+  // A sound copy still opens.
+  EXPECT_EQ(AçmaHatası(kopya(QStringLiteral("saglam"))), 0);
 }
 
 TEST_F(VeritabanıTesti, YanlışParolaReddedilir) {
@@ -257,6 +352,88 @@ TEST_F(VeritabanıTesti, YarıdaKalanİşlemHiçbirŞeyYazmaz) {
   EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisIslemleriTablosu")).Tamsayı("n"), 1);
 }
 
+TEST_F(VeritabanıTesti, KendiliğindenGeriAlınanİşlemYazılmazVeOnaylanmaz) {
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA synchronous")).Tamsayı("synchronous"), 2);  // FULL
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA journal_mode")).Metin("journal_mode"), "delete");
+  Depo(*vt, "ÖNCE");
+  {
+    Veritabanı::İşlem işlem(*vt);
+    Depo(*vt, "A");
+    // An interrupted write makes the engine roll the whole transaction back, as a full disk may.
+    sqlite3_progress_handler(vt->Tutamaç(), 1, [](void*) { return 1; }, nullptr);
+    EXPECT_THROW(Depo(*vt, "B"), VeritabanıHatası);
+    sqlite3_progress_handler(vt->Tutamaç(), 0, nullptr, nullptr);
+    // What follows would otherwise be written on its own, outside the transaction.
+    EXPECT_EQ(HataSonucu([&] { Depo(*vt, "C"); }).first, 3034);
+    const auto [numara, metin] = HataSonucu([&] { işlem.Onayla(); });
+    EXPECT_EQ(numara, 3034);
+    EXPECT_TRUE(metin.contains(QStringLiteral("kaydedilmedi"))) << metin.toStdString();
+  }
+  {
+    Veritabanı::İşlem işlem(*vt);
+    Depo(*vt, "SONRA");
+    işlem.Onayla();
+  }
+  auto k = vt->KayıtKümesiAç(QStringLiteral("SELECT DepoAdi FROM DepoBilgileriTablosu ORDER BY DepoNo"));
+  QStringList adlar;
+  for (; !k.Sonda(); k.MoveNext()) adlar << k.Metin("DepoAdi");
+  EXPECT_EQ(adlar, (QStringList{"ÖNCE", "SONRA"}));
+}
+
+TEST_F(VeritabanıTesti, BirÇağrıTekDeyimÇalıştırır) {
+  const QString ekle = QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoAdi) VALUES ('A')");
+  const struct {
+    QString metin;
+    bool kabul;
+  } durumlar[] = {
+      {ekle + QStringLiteral("; INSERT INTO DepoBilgileriTablosu (DepoAdi) VALUES ('B')"), false},
+      {ekle + QStringLiteral(";DELETE FROM DepoBilgileriTablosu"), false},
+      {ekle + QStringLiteral(" /* yorum */ ; x"), false},
+      {ekle + QStringLiteral(" ; ;\n"), true},
+      {ekle + QStringLiteral("; -- yorum\n/* bir\nyorum daha */"), true},
+  };
+  qint64 beklenen = 0;
+  for (const auto& d : durumlar) {
+    EXPECT_EQ(HataSonucu([&] { vt->Çalıştır(d.metin); }).first, d.kabul ? 0 : 3142) << d.metin.toStdString();
+    beklenen += d.kabul;
+    EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"),
+              beklenen);
+  }
+  // A recordset text runs nothing of a second statement either.
+  EXPECT_EQ(HataSonucu([&] { vt->KayıtKümesiAç(QStringLiteral("SELECT 1; DELETE FROM DepoBilgileriTablosu")); }).first,
+            3142);
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"), 2);
+}
+
+TEST_F(VeritabanıTesti, KısıtHatalarıTürlerineGöreNumaralanır) {
+  vt->Çalıştır(QStringLiteral("CREATE TEMP TABLE Deneme (Miktar REAL CONSTRAINT PozitifMiktar CHECK (Miktar > 0))"));
+  const qint64 u = Ürün(*vt, "A", "ELMA"), d = Depo(*vt, "MERKEZ");
+  vt->Çalıştır(QStringLiteral("INSERT INTO KritikStokBilgileriTablosu (UrunNo, DepoNo) VALUES (?, ?)"), {u, d});
+  const struct {
+    QString sql;
+    QVariantList değerler;
+    int numara;
+    QString metin;
+  } durumlar[] = {
+      {QStringLiteral("INSERT INTO KritikStokBilgileriTablosu (UrunNo, DepoNo) VALUES (?, ?)"), {u, d}, 3022,
+       QStringLiteral("KritikStokBilgileriTablosu.UrunNo, KritikStokBilgileriTablosu.DepoNo alanlarında")},
+      {QStringLiteral("INSERT INTO KayitliSorgular (Ad, Metin) VALUES ('MevcutStokSorgusu', 'SELECT 1')"), {}, 3022,
+       QStringLiteral("KayitliSorgular.Ad alanında")},
+      {QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoNo) VALUES (?)"), {d}, 3022,
+       QStringLiteral("DepoBilgileriTablosu.DepoNo alanında")},
+      {QStringLiteral("INSERT INTO KayitliSorgular (Ad, Metin) VALUES ('X', ?)"), {QVariant()}, 3314,
+       QStringLiteral("KayitliSorgular.Metin alanı boş bırakılamaz")},
+      {QStringLiteral("UPDATE UrunBilgileriTablosu SET PaketlemeAdedi = ?"), {QStringLiteral("on iki")}, 3317,
+       QStringLiteral("UrunBilgileriTablosu.PaketlemeAdedi alanına metin yazılamaz; bu alan tamsayı bekler")},
+      {QStringLiteral("INSERT INTO Deneme (Miktar) VALUES (-1)"), {}, 3317, QStringLiteral("PozitifMiktar")},
+  };
+  for (const auto& durum : durumlar) {
+    const auto [numara, metin] = HataSonucu([&] { vt->Çalıştır(durum.sql, durum.değerler); });
+    EXPECT_EQ(numara, durum.numara) << durum.sql.toStdString();
+    EXPECT_TRUE(metin.contains(durum.metin)) << metin.toStdString();
+  }
+}
+
 TEST_F(VeritabanıTesti, YazanDiğerBağlantınınKilidiniBekler) {
   const QString yol = vt->Yol();
   auto ikinci = Veritabanı::Aç(yol);
@@ -297,6 +474,7 @@ TEST_F(VeritabanıTesti, AnahtarlarGeriOkunurVeKayıtKümesiAlanları) {
     EXPECT_NE(h.Numara(), 3356);
   }
   EXPECT_EQ(vt->Çalıştır(QStringLiteral("UPDATE DepoBilgileriTablosu SET DepoYeri = ?"), {QStringLiteral("X")}), 3);
+  EXPECT_EQ(vt->Çalıştır(QStringLiteral("SELECT * FROM DepoBilgileriTablosu")), 0);  // changed nothing
   const qint64 u = Ürün(*vt, "A", "ELMA");
   Giriş(*vt, u, d1, 1, 1, 1, QDate(2024, 3, 5));
   auto t = vt->KayıtKümesiAç(QStringLiteral("SELECT IslemTarihi FROM GirisIslemleriTablosu"));

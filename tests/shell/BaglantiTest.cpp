@@ -6,6 +6,7 @@
 #include "Simgeler.h"
 #include "SunucuDegistirFormu.h"
 #include "VeritabaninaBaglanFormu.h"
+#include "VeritabaniOlusturucu.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <gmock/gmock.h>
 
 #include <deque>
 #include <functional>
@@ -43,8 +46,9 @@ protected:
     FormuYokEt<SunucuDeğiştirFormu>();
     FormuYokEt<AnaForm>();
     Form<AnaForm>().Yükle();  // start-up has loaded the main window before it connects
-    Platform::KlasörSeç = [this](QWidget*, const QString& başlık) {
+    Platform::KlasörSeç = [this](QWidget*, const QString& başlık, const QString& başlangıç) {
       gözatBaşlıkları.push_back(başlık);
+      gözatBaşlangıçları.push_back(başlangıç);
       if (seçilecekler.empty()) return QString();
       const QString k = seçilecekler.front();
       seçilecekler.pop_front();
@@ -102,6 +106,7 @@ protected:
 
   std::deque<QString> seçilecekler;
   QStringList gözatBaşlıkları;
+  QStringList gözatBaşlangıçları;
 };
 
 // --- first start, no saved folder --------------------------------------------------------------
@@ -127,6 +132,7 @@ TEST_F(BağlantıTesti, KayıtlıSunucuYokkenSorulurHayırVeİptalVazgeçer) {
   EXPECT_EQ(Metinler(), (QStringList{Soru, DosyaYokUyarısı, DosyaYokUyarısı}));
   EXPECT_EQ(mesajlar[1].stil, 48);
   EXPECT_EQ(gözatBaşlıkları, (QStringList{GözatBaşlığı, GözatBaşlığı, GözatBaşlığı}));
+  EXPECT_EQ(gözatBaşlangıçları, (QStringList{"", boş, boş}));  // then the folder tried last
   EXPECT_TRUE(Bağlan().Vazgeçildi());
   EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_FALSE(Ortak::Veritabanı);
@@ -232,12 +238,13 @@ TEST_F(BağlantıTesti, ParolasıTutmayanDosyaHataYordamınaGider) {
   EXPECT_TRUE(Bağlan().Vazgeçildi());
   EXPECT_FALSE(FormYüklü<AnaForm>());
 
-  // No to the error routine ends the program at once.
-  SunucularıKaydet({yanlış});
+  // No to the error routine ends the program at once; a folder just found is not kept.
   FormuYokEt<SunucuDeğiştirFormu>();
-  Cevapla({Hayır});
+  seçilecekler = {yanlış};
+  Cevapla({Evet, Hayır});
   EXPECT_THROW(Bağlan().VeritabanınaBağlan(), ProgramSonlandı);
   EXPECT_EQ(bitişler, std::vector<int>{1});
+  EXPECT_FALSE(Ayarlar::BölümVar("Sunucular"));
 }
 
 TEST_F(BağlantıTesti, BağlantıdanSonrakiHataSunucularıSilmez) {
@@ -304,21 +311,19 @@ TEST_F(BağlantıTesti, AçılıştaBağlanırHataDurumundaEscYalnızSorar) {
 // --- server change form ---------------------------------------------------------------------------
 
 TEST_F(BağlantıTesti, DörtSunucuKuralı) {
-  const QString a = YeniVeritabanı("depoi"), b = YeniVeritabanı("b"), c = YeniVeritabanı("c");
+  const QString a = YeniVeritabanı("a"), b = YeniVeritabanı("b"), c = YeniVeritabanı("c");
   SunucularıKaydet({a, b, c});
   Ayarlar::Yaz("Ayarlar", "Veritabani", "1");
+  const auto kayıtlı = Sunucular();
   SunucuDeğiştirFormu& form = Değiştir();
   form.Form_Activate();
   EXPECT_EQ(form.Etiket[2]->text(), b);
 
-  // The same folder spelt in Turkish capitals is only selected.
-  const QString büyük = BoşKlasör("DEPOİ");
-  QFile::copy(Dosya(a), Dosya(büyük));
-  seçilecekler = {büyük};
+  // A folder already listed is only selected.
+  seçilecekler = {a + "/"};
   form.SunucuSeçDüğmesi_Click();
   EXPECT_EQ(form.SunucuListesi->currentRow(), 0);
   EXPECT_EQ(form.Etiket[2]->text(), a);
-  EXPECT_EQ(Sunucular().size(), 3);
 
   // A folder without the file and a cancelled browse change nothing.
   seçilecekler = {BoşKlasör("bos")};
@@ -330,17 +335,65 @@ TEST_F(BağlantıTesti, DörtSunucuKuralı) {
   const QString d = YeniVeritabanı("d"), e = YeniVeritabanı("e");
   seçilecekler = {d, e};
   form.SunucuSeçDüğmesi_Click();
-  EXPECT_EQ(Sunucular().back(), (QPair<QString, QString>{"Sunucu-4", d}));
   form.SunucuSeçDüğmesi_Click();
   EXPECT_EQ(Liste(form.SunucuListesi), (QStringList{a, b, c, e}));
-  EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", a}, {"Sunucu-2", b}, {"Sunucu-3", c}, {"Sunucu-4", e}}));
   EXPECT_EQ(form.SunucuListesi->currentRow(), 3);
   EXPECT_EQ(form.Etiket[2]->text(), e);
   EXPECT_EQ(Bağlan().SunucuYolu, e);
+  // Saved only once the folder's database has opened.
+  EXPECT_EQ(Sunucular(), kayıtlı);
+  form.SeçilenSunucuyaBağlanDüğmesi_Click();
+  EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", a}, {"Sunucu-2", b}, {"Sunucu-3", c}, {"Sunucu-4", e}}));
+  EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
 
   // A later load reads the same four back.
   FormuYokEt<SunucuDeğiştirFormu>();
   EXPECT_EQ(Liste(Değiştir().SunucuListesi), (QStringList{a, b, c, e}));
+}
+
+TEST_F(BağlantıTesti, VazgeçilenDeğişiklikAyarlarıDeğiştirmezHarfBüyüklüğüAyrıKlasördür) {
+  const QString büyük = YeniVeritabanı("Depo"), küçük = YeniVeritabanı("depo");
+  const QString b = YeniVeritabanı("b"), c = YeniVeritabanı("c"), d = YeniVeritabanı("d"), e = YeniVeritabanı("e");
+  SunucularıKaydet({b, c, d, büyük});
+  Ayarlar::Yaz("Ayarlar", "Veritabani", "3");
+  Ortak::Veritabanı = Veritabanı::Aç(Dosya(büyük));
+  const auto kayıtlı = Sunucular();
+
+  // A fifth folder, then "Vazgeç": the settings stay as they were and the next start opens the old folder.
+  SunucuDeğiştirFormu& form = Değiştir();
+  QStringList gösterilen;
+  seçilecekler = {e};
+  EXPECT_TRUE(ModalSür(form, [] { SunucuDeğiştir(); }, [&] {
+    QTest::mouseClick(form.SunucuSeçDüğmesi, Qt::LeftButton);
+    gösterilen = Liste(form.SunucuListesi);
+    QTest::mouseClick(form.VaçgeçDüğmesi, Qt::LeftButton);
+  }));
+  EXPECT_EQ(gösterilen, (QStringList{b, c, d, e}));
+  EXPECT_EQ(Sunucular(), kayıtlı);
+  EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
+  FormuYokEt<SunucuDeğiştirFormu>();
+  Ortak::Veritabanı.reset();
+  Bağlan().VeritabanınaBağlan();
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(büyük));
+
+  // The same name in small letters is another folder: it is added, and its own file is opened.
+  SunucularıKaydet({b, c, d, büyük});
+  FormuYokEt<SunucuDeğiştirFormu>();
+  SunucuDeğiştirFormu& yeniden = Değiştir();
+  seçilecekler = {küçük};
+  EXPECT_TRUE(ModalSür(yeniden, [] { SunucuDeğiştir(); }, [&] {
+    QTest::mouseClick(yeniden.SunucuSeçDüğmesi, Qt::LeftButton);
+    gösterilen = Liste(yeniden.SunucuListesi);
+    QTest::mouseClick(yeniden.SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+  }));
+  EXPECT_EQ(gösterilen, (QStringList{b, c, d, küçük}));
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(küçük));
+  EXPECT_EQ(Sunucular().back(), (QPair<QString, QString>{"Sunucu-4", küçük}));
+  EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), "3");
+  // Each browse opened at the folder in use.
+  EXPECT_EQ(gözatBaşlangıçları, (QStringList{büyük, büyük}));
 }
 
 TEST_F(BağlantıTesti, SunucuDeğiştirmedeAçılamayanVeritabanıEskisiniKorur) {
@@ -403,6 +456,57 @@ TEST_F(BağlantıTesti, SunucuDeğiştirmedeVazgeç) {
                        [&] { QTest::mouseClick(form.VaçgeçDüğmesi, Qt::LeftButton); }));
   EXPECT_FALSE(FormYüklü<AnaForm>());
   EXPECT_TRUE(mesajlar.empty());
+}
+
+// --- the planner's statistics --------------------------------------------------------------------
+
+// Movements written after the file was created, with no statistics gathered for them.
+void Hareketler(Veritabanı& vt) {
+  Veritabanı::İşlem işlem(vt);
+  for (const char* tablo : {"Giris", "Cikis"})
+    for (int i = 0; i < 5000; ++i)
+      vt.Çalıştır(QString("INSERT INTO %1IslemleriTablosu (UrunNo, DepoNo, %1Nedeni, IslemTarihi, %1Miktari) "
+                          "VALUES (?, ?, 1, '2026-01-01', 1)")
+                      .arg(tablo),
+                  {i % 50, 1 + i % 10});
+  işlem.Onayla();
+}
+
+std::string StokPlanı() {
+  KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(
+      "EXPLAIN QUERY PLAN " + VeritabanıOluşturucu::SorguMetni("MevcutStokSorgusu"), {1, 10, "2000", "2100", 99});
+  std::string plan;
+  for (; !k.Sonda(); k.MoveNext()) plan += k.Metin("detail").toStdString() + '\n';
+  return plan;
+}
+
+TEST_F(BağlantıTesti, BağlanıncaİstatistiklerTazelenirYazanVarsaAtlanır) {
+  const QString a = YeniVeritabanı("a"), b = YeniVeritabanı("b"), kilitli = YeniVeritabanı("kilitli");
+  for (const QString& k : {a, b, kilitli}) Hareketler(*Veritabanı::Aç(Dosya(k)));
+  SunucularıKaydet({a, b, kilitli});
+  const auto bağlan = [&](int sıra) {
+    Değiştir().Yükle();
+    Değiştir().SunucuListesi->setCurrentRow(sıra);
+    QTest::mouseClick(Değiştir().SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+  };
+
+  // At start-up and on a server change the stock list reads its covering index.
+  Bağlan().VeritabanınaBağlan();
+  ASSERT_TRUE(Ortak::Veritabanı);
+  EXPECT_THAT(StokPlanı(), ::testing::HasSubstr("COVERING INDEX GirisUrunDepo"));
+  bağlan(1);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(b));
+  EXPECT_THAT(StokPlanı(), ::testing::HasSubstr("COVERING INDEX GirisUrunDepo"));
+
+  // Another workstation in the middle of writing: the connection stands all the same.
+  auto yazan = Veritabanı::Aç(Dosya(kilitli));
+  Veritabanı::İşlem işlem(*yazan);
+  yazan->Çalıştır("DELETE FROM DepoBilgileriTablosu");
+  bağlan(2);
+  EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(kilitli));
+  EXPECT_TRUE(mesajlar.empty());
+  EXPECT_EQ(Form<AnaForm>().DurumPaneli(2), Tamam);
+  EXPECT_NO_THROW(işlem.Onayla());
 }
 
 }  // namespace

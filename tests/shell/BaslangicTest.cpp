@@ -4,7 +4,13 @@
 #include "TekKopya.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -29,6 +35,27 @@ TEST(Başlangıç, SürümDenetimi) {
   EXPECT_EQ(SürümüDenetle(K{2, 10, 0, 0, {}}).ntPlatformu, true);
   EXPECT_FALSE(SürümüDenetle(K{3, 1, 0, 0, {}}).ntPlatformu.has_value());
   EXPECT_TRUE(SürümüDenetle(Platform::SürümKaydı{}).hata.isEmpty());  // what Linux reports
+}
+
+// The real folder chooser, offscreen: Turkish texts, opening at the folder it is given.
+TEST(Başlangıç, KlasörSeçiciTürkçeVeVerilenKlasördeAçılır) {
+  QTemporaryDir başlangıç;
+  QTranslator çevirmen;
+  ASSERT_TRUE(QtÇevirisiniYükle(çevirmen));
+  Platform::VarsayılanlarıKur();
+  QString açıldığıKlasör;
+  QStringList metinler;
+  QTimer::singleShot(0, [&] {
+    auto* seçici = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(seçici);
+    açıldığıKlasör = seçici->directory().absolutePath();
+    for (const QAbstractButton* d : seçici->findChildren<QAbstractButton*>()) metinler << d->text();
+    for (const QLabel* e : seçici->findChildren<QLabel*>()) metinler << e->text();
+    seçici->reject();
+  });
+  EXPECT_TRUE(Platform::KlasörSeç(nullptr, "Sunucu programın bulunduğu yeri seçiniz!", başlangıç.path()).isEmpty());
+  EXPECT_EQ(açıldığıKlasör, başlangıç.path());
+  for (const char* metin : {"&Seç", "İptal", "Arama konumu:"}) EXPECT_TRUE(metinler.contains(QString::fromUtf8(metin))) << metin;
 }
 
 TEST(Başlangıç, BölgeAyarlarıYalnızcaFarklıOlanlarıUyarır) {

@@ -123,8 +123,8 @@ TEST_F(KomutDağıtımıTesti, KritikStokKomutuSeviyeAltındaStokYoksaAçılmaz)
 }
 
 TEST_F(KomutDağıtımıTesti, YapılmamışFormlarınKomutlarıHazırDeğil) {
-  for (int komut : {105, 205, 300, 301, 305, 401}) EXPECT_TRUE(KomutHazır(komut)) << komut;
-  for (int komut : {101, 106, 107, 109, 110, 111, 201, 202, 206, 303, 304, 400})
+  for (int komut : {101, 102, 105, 109, 110, 205, 300, 301, 305, 401, 403}) EXPECT_TRUE(KomutHazır(komut)) << komut;
+  for (int komut : {106, 107, 111, 201, 202, 206, 303, 304, 400})
     EXPECT_FALSE(KomutHazır(komut)) << komut;
 }
 

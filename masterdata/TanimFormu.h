@@ -1,0 +1,124 @@
+#pragma once
+// What the definition forms share: the search part (search box, by name or by
+// code, the found list), the info frame with the record fields, the four buttons,
+// and the way the form moves between browsing, adding a record and changing one.
+//
+// A form derives from it, builds its record fields into BilgiDüzeni, attaches their
+// field families, calls Kur() at the end of its constructor, and provides the
+// loading and the saving of one record.
+
+#include "AlanAileleri.h"
+#include "TanimVerileri.h"
+
+#include <QDialog>
+
+#include <array>
+#include <initializer_list>
+#include <vector>
+
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+class TanımFormu : public QDialog {
+public:
+  enum Kip { Gözat = 0, YeniKayıt = 1, KayıtDeğiştir = 2 };
+
+  // Kept while the program runs, also when the form is closed.
+  int KayıtKipi = Gözat;
+  qint64 SeçiliKayıtNo = 0;  // the record the found list loaded last
+  QString EskiDeğer;         // its unique field, as loaded
+
+  std::array<QGroupBox*, 2> Çerçeve{};  // 0 search, 1 record info
+  std::array<QWidget*, 2> Altlık{};
+  std::vector<QLabel*> Etiket;  // 0 search box, 1 found list, then one per record field
+  QLineEdit* AramaKutusu;
+  std::array<QRadioButton*, 2> AramaSeçeneği{};  // by name, by code
+  QPushButton* AraDüğmesi;
+  QListWidget* BulunanListe;
+  QPushButton* EkleDüğmesi;
+  QPushButton* DeğiştirDüğmesi;
+  QPushButton* SilKaydetDüğmesi;
+  QPushButton* KapatİptalDüğmesi;
+
+  void AraDüğmesi_Click();
+  // Runs on every change of the list's selection.
+  void BulunanListe_Click();
+  void EkleDüğmesi_Click();
+  void DeğiştirDüğmesi_Click();
+  // Deletes in browse, saves in new or change.
+  void SilKaydetDüğmesi_Click();
+  // Closes in browse, goes back to browse otherwise.
+  void KapatİptalDüğmesi_Click();
+
+  void reject() override;  // Esc
+
+protected:
+  // The texts each form gives.
+  struct Metinler {
+    QString başlık, aramaÇerçevesi, bilgiÇerçevesi, aramaEtiketi, adaGöre, kodaGöre, araDüğmesi, listeEtiketi;
+    QString ekleDüğmesi, değiştirDüğmesi, silDüğmesi;
+    QString boşArama, boşListe, seçimYok, girişVar, silmeSorusu, kayıtYok;
+  };
+  // `ikiSıra`: the four buttons in two rows of two, else in one row.
+  TanımFormu(const Metinler& metinler, const TanımVerileri::Tanım& tanım, bool ikiSıra);
+
+  static int Piksel(int twip);
+
+  // Rows of label and field inside the info frame.
+  QGridLayout* BilgiDüzeni;
+  // Adds a record field with its caption to the info frame.
+  QLabel* AlanEkle(const QString& başlık, QWidget* alan);
+  // A one-line field, or a two-line one with a scroll bar, of the family, added as above.
+  QLineEdit* SatırEkle(const QString& başlık, AlanAileleri::Aile aile, int enUzun);
+  QPlainTextEdit* ÇokSatırEkle(const QString& başlık, AlanAileleri::Aile aile, int enUzun = 0);
+
+  // The record fields in tab order; the first is the one a new record starts in.
+  virtual std::vector<QWidget*> KayıtAlanları() const = 0;
+  // Fills the fields from the record and sets EskiDeğer.
+  virtual void KaydıYükle(qint64 no) = 0;
+  // Checks and writes the record in new or change mode.
+  virtual void Kaydet() = 0;
+  // Each showing after the form was closed starts from the design.
+  virtual void Form_Load();
+
+  // Tab order and the list's and buttons' wiring; the derived constructor calls it last.
+  void Kur();
+
+  // A refused save: its message and the field to go back to.
+  struct Ret {
+    TanımVerileri::Sonuç sonuç;
+    QString mesaj;
+    QWidget* alan;
+  };
+  // Shows why a save was refused; true when it was done.
+  bool KayıtSonucu(const TanımVerileri::KayıtSonucu& s, std::initializer_list<Ret> retler);
+  // After a save: found again by its name, the saved record selected, back to browse.
+  void KaydedileniGöster(const QString& ad, qint64 no);
+
+  void showEvent(QShowEvent* olay) override;
+  // The close box unloads the form whatever its state; it opens next time in browse.
+  void closeEvent(QCloseEvent* olay) override;
+  void keyPressEvent(QKeyEvent* olay) override;
+
+private:
+  void AramaBölümünüEtkinleştir(bool etkin);
+  void BilgiKipineGeç(int kip);
+  void GözatKipineGeç();
+  void AlanlarıBoşalt();
+  // A record is chosen in the found list, else the message that says what to do.
+  bool KayıtSeçili();
+  void Kaldır();
+
+  Metinler metinler_;
+  const TanımVerileri::Tanım& tanım_;
+  bool yüklü_ = false;
+};
+
+// The text of a field of any kind the definition forms use.
+QString AlanMetni(const QWidget* alan);

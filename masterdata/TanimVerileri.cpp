@@ -1,0 +1,124 @@
+#include "TanimVerileri.h"
+
+#include <cmath>
+
+namespace TanımVerileri {
+
+const Tanım Ürünler{"UrunBilgileriTablosu", "UrunNo", "UrunKodu", "UrunAdi"};
+const Tanım Depolar{"DepoBilgileriTablosu", "DepoNo", "DepoKodu", "DepoAdi"};
+
+namespace {
+
+QString S(const char* metin) { return QString::fromUtf8(metin); }
+
+bool Boş(const QString& metin) { return metin.trimmed().isEmpty(); }
+
+// An empty field is stored as the empty text, never as NULL.
+QVariant Metin(const QString& metin) { return metin.isNull() ? QVariant(QStringLiteral("")) : QVariant(metin); }
+
+// Another record holds the value in the column, in any letter case.
+bool BaşkasındaVar(Veritabanı& vt, const Tanım& t, const char* sütun, const QString& değer, qint64 no) {
+  const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE TR_KATLA(%3)= TR_KATLA(?) AND %1<>? LIMIT 1")
+                          .arg(S(t.anahtar), S(t.tablo), S(sütun));
+  return !vt.KayıtKümesiAç(sql, {değer, no}).Boş();
+}
+
+KayıtKümesi Oku(Veritabanı& vt, const Tanım& t, qint64 no) {
+  KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT * FROM %1 WHERE %2= ?").arg(S(t.tablo), S(t.anahtar)), {no});
+  if (k.Sonda()) throw VeritabanıHatası(VeritabanıHataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
+  return k;
+}
+
+// INSERT for a new record, UPDATE of `no` otherwise; committed only when a row was written.
+KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, qint64 no,
+                const QStringList& sütunlar, const QVariantList& değerler) {
+  if (no == 0) {
+    QStringList yerler;
+    for (qsizetype i = 0; i < sütunlar.size(); ++i) yerler << QStringLiteral("?");
+    vt.Çalıştır(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(S(t.tablo), sütunlar.join(QStringLiteral(", ")), yerler.join(QStringLiteral(", "))),
+                değerler);
+    no = vt.SonEklenenNo();
+  } else {
+    QStringList atamalar;
+    for (const QString& s : sütunlar) atamalar << s + QStringLiteral("= ?");
+    QVariantList d = değerler;
+    d << no;
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3=?")
+                            .arg(S(t.tablo), atamalar.join(QStringLiteral(", ")), S(t.anahtar));
+    // Another workstation deleted it meanwhile.
+    if (vt.Çalıştır(sql, d) == 0) return {Sonuç::KayıtYok};
+  }
+  işlem.Onayla();
+  return {Sonuç::Kaydedildi, no};
+}
+
+}  // namespace
+
+std::vector<Bulunan> Ara(Veritabanı& vt, const Tanım& t, bool adaGöre, const QString& aranan) {
+  const QString sütun = S(adaGöre ? t.ad : t.kod);
+  const QString sql = QStringLiteral(
+                          "SELECT %1, %2, %3 FROM %4 WHERE TR_KATLA(%5) LIKE TR_KATLA(?) ESCAPE '\\' "
+                          "ORDER BY %3 COLLATE TURKCE, %2 COLLATE TURKCE")
+                          .arg(S(t.anahtar), S(t.kod), S(t.ad), S(t.tablo), sütun);
+  std::vector<Bulunan> bulunan;
+  for (KayıtKümesi k = vt.KayıtKümesiAç(sql, {BaşlayanKalıbı(aranan)}); !k.Sonda(); k.MoveNext())
+    bulunan.push_back({k.Tamsayı(S(t.anahtar)), k.Metin(sütun)});
+  return bulunan;
+}
+
+bool GirişVar(Veritabanı& vt, const Tanım& t, qint64 no) {
+  return !vt.KayıtKümesiAç(
+                QStringLiteral("SELECT %1 FROM GirisIslemleriTablosu WHERE %1=? LIMIT 1").arg(S(t.anahtar)), {no})
+              .Boş();
+}
+
+bool Sil(Veritabanı& vt, const Tanım& t, qint64 no) {
+  Veritabanı::İşlem işlem(vt);
+  // Asked again here: an entry may have come from another workstation since the question.
+  if (GirişVar(vt, t, no)) return false;
+  vt.Çalıştır(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(S(t.tablo), S(t.anahtar)), {no});
+  işlem.Onayla();
+  return true;
+}
+
+ÜrünBilgisi ÜrünOku(Veritabanı& vt, qint64 no) {
+  const KayıtKümesi k = Oku(vt, Ürünler, no);
+  const auto sayı = [&](const char* alan) -> std::optional<qint64> {
+    if (k.BoşMu(S(alan))) return std::nullopt;
+    return k.Tamsayı(S(alan));
+  };
+  ÜrünBilgisi b{k.Metin("UrunKodu"), k.Metin("UreticiKodu"), k.Metin("UrunAdi"), k.Metin("BirimTuru"),
+                std::nullopt,        sayı("PaketlemeAdedi"),   sayı("AskilamaSayisi"), k.Metin("Aciklama")};
+  if (!k.BoşMu("BirimAgirligi")) b.BirimAgirligi = k.Ondalık("BirimAgirligi");
+  return b;
+}
+
+DepoBilgisi DepoOku(Veritabanı& vt, qint64 no) {
+  const KayıtKümesi k = Oku(vt, Depolar, no);
+  return {k.Metin("DepoKodu"), k.Metin("DepoAdi"), k.Metin("DepoYeri"), k.Metin("Aciklama")};
+}
+
+KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no) {
+  Veritabanı::İşlem işlem(vt);
+  if (Boş(b.UrunKodu)) return {Sonuç::KodBoş};
+  if (BaşkasındaVar(vt, Ürünler, Ürünler.kod, b.UrunKodu, no)) return {Sonuç::KodVar};
+  if (Boş(b.UrunAdi)) return {Sonuç::AdBoş};
+  const double ağırlık = std::round(b.BirimAgirligi.value_or(0) * 100.0) / 100.0;
+  return Yaz(vt, işlem, Ürünler, no,
+             {"UrunKodu", "UreticiKodu", "UrunAdi", "BirimTuru", "BirimAgirligi", "PaketlemeAdedi", "AskilamaSayisi",
+              "Aciklama"},
+             {Metin(b.UrunKodu), Metin(b.UreticiKodu), Metin(b.UrunAdi), Metin(b.BirimTuru), ağırlık,
+              b.PaketlemeAdedi.value_or(0), b.AskilamaSayisi.value_or(0), Metin(b.Aciklama)});
+}
+
+KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no) {
+  Veritabanı::İşlem işlem(vt);
+  if (Boş(b.DepoKodu)) return {Sonuç::KodBoş};
+  if (Boş(b.DepoAdi)) return {Sonuç::AdBoş};
+  if (BaşkasındaVar(vt, Depolar, Depolar.ad, b.DepoAdi, no)) return {Sonuç::AdVar};
+  return Yaz(vt, işlem, Depolar, no, {"DepoKodu", "DepoAdi", "DepoYeri", "Aciklama"},
+             {Metin(b.DepoKodu), Metin(b.DepoAdi), Metin(b.DepoYeri), Metin(b.Aciklama)});
+}
+
+}  // namespace TanımVerileri

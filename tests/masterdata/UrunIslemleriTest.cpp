@@ -1,0 +1,197 @@
+#include "Ayarlar.h"
+#include "Platform.h"
+#include "TanimTestOrtami.h"
+#include "UrunIslemleriFormu.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+using Platform::Cevap::Evet;
+
+class ÜrünFormuTesti : public TanımFormuTesti {
+protected:
+  qint64 Ürün(const char* kod, const char* ad) {
+    vt->Çalıştır("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi, PaketlemeAdedi) "
+                 "VALUES (?, ?, 2.5, 1200)",
+                 {QString::fromUtf8(kod), QString::fromUtf8(ad)});
+    return vt->SonEklenenNo();
+  }
+  // A new product through the form, leaving each field by Enter.
+  void Ekle(ÜrünİşlemleriFormu& f, const QString& kod, const QString& ad, const QString& birim = {}) {
+    Tıkla(f.EkleDüğmesi);
+    Yaz(f.ÜrünKoduKutusu, kod);
+    f.ÜrünAdıKutusu->setFocus();
+    Yaz(f.ÜrünAdıKutusu, ad);
+    f.BirimTürüKutusu->setFocus();
+    Yaz(f.BirimTürüKutusu, birim);
+    Tıkla(f.SilKaydetDüğmesi);
+  }
+};
+
+TEST_F(ÜrünFormuTesti, AlanlarYazarkenVeAyrılırkenAilelerineUyar) {
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  Tıkla(f.EkleDüğmesi);
+  ASSERT_EQ(QApplication::focusWidget(), f.ÜrünKoduKutusu);
+  struct Durum {
+    QLineEdit* alan;
+    QString yazılan, yazarken, ayrılınca;
+  } const durumlar[] = {
+      {f.ÜrünKoduKutusu, "a'b ", "A'B ", "A’B"},
+      {f.ÜreticiKoduKutusu, "iıçş", "İIÇŞ", "İIÇŞ"},
+      {f.BirimAğırlığıKutusu, "12,5,3", "12,53", "12,53"},  // the second comma is refused
+      {f.BirimAğırlığıKutusu, "1234", "1234", "1.234,00"},
+      {f.BirimAğırlığıKutusu, ",", "", ""},
+      {f.PaketlemeAdediKutusu, "12a,-3.4", "1234", "1.234"},
+      {f.AskılamaSayısıKutusu, "7", "7", "7"},
+  };
+  for (const Durum& d : durumlar) {
+    d.alan->setFocus();
+    d.alan->clear();
+    Yaz(d.alan, d.yazılan);
+    EXPECT_EQ(d.alan->text(), d.yazarken) << d.yazılan.toStdString();
+    QTest::keyClick(d.alan, Qt::Key_Return);  // Enter moves on, and the field is left
+    EXPECT_NE(QApplication::focusWidget(), d.alan);
+    EXPECT_EQ(d.alan->text(), d.ayrılınca) << d.yazılan.toStdString();
+  }
+  EXPECT_EQ(QApplication::focusWidget(), f.AçıklamaKutusu);
+}
+
+TEST_F(ÜrünFormuTesti, KayıtDenetimleriSırasıylaVeKayıtSonrasıKaydedilenGösterilir) {
+  Ürün("vd-1", "VİDA");
+  Ürün("vd-9", "VİDA");
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  const std::pair<const char*, const char*> sıra[] = {
+      {"", "ÜRÜN KODU boş bırakılamaz!"},
+      {"VD-1", "Girmeye çalıştığınız ÜRÜN KODU daha önce girilmiş!\n\nLütfen, değiştirip yeniden deneyiniz."},
+      {"VD-2", "ÜRÜN ADI boş bırakılamaz!"},
+  };
+  for (const auto& [kod, mesaj] : sıra) {
+    Ekle(f, kod, "");
+    EXPECT_EQ(SonMesaj(), mesaj);
+    EXPECT_EQ(f.KayıtKipi, TanımFormu::YeniKayıt);
+    EXPECT_EQ(QApplication::focusWidget(), QString(kod) == "VD-2" ? static_cast<QWidget*>(f.ÜrünAdıKutusu)
+                                                                  : f.ÜrünKoduKutusu);
+    Tıkla(f.KapatİptalDüğmesi);
+  }
+  // Same name as another: the saved one is shown; empty numbers are stored as 0.
+  mesajlar.clear();
+  Ekle(f, "vd-2", "vida", "adet");
+  EXPECT_TRUE(mesajlar.empty());
+  EXPECT_EQ(f.KayıtKipi, TanımFormu::Gözat);
+  EXPECT_EQ(f.ArananÜrünKutusu->text(), "VİDA");
+  EXPECT_EQ(Liste(f), (QStringList{"VİDA", "VİDA", "VİDA"}));
+  EXPECT_EQ(f.ÜrünKoduKutusu->text(), "VD-2");
+  EXPECT_EQ(f.BirimAğırlığıKutusu->text(), "0,00");
+  EXPECT_EQ(f.PaketlemeAdediKutusu->text(), "0");
+  EXPECT_EQ(QApplication::focusWidget(), f.BulunanÜrünlerListesi);
+
+  // Changing it: its own code passes, the other's is refused.
+  Tıkla(f.DeğiştirDüğmesi);
+  f.ÜreticiKoduKutusu->setFocus();
+  Yaz(f.ÜreticiKoduKutusu, "x");
+  Tıkla(f.SilKaydetDüğmesi);
+  EXPECT_EQ(f.ÜreticiKoduKutusu->text(), "X");
+  Tıkla(f.DeğiştirDüğmesi);
+  f.ÜrünKoduKutusu->clear();
+  Yaz(f.ÜrünKoduKutusu, "VD-1");
+  Tıkla(f.SilKaydetDüğmesi);
+  EXPECT_EQ(SonMesaj(), std::get<1>(sıra[1]));
+
+  // Meanwhile another workstation deleted it: said so, nothing written.
+  vt->Çalıştır("DELETE FROM UrunBilgileriTablosu WHERE UrunKodu = 'VD-2'");
+  f.ÜrünKoduKutusu->clear();
+  Yaz(f.ÜrünKoduKutusu, "VD-3");
+  Tıkla(f.SilKaydetDüğmesi);
+  EXPECT_EQ(SonMesaj(),
+            "Değiştirdiğiniz ürün, bu arada başka bir bilgisayardan silinmiş! Değişiklikler kaydedilemedi.");
+  EXPECT_EQ(f.KayıtKipi, TanımFormu::KayıtDeğiştir);
+}
+
+TEST_F(ÜrünFormuTesti, GirişiOlanSilinmezSilineninKomşusuSeçilir) {
+  for (const char* ad : {"A1", "A2", "A3", "A4", "A5"}) Ürün(ad, ad);
+  vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (3, 1, 1, 1)");
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  Ara(f, "a");
+  f.BulunanListe->setCurrentRow(2);
+  Tıkla(f.SilKaydetDüğmesi);
+  EXPECT_EQ(SonMesaj(), "Bu üründen GİRİŞ yapıldığı için, önce bu giriş işlem(ler)ini silmeniz gerekir!");
+  EXPECT_EQ(Liste(f).size(), 5);
+
+  vt->Çalıştır("DELETE FROM GirisIslemleriTablosu");
+  // Each delete: the row to select, the list and what the fields then show.
+  struct Adım {
+    int satır;
+    QString seçilen;
+    QStringList kalan;
+  } const adımlar[] = {
+      {2, "A2", {"A1", "A2", "A4", "A5"}},
+      {0, "A2", {"A2", "A4", "A5"}},
+      {1, "A2", {"A2", "A5"}},
+  };
+  for (const Adım& a : adımlar) {
+    f.BulunanListe->setCurrentRow(a.satır);
+    Cevapla({Evet});
+    Tıkla(f.SilKaydetDüğmesi);
+    EXPECT_EQ(SonMesaj(), "Seçilen ürünü SİLMEK istediğinizden emin misiniz?");
+    EXPECT_EQ(mesajlar.back().stil, 292);
+    EXPECT_EQ(Liste(f), a.kalan);
+    EXPECT_EQ(Seçili(f), a.seçilen);
+    EXPECT_EQ(f.ÜrünKoduKutusu->text(), a.seçilen);
+  }
+  // No keeps it.
+  Tıkla(f.SilKaydetDüğmesi);
+  EXPECT_EQ(Liste(f).size(), 2);
+}
+
+TEST_F(ÜrünFormuTesti, BirimTürleriEnÇokOnTaneYenisiÜstte) {
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  // Typed in lower case, kept as upper-cased while typing.
+  for (int i = 1; i <= 11; ++i) Ekle(f, QStringLiteral("K%1").arg(i), "CIVATA", QStringLiteral("b%1").arg(i));
+  Ekle(f, "K12", "CIVATA", "b11");  // a kind already listed is not added again
+  ASSERT_EQ(f.BirimTürüKutusu->count(), 10);
+  EXPECT_EQ(f.BirimTürüKutusu->itemText(0), "B11");
+  EXPECT_EQ(f.BirimTürüKutusu->itemText(9), "B2");
+  EXPECT_EQ(Ayarlar::Oku("BirimTurleri", "Sira-1"), "B11");
+
+  // Opened again, the kinds come from the settings.
+  Tıkla(f.KapatİptalDüğmesi);
+  ASSERT_FALSE(f.isVisible());
+  Aç<ÜrünİşlemleriFormu>();
+  EXPECT_EQ(f.BirimTürüKutusu->count(), 10);
+  EXPECT_EQ(f.BirimTürüKutusu->itemText(0), "B11");
+  EXPECT_TRUE(f.BirimTürüKutusu->currentText().isEmpty());
+}
+
+TEST_F(ÜrünFormuTesti, KapatmaKutusuylaKapananFormGözatKipindeAçılır) {
+  Ürün("A", "ARMUT");
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  // Change with an empty list, then with no selection.
+  Tıkla(f.DeğiştirDüğmesi);
+  EXPECT_EQ(SonMesaj(), "'Bulunan Ürünler' listeniz BOŞ! Lütfen, önce arama yaparak ürün bulunuz.");
+  Ara(f, "a");
+  Tıkla(f.DeğiştirDüğmesi);
+  EXPECT_EQ(SonMesaj(), "Lütfen, 'Bulunan Ürünler' listesinden bir ürün SEÇİNİZ!");
+  f.BulunanListe->setCurrentRow(0);
+  Tıkla(f.DeğiştirDüğmesi);
+  ASSERT_EQ(f.KayıtKipi, TanımFormu::KayıtDeğiştir);
+  // Esc cancels and brings the selected product back.
+  f.ÜrünKoduKutusu->clear();
+  QTest::keyClick(f.ÜrünKoduKutusu, Qt::Key_Escape);
+  EXPECT_EQ(f.KayıtKipi, TanımFormu::Gözat);
+  EXPECT_EQ(f.ÜrünKoduKutusu->text(), "A");
+
+  Tıkla(f.DeğiştirDüğmesi);
+  f.close();
+  EXPECT_FALSE(f.isVisible());
+  Aç<ÜrünİşlemleriFormu>();
+  EXPECT_EQ(f.KayıtKipi, TanımFormu::Gözat);
+  EXPECT_EQ(f.SilKaydetDüğmesi->text(), "Ürünü &Sil");
+  EXPECT_TRUE(f.AramaKutusu->isEnabled());
+  EXPECT_FALSE(f.Çerçeve[1]->isEnabled());
+  EXPECT_EQ(f.BulunanListe->count(), 0);
+}
+
+}  // namespace

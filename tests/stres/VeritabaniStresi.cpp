@@ -1,0 +1,197 @@
+// Several workstations on one file: N writer and M reader processes for S seconds.
+// Each writer commits 10-row transactions back to back; at the end every process
+// reports its commits (or reads), failures and longest wait, and the file is
+// checked for half-written transactions.
+//
+//   velmora_stres <yazıcı> <okuyucu> <saniye> [klasör]
+
+#include "Veritabani.h"
+#include "VeritabaniOlusturucu.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Saat = std::chrono::steady_clock;
+
+double Ms(Saat::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+struct Sonuç {
+  long başarılı = 0, başarısız = 0;
+  double enUzunBekleme = 0;  // ms until the lock was ours (writer) or the rows were read (reader)
+  double enUzunİşlem = 0;    // ms for a whole transaction or read
+  int sonHata = 0;
+};
+
+void Yazdır(const char* rol, int no, const Sonuç& s) {
+  std::printf("%s %d %ld %ld %.1f %.1f %d\n", rol, no, s.başarılı, s.başarısız, s.enUzunBekleme, s.enUzunİşlem,
+              s.sonHata);
+  std::fflush(stdout);
+}
+
+// Runs `adım` back to back for `saniye` seconds; it returns when the lock became ours.
+template <class Adım>
+int Çalış(const char* rol, const QString& yol, int saniye, int no, Adım adım) {
+  auto vt = Veritabanı::Aç(yol);
+  Sonuç s;
+  const auto bitiş = Saat::now() + std::chrono::seconds(saniye);
+  while (Saat::now() < bitiş) {
+    const auto başla = Saat::now();
+    try {
+      s.enUzunBekleme = std::max(s.enUzunBekleme, Ms(adım(*vt) - başla));
+      ++s.başarılı;
+    } catch (const VeritabanıHatası& h) {
+      ++s.başarısız;
+      s.sonHata = h.Numara();
+    }
+    s.enUzunİşlem = std::max(s.enUzunİşlem, Ms(Saat::now() - başla));
+  }
+  Yazdır(rol, no, s);
+  return 0;
+}
+
+int Yazıcı(const QString& yol, int saniye, int no) {
+  return Çalış("yazıcı", yol, saniye, no, [no](Veritabanı& vt) {
+    Veritabanı::İşlem işlem(vt);
+    const auto kilit = Saat::now();
+    for (int i = 0; i < 10; ++i)
+      vt.Çalıştır(QStringLiteral("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisiYapan, "
+                                 "GirisNedeni, IslemTarihi, GirisMiktari) VALUES (?, 1, 1, ?, 1, '2026-03-05', 1)"),
+                  {i + 1, no});
+    işlem.Onayla();
+    return kilit;
+  });
+}
+
+int Okuyucu(const QString& yol, int saniye, int no) {
+  return Çalış("okuyucu", yol, saniye, no, [](Veritabanı& vt) {
+    vt.KayıtKümesiAç(QStringLiteral("SELECT GirisiYapan, Count(*) AS n FROM GirisIslemleriTablosu "
+                                    "GROUP BY GirisiYapan"));
+    return Saat::now();
+  });
+}
+
+// Columns padded by characters, not bytes, so Turkish letters line up.
+void Satır(const QStringList& alanlar) {
+  static const int genişlik[] = {-8, 3, 10, 10, 16, 16, 9};
+  QString satır;
+  for (int i = 0; i < alanlar.size() && i < 7; ++i)
+    satır += (genişlik[i] < 0 ? alanlar[i].leftJustified(-genişlik[i]) : alanlar[i].rightJustified(genişlik[i])) +
+             u' ';
+  std::printf("%s\n", satır.trimmed().toUtf8().constData());
+}
+
+struct Çocuk {
+  pid_t pid;
+  int boru;
+  std::string rol;
+  int no;
+};
+
+Çocuk Başlat(const char* program, const char* rol, const QString& yol, int saniye, int no) {
+  int boru[2];
+  if (pipe(boru) != 0) std::exit(3);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(boru[1], STDOUT_FILENO);
+    close(boru[0]);
+    close(boru[1]);
+    const QByteArray y = QFile::encodeName(yol);
+    const std::string s = std::to_string(saniye), n = std::to_string(no);
+    execl(program, program, rol, y.constData(), s.c_str(), n.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(boru[1]);
+  return {pid, boru[0], rol, no};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc == 5 && argv[1][0] == '-') {
+    const QString yol = QFile::decodeName(argv[2]);
+    const int saniye = std::atoi(argv[3]), no = std::atoi(argv[4]);
+    try {
+      return std::string(argv[1]) == "--yazici" ? Yazıcı(yol, saniye, no) : Okuyucu(yol, saniye, no);
+    } catch (const VeritabanıHatası& h) {
+      std::fprintf(stderr, "%s\n", h.what());
+      return 1;
+    }
+  }
+  if (argc < 4 || argc > 5) {
+    std::fprintf(stderr, "Kullanım: velmora_stres <yazıcı> <okuyucu> <saniye> [klasör]\n");
+    return 2;
+  }
+  const int yazıcı = std::atoi(argv[1]), okuyucu = std::atoi(argv[2]), saniye = std::atoi(argv[3]);
+  QTemporaryDir geçici(argc == 5 ? QDir(QFile::decodeName(argv[4])).filePath(QStringLiteral("stres-XXXXXX"))
+                                 : QDir::tempPath() + QStringLiteral("/stres-XXXXXX"));
+  if (!geçici.isValid()) return 3;
+  QString yol;
+  try {
+    yol = VeritabanıOluşturucu::Oluştur(geçici.path());
+  } catch (const VeritabanıHatası& h) {
+    std::fprintf(stderr, "%s\n", h.what());
+    return 3;
+  }
+
+  std::vector<Çocuk> çocuklar;
+  for (int i = 1; i <= yazıcı; ++i) çocuklar.push_back(Başlat(argv[0], "--yazici", yol, saniye, i));
+  for (int i = 1; i <= okuyucu; ++i) çocuklar.push_back(Başlat(argv[0], "--okuyucu", yol, saniye, i));
+
+  Satır({QStringLiteral("rol"), QStringLiteral("no"), QStringLiteral("başarılı"), QStringLiteral("başarısız"),
+         QStringLiteral("en uzun bekleme"), QStringLiteral("en uzun işlem"), QStringLiteral("son hata")});
+  long toplamOnay = 0, toplamHata = 0;
+  bool hepsiYazdı = true, hepsiBitti = true;
+  for (auto& ç : çocuklar) {
+    std::string çıktı;
+    char tampon[256];
+    ssize_t n;
+    while ((n = read(ç.boru, tampon, sizeof tampon)) > 0) çıktı.append(tampon, static_cast<size_t>(n));
+    close(ç.boru);
+    int durum = 0;
+    waitpid(ç.pid, &durum, 0);
+    char rol[16];
+    int no = 0, sonHata = 0;
+    Sonuç s;
+    if (!WIFEXITED(durum) || WEXITSTATUS(durum) != 0 ||
+        std::sscanf(çıktı.c_str(), "%15s %d %ld %ld %lf %lf %d", rol, &no, &s.başarılı, &s.başarısız,
+                    &s.enUzunBekleme, &s.enUzunİşlem, &sonHata) != 7) {
+      Satır({QString::fromStdString(ç.rol.substr(2)), QString::number(ç.no), QStringLiteral("süreç yarıda bitti")});
+      hepsiBitti = false;
+      continue;
+    }
+    Satır({QString::fromUtf8(rol), QString::number(no), QString::number(s.başarılı), QString::number(s.başarısız),
+           QStringLiteral("%1 ms").arg(s.enUzunBekleme, 0, 'f', 1), QStringLiteral("%1 ms").arg(s.enUzunİşlem, 0, 'f', 1),
+           QString::number(sonHata)});
+    if (ç.rol == "--yazici") {
+      toplamOnay += s.başarılı;
+      hepsiYazdı = hepsiYazdı && s.başarılı > 0;
+    }
+    toplamHata += s.başarısız;
+  }
+
+  // Every committed transaction is whole, and nothing else is in the file.
+  qint64 satır = -1;
+  try {
+    satır = Veritabanı::Aç(yol)->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisIslemleriTablosu"))
+                .Tamsayı("n");
+  } catch (const VeritabanıHatası& h) {
+    std::fprintf(stderr, "%s\n", h.what());
+  }
+  std::printf("toplam: %ld işlem onaylandı, %ld başarısız; dosyada %lld satır (beklenen %ld)\n", toplamOnay,
+              toplamHata, static_cast<long long>(satır), toplamOnay * 10);
+  const bool tamam = hepsiBitti && hepsiYazdı && toplamHata == 0 && satır == toplamOnay * 10;
+  std::printf("%s\n", tamam ? "sonuç: tamam" : "sonuç: HATA");
+  return tamam ? 0 : 1;
+}
