@@ -323,11 +323,6 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 }
 
-FişFormu::~FişFormu() {
-  // The progress form shown over this one belongs to its own accessor.
-  for (QDialog* form : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) form->setParent(nullptr);
-}
-
 void FişFormu::Yükle() {
   if (!yüklü_) Form_Load();
 }
