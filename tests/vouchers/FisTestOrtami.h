@@ -14,19 +14,9 @@ protected:
     vt->Çalıştır(QString::fromUtf8(sql), d);
     return vt->SonEklenenNo();
   }
-  qint64 Satıcı(const char* ad) {
-    return Ekle("INSERT INTO SaticiFirmaBilgileriTablosu (FirmaAdi) VALUES (?)", {QString::fromUtf8(ad)});
-  }
-  qint64 Ürün(const char* kod, const char* ad, double birimAğırlık) {
-    return Ekle("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?, ?, ?)",
-                {QString::fromUtf8(kod), QString::fromUtf8(ad), birimAğırlık});
-  }
-  qint64 Depo(const char* kod, const char* ad) {
-    return Ekle("INSERT INTO DepoBilgileriTablosu (DepoKodu, DepoAdi) VALUES (?, ?)",
-                {QString::fromUtf8(kod), QString::fromUtf8(ad)});
-  }
+  static QString M(const char* metin) { return QString::fromUtf8(metin); }
   qint64 Kişi(const char* ad) {
-    return Ekle("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)", {QString::fromUtf8(ad)});
+    return Ekle("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)", {M(ad)});
   }
   void Giriş(qint64 ürün, qint64 depo, double miktar, int neden = 1) {
     Ekle("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisNedeni, GirisMiktari) VALUES (?, ?, ?, ?)",
@@ -37,15 +27,36 @@ protected:
          {ürün, depo, neden, miktar});
   }
 
+  // Inserting an entry of the product fails, as a full disk would make it fail.
+  void ReddetmeTetiği(qint64 ürün) {
+    vt->Çalıştır(QStringLiteral("CREATE TRIGGER Reddet BEFORE INSERT ON GirisIslemleriTablosu WHEN NEW.UrunNo = %1 "
+                                "BEGIN SELECT RAISE(ABORT, 'disk dolu'); END")
+                     .arg(ürün));
+  }
+  // The entry rows as written, in the order of their numbers.
+  std::vector<QVariantList> GirişSatırları() {
+    std::vector<QVariantList> s;
+    KayıtKümesi k = vt->KayıtKümesiAç(QStringLiteral(
+        "SELECT SaticiFirmaNo, UrunNo, DepoNo, GirisiYapan, GirisNedeni, IslemTarihi, GirisMiktari "
+        "FROM GirisIslemleriTablosu ORDER BY IslemNo"));
+    for (; !k.Sonda(); k.MoveNext())
+      s.push_back({k.Tamsayı("SaticiFirmaNo"), k.Tamsayı("UrunNo"), k.Tamsayı("DepoNo"), k.Tamsayı("GirisiYapan"),
+                   k.Tamsayı("GirisNedeni"), k.Tarih("IslemTarihi"), k.Miktar("GirisMiktari")});
+    return s;
+  }
+
   // Two suppliers, three products, two warehouses, one known person.
   void ÖrnekTanımlar() {
-    akın = Satıcı("AKIN LTD.");
-    yıldız = Satıcı("YILDIZ A.Ş.");
-    civata = Ürün("C-10", "CİVATA", 0.333);
-    somun = Ürün("S-20", "SOMUN", 2.5);
-    pul = Ürün("P-30", "PUL", 0.1);
-    merkez = Depo("M1", "MERKEZ");
-    şube = Depo("Ş2", "ŞUBE");
+    const char* const satıcı = "INSERT INTO SaticiFirmaBilgileriTablosu (FirmaAdi) VALUES (?)";
+    const char* const ürün = "INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?, ?, ?)";
+    const char* const depo = "INSERT INTO DepoBilgileriTablosu (DepoKodu, DepoAdi) VALUES (?, ?)";
+    akın = Ekle(satıcı, {M("AKIN LTD.")});
+    yıldız = Ekle(satıcı, {M("YILDIZ A.Ş.")});
+    civata = Ekle(ürün, {M("C-10"), M("CİVATA"), 0.333});
+    somun = Ekle(ürün, {M("S-20"), M("SOMUN"), 2.5});
+    pul = Ekle(ürün, {M("P-30"), M("PUL"), 0.1});
+    merkez = Ekle(depo, {M("M1"), M("MERKEZ")});
+    şube = Ekle(depo, {M("Ş2"), M("ŞUBE")});
     ali = Kişi("ALİ VELİ");
   }
 
