@@ -38,6 +38,12 @@ void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> ente
 
 // Entering the field colours its caption and leaves the text and caret as they were.
 void SeçmedenGir(QWidget* alan);
+// Where a form's own convention differs from the family's.
+struct Seçenekler {
+  bool olduğuGibi = false;    // text stays exactly as typed on leaving (no trimming, ' kept)
+  bool enterİlerler = false;  // Enter moves on from a list, a fixed combo or a date field as well
+};
+void Bağla(QWidget* alan, QLabel* etiket, Aile aile, Seçenekler seçenekler);
 
 // The window is being unloaded: the next focus in it is a fresh one, and no caption
 // stays coloured.

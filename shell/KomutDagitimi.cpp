@@ -5,6 +5,7 @@
 #include "FirmaIslemleriFormu.h"
 #include "FormYoneticisi.h"
 #include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
+#include "GirisIslemleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "IslemSecFormu.h"
@@ -95,6 +96,7 @@ bool KomutHazır(int komutNo) {
     case 102:
     case 103:
     case 104:
+    case 105:
     case 108:  // only opens its submenu
     case 109:
     case 110:
@@ -104,6 +106,7 @@ bool KomutHazır(int komutNo) {
     case 301:
     case 305:
     case 400:
+    case 401:
     case 403: return true;
     default: return false;
   }
@@ -120,6 +123,11 @@ void KomutDağıt(int komutNo) {
     case 111:
       İlerlemeİşi(13, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokBelirlemeFormu>());
+      break;
+    case 105:
+    case 401:
+      İlerlemeİşi(1, İş::ListelerBaşlık, İş::ListelerMetin);
+      ModalGöster(Form<GirişİşlemleriFormu>());
       break;
     case 205:
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);

@@ -1,0 +1,70 @@
+// The voucher data rules on a real database file, without widgets.
+#include "FisTestOrtami.h"
+#include "FisVerileri.h"
+
+namespace {
+
+using namespace FişVerileri;
+
+using FişVerileriTesti = FişTestOrtamı;
+
+TEST_F(FişVerileriTesti, MevcutStokGirişlerEksiÇıkışlarTransferYarılarıDahil) {
+  ÖrnekTanımlar();
+  Giriş(civata, merkez, 10.25), Giriş(civata, merkez, 4.75), Çıkış(civata, merkez, 3.5);
+  Çıkış(civata, merkez, 2, 99), Giriş(somun, şube, 5, 99);  // halves of transfers
+  Giriş(pul, merkez, 0.1), Giriş(pul, merkez, 0.2), Çıkış(pul, merkez, 0.3);
+  Giriş(somun, merkez, 1), Çıkış(somun, merkez, 3.25);
+  const std::vector<std::tuple<qint64, qint64, Miktar>> durumlar{
+      {civata, merkez, 950}, {somun, şube, 500}, {pul, merkez, 0}, {pul, şube, 0}, {somun, merkez, -225}};
+  for (const auto& [ürün, depo, stok] : durumlar) EXPECT_EQ(MevcutStok(*vt, ürün, depo), stok) << ürün << "/" << depo;
+}
+
+TEST_F(FişVerileriTesti, MiktarHücreVeAğırlıkKurallarıKuruşla) {
+  const std::vector<std::pair<const char*, std::optional<Miktar>>> miktarlar{
+      {"", std::nullopt},   {"0", std::nullopt},    {"0,00", std::nullopt}, {",", std::nullopt},
+      {"-3", std::nullopt}, {"1,2,3", std::nullopt}, {"12,5", 1250},        {"1.234,50", 123450}};
+  for (const auto& [metin, beklenen] : miktarlar) EXPECT_EQ(FişMiktarı(QString::fromUtf8(metin)), beklenen) << metin;
+  EXPECT_EQ(Ağırlık(100, 0.333), 33);
+  EXPECT_EQ(Ağırlık(1250, 0.333), 416);
+  EXPECT_EQ(SatırAnahtarı(40000, 70000, 3), QStringLiteral("40000-70000-3"));
+  EXPECT_EQ(HücreNo(QStringLiteral("40000")) + HücreMiktarı(QStringLiteral("1.234,50")), 40000 + 123450);
+  EXPECT_EQ(HücreTarihi(QStringLiteral("07.12.2026")), QDate(2026, 12, 7));
+  EXPECT_THROW(HücreNo(QStringLiteral("12a")), VeritabanıHatası);
+  EXPECT_THROW(HücreTarihi(QStringLiteral("31.02.2026")), VeritabanıHatası);
+}
+
+TEST_F(FişVerileriTesti, KişiHarfBüyüklüğüneBakılmadanBulunurYenisiDosyanınVerdiğiNumarayıAlır) {
+  // Past the 16-bit range, and a deleted number that the highest-plus-one rule would hand out again.
+  Ekle("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanNo, GirisCikisYapanAdi) VALUES (40000, 'Ali Veli')", {});
+  const qint64 silinen = Kişi("IŞIK");
+  vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu WHERE GirisCikisYapanNo = ?"), {silinen});
+  QStringList adlar;
+  for (const auto& k : KişileriOku(*vt)) adlar << k.ad;
+  ASSERT_EQ(adlar, QStringList{QStringLiteral("Ali Veli")});
+  for (const auto& [yazılan, indeks] :
+       std::vector<std::pair<const char*, int>>{{"ALİ VELİ", 0}, {"ali veli", 0}, {"ALI VELI", -1}, {"ALİ VELİ ", -1}})
+    EXPECT_EQ(KişiBul(adlar, QString::fromUtf8(yazılan)), indeks) << yazılan;
+
+  const qint64 no = KişiEkle(*vt, QStringLiteral("O'NEIL"));
+  EXPECT_EQ(no, silinen + 1);
+  EXPECT_EQ(KişileriOku(*vt).back().ad, QStringLiteral("O'NEIL"));
+}
+
+TEST_F(FişVerileriTesti, GirişListesiTekİşlemdeYazılırBirSatırDüşerseHiçbiriYazılmaz) {
+  ÖrnekTanımlar();
+  const std::vector<GirişSatırı> satırlar{{akın, civata, merkez, ali, 1, QDate(2026, 3, 1), 1250},
+                                          {yıldız, somun, şube, 40000, 1, QDate(2026, 3, 2), 300},
+                                          {akın, pul, şube, ali, 1, QDate(2026, 3, 3), 100000}};
+  ReddetmeTetiği(pul);
+  EXPECT_THROW(GirişleriYaz(*vt, satırlar), VeritabanıHatası);
+  EXPECT_TRUE(GirişSatırları().empty());
+
+  vt->Çalıştır(QStringLiteral("DROP TRIGGER Reddet"));
+  GirişleriYaz(*vt, satırlar);
+  std::vector<QVariantList> beklenen;
+  for (const GirişSatırı& s : satırlar)
+    beklenen.push_back({s.firmaNo, s.ürünNo, s.depoNo, s.kişiNo, 1, s.tarih, s.miktar});
+  EXPECT_EQ(GirişSatırları(), beklenen);
+}
+
+}  // namespace

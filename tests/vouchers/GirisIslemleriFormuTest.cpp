@@ -1,0 +1,296 @@
+// The entry voucher driven offscreen as a user drives it.
+#include "Ayarlar.h"
+#include "FisTestOrtami.h"
+#include "FisVerileri.h"
+#include "FormYoneticisi.h"
+#include "GirisIslemleriFormu.h"
+#include "IlerlemeGosterFormu.h"
+#include "KomutDagitimi.h"
+#include "Platform.h"
+#include "TanimTestOrtami.h"
+#include "TarihKutusu.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+class GirişFormuTesti : public FişTestOrtamı {
+protected:
+  void SetUp() override {
+    FişTestOrtamı::SetUp();
+    ÖrnekTanımlar();
+  }
+  void TearDown() override {
+    FormuYokEt<GirişİşlemleriFormu>();
+    FormuYokEt<İlerlemeGösterFormu>();
+    FişTestOrtamı::TearDown();
+  }
+
+  // The form as the command shows it: its lists filled by job 1, on the screen.
+  GirişİşlemleriFormu& Aç() {
+    Ortak::TanımSayıları = {2, 3, 2};
+    Form<İlerlemeGösterFormu>().İşiÇalıştır(1, İş::ListelerBaşlık, İş::ListelerMetin);
+    f = &Form<GirişİşlemleriFormu>();
+    f->show();
+    f->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(f));
+    return *f;
+  }
+  static void Tıkla(QListWidget* l, qint64 no) {
+    for (int i = 0; i < l->count(); ++i)
+      if (l->item(i)->data(Qt::UserRole).toLongLong() == no)
+        return QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(i)).center());
+    for (QListWidgetItem* s : l->selectedItems()) s->setSelected(false);  // 0: no choice
+  }
+  static void Yazıla(QWidget* alan, const char* metin) {
+    alan->setFocus();
+    if (auto* k = qobject_cast<QComboBox*>(alan)) k->clearEditText();
+    if (auto* k = qobject_cast<QLineEdit*>(alan)) k->clear();
+    Yaz(alan, QString::fromUtf8(metin));
+  }
+  // A line as the user enters it and adds it.
+  void Satır(qint64 firma, qint64 ürün, qint64 depo, const char* kişi, const char* miktar) {
+    Tıkla(f->FirmaListesi, firma), Tıkla(f->ÜrünListesi, ürün), Tıkla(f->DepoListesi, depo);
+    Yazıla(f->GirişiYapanKutusu, kişi);
+    Yazıla(f->GirişMiktarıKutusu, miktar);
+    QTest::mouseClick(f->ListeyeEkleDüğmesi, Qt::LeftButton);
+  }
+  QString Hücre(int satır, int sütun) const { return f->GirişiYapılacakÜrünListesi->AltÖğe(satır, sütun); }
+  QString Sütun(int k) const {
+    QStringList s;
+    for (int i = 1; i <= f->GirişiYapılacakÜrünListesi->SatırSayısı(); ++i) s << Hücre(i, k);
+    return s.join(u' ');
+  }
+  // The frame and the five list buttons go on and off together.
+  bool ListeAçık() const {
+    for (QPushButton* d : {f->ListeyiStoğaEkleDüğmesi, f->GirişiListedenÇıkarDüğmesi, f->ListeyiTemizleDüğmesi,
+                           f->GirişFişiYazdırDüğmesi, f->ListeyiExceleAktarDüğmesi})
+      EXPECT_EQ(d->isEnabled(), f->Çerçeve[1]->isEnabled()) << d->text().toStdString();
+    return f->Çerçeve[1]->isEnabled();
+  }
+
+  GirişİşlemleriFormu* f = nullptr;
+};
+
+TEST_F(GirişFormuTesti, SatırınAltıRetiSırasıylaMesajVeOdakVerir) {
+  Aç();
+  Satır(akın, civata, merkez, "VELİ", "5");
+  f->GirişTarihiKutusu->DeğerAyarla(QDate(2026, 1, 2));
+  const char* const yinelenen =
+      "Bu GİRİŞ İŞLEMİ listeye daha önce eklenmiş!\n\nLütfen, firmayı, ürünü ya da depoyu değiştiriniz.";
+  const char* const miktarYok = "Lütfen, GİRİŞ MİKTARINI giriniz!";
+  const std::vector<std::tuple<qint64, qint64, qint64, const char*, const char*, const char*, QWidget*>> durumlar{
+      {0, 0, 0, "ALİ VELİ", "7", "Lütfen, listeden bir FİRMA seçiniz!", f->FirmaListesi},
+      {akın, 0, 0, "ALİ VELİ", "7", "Lütfen, listeden bir ÜRÜN seçiniz!", f->ÜrünListesi},
+      {akın, civata, 0, "", "", "Lütfen, ürünün ekleneceği DEPOYU listeden seçiniz!", f->DepoListesi},
+      {akın, civata, merkez, "ALİ VELİ", "7", yinelenen, f->FirmaListesi},  // whatever the date, person, quantity
+      {akın, civata, şube, "", "7", "Lütfen, GİRİŞİ YAPANI giriniz!", f->GirişiYapanKutusu},
+      {akın, civata, şube, " ", "", miktarYok, f->GirişMiktarıKutusu},  // a blank is a name
+      {akın, civata, şube, "ALİ VELİ", "0", miktarYok, f->GirişMiktarıKutusu},
+      {akın, civata, şube, "ALİ VELİ", "0,00", miktarYok, f->GirişMiktarıKutusu}};
+  for (const auto& [firma, ürün, depo, kişi, miktar, mesaj, odak] : durumlar) {
+    mesajlar.clear();
+    Satır(firma, ürün, depo, kişi, miktar);
+    ASSERT_EQ(mesajlar.size(), 1u) << mesaj;
+    EXPECT_EQ(mesajlar[0].metin, QString::fromUtf8(mesaj));
+    EXPECT_EQ(mesajlar[0].stil, 64);
+    EXPECT_EQ(QApplication::focusWidget(), odak) << mesaj;
+    EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 1);
+  }
+  // The same product from another supplier, or into another warehouse, is a line of its own.
+  Satır(yıldız, civata, merkez, "ALİ VELİ", "7");
+  Satır(akın, civata, şube, "ALİ VELİ", "7");
+  EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 3);
+}
+
+TEST_F(GirişFormuTesti, KişiHarfBüyüklüğüneBakmadanBulunurYenisiGerçekNumarasıylaBirKezEklenir) {
+  vt->Çalıştır(QStringLiteral("UPDATE GirisCikisYapanlarTablosu SET GirisCikisYapanAdi = 'Ali Veli'"));
+  const qint64 silinen = Kişi("ESKİ");
+  vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu WHERE GirisCikisYapanNo = ?"), {silinen});
+  Aç();
+  Satır(akın, civata, merkez, "ali veli", "1");
+  Satır(akın, somun, merkez, "O'NEIL", "1");
+  Satır(akın, pul, merkez, "O'NEIL", "1");
+  EXPECT_EQ(Sütun(3), QStringLiteral("%1 %2 %2").arg(ali).arg(silinen + 1));
+  EXPECT_EQ(f->GirişiYapanKutusu->currentText(), QStringLiteral("O'NEIL"));  // kept for the next line
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT GirisCikisYapanAdi AS a FROM GirisCikisYapanlarTablosu "
+                                             "WHERE GirisCikisYapanNo > ?"),
+                              {ali})
+                .Metin("a"),
+            QStringLiteral("O'NEIL"));
+  EXPECT_EQ(FişVerileri::KişileriOku(*vt).size(), 2u);
+}
+
+TEST_F(GirişFormuTesti, AğırlıklarHücredekiİkiOndalıklaToplanırÇıkarmaSeçimiTaşır) {
+  Aç();
+  ASSERT_FALSE(ListeAçık());
+  // Rows 1 to 3 of weight 0,333 each; then row `çıkarılan` removed (0: none chosen).
+  for (const auto& [çıkarılan, seçili, toplam] :
+       std::vector<std::tuple<int, int, const char*>>{{1, 1, "0,66"}, {2, 1, "0,66"}, {3, 2, "0,66"}, {0, 0, "0,99"}}) {
+    f->ListeyiTemizleDüğmesi->click();
+    Satır(akın, civata, merkez, "ALİ VELİ", "1");
+    Satır(yıldız, civata, merkez, "ALİ VELİ", "1");
+    Satır(akın, civata, şube, "ALİ VELİ", "1");
+    EXPECT_EQ(Sütun(10), QStringLiteral("0,33 0,33 0,33"));
+    EXPECT_EQ(f->ToplamAğırlıkKutusu->text(), QStringLiteral("0,99"));
+    if (çıkarılan) f->GirişiYapılacakÜrünListesi->SatırSeç(çıkarılan);
+    f->GirişiListedenÇıkarDüğmesi->click();
+    EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SeçiliSatırKonumu(), seçili) << çıkarılan;
+    EXPECT_EQ(f->ToplamAğırlıkKutusu->text(), QString::fromUtf8(toplam)) << çıkarılan;
+  }
+  // After an add: no choices, no quantity or stock, the person kept, the focus on the firms.
+  EXPECT_TRUE(f->DepoListesi->selectedItems().isEmpty() && f->MevcutÜrünSayısıKutusu->text().isEmpty() &&
+              f->GirişMiktarıKutusu->text().isEmpty());
+  EXPECT_EQ(f->GirişiYapanKutusu->currentText(), QStringLiteral("ALİ VELİ"));
+  EXPECT_TRUE(mesajlar.empty());
+
+  // A double click removes too; the last row leaves an empty total and the list switched off.
+  f->ListeyiTemizleDüğmesi->click();
+  Satır(akın, somun, şube, "ALİ VELİ", "1.234");
+  EXPECT_EQ(Hücre(1, 9) + " " + Hücre(1, 10), QStringLiteral("1.234,00 3.085,00"));
+  EXPECT_TRUE(ListeAçık());
+  ListeGörünümü* l = f->GirişiYapılacakÜrünListesi;
+  const QPoint hücre = l->visualRect(l->model()->index(0, 5)).center();
+  QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, hücre);  // a double click begins as a click
+  QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, hücre);
+  EXPECT_EQ(l->SatırSayısı(), 0);
+  EXPECT_TRUE(f->ToplamAğırlıkKutusu->text().isEmpty());
+  EXPECT_FALSE(ListeAçık());
+}
+
+TEST_F(GirişFormuTesti, SıralananListeGörünenSıraylaYazılırBirSatırDüşerseHiçbiriYazılmaz) {
+  Aç();
+  const std::vector<std::tuple<qint64, qint64, QDate, const char*>> satırlar{
+      {akın, civata, QDate(2026, 1, 20), "10"}, {yıldız, somun, QDate(2025, 12, 31), "9"},
+      {akın, pul, QDate(2026, 1, 3), "100"}};
+  for (const auto& [firma, ürün, tarih, miktar] : satırlar) {
+    f->GirişTarihiKutusu->DeğerAyarla(tarih);
+    Satır(firma, ürün, merkez, "ALİ VELİ", miktar);
+  }
+  // Header clicks: another column starts ascending, the same one turns round; each kind by its values.
+  for (const auto& [başlık, sıra] : std::vector<std::pair<int, const char*>>{
+           {8, "CİVATA PUL SOMUN"}, {5, "SOMUN PUL CİVATA"}, {5, "CİVATA PUL SOMUN"},
+           {10, "SOMUN CİVATA PUL"}, {10, "PUL CİVATA SOMUN"}, {5, "SOMUN PUL CİVATA"}}) {
+    f->GirişiYapılacakÜrünListesi_ColumnClick(başlık);
+    EXPECT_EQ(Sütun(7), QString::fromUtf8(sıra)) << başlık;
+    EXPECT_EQ(f->GirişiYapılacakÜrünListesi->BaşlıkResmi(başlık), Ortak::SıralamaYönü + 1);
+  }
+
+  ReddetmeTetiği(civata);  // the last row as shown
+  f->ListeyiStoğaEkleDüğmesi->click();
+  ASSERT_EQ(mesajlar.size(), 1u);
+  EXPECT_TRUE(mesajlar[0].metin.contains(QStringLiteral("disk dolu")));
+  EXPECT_TRUE(GirişSatırları().empty());
+  EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 3);
+  EXPECT_TRUE(ListeAçık());
+
+  vt->Çalıştır(QStringLiteral("DROP TRIGGER Reddet"));
+  f->ListeyiStoğaEkleDüğmesi->click();
+  EXPECT_EQ(mesajlar.size(), 1u);
+  EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 0);
+  EXPECT_FALSE(ListeAçık());
+  std::vector<QVariantList> beklenen;
+  for (int i : {1, 2, 0}) {
+    const auto& [firma, ürün, tarih, miktar] = satırlar[i];
+    beklenen.push_back({firma, ürün, merkez, ali, 1, tarih, *TürkçeMetin::MiktarOku(QString::fromUtf8(miktar))});
+  }
+  EXPECT_EQ(GirişSatırları(), beklenen);
+}
+
+TEST_F(GirişFormuTesti, MevcutStokSeçilenÜrünVeDepodanOkunur) {
+  Giriş(civata, merkez, 10), Çıkış(civata, merkez, 4, 99), Giriş(civata, şube, 4, 99);  // a transfer
+  Çıkış(somun, şube, 3);
+  Aç();
+  Tıkla(f->ÜrünListesi, civata);
+  EXPECT_EQ(f->ÜrünKoduKutusu->text() + "|" + f->MevcutÜrünSayısıKutusu->text(), QStringLiteral("C-10|"));
+  for (const auto& [ürün, depo, stok] : std::vector<std::tuple<qint64, qint64, const char*>>{
+           {civata, merkez, "6,00 2,00"}, {civata, şube, "4,00 1,33"}, {pul, merkez, "0,00 0,00"},
+           {somun, şube, "-3,00 -7,50"}}) {
+    Tıkla(f->DepoListesi, depo);
+    Tıkla(f->ÜrünListesi, ürün);
+    EXPECT_EQ(f->MevcutÜrünSayısıKutusu->text() + " " + f->MevcutÜrünAğırlığıKutusu->text(), QString::fromUtf8(stok));
+  }
+  // A beginning no product has: no product, no code, no stock; then one found by its beginning.
+  Yazıla(f->ÜrünBulKutusu, "x");
+  EXPECT_TRUE(f->ÜrünListesi->selectedItems().isEmpty());
+  EXPECT_EQ(f->ÜrünKoduKutusu->text() + f->MevcutÜrünSayısıKutusu->text(), QString());
+  Yazıla(f->ÜrünBulKutusu, "so");
+  EXPECT_EQ(f->ÜrünKoduKutusu->text() + " " + f->MevcutÜrünSayısıKutusu->text(), QStringLiteral("S-20 -3,00"));
+  // Codes on request, in the order of the names; a line then takes the name from the file.
+  QTest::mouseClick(f->ÜrünKoduAdıSeçeneği[1], Qt::LeftButton);
+  ASSERT_EQ(f->ÜrünListesi->count(), 3);
+  EXPECT_EQ(f->ÜrünListesi->item(0)->text() + f->ÜrünListesi->item(1)->text() + f->ÜrünListesi->item(2)->text(),
+            QStringLiteral("C-10P-30S-20"));
+  Satır(akın, somun, şube, "ALİ VELİ", "1");
+  EXPECT_EQ(Hücre(1, 6) + " " + Hücre(1, 7), QStringLiteral("S-20 SOMUN"));
+}
+
+TEST_F(GirişFormuTesti, KapatmaSorusuHayırdaSatırlarıTutarEvetteDüzeniSaklar) {
+  Aç();
+  Satır(akın, civata, merkez, "ALİ VELİ", "1");
+  f->GirişiYapılacakÜrünListesi->SütunGenişliğiAyarla(8, 3000);
+  f->GirişTarihiKutusu->DeğerAyarla(QDate(2020, 1, 1));
+  Cevapla({Platform::Cevap::Hayır});
+  QTest::keyClick(f, Qt::Key_Escape);
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 1);
+  EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("Listeler\\GirisListesi")));
+  f->KapatDüğmesi->click();  // the default answer, Yes
+  EXPECT_FALSE(f->isVisible());
+  ASSERT_EQ(mesajlar.size(), 2u);
+  EXPECT_EQ(mesajlar[1].stil, 36);
+
+  // Commands 105 and 401 open it again as at first, over the main window, with the saved layout.
+  QStringList görülen;
+  QTimer zamanlayıcı;
+  QObject::connect(&zamanlayıcı, &QTimer::timeout, [&] {
+    if (QApplication::activeModalWidget() != f) return;
+    görülen << QStringLiteral("%1 %2 %3 %4 %5")
+                   .arg(f->FirmaListesi->count())
+                   .arg(f->GirişiYapılacakÜrünListesi->SatırSayısı())
+                   .arg(f->GirişTarihiKutusu->Değer().toString(Qt::ISODate))
+                   .arg(f->GirişiYapılacakÜrünListesi->SütunGenişliği(8))
+                   .arg(ListeAçık() ? 1 : 0);
+    f->close();  // empty: no question
+  });
+  zamanlayıcı.start(10);
+  for (int komut : {105, 401}) KomutDağıt(komut);
+  zamanlayıcı.stop();
+  EXPECT_EQ(görülen, QStringList(2, QStringLiteral("2 0 2026-12-07 3000 0")));
+  vt->Çalıştır(QStringLiteral("DELETE FROM DepoBilgileriTablosu"));
+  KomutDağıt(105);
+  ASSERT_EQ(mesajlar.size(), 3u);
+  EXPECT_EQ(mesajlar[2].metin, QStringLiteral("DEPO tanımlamadan GİRİŞ işlemi yapamazsınız!"));
+}
+
+TEST_F(GirişFormuTesti, EnterOdakSırasınıİzlerEkleDüğmesindeSatırıEkler) {
+  Aç();
+  Tıkla(f->FirmaListesi, akın), Tıkla(f->ÜrünListesi, somun), Tıkla(f->DepoListesi, şube);
+  f->FirmaListesi->setFocus();
+  for (QWidget* sonraki : std::initializer_list<QWidget*>{
+           f->FirmaBulKutusu, f->ÜrünListesi, f->ÜrünKoduAdıSeçeneği[0], f->ÜrünBulKutusu, f->DepoListesi,
+           f->DepoKoduAdıSeçeneği[0], f->DepoBulKutusu, f->GirişiYapanKutusu, f->GirişTarihiKutusu,
+           f->GirişMiktarıKutusu, f->ListeyeEkleDüğmesi}) {
+    QWidget* alan = QApplication::focusWidget();
+    if (alan == f->GirişiYapanKutusu) Yaz(alan, "ayşe");
+    if (alan == f->GirişMiktarıKutusu) Yaz(alan, "12,5");
+    QTest::keyClick(alan, Qt::Key_Return);
+    if (qobject_cast<QRadioButton*>(alan)) {  // Enter on an order option does nothing; Tab moves on
+      EXPECT_EQ(QApplication::focusWidget(), alan);
+      QTest::keyClick(alan, Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), sonraki);
+  }
+  QTest::keyClick(f->ListeyeEkleDüğmesi, Qt::Key_Return);
+  EXPECT_EQ(Hücre(1, 5) + "|" + Hücre(1, 7) + "|" + Hücre(1, 9), QStringLiteral("AKIN LTD.|SOMUN|12,50"));
+  EXPECT_EQ(f->GirişiYapanKutusu->currentText(), QStringLiteral("AYŞE"));
+  EXPECT_EQ(QApplication::focusWidget(), f->FirmaListesi);
+}
+
+}  // namespace
