@@ -56,8 +56,10 @@ OdakTakibi* Takip(QWidget* pencere, bool oluştur) {
 
 class AlanDavranışı : public QObject {
 public:
-  AlanDavranışı(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> enter, int enUzun)
-      : QObject(alan), alan_(alan), etiket_(etiket), aile_(aile), enter_(std::move(enter)), enUzun_(enUzun) {
+  AlanDavranışı(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> enter, int enUzun,
+                Seçenekler seçenekler = {})
+      : QObject(alan), alan_(alan), etiket_(etiket), aile_(aile), enter_(std::move(enter)), enUzun_(enUzun),
+        seçenekler_(seçenekler) {
     satır_ = qobject_cast<QLineEdit*>(alan);
     çokSatır_ = qobject_cast<QPlainTextEdit*>(alan);
     seçim_ = qobject_cast<QComboBox*>(alan);
@@ -98,7 +100,7 @@ public:
   void Ayrıl() {
     if (auto* t = Takip(alan_->window(), false); t && t->odak == this) t->odak = nullptr;
     RengiGeriAl();
-    if (!MetinAlır()) return;
+    if (!MetinAlır() || (seçenekler_.olduğuGibi && !SayıAlanı())) return;
     const QString metin = Metni();
     QString yeni;
     switch (aile_) {
@@ -159,8 +161,14 @@ private:
 
   // True when the key stroke is dropped (or replaced).
   bool TuşaBasıldı(QKeyEvent* tuş) {
-    if (!MetinAlır()) return false;
     const bool enter = tuş->key() == Qt::Key_Return || tuş->key() == Qt::Key_Enter;
+    if (!MetinAlır()) {
+      if (!enter || !seçenekler_.enterİlerler) return false;
+      // Sent to the window: a date field would take Tab for its own day, month and year.
+      QKeyEvent sekme(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+      QCoreApplication::sendEvent(alan_->window(), &sekme);
+      return true;
+    }
     const QString yazılan = tuş->text();
     if (aile_ == Aile::Arama) {
       if (yazılan == u"?" || yazılan == u"*" || yazılan == Kesme) return true;
@@ -221,6 +229,7 @@ private:
   Aile aile_;
   std::function<void()> enter_;
   int enUzun_;
+  Seçenekler seçenekler_;
   QLineEdit* satır_ = nullptr;
   QPlainTextEdit* çokSatır_ = nullptr;
   QComboBox* seçim_ = nullptr;
@@ -239,6 +248,10 @@ OdakTakibi::OdakTakibi(QWidget* pencere) : QObject(pencere) {
 
 void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> enter, int enUzun) {
   new AlanDavranışı(alan, etiket, aile, std::move(enter), enUzun);
+}
+
+void Bağla(QWidget* alan, QLabel* etiket, Aile aile, Seçenekler seçenekler) {
+  new AlanDavranışı(alan, etiket, aile, {}, 0, seçenekler);
 }
 
 void PencereyiSıfırla(QWidget* pencere) {

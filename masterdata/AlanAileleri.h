@@ -32,6 +32,13 @@ enum class Aile {
 // (0: no limit); a line edit keeps its own maxLength.
 void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> enter = {}, int enUzun = 0);
 
+// Where a form's own convention differs from the family's.
+struct Seçenekler {
+  bool olduğuGibi = false;    // text stays exactly as typed on leaving (no trimming, ' kept)
+  bool enterİlerler = false;  // Enter moves on from a list, a fixed combo or a date field as well
+};
+void Bağla(QWidget* alan, QLabel* etiket, Aile aile, Seçenekler seçenekler);
+
 // The window is being unloaded: the next focus in it is a fresh one, and no caption
 // stays coloured.
 void PencereyiSıfırla(QWidget* pencere);

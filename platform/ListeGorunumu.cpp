@@ -127,6 +127,7 @@ int ListeGörünümü::SütunEkle(const QString& metin, int genişlikTwip, Hiza 
   headerItem()->setText(mantıksal, metin);
   headerItem()->setTextAlignment(mantıksal, (hiza == Hiza::Sağ ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
   genişlikler_.push_back(genişlikTwip);
+  tasarımGenişlikleri_.push_back(genişlikTwip);
   hizalar_.push_back(hiza);
   Başlık(this)->resimler.push_back(0);
   SütunGenişliğiAyarla(mantıksal + 1, genişlikTwip);
@@ -172,6 +173,16 @@ void ListeGörünümü::SütunGenişliğiAyarla(int başlıkIndex, int genişlik
 
 bool ListeGörünümü::SütunGizli(int başlıkIndex) const {
   return GeçerliSütun(başlıkIndex) && header()->isSectionHidden(başlıkIndex - 1);
+}
+
+void ListeGörünümü::TasarımaDön() {
+  Temizle();
+  SıralıAyarla(false);
+  for (int i = 1; i <= SütunSayısı(); ++i) {
+    SütunKonumuAyarla(i, i);
+    SütunGenişliğiAyarla(i, tasarımGenişlikleri_[i - 1]);
+    BaşlıkResmiAyarla(i, 0);
+  }
 }
 
 QTreeWidgetItem* ListeGörünümü::SatırEkle(const QString& metin) {

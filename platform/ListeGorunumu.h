@@ -29,6 +29,9 @@ public:
   int SütunGenişliği(int başlıkIndex) const;  // twips
   void SütunGenişliğiAyarla(int başlıkIndex, int genişlikTwip);
   bool SütunGizli(int başlıkIndex) const;
+  // Back to the design: no rows, own sort off, every column at its place and width as added,
+  // no header image.
+  void TasarımaDön();
 
   // Rows. Positions count from 1 in the order the list shows them; column k is sub-item k.
   QTreeWidgetItem* SatırEkle(const QString& metin);
@@ -87,6 +90,7 @@ private:
   void SeçimiKoruyarak(const std::function<void()>& iş);
 
   std::vector<int> genişlikler_;  // twips, kept exactly; pixels are only their picture
+  std::vector<int> tasarımGenişlikleri_;
   std::vector<Hiza> hizalar_;
   int sıralamaAnahtarı_ = 0;
   int sıralamaDüzeni_ = 0;

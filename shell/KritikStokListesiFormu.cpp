@@ -86,13 +86,7 @@ void KritikStokListesiFormu::Yükle() {
 
 void KritikStokListesiFormu::Form_Load() {
   // As designed first, so that a layout never saved still gives every column its place.
-  KritikStokListesi->Temizle();
-  KritikStokListesi->SıralıAyarla(false);
-  for (int i = 1; i <= static_cast<int>(Sütunlar.size()); ++i) {
-    KritikStokListesi->SütunKonumuAyarla(i, i);
-    KritikStokListesi->SütunGenişliğiAyarla(i, Sütunlar[i - 1].genişlikTwip);
-    KritikStokListesi->BaşlıkResmiAyarla(i, 0);
-  }
+  KritikStokListesi->TasarımaDön();
   KritikStokListesi->BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
   KritikStokListesi->DüzeniYükle(ListeAdı);
   // Ticked only for the value that makes start-up show the list.

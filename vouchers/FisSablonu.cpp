@@ -1,0 +1,437 @@
+#include "FisSablonu.h"
+
+#include "AlanAileleri.h"
+#include "FisVerileri.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "Platform.h"
+#include "Simgeler.h"
+#include "TarihKutusu.h"
+#include "TurkceListeOgesi.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+using namespace OrtakYordamlarModülü;
+using AlanAileleri::Aile;
+using TürkçeMetin::Miktar;
+
+namespace {
+
+int Piksel(int twip) { return (twip + ListeGörünümü::PikselBaşınaTwip / 2) / ListeGörünümü::PikselBaşınaTwip; }
+
+constexpr int SeçiciGenişliği = 2355;
+constexpr int AlanGenişliği = 1935;
+constexpr int SayıUzunluğu = 20;
+constexpr int BulUzunluğu = 255;
+
+// A box only the program writes: the user can neither reach it nor type into it.
+QLineEdit* GösterimKutusu(QWidget* ebeveyn) {
+  auto* kutu = new QLineEdit(ebeveyn);
+  kutu->setReadOnly(true);
+  kutu->setFocusPolicy(Qt::NoFocus);
+  return kutu;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- chooser column
+
+SeçiciSütunu::SeçiciSütunu(const SeçiciTanımı& tanım, bool sıralı, QWidget* ebeveyn) : QWidget(ebeveyn) {
+  auto* düzen = new QVBoxLayout(this);
+  düzen->setContentsMargins(0, 0, 0, 0);
+  Etiket = new QLabel(tanım.başlık, this);
+  Liste = new QListWidget(this);
+  Liste->setSelectionMode(QAbstractItemView::SingleSelection);
+  Liste->setSortingEnabled(sıralı);
+  Liste->setFixedHeight(Piksel(tanım.yükseklikTwip));
+  Etiket->setBuddy(Liste);
+  düzen->addWidget(Etiket);
+  düzen->addWidget(Liste);
+  if (tanım.seçenekler.size() == 2) {
+    Altlık = new QWidget(this);
+    auto* seçenekler = new QVBoxLayout(Altlık);
+    seçenekler->setContentsMargins(0, 0, 0, 0);
+    seçenekler->setSpacing(0);
+    for (int i = 0; i < 2; ++i) {
+      Seçenek[i] = new QRadioButton(tanım.seçenekler[i], Altlık);
+      seçenekler->addWidget(Seçenek[i]);
+      connect(Seçenek[i], &QRadioButton::clicked, this, [this, i] {
+        if (SeçenekTıklandı) SeçenekTıklandı(i);
+      });
+    }
+    düzen->addWidget(Altlık);
+  }
+  düzen->addStretch();
+  BulEtiketi = new QLabel(tanım.bulBaşlığı, this);
+  BulKutusu = new QLineEdit(this);
+  BulKutusu->setMaxLength(BulUzunluğu);
+  BulEtiketi->setBuddy(BulKutusu);
+  düzen->addWidget(BulEtiketi);
+  düzen->addWidget(BulKutusu);
+  // The options' captions are shown whole, whatever the font.
+  setFixedWidth(std::max(Piksel(SeçiciGenişliği), Altlık ? Altlık->sizeHint().width() : 0));
+
+  AlanAileleri::Bağla(Liste, Etiket, Aile::Seçim, {.enterİlerler = true});
+  AlanAileleri::Bağla(BulKutusu, BulEtiketi, tanım.bulurkenSeç ? Aile::Metin : Aile::Seçim, {.olduğuGibi = true});
+  connect(Liste, &QListWidget::itemSelectionChanged, this, [this] {
+    if (Tıklandı) Tıklandı();
+  });
+  // The first item that begins with the typed text is chosen, or none.
+  connect(BulKutusu, &QLineEdit::textChanged, this, [this](const QString& metin) { Seç(ListedeAra(Liste, metin)); });
+  Sıfırla();
+}
+
+std::optional<qint64> SeçiciSütunu::SeçiliNo() const {
+  const auto seçili = Liste->selectedItems();
+  if (seçili.isEmpty()) return std::nullopt;
+  return seçili.first()->data(Qt::UserRole).toLongLong();
+}
+
+QString SeçiciSütunu::SeçiliMetin() const {
+  const auto seçili = Liste->selectedItems();
+  return seçili.isEmpty() ? QString() : seçili.first()->text();
+}
+
+void SeçiciSütunu::Seç(int satır) {
+  if (satır >= 0 && satır < Liste->count()) {
+    Liste->setCurrentRow(satır);
+    return;
+  }
+  Liste->setCurrentRow(-1);
+  Liste->clearSelection();
+}
+
+bool SeçiciSütunu::AdlarGösteriliyor() const { return !Seçenek[0] || Seçenek[0]->isChecked(); }
+
+void SeçiciSütunu::Sıfırla() {
+  Liste->clear();
+  BulKutusu->clear();
+  if (Seçenek[0]) Seçenek[0]->setChecked(true);
+}
+
+// ---------------------------------------------------------------- working list
+
+ÇalışmaListesi::ÇalışmaListesi(const QString& başlık, const std::vector<SütunTanımı>& sütunlar, int ağırlıkSütunu,
+                               QString ayarAdı, QWidget* ebeveyn)
+    : QGroupBox(başlık, ebeveyn), sütunlar_(sütunlar), ağırlıkSütunu_(ağırlıkSütunu), ayarAdı_(std::move(ayarAdı)) {
+  Liste = new ListeGörünümü(this);
+  for (const SütunTanımı& s : sütunlar_)
+    Liste->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
+                     s.tür == ListeyiSıralaModülü::SütunTürü::Sayı ? ListeGörünümü::Hiza::Sağ
+                                                                   : ListeGörünümü::Hiza::Sol);
+  Liste->BaşlığaTıklandı = [this](int i) { SütunaTıklandı(i); };
+
+  Altlık = new QWidget(this);
+  ToplamEtiketi = new QLabel(QStringLiteral("Toplam Ağırlık :"), Altlık);
+  ToplamAğırlıkKutusu = GösterimKutusu(Altlık);
+  ToplamAğırlıkKutusu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QFont kalın = ToplamAğırlıkKutusu->font();
+  kalın.setBold(true);
+  ToplamAğırlıkKutusu->setFont(kalın);
+  ToplamAğırlıkKutusu->setFixedWidth(Piksel(1500));
+  auto* alt = new QHBoxLayout(Altlık);
+  alt->setContentsMargins(0, 0, 0, 0);
+  alt->addStretch();
+  alt->addWidget(ToplamEtiketi);
+  alt->addWidget(ToplamAğırlıkKutusu);
+
+  auto* düzen = new QVBoxLayout(this);
+  düzen->addWidget(Liste, 1);
+  düzen->addWidget(Altlık);
+}
+
+bool ÇalışmaListesi::Dolu() const { return Liste->SatırSayısı() > 0; }
+
+bool ÇalışmaListesi::Yinelenen(const QString& anahtar) const { return Liste->EtiketleBul(anahtar) != nullptr; }
+
+void ÇalışmaListesi::Ekle(const QStringList& hücreler, const QString& anahtar) {
+  QTreeWidgetItem* satır = Liste->SatırEkle(hücreler.value(0));
+  for (int k = 1; k < hücreler.size(); ++k) satır->setText(k, hücreler[k]);
+  ListeGörünümü::SatırEtiketiAyarla(satır, anahtar);
+  // The total adds the weights as the cells show them, two decimals each.
+  toplam_ += TürkçeMetin::MiktarOku(hücreler.value(ağırlıkSütunu_)).value_or(0);
+  ToplamıGöster();
+  if (!isEnabled()) DurumuAyarla(true);
+}
+
+void ÇalışmaListesi::SeçiliyiÇıkar() {
+  const int p = Liste->SeçiliSatırKonumu();
+  if (p == 0) return;
+  toplam_ -= TürkçeMetin::MiktarOku(Liste->AltÖğe(p, ağırlıkSütunu_)).value_or(0);
+  Liste->SatırSil(p);
+  if (!Dolu()) {
+    Temizle();
+    return;
+  }
+  Liste->SatırSeç(p > 1 ? p - 1 : 1);
+  Liste->setFocus();
+  ToplamıGöster();
+}
+
+void ÇalışmaListesi::Temizle() {
+  Liste->Temizle();
+  DurumuAyarla(false);
+  toplam_ = 0;
+  ToplamAğırlıkKutusu->clear();
+}
+
+void ÇalışmaListesi::SütunaTıklandı(int başlıkIndex) {
+  if (başlıkIndex < 1 || başlıkIndex > static_cast<int>(sütunlar_.size())) return;
+  ListeyiSıralaModülü::SütunTıklandı(*Liste, başlıkIndex, sütunlar_[başlıkIndex - 1].tür);
+}
+
+std::vector<QStringList> ÇalışmaListesi::Satırlar() const {
+  std::vector<QStringList> satırlar;
+  satırlar.reserve(Liste->SatırSayısı());
+  for (int i = 1; i <= Liste->SatırSayısı(); ++i) {
+    QStringList hücreler;
+    for (int k = 0; k < Liste->SütunSayısı(); ++k) hücreler << Liste->AltÖğe(i, k);
+    satırlar.push_back(hücreler);
+  }
+  return satırlar;
+}
+
+bool ÇalışmaListesi::Aktar(const std::function<void(const std::vector<QStringList>&)>& yaz) {
+  const bool yazıldı = HataYakala([&] { yaz(Satırlar()); });
+  if (yazıldı) Temizle();
+  return yazıldı;
+}
+
+void ÇalışmaListesi::Yükle() {
+  // As designed first, so that a layout never saved still gives every column its place.
+  Liste->TasarımaDön();
+  Liste->DüzeniYükle(ayarAdı_);
+  Liste->BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
+  Temizle();
+}
+
+void ÇalışmaListesi::DüzeniKaydet() const { Liste->DüzeniKaydet(ayarAdı_); }
+
+void ÇalışmaListesi::DurumuAyarla(bool dolu) {
+  setEnabled(dolu);
+  for (QWidget* d : Düğmeler) d->setEnabled(dolu);
+}
+
+void ÇalışmaListesi::ToplamıGöster() { ToplamAğırlıkKutusu->setText(TürkçeMetin::MiktarMetni(toplam_)); }
+
+// ---------------------------------------------------------------- voucher form
+
+FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
+  setWindowTitle(tanım_.başlık);
+  int altlıkSayısı = tanım_.toplamAltlığı + 1;
+  for (const SeçiciTanımı& s : tanım_.seçiciler) altlıkSayısı = std::max(altlıkSayısı, s.altlık + 1);
+  Altlık.assign(altlıkSayısı, nullptr);
+
+  // Controls are made in the order the focus follows.
+  Çerçeve[0] = new QGroupBox(QStringLiteral("Ürün Seçme "), this);
+  Altlık[0] = new QWidget(Çerçeve[0]);
+  auto* seçimDüzeni = new QHBoxLayout(Altlık[0]);
+  seçimDüzeni->setContentsMargins(0, 0, 0, 0);
+  for (const SeçiciTanımı& s : tanım_.seçiciler) {
+    auto* seçici = new SeçiciSütunu(s, tanım_.sıralı, Altlık[0]);
+    Seçiciler.push_back(seçici);
+    Etiket.push_back(seçici->Etiket);
+    Etiket.push_back(seçici->BulEtiketi);
+    if (s.altlık > 0) Altlık[s.altlık] = seçici->Altlık;
+    seçimDüzeni->addWidget(seçici);
+  }
+
+  auto* sağ = new QWidget(Altlık[0]);
+  auto* alanlar = new QGridLayout(sağ);
+  alanlar->setContentsMargins(0, 0, 0, 0);
+  int satır = 0;
+  for (const auto& [alan, başlık] : tanım_.alanlar) {
+    auto* etiket = new QLabel(başlık, sağ);
+    etiket->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Etiket.push_back(etiket);
+    QWidget* kutu = nullptr;
+    switch (alan) {
+      case FişAlanı::ÜrünKodu: kutu = ÜrünKoduKutusu = GösterimKutusu(sağ); break;
+      case FişAlanı::MevcutSayı: kutu = MevcutÜrünSayısıKutusu = GösterimKutusu(sağ); break;
+      case FişAlanı::MevcutAğırlık: kutu = MevcutÜrünAğırlığıKutusu = GösterimKutusu(sağ); break;
+      case FişAlanı::Kişi:
+        kutu = KişiKutusu = new QComboBox(sağ);
+        KişiKutusu->setEditable(true);
+        KişiKutusu->setInsertPolicy(QComboBox::NoInsert);
+        // The name stays as typed: no completion from the known names.
+        KişiKutusu->setCompleter(nullptr);
+        AlanAileleri::Bağla(KişiKutusu, etiket, Aile::Seçim, {.olduğuGibi = true});
+        break;
+      case FişAlanı::Tarih:
+        kutu = TarihAlanı = new TarihKutusu(sağ);
+        AlanAileleri::Bağla(TarihAlanı, etiket, Aile::Seçim, {.enterİlerler = true});
+        break;
+      case FişAlanı::Miktar:
+        kutu = MiktarKutusu = new QLineEdit(sağ);
+        MiktarKutusu->setMaxLength(SayıUzunluğu);
+        AlanAileleri::Bağla(MiktarKutusu, etiket, Aile::Ondalık);
+        break;
+      case FişAlanı::Neden:
+        kutu = NedenKutusu = new QComboBox(sağ);
+        AlanAileleri::Bağla(NedenKutusu, nullptr, Aile::Seçim, {.enterİlerler = true});
+        break;
+    }
+    kutu->setFixedWidth(Piksel(AlanGenişliği));
+    etiket->setBuddy(kutu);
+    alanlar->addWidget(etiket, satır, 0);
+    alanlar->addWidget(kutu, satır, 1);
+    ++satır;
+  }
+  ListeyeEkleDüğmesi = new QPushButton(QStringLiteral("&Listeye Ekle"), sağ);
+  alanlar->addWidget(ListeyeEkleDüğmesi, satır, 1);
+  alanlar->setRowStretch(satır + 1, 1);
+  seçimDüzeni->addWidget(sağ, 1);
+  auto* üstDüzen = new QVBoxLayout(Çerçeve[0]);
+  üstDüzen->addWidget(Altlık[0]);
+
+  Çalışma = new ÇalışmaListesi(tanım_.listeÇerçevesi, tanım_.sütunlar, tanım_.ağırlıkSütunu, tanım_.ayarAdı, this);
+  Çerçeve[1] = Çalışma;
+  Altlık[tanım_.toplamAltlığı] = Çalışma->Altlık;
+  Etiket.push_back(Çalışma->ToplamEtiketi);
+
+  auto* düğmeler = new QHBoxLayout;
+  for (const QString& başlık : tanım_.listeDüğmeleri) {
+    auto* d = new QPushButton(başlık, this);
+    ListeDüğmeleri.push_back(d);
+    Çalışma->Düğmeler.push_back(d);
+    düğmeler->addWidget(d);
+  }
+  KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
+  düğmeler->addWidget(KapatDüğmesi);
+
+  auto* düzen = new QVBoxLayout(this);
+  düzen->addWidget(Çerçeve[0]);
+  düzen->addWidget(Çalışma, 1);
+  düzen->addLayout(düğmeler);
+  resize(Piksel(11385) + 24, Piksel(3885 + 3315) + 64);
+
+  // Esc and the close box come through done() as well.
+  connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+}
+
+void FişFormu::Yükle() {
+  if (!yüklü_) Form_Load();
+}
+
+void FişFormu::Form_Load() {
+  for (QWidget* a : Altlık)
+    if (a) a->setPalette(palette());
+  Çalışma->Yükle();
+  for (SeçiciSütunu* s : Seçiciler) s->Sıfırla();
+  ÜrünBilgisiniGöster(std::nullopt);
+  BirimAğırlığı = 0;
+  KişiKutusu->clear();
+  HataYakala([this] {
+    for (const FişVerileri::Kişi& k : FişVerileri::KişileriOku(*Ortak::Veritabanı)) KişiKutusu->addItem(k.ad, k.no);
+  });
+  KişiKutusu->setCurrentIndex(-1);
+  KişiKutusu->clearEditText();
+  TarihAlanı->DeğerAyarla(Platform::Bugün());
+  MiktarKutusu->clear();
+  if (NedenKutusu) NedenKutusu->setCurrentIndex(-1);
+  yüklü_ = true;
+}
+
+void FişFormu::showEvent(QShowEvent* olay) {
+  if (!olay->spontaneous()) Yükle();
+  QDialog::showEvent(olay);
+}
+
+void FişFormu::done(int sonuç) {
+  if (yüklü_ && !Form_QueryUnload()) return;
+  QDialog::done(sonuç);
+}
+
+bool FişFormu::Form_QueryUnload() {
+  if (Çalışma->Dolu() && MesajKutusu(tanım_.kapatmaSorusu, Stil::SoruEvetHayır) != Platform::Cevap::Evet)
+    return false;
+  Çalışma->DüzeniKaydet();
+  Kaldır();
+  return true;
+}
+
+void FişFormu::Kaldır() {
+  // The rows go with the form; the next load starts from the design.
+  Çalışma->Temizle();
+  AlanAileleri::PencereyiSıfırla(this);
+  yüklü_ = false;
+}
+
+void FişFormu::ÜrünBilgisiniGöster(std::optional<qint64> ürünNo) {
+  if (!ürünNo) {
+    SeçiliÜrünKodu.clear();
+    if (ÜrünKoduKutusu) ÜrünKoduKutusu->clear();
+    StokGöster(std::nullopt, std::nullopt);
+    return;
+  }
+  HataYakala([&] {
+    const FişVerileri::ÜrünBilgisi ürün = FişVerileri::ÜrünBilgisiOku(*Ortak::Veritabanı, *ürünNo);
+    BirimAğırlığı = ürün.birimAğırlığı;
+    SeçiliÜrünKodu = ürün.kod;
+    if (ÜrünKoduKutusu) ÜrünKoduKutusu->setText(ürün.kod);
+  });
+}
+
+void FişFormu::StokGöster(std::optional<qint64> ürünNo, std::optional<qint64> depoNo) {
+  MevcutÜrünSayısıKutusu->clear();
+  MevcutÜrünAğırlığıKutusu->clear();
+  if (!ürünNo || !depoNo) return;
+  HataYakala([&] {
+    const Miktar stok = FişVerileri::MevcutStok(*Ortak::Veritabanı, *ürünNo, *depoNo);
+    MevcutÜrünSayısıKutusu->setText(TürkçeMetin::MiktarMetni(stok));
+    // The weight of the figure as shown, two decimals.
+    MevcutÜrünAğırlığıKutusu->setText(TürkçeMetin::MiktarMetni(FişVerileri::Ağırlık(stok, BirimAğırlığı)));
+  });
+}
+
+bool FişFormu::SatırKabulEdilir(const std::vector<Ret>& retler) {
+  for (const Ret& r : retler) {
+    if (!r.koşul()) continue;
+    MesajKutusu(r.mesaj, Stil::Bilgi);
+    if (r.odak) r.odak->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  return true;
+}
+
+qint64 FişFormu::KişiNumarası() {
+  QStringList adlar;
+  for (int i = 0; i < KişiKutusu->count(); ++i) adlar << KişiKutusu->itemText(i);
+  const QString ad = KişiKutusu->currentText();
+  if (const int i = FişVerileri::KişiBul(adlar, ad); i >= 0) return KişiKutusu->itemData(i).toLongLong();
+  const qint64 no = FişVerileri::KişiEkle(*Ortak::Veritabanı, ad);
+  KişiyiKutuyaEkle(ad, no);
+  return no;
+}
+
+void FişFormu::KişiyiKutuyaEkle(const QString& ad, qint64 no) {
+  int yer = KişiKutusu->count();
+  if (tanım_.sıralı) {
+    yer = 0;
+    while (yer < KişiKutusu->count() && TürkçeMetin::Karşılaştır(KişiKutusu->itemText(yer), ad) <= 0) ++yer;
+  }
+  // Adding an item must not change what the box shows.
+  const QString gösterilen = KişiKutusu->currentText();
+  KişiKutusu->insertItem(yer, ad, no);
+  KişiKutusu->setEditText(gösterilen);
+}
+
+void FişFormu::SatırıEkle(const QStringList& hücreler, const QString& anahtar) {
+  Çalışma->Ekle(hücreler, anahtar);
+  for (SeçiciSütunu* s : Seçiciler) s->Seç(-1);
+  MiktarKutusu->clear();
+  Seçiciler.front()->Liste->setFocus(Qt::OtherFocusReason);
+}
+
+QString FişFormu::Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir) {
+  return seçici.AdlarGösteriliyor() ? seçici.SeçiliMetin() : adGetir(seçici.SeçiliNo().value_or(0));
+}

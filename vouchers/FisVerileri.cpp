@@ -1,0 +1,106 @@
+#include "FisVerileri.h"
+
+#include "Veritabani.h"
+
+#include <cmath>
+
+namespace FişVerileri {
+
+namespace {
+[[noreturn]] void HücreHatası(const QString& hücre) {
+  throw VeritabanıHatası(VeritabanıHataNo::Genel, QStringLiteral("Listedeki '%1' değeri okunamadı.").arg(hücre));
+}
+}  // namespace
+
+ÜrünBilgisi ÜrünBilgisiOku(Veritabanı& vt, qint64 ürünNo) {
+  const KayıtKümesi k = vt.KayıtKümesiAç(
+      QStringLiteral("SELECT UrunKodu, BirimAgirligi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), {ürünNo});
+  if (k.Sonda()) throw VeritabanıHatası(VeritabanıHataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
+  return {k.Metin(QStringLiteral("UrunKodu")), k.Ondalık(QStringLiteral("BirimAgirligi"))};
+}
+
+Miktar MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
+  // Summed in whole hundredths, so that many rows add up exactly.
+  const KayıtKümesi k = vt.KayıtKümesiAç(
+      QStringLiteral("SELECT (SELECT Sum(Round(GirisMiktari * 100)) FROM GirisIslemleriTablosu "
+                     "WHERE UrunNo= ?1 AND DepoNo= ?2) AS GirisToplami, "
+                     "(SELECT Sum(Round(CikisMiktari * 100)) FROM CikisIslemleriTablosu "
+                     "WHERE UrunNo= ?1 AND DepoNo= ?2) AS CikisToplami"),
+      {ürünNo, depoNo});
+  return std::llround(k.Ondalık(QStringLiteral("GirisToplami"))) -
+         std::llround(k.Ondalık(QStringLiteral("CikisToplami")));
+}
+
+Miktar Ağırlık(Miktar miktar, double birimAğırlığı) {
+  return TürkçeMetin::MiktaraÇevir(TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı);
+}
+
+std::optional<Miktar> FişMiktarı(const QString& metin) {
+  const auto m = TürkçeMetin::MiktarOku(metin);
+  if (!m || *m <= 0) return std::nullopt;
+  return m;
+}
+
+QString SatırAnahtarı(qint64 a, qint64 b, qint64 c) { return QStringLiteral("%1-%2-%3").arg(a).arg(b).arg(c); }
+
+std::vector<Kişi> KişileriOku(Veritabanı& vt) {
+  std::vector<Kişi> kişiler;
+  KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
+      "SELECT GirisCikisYapanNo, GirisCikisYapanAdi FROM GirisCikisYapanlarTablosu "
+      "ORDER BY GirisCikisYapanAdi COLLATE TURKCE"));
+  for (; !k.Sonda(); k.MoveNext())
+    kişiler.push_back({k.Tamsayı(QStringLiteral("GirisCikisYapanNo")), k.Metin(QStringLiteral("GirisCikisYapanAdi"))});
+  return kişiler;
+}
+
+int KişiBul(const QStringList& adlar, const QString& ad) {
+  const QString aranan = TürkçeMetin::Katla(ad);
+  for (int i = 0; i < adlar.size(); ++i)
+    if (TürkçeMetin::Katla(adlar[i]) == aranan) return i;
+  return -1;
+}
+
+qint64 KişiEkle(Veritabanı& vt, const QString& ad) {
+  vt.Çalıştır(QStringLiteral("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)"), {ad});
+  return vt.SonEklenenNo();
+}
+
+qint64 HücreNo(const QString& hücre) {
+  bool tamam = false;
+  const qint64 no = hücre.toLongLong(&tamam);
+  if (!tamam) HücreHatası(hücre);
+  return no;
+}
+
+QDate HücreTarihi(const QString& hücre) {
+  const QDate tarih = TürkçeMetin::TarihOku(hücre);
+  if (!tarih.isValid()) HücreHatası(hücre);
+  return tarih;
+}
+
+Miktar HücreMiktarı(const QString& hücre) {
+  const auto m = TürkçeMetin::MiktarOku(hücre);
+  if (!m) HücreHatası(hücre);
+  return *m;
+}
+
+qint64 GirişYaz(Veritabanı& vt, const GirişSatırı& s) {
+  vt.Çalıştır(QStringLiteral("INSERT INTO GirisIslemleriTablosu (SaticiFirmaNo, UrunNo, DepoNo, GirisiYapan, "
+                             "GirisNedeni, IslemTarihi, GirisMiktari) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+              {s.firmaNo, s.ürünNo, s.depoNo, s.kişiNo, s.neden, s.tarih, TürkçeMetin::MiktarDeğeri(s.miktar)});
+  return vt.SonEklenenNo();
+}
+
+void TekİşlemdeYaz(Veritabanı& vt, const std::function<void()>& yaz) {
+  Veritabanı::İşlem işlem(vt);
+  yaz();
+  işlem.Onayla();
+}
+
+void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar) {
+  TekİşlemdeYaz(vt, [&] {
+    for (const GirişSatırı& s : satırlar) GirişYaz(vt, s);
+  });
+}
+
+}  // namespace FişVerileri

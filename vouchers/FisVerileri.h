@@ -1,0 +1,76 @@
+#pragma once
+// The data rules of the voucher forms, without widgets: product code and unit weight,
+// stock on hand, line weights, quantities as typed, persons, and the commit of a list.
+
+#include "TurkceMetin.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class Veritabanı;
+
+namespace FişVerileri {
+
+using TürkçeMetin::Miktar;
+
+struct ÜrünBilgisi {
+  QString kod;
+  double birimAğırlığı = 0;
+};
+// A product that is gone throws 3021.
+ÜrünBilgisi ÜrünBilgisiOku(Veritabanı& vt, qint64 ürünNo);
+
+// Every entry minus every exit of the product in the warehouse, transfer halves included.
+Miktar MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
+
+// A quantity's weight, rounded to hundredths as a list cell shows it.
+Miktar Ağırlık(Miktar miktar, double birimAğırlığı);
+
+// The quantity box of a line: a positive number in the fixed format, else none.
+std::optional<Miktar> FişMiktarı(const QString& metin);
+
+// A line's duplicate key: its three record numbers joined by "-".
+QString SatırAnahtarı(qint64 a, qint64 b, qint64 c);
+
+struct Kişi {
+  qint64 no;
+  QString ad;
+};
+std::vector<Kişi> KişileriOku(Veritabanı& vt);
+// Index of the name among the known ones, whole text with the Turkish letter case folded; -1 if new.
+int KişiBul(const QStringList& adlar, const QString& ad);
+// Stores the name exactly as typed; returns the number the file gave it.
+qint64 KişiEkle(Veritabanı& vt, const QString& ad);
+
+// A record number, date or quantity read back from a working-list cell; a cell that
+// is not one throws, so that a list is never half written.
+qint64 HücreNo(const QString& hücre);
+QDate HücreTarihi(const QString& hücre);
+Miktar HücreMiktarı(const QString& hücre);
+
+// One entry row as the commit writes it.
+struct GirişSatırı {
+  qint64 firmaNo = 0;
+  qint64 ürünNo = 0;
+  qint64 depoNo = 0;
+  qint64 kişiNo = 0;
+  int neden = 1;
+  QDate tarih;
+  Miktar miktar = 0;
+};
+// Writes one entry row; returns its IslemNo. Call inside TekİşlemdeYaz.
+qint64 GirişYaz(Veritabanı& vt, const GirişSatırı& satır);
+
+// Runs `yaz` in one BEGIN IMMEDIATE transaction: everything it writes is stored, or,
+// when anything in it throws, nothing is and the error goes on to the caller.
+void TekİşlemdeYaz(Veritabanı& vt, const std::function<void()>& yaz);
+
+// The entry list, in the given order, all rows or none.
+void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar);
+
+}  // namespace FişVerileri
