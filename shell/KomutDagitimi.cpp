@@ -1,6 +1,7 @@
 #include "KomutDagitimi.h"
 
 #include "AnaForm.h"
+#include "CikisIslemleriFormu.h"
 #include "DepoIslemleriFormu.h"
 #include "FormYoneticisi.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
@@ -88,6 +89,8 @@ bool KomutHazır(int komutNo) {
   switch (komutNo) {
     case 101:
     case 102:
+    case 106:
+    case 402:
     case 108:  // only opens its submenu
     case 205:
     case 300:
@@ -103,6 +106,15 @@ void KomutDağıt(int komutNo) {
   switch (komutNo) {
     case 101: ModalGöster(Form<ÜrünİşlemleriFormu>()); break;
     case 102: ModalGöster(Form<DepoİşlemleriFormu>()); break;
+    case 106:
+    case 402: {
+      // Touching the form loads it before its lists are filled.
+      auto& form = Form<ÇıkışİşlemleriFormu>();
+      form.Yükle();
+      İlerlemeİşi(2, İş::ListelerBaşlık, İş::ListelerMetin);
+      ModalGöster(form);
+      break;
+    }
     case 205:
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());

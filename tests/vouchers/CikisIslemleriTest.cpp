@@ -1,0 +1,133 @@
+// The exit voucher driven as a user does, on a real file.
+#include "StoktanFisTestOrtami.h"
+
+#include "ListeGorunumu.h"
+
+#include <QHeaderView>
+
+namespace {
+
+class ÇıkışFişiTesti : public StoktanFişTesti {
+protected:
+  void SetUp() override {
+    StoktanFişTesti::SetUp();
+    ÖrnekTanımlar();
+    bora = Alıcı("BORA");
+    cem = Alıcı("CEM");
+    Giriş(civata, merkez, 10);
+    Giriş(pul, merkez, 1);
+    Çıkış(pul, merkez, 1);
+  }
+  // One line typed in order: warehouse, product, customer, person, quantity, reason.
+  void Satır(ÇıkışİşlemleriFormu& f, const char* depo, const char* ürün, const char* firma, const char* miktar,
+             int neden) {
+    Bul(f.DepoSeçici(), depo);
+    Bul(f.ÜrünSeçici(), ürün);
+    Bul(f.FirmaSeçici(), firma);
+    f.ÇıkışıYapanKutusu()->setEditText(QStringLiteral("ALİ VELİ"));
+    Yaz(f.ÇıkışMiktarıKutusu(), miktar);
+    f.ÇıkışNedeniKutusu()->setCurrentIndex(neden);
+    Tıkla(f.ListeyeEkleDüğmesi);
+  }
+  qint64 bora = 0, cem = 0;
+};
+
+TEST_F(ÇıkışFişiTesti, DokuzRetSırasıylaStokListedekilerDüşülerekDenetlenir) {
+  auto& f = Aç<ÇıkışİşlemleriFormu>(2);
+  EXPECT_EQ(f.ÜrünListesi()->count(), 0);
+  const auto miktar = [&](const char* m) { return [&f, m] { Yaz(f.ÇıkışMiktarıKutusu(), m); }; };
+  struct Adım {
+    std::function<void()> yap;
+    const char* mesaj;  // none: the line is added
+    QWidget* odak;
+    const char* miktarKutusu = nullptr;
+  } const adımlar[] = {
+      {[] {}, "Lütfen, ürünün bulunduğu DEPOYU listeden seçiniz!", f.DepoListesi()},
+      {[&] { Bul(f.DepoSeçici(), "MER"); }, "Lütfen, listeden bir ÜRÜN seçiniz!", f.ÜrünListesi()},
+      {[&] { Bul(f.ÜrünSeçici(), "PUL"); }, "Lütfen, listeden bir FİRMA seçiniz!", f.FirmaListesi()},
+      {[&] { Bul(f.FirmaSeçici(), "BOR"); },
+       "Bu ürünün stokta MEVCUDU kalmamış!\n\nLütfen, başka bir ürün seçiniz.", f.ÜrünListesi()},
+      {[&] { Bul(f.ÜrünSeçici(), "civ"); }, "Lütfen, ÇIKIŞI YAPANI giriniz!", f.ÇıkışıYapanKutusu()},
+      {[&] { QTest::keyClicks(f.ÇıkışıYapanKutusu(), "ali veli"); }, "Lütfen, ÇIKIŞ MİKTARINI giriniz!",
+       f.ÇıkışMiktarıKutusu()},
+      {miktar("0,00"), "Lütfen, ÇIKIŞ MİKTARINI giriniz!", f.ÇıkışMiktarıKutusu()},
+      {miktar("10,01"), "Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!", f.ÇıkışMiktarıKutusu(),
+       "10,00"},
+      {[] {}, "Lütfen ÇIKIŞ NEDENİ'ni belirtiniz.", f.ÇıkışNedeniKutusu(), "10,00"},
+      {[&] { Yaz(f.ÇıkışMiktarıKutusu(), "6"), f.ÇıkışNedeniKutusu()->setCurrentIndex(6); }, nullptr,
+       f.DepoListesi(), ""},
+      // The same customer, product and warehouse again.
+      {[&] { Bul(f.DepoSeçici(), "MER"), Bul(f.ÜrünSeçici(), "civ"), Bul(f.FirmaSeçici(), "BOR"); },
+       "Bu ÇIKIŞ İŞLEMİ listeye daha önce eklenmiş!\n\nLütfen, firmayı, ürünü ya da depoyu değiştiriniz.",
+       f.FirmaListesi()},
+      // Another customer: only what the first line leaves may go.
+      {[&] { Bul(f.FirmaSeçici(), "CEM"), Yaz(f.ÇıkışMiktarıKutusu(), "4,01"); },
+       "Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!", f.ÇıkışMiktarıKutusu(), "4,00"},
+      {[&] { f.ÇıkışNedeniKutusu()->setCurrentIndex(0); }, nullptr, f.DepoListesi(), ""},
+  };
+  for (const Adım& a : adımlar) {
+    mesajlar.clear();
+    a.yap();
+    Tıkla(f.ListeyeEkleDüğmesi);
+    EXPECT_EQ(SonMesaj(), QString::fromUtf8(a.mesaj ? a.mesaj : "")) << a.mesaj;
+    EXPECT_EQ(f.focusWidget(), a.odak) << a.mesaj;
+    if (a.miktarKutusu) {
+      EXPECT_EQ(f.ÇıkışMiktarıKutusu()->text(), QString::fromUtf8(a.miktarKutusu)) << a.mesaj;
+    }
+  }
+  // After an add nothing is chosen and the products of no warehouse are shown.
+  EXPECT_EQ(f.ÜrünListesi()->count(), 0);
+  EXPECT_EQ(f.ÇıkışNedeniKutusu()->currentIndex(), -1);
+  EXPECT_EQ(f.ÇıkışıYapanKutusu()->currentText(), QStringLiteral("ALİ VELİ"));
+  auto* liste = f.ÇıkışıYapılacakÜrünListesi();
+  ASSERT_EQ(liste->SatırSayısı(), 2);
+  QStringList ilk;
+  for (int k = 0; k < 12; ++k) ilk << liste->AltÖğe(1, k);
+  EXPECT_EQ(ilk, (QStringList{QString::number(bora), QString::number(civata), QString::number(merkez),
+                              QString::number(ali), "6", TürkçeMetin::TarihMetni(QDate::currentDate()), "BORA",
+                              "C-10", "CİVATA", "MERKEZ", "6,00", "2,00"}));
+  EXPECT_EQ(ListeGörünümü::SatırEtiketi(liste->Satır(2)), QStringLiteral("%1-%2-%3").arg(cem).arg(civata).arg(merkez));
+  EXPECT_EQ(f.Çalışma->ToplamAğırlıkKutusu->text(), QStringLiteral("3,33"));
+}
+
+TEST_F(ÇıkışFişiTesti, BaşkaİstasyonStokDüşerseHiçbirŞeyYazılmazSonraSıralıListeYazılır) {
+  auto& f = Aç<ÇıkışİşlemleriFormu>(2);
+  Satır(f, "MER", "civ", "CEM", "4", 0);
+  Satır(f, "MER", "civ", "BOR", "6", 5);
+  ASSERT_EQ(f.ÇıkışıYapılacakÜrünListesi()->SatırSayısı(), 2);
+
+  // Meanwhile another workstation issues one of the ten.
+  auto başka = Veritabanı::Aç(vt->Yol());
+  başka->Çalıştır(QStringLiteral("INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, CikisNedeni, CikisMiktari) "
+                                 "VALUES (?, ?, 0, 1)"),
+                  {civata, merkez});
+  mesajlar.clear();
+  Tıkla(f.ListeyiStoktanÇıkDüğmesi());
+  EXPECT_TRUE(SonMesaj().contains(QStringLiteral("MERKEZ deposundaki CİVATA"))) << SonMesaj().toStdString();
+  EXPECT_EQ(f.ÇıkışıYapılacakÜrünListesi()->SatırSayısı(), 2);
+  EXPECT_EQ(Sayı(QStringLiteral("SELECT Count(*) AS n FROM CikisIslemleriTablosu WHERE UrunNo = %1").arg(civata)), 1);
+
+  başka->Çalıştır(QStringLiteral("DELETE FROM CikisIslemleriTablosu WHERE UrunNo = ?"), {civata});
+  // Sorted by customer, descending: CEM's line is written first.
+  QHeaderView* başlık = f.ÇıkışıYapılacakÜrünListesi()->header();
+  for (int i = 0; i < 2; ++i)
+    QTest::mouseClick(başlık->viewport(), Qt::LeftButton, {}, QPoint(başlık->sectionViewportPosition(6) + 5, 5));
+  mesajlar.clear();
+  Tıkla(f.ListeyiStoktanÇıkDüğmesi());
+  EXPECT_TRUE(mesajlar.empty());
+  EXPECT_FALSE(f.ListeyiStoktanÇıkDüğmesi()->isEnabled());
+  KayıtKümesi k = vt->KayıtKümesiAç(QStringLiteral(
+      "SELECT AliciFirmaNo, CikisNedeni, CikisMiktari, GirisIslemNo IS NULL AS bos FROM CikisIslemleriTablosu "
+      "WHERE UrunNo = %1 ORDER BY IslemNo").arg(civata));
+  for (const auto& [firma, neden, miktar] : {std::tuple{cem, 0, 400}, std::tuple{bora, 5, 600}}) {
+    ASSERT_FALSE(k.Sonda());
+    EXPECT_EQ(k.Tamsayı("AliciFirmaNo"), firma);
+    EXPECT_EQ(k.Tamsayı("CikisNedeni"), neden);
+    EXPECT_EQ(k.Miktar("CikisMiktari"), miktar);
+    EXPECT_EQ(k.Tamsayı("bos"), 1);
+    k.MoveNext();
+  }
+  EXPECT_EQ(FişVerileri::MevcutStok(*vt, civata, merkez), 0);
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+// The exit and transfer vouchers opened as their commands open them, on the sample rows.
+
+#include "CikisIslemleriFormu.h"
+#include "FisTestOrtami.h"
+#include "FormYoneticisi.h"
+#include "IlerlemeGosterFormu.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+class StoktanFişTesti : public FişTestOrtamı {
+protected:
+  void TearDown() override {
+    // The progress form may stand over a voucher: it goes first.
+    FormuYokEt<İlerlemeGösterFormu>();
+    FormuYokEt<ÇıkışİşlemleriFormu>();
+    FişTestOrtamı::TearDown();
+  }
+  // Loads the form, fills its lists by the job of its command and shows it.
+  template <class F>
+  F& Aç(int iş) {
+    auto& f = Form<F>();
+    f.Yükle();
+    Form<İlerlemeGösterFormu>().İşiÇalıştır(iş, İş::ListelerBaşlık, İş::ListelerMetin);
+    f.show();
+    f.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+    return f;
+  }
+  // Chooses by typing into the find box, as a user does.
+  static void Bul(SeçiciSütunu& s, const char* metin) {
+    s.BulKutusu->clear();
+    QTest::keyClicks(s.BulKutusu, QString::fromUtf8(metin));
+  }
+  static void Yaz(QLineEdit* kutu, const char* metin) {
+    kutu->clear();
+    QTest::keyClicks(kutu, QString::fromUtf8(metin));
+  }
+  static void Tıkla(QPushButton* d) { QTest::mouseClick(d, Qt::LeftButton); }
+  QString SonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
+  qint64 Sayı(const QString& sql) { return vt->KayıtKümesiAç(sql).Tamsayı(QStringLiteral("n")); }
+  qint64 Alıcı(const char* ad) {
+    return Ekle("INSERT INTO AliciFirmaBilgileriTablosu (FirmaAdi) VALUES (?)", {QString::fromUtf8(ad)});
+  }
+};
