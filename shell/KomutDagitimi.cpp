@@ -3,6 +3,7 @@
 #include "AnaForm.h"
 #include "CikisIslemleriFormu.h"
 #include "DepoIslemleriFormu.h"
+#include "DepodanDepoyaTransferFormu.h"
 #include "FormYoneticisi.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
@@ -52,6 +53,15 @@ void İlerlemeİşi(int kod, const QString& başlık, const QString& metin) {
   Form<İlerlemeGösterFormu>().İşiÇalıştır(kod, başlık, metin, SahipPencere());
 }
 
+// A voucher: loaded, its lists filled by the job, then shown.
+template <class F>
+void FişAç(int iş) {
+  auto& form = Form<F>();
+  form.Yükle();
+  İlerlemeİşi(iş, İş::ListelerBaşlık, İş::ListelerMetin);
+  ModalGöster(form);
+}
+
 }  // namespace
 
 bool TanımlarıDenetle(const QString& işlemAdı, const QString& firmaTürü) {
@@ -90,6 +100,7 @@ bool KomutHazır(int komutNo) {
     case 101:
     case 102:
     case 106:
+    case 107:
     case 402:
     case 108:  // only opens its submenu
     case 205:
@@ -107,14 +118,8 @@ void KomutDağıt(int komutNo) {
     case 101: ModalGöster(Form<ÜrünİşlemleriFormu>()); break;
     case 102: ModalGöster(Form<DepoİşlemleriFormu>()); break;
     case 106:
-    case 402: {
-      // Touching the form loads it before its lists are filled.
-      auto& form = Form<ÇıkışİşlemleriFormu>();
-      form.Yükle();
-      İlerlemeİşi(2, İş::ListelerBaşlık, İş::ListelerMetin);
-      ModalGöster(form);
-      break;
-    }
+    case 402: FişAç<ÇıkışİşlemleriFormu>(2); break;
+    case 107: FişAç<DepodanDepoyaTransferFormu>(8); break;
     case 205:
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());

@@ -36,12 +36,7 @@ TEST_F(ÇıkışFişiTesti, DokuzRetSırasıylaStokListedekilerDüşülerekDenet
   auto& f = Aç<ÇıkışİşlemleriFormu>(2);
   EXPECT_EQ(f.ÜrünListesi()->count(), 0);
   const auto miktar = [&](const char* m) { return [&f, m] { Yaz(f.ÇıkışMiktarıKutusu(), m); }; };
-  struct Adım {
-    std::function<void()> yap;
-    const char* mesaj;  // none: the line is added
-    QWidget* odak;
-    const char* miktarKutusu = nullptr;
-  } const adımlar[] = {
+  Yürüt(f, {
       {[] {}, "Lütfen, ürünün bulunduğu DEPOYU listeden seçiniz!", f.DepoListesi()},
       {[&] { Bul(f.DepoSeçici(), "MER"); }, "Lütfen, listeden bir ÜRÜN seçiniz!", f.ÜrünListesi()},
       {[&] { Bul(f.ÜrünSeçici(), "PUL"); }, "Lütfen, listeden bir FİRMA seçiniz!", f.FirmaListesi()},
@@ -64,17 +59,7 @@ TEST_F(ÇıkışFişiTesti, DokuzRetSırasıylaStokListedekilerDüşülerekDenet
       {[&] { Bul(f.FirmaSeçici(), "CEM"), Yaz(f.ÇıkışMiktarıKutusu(), "4,01"); },
        "Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!", f.ÇıkışMiktarıKutusu(), "4,00"},
       {[&] { f.ÇıkışNedeniKutusu()->setCurrentIndex(0); }, nullptr, f.DepoListesi(), ""},
-  };
-  for (const Adım& a : adımlar) {
-    mesajlar.clear();
-    a.yap();
-    Tıkla(f.ListeyeEkleDüğmesi);
-    EXPECT_EQ(SonMesaj(), QString::fromUtf8(a.mesaj ? a.mesaj : "")) << a.mesaj;
-    EXPECT_EQ(f.focusWidget(), a.odak) << a.mesaj;
-    if (a.miktarKutusu) {
-      EXPECT_EQ(f.ÇıkışMiktarıKutusu()->text(), QString::fromUtf8(a.miktarKutusu)) << a.mesaj;
-    }
-  }
+  });
   // After an add nothing is chosen and the products of no warehouse are shown.
   EXPECT_EQ(f.ÜrünListesi()->count(), 0);
   EXPECT_EQ(f.ÇıkışNedeniKutusu()->currentIndex(), -1);

@@ -2,6 +2,7 @@
 // The exit and transfer vouchers opened as their commands open them, on the sample rows.
 
 #include "CikisIslemleriFormu.h"
+#include "DepodanDepoyaTransferFormu.h"
 #include "FisTestOrtami.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
@@ -19,6 +20,7 @@ protected:
     // The progress form may stand over a voucher: it goes first.
     FormuYokEt<İlerlemeGösterFormu>();
     FormuYokEt<ÇıkışİşlemleriFormu>();
+    FormuYokEt<DepodanDepoyaTransferFormu>();
     FişTestOrtamı::TearDown();
   }
   // Loads the form, fills its lists by the job of its command and shows it.
@@ -35,13 +37,34 @@ protected:
   // Chooses by typing into the find box, as a user does.
   static void Bul(SeçiciSütunu& s, const char* metin) {
     s.BulKutusu->clear();
-    QTest::keyClicks(s.BulKutusu, QString::fromUtf8(metin));
+    for (QChar c : QString::fromUtf8(metin))
+      QTest::sendKeyEvent(QTest::Click, s.BulKutusu, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
   static void Yaz(QLineEdit* kutu, const char* metin) {
     kutu->clear();
     QTest::keyClicks(kutu, QString::fromUtf8(metin));
   }
   static void Tıkla(QPushButton* d) { QTest::mouseClick(d, Qt::LeftButton); }
+  // One step of a line: what the user does, then the add button; the message (none: the line
+  // is added), the field that has the focus, and what the quantity box then holds.
+  struct Adım {
+    std::function<void()> yap;
+    const char* mesaj;
+    QWidget* odak;
+    const char* miktarKutusu = nullptr;
+  };
+  void Yürüt(FişFormu& f, const std::vector<Adım>& adımlar) {
+    for (const Adım& a : adımlar) {
+      mesajlar.clear();
+      a.yap();
+      Tıkla(f.ListeyeEkleDüğmesi);
+      EXPECT_EQ(SonMesaj(), QString::fromUtf8(a.mesaj ? a.mesaj : "")) << a.mesaj;
+      EXPECT_EQ(f.focusWidget(), a.odak) << a.mesaj;
+      if (a.miktarKutusu) {
+        EXPECT_EQ(f.MiktarKutusu->text(), QString::fromUtf8(a.miktarKutusu)) << a.mesaj;
+      }
+    }
+  }
   QString SonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
   qint64 Sayı(const QString& sql) { return vt->KayıtKümesiAç(sql).Tamsayı(QStringLiteral("n")); }
   qint64 Alıcı(const char* ad) {
