@@ -17,8 +17,24 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int) {
-  return std::optional<ListeHedefi>();
+#include <map>
+
+namespace {
+std::map<int, std::function<ListeHedefi()>>& KayıtlıHedefler() {
+  static std::map<int, std::function<ListeHedefi()>> hedefler;
+  return hedefler;
+}
+}  // namespace
+
+bool İlerlemeGösterFormu::HedefKaydet(std::initializer_list<int> işKodları, std::function<ListeHedefi()> hedef) {
+  for (int kod : işKodları) KayıtlıHedefler()[kod] = hedef;
+  return true;
+}
+
+std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int kod) {
+  const auto bulunan = KayıtlıHedefler().find(kod);
+  if (bulunan == KayıtlıHedefler().end()) return std::optional<ListeHedefi>();
+  return std::optional<ListeHedefi>(bulunan->second());
 };
 std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürüBul = [](int kod) {
   if (kod == 33) return std::function<void()>([] { Form<KritikStokListesiFormu>().ListeOluştur(); });

@@ -5,6 +5,7 @@
 #include "DepoIslemleriFormu.h"
 #include "DepodanDepoyaTransferFormu.h"
 #include "FormYoneticisi.h"
+#include "GirisIslemleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "KritikStokListesiFormu.h"
@@ -99,6 +100,7 @@ bool KomutHazır(int komutNo) {
   switch (komutNo) {
     case 101:
     case 102:
+    case 105:
     case 106:
     case 107:
     case 402:
@@ -106,7 +108,8 @@ bool KomutHazır(int komutNo) {
     case 205:
     case 300:
     case 301:
-    case 305: return true;
+    case 305:
+    case 401: return true;
     default: return false;
   }
 }
@@ -117,6 +120,11 @@ void KomutDağıt(int komutNo) {
   switch (komutNo) {
     case 101: ModalGöster(Form<ÜrünİşlemleriFormu>()); break;
     case 102: ModalGöster(Form<DepoİşlemleriFormu>()); break;
+    case 105:
+    case 401:
+      İlerlemeİşi(1, İş::ListelerBaşlık, İş::ListelerMetin);
+      ModalGöster(Form<GirişİşlemleriFormu>());
+      break;
     case 106:
     case 402: FişAç<ÇıkışİşlemleriFormu>(2); break;
     case 107: FişAç<DepodanDepoyaTransferFormu>(8); break;

@@ -49,11 +49,12 @@ FişTanımı Tanım() {
 // Columns of a row: customer, product, warehouse, person, reason, date, ..., quantity.
 constexpr FişVerileri::ListeSütunları Sütunlar{1, 2, 10};
 
+[[maybe_unused]] const bool işlerKayıtlı =
+    İlerlemeGösterFormu::HedefKaydet({2, 6, 7}, [] { return Form<ÇıkışİşlemleriFormu>().Hedef(); });
+
 }  // namespace
 
 ÇıkışİşlemleriFormu::ÇıkışİşlemleriFormu() : StoktanFişFormu(Tanım(), {0, 1, 7, Sütunlar}) {
-  static const bool kayıtlı = (İşleriKaydet({2, 6, 7}, [] { return Form<ÇıkışİşlemleriFormu>().Hedef(); }), true);
-  (void)kayıtlı;
   const char* nedenler[] = {"SATIŞ", "NUMUNE", "İŞÇİLİK", "HURDA", "ZAYİ", "FİRE", "HEDİYE"};
   for (int i = 0; i < 7; ++i) NedenKutusu->addItem(QString::fromUtf8(nedenler[i]), i);
   DepoSeçici().SeçenekTıklandı = [this](int) { DepoKoduAdıSeçeneği_Click(); };

@@ -53,12 +53,12 @@ FişTanımı Tanım() {
 // Columns of a row: source, product, target, person, date, ..., quantity.
 constexpr FişVerileri::ListeSütunları Sütunlar{1, 0, 9};
 
+[[maybe_unused]] const bool işlerKayıtlı =
+    İlerlemeGösterFormu::HedefKaydet({8, 9, 10, 11}, [] { return Form<DepodanDepoyaTransferFormu>().Hedef(); });
+
 }  // namespace
 
 DepodanDepoyaTransferFormu::DepodanDepoyaTransferFormu() : StoktanFişFormu(Tanım(), {0, 1, 9, Sütunlar}) {
-  static const bool kayıtlı =
-      (İşleriKaydet({8, 9, 10, 11}, [] { return Form<DepodanDepoyaTransferFormu>().Hedef(); }), true);
-  (void)kayıtlı;
   DepoSeçici().SeçenekTıklandı = [this](int i) { DepoKoduAdıSeçeneği_Click(i); };
   YeniDepoSeçici().SeçenekTıklandı = [this](int i) { DepoKoduAdıSeçeneği_Click(i + 2); };
   connect(ListeyeEkleDüğmesi, &QPushButton::clicked, this, [this] { ListeyeEkleDüğmesi_Click(); });

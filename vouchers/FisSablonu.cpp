@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -314,8 +315,14 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
   düzen->addLayout(düğmeler);
   resize(Piksel(11385) + 24, Piksel(3885 + 3315) + 64);
 
+  for (QPushButton* d : findChildren<QPushButton*>()) d->setAutoDefault(false);
   // Esc and the close box come through done() as well.
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+}
+
+FişFormu::~FişFormu() {
+  // The progress form shown over this one belongs to its own accessor.
+  for (QDialog* form : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) form->setParent(nullptr);
 }
 
 void FişFormu::Yükle() {
@@ -344,6 +351,11 @@ void FişFormu::Form_Load() {
 void FişFormu::showEvent(QShowEvent* olay) {
   if (!olay->spontaneous()) Yükle();
   QDialog::showEvent(olay);
+}
+
+void FişFormu::keyPressEvent(QKeyEvent* olay) {
+  if (olay->key() != Qt::Key_Return && olay->key() != Qt::Key_Enter) return QDialog::keyPressEvent(olay);
+  if (auto* düğme = qobject_cast<QPushButton*>(focusWidget()); düğme && düğme->isEnabled()) düğme->click();
 }
 
 void FişFormu::done(int sonuç) {

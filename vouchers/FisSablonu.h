@@ -132,6 +132,7 @@ struct FişTanımı {
 class FişFormu : public QDialog {
 public:
   explicit FişFormu(const FişTanımı& tanım);
+  ~FişFormu() override;
 
   std::array<QGroupBox*, 2> Çerçeve{};
   std::vector<QWidget*> Altlık;
@@ -189,6 +190,8 @@ protected:
   static QString Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir);
 
   void showEvent(QShowEvent* olay) override;
+  // No default button: Enter presses the button that has the focus, and nothing else.
+  void keyPressEvent(QKeyEvent* olay) override;
 
 private:
   void KişiyiKutuyaEkle(const QString& ad, qint64 no);

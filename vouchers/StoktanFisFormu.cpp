@@ -86,11 +86,3 @@ void StoktanFişFormu::StoktanAktar(const std::function<void(const std::vector<Q
     MesajKutusu(h.Mesaj(), Stil::Bilgi);
   }
 }
-
-void StoktanFişFormu::İşleriKaydet(std::vector<int> kodlar, std::function<ListeHedefi()> hedef) {
-  auto önceki = İlerlemeGösterFormu::HedefFormBul;
-  İlerlemeGösterFormu::HedefFormBul = [=](int kod) -> std::optional<ListeHedefi> {
-    if (std::find(kodlar.begin(), kodlar.end(), kod) != kodlar.end()) return hedef();
-    return önceki ? önceki(kod) : std::nullopt;
-  };
-}

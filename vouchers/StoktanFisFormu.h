@@ -44,9 +44,6 @@ protected:
   void StoktanAktar(const std::function<void(const std::vector<QStringList>&)>& yaz);
 
   void GeriEtkinleş();
-  // Adds a form's list-loading jobs to the progress form, once per run.
-  static void İşleriKaydet(std::vector<int> kodlar, std::function<ListeHedefi()> hedef);
-
 private:
   Yapı yapı_;
 };
