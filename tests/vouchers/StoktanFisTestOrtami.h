@@ -66,7 +66,16 @@ protected:
     }
   }
   QString SonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
-  qint64 Sayı(const QString& sql) { return vt->KayıtKümesiAç(sql).Tamsayı(QStringLiteral("n")); }
+  // Every row of a query, its fields joined by "|".
+  QStringList Tablo(const QString& sql) {
+    QStringList satırlar;
+    for (KayıtKümesi k = vt->KayıtKümesiAç(sql); !k.Sonda(); k.MoveNext()) {
+      QStringList alanlar;
+      for (const QString& a : k.Alanlar()) alanlar << k.Değer(a).toString();
+      satırlar << alanlar.join(u'|');
+    }
+    return satırlar;
+  }
   qint64 Alıcı(const char* ad) {
     return Ekle("INSERT INTO AliciFirmaBilgileriTablosu (FirmaAdi) VALUES (?)", {QString::fromUtf8(ad)});
   }

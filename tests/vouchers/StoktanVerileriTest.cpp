@@ -50,18 +50,6 @@ TEST_F(StoktanVerileriTesti, SonSatırıDüşenYaDaStokAşanListedenHiçbirSatı
     EXPECT_EQ(Sayı("CikisIslemleriTablosu"), 1);
     vt->Çalıştır(QStringLiteral("DELETE FROM CikisIslemleriTablosu"));
   }
-  // Enough once more: the transfer writes its pairs, every source to zero.
-  TransferleriYaz(*vt, transferler);
-  EXPECT_EQ(MevcutStok(*vt, civata, merkez), 0);
-  EXPECT_EQ(MevcutStok(*vt, civata, şube), 1000);
-  EXPECT_EQ(MevcutStok(*vt, somun, şube), 500);
-}
-
-TEST_F(StoktanVerileriTesti, ListedekiMiktarAynıÜrünVeDepoSatırlarınıToplar) {
-  const std::vector<QStringList> satırlar{{"7", "1", "2", "9,50"}, {"8", "1", "2", "1.000,25"}, {"8", "1", "3", "4"},
-                                          {"8", "5", "2", "4"}};
-  EXPECT_EQ(ListedekiMiktar(satırlar, {1, 2, 3}, 1, 2), 100975);
-  EXPECT_EQ(ListedekiMiktar(satırlar, {1, 2, 3}, 9, 2), 0);
 }
 
 }  // namespace
