@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 using namespace OrtakYordamlarModülü;
 using Tür = ListeyiSıralaModülü::SütunTürü;
@@ -69,6 +70,8 @@ ListeHedefi ÇıkışİşlemleriFormu::Hedef() {
 }
 
 void ÇıkışİşlemleriFormu::DepoKoduAdıSeçeneği_Click() {
+  // The products of the last warehouse stay; without a warehouse they show no stock.
+  const QScopedValueRollback yenileniyor(depoYenileniyor_, true);
   HataYakala([&] { Form<İlerlemeGösterFormu>().İşiÇalıştır(6, İş::ListeBaşlık, İş::ListeMetin, this); });
   GeriEtkinleş();
 }

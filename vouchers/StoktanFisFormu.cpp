@@ -24,6 +24,7 @@ StoktanFişFormu::StoktanFişFormu(const FişTanımı& tanım, Yapı yapı) : Fi
 }
 
 void StoktanFişFormu::DepoListesi_Click() {
+  if (depoYenileniyor_) return;
   if (ÜrünKoduKutusu) ÜrünKoduKutusu->clear();
   MevcutÜrünSayısıKutusu->clear();
   MevcutÜrünAğırlığıKutusu->clear();

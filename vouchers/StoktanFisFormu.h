@@ -44,6 +44,8 @@ protected:
   void StoktanAktar(const std::function<void(const std::vector<QStringList>&)>& yaz);
 
   void GeriEtkinleş();
+  // While the warehouse list is reloaded its emptying is no choice of the user's.
+  bool depoYenileniyor_ = false;
 private:
   Yapı yapı_;
 };

@@ -4,6 +4,7 @@
 #include "ListeGorunumu.h"
 
 #include <QHeaderView>
+#include <QRadioButton>
 
 namespace {
 
@@ -105,6 +106,18 @@ TEST_F(ÇıkışFişiTesti, BaşkaİstasyonStokDüşerseHiçbirŞeyYazılmazSonr
   EXPECT_FALSE(f.ListeyiStoktanÇıkDüğmesi()->isEnabled());
   EXPECT_EQ(Tablo(çıkışlar), (QStringList{QStringLiteral("%1|0|4|").arg(cem), QStringLiteral("%1|5|6|").arg(bora)}));
   EXPECT_EQ(FişVerileri::MevcutStok(*vt, civata, merkez), 0);
+}
+
+TEST_F(ÇıkışFişiTesti, DepolarYenidenYüklenincekiÜrünStokGöstermezEklenmez) {
+  auto& f = Aç<ÇıkışİşlemleriFormu>(2);
+  Bul(f.DepoSeçici(), "MER");
+  QTest::mouseClick(f.DepoSeçici().Seçenek[1], Qt::LeftButton);
+  EXPECT_EQ(f.DepoListesi()->item(0)->text(), QStringLiteral("M1"));
+  ASSERT_EQ(f.ÜrünListesi()->count(), 2);  // the last warehouse's products stay
+  Bul(f.ÜrünSeçici(), "civ");
+  EXPECT_EQ(f.MevcutÜrünSayısıKutusu->text(), QString());
+  Tıkla(f.ListeyeEkleDüğmesi);
+  EXPECT_EQ(SonMesaj(), QStringLiteral("Lütfen, ürünün bulunduğu DEPOYU listeden seçiniz!"));
 }
 
 }  // namespace
