@@ -107,6 +107,7 @@ public:
       case Aile::Ad: yeni = AdMetni(metin); break;
       case Aile::Tamsayı: yeni = SayıGösterimi(metin, 0); break;
       case Aile::Ondalık: yeni = SayıGösterimi(metin, 2); break;
+      case Aile::Bul: return;  // the list follows the text: leaving must not move it
       default: yeni = AyrılırkenMetin(metin); break;
     }
     if (yeni != metin) MetniYaz(yeni);

@@ -22,6 +22,7 @@ enum class Aile {
   Tamsayı,  // digits only; shown grouped without decimals on leaving ("1.235")
   Ondalık,  // digits and one decimal comma; shown with two decimals on leaving ("1.234,50")
   Arama,    // search box: ? * ' refused, upper-cased, Enter trims it and runs `enter`
+  Bul,      // find box of a chooser list: upper-cased, Enter moves on, left as typed on leaving
   Seçim,    // combo box or list: the caption takes the focus colour, nothing is selected;
             // an editable combo box also takes Metin's keys and leaving
 };

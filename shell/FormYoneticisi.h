@@ -5,32 +5,25 @@
 #include <QDialog>
 #include <QPointer>
 
-#include <memory>
 
-// A form left at the end of the run is not deleted once the application object is gone.
-struct FormSilici {
-  template <class F>
-  void operator()(F* form) const {
-    if (QCoreApplication::instance()) delete form;
-  }
-};
-
+// A form shown over another form becomes its child and goes with it, so the
+// reference is a guarded one. Forms left at the end of the run are not deleted.
 template <class F>
-std::unique_ptr<F, FormSilici>& FormÖrneği() {
-  static std::unique_ptr<F, FormSilici> örnek;
+QPointer<F>& FormÖrneği() {
+  static QPointer<F> örnek;
   return örnek;
 }
 
 template <class F>
 F& Form() {
   auto& ö = FormÖrneği<F>();
-  if (!ö) ö.reset(new F());
+  if (!ö) ö = new F();
   return *ö;
 }
 
 template <class F>
 bool FormVar() {
-  return FormÖrneği<F>() != nullptr;
+  return !FormÖrneği<F>().isNull();
 }
 
 // Created and loaded, without creating it: a form that is not there is not brought back by asking.
@@ -42,7 +35,7 @@ bool FormYüklü() {
 // Tests start from a form that was never created.
 template <class F>
 void FormuYokEt() {
-  FormÖrneği<F>().reset();
+  delete FormÖrneği<F>().data();
 }
 
 // The window every command's form is shown over (null before the main window exists).

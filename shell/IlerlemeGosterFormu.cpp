@@ -20,21 +20,22 @@
 #include <map>
 
 namespace {
+// Filled while the program starts, by the forms' own files: kept in a function so that it
+// exists whichever file starts first.
 std::map<int, std::function<ListeHedefi()>>& KayıtlıHedefler() {
   static std::map<int, std::function<ListeHedefi()>> hedefler;
   return hedefler;
 }
 }  // namespace
 
-bool İlerlemeGösterFormu::HedefKaydet(std::initializer_list<int> işKodları, std::function<ListeHedefi()> hedef) {
-  for (int kod : işKodları) KayıtlıHedefler()[kod] = hedef;
+bool İlerlemeGösterFormu::HedefKaydet(int işKodu, std::function<ListeHedefi()> hedef) {
+  KayıtlıHedefler()[işKodu] = std::move(hedef);
   return true;
 }
 
 std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int kod) {
-  const auto bulunan = KayıtlıHedefler().find(kod);
-  if (bulunan == KayıtlıHedefler().end()) return std::optional<ListeHedefi>();
-  return std::optional<ListeHedefi>(bulunan->second());
+  const auto b = KayıtlıHedefler().find(kod);
+  return b == KayıtlıHedefler().end() ? std::optional<ListeHedefi>() : std::optional<ListeHedefi>(b->second());
 };
 std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürüBul = [](int kod) {
   if (kod == 33) return std::function<void()>([] { Form<KritikStokListesiFormu>().ListeOluştur(); });

@@ -63,10 +63,10 @@ public:
   // Target forms of the list-loading jobs 1 to 15 and the procedures of jobs 20 to 35,
   // by job code; forms that exist register here.
   static std::function<std::optional<ListeHedefi>(int işKodu)> HedefFormBul;
-  // A form registers the list-loading jobs that target it, from its own file; the default
-  // HedefFormBul finds them here.
-  static bool HedefKaydet(std::initializer_list<int> işKodları, std::function<ListeHedefi()> hedef);
   static std::function<std::function<void()>(int işKodu)> İşProsedürüBul;
+  // A form registers the list-loading jobs that target it from its own file; the default
+  // HedefFormBul finds them here.
+  static bool HedefKaydet(int işKodu, std::function<ListeHedefi()> hedef);
 
   void Form_Activate();
 

@@ -5,6 +5,7 @@
 #include "DepoIslemleriFormu.h"
 #include "DepodanDepoyaTransferFormu.h"
 #include "FormYoneticisi.h"
+#include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "GirisIslemleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "IlerlemeGosterFormu.h"
@@ -13,6 +14,7 @@
 #include "OrtakYordamlarModulu.h"
 #include "SunucuDegistirFormu.h"
 #include "UrunIslemleriFormu.h"
+#include "UrunlereGoreStokHareketleriFormu.h"
 
 namespace {
 
@@ -105,11 +107,14 @@ bool KomutHazır(int komutNo) {
     case 107:
     case 402:
     case 108:  // only opens its submenu
+    case 109:
+    case 110:
     case 205:
     case 300:
     case 301:
     case 305:
-    case 401: return true;
+    case 401:
+    case 403: return true;
     default: return false;
   }
 }
@@ -132,6 +137,12 @@ void KomutDağıt(int komutNo) {
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());
       break;
+    case 109:
+    case 403:
+      İlerlemeİşi(12, İş::ListeBaşlık, İş::ListeMetin);
+      ModalGöster(Form<ÜrünlereGöreStokHareketleriFormu>());
+      break;
+    case 110: ModalGöster(Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>()); break;
     case 300: GirişŞifresiBelirleDeğiştirFormunuGöster(); break;
     case 301: SunucuDeğiştir(); break;
     case 305:

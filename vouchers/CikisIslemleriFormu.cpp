@@ -50,8 +50,10 @@ FişTanımı Tanım() {
 // Columns of a row: customer, product, warehouse, person, reason, date, ..., quantity.
 constexpr FişVerileri::ListeSütunları Sütunlar{1, 2, 10};
 
-[[maybe_unused]] const bool işlerKayıtlı =
-    İlerlemeGösterFormu::HedefKaydet({2, 6, 7}, [] { return Form<ÇıkışİşlemleriFormu>().Hedef(); });
+ListeHedefi Listeler() { return Form<ÇıkışİşlemleriFormu>().Hedef(); }
+[[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet(2, Listeler) &&
+                                          İlerlemeGösterFormu::HedefKaydet(6, Listeler) &&
+                                          İlerlemeGösterFormu::HedefKaydet(7, Listeler);
 
 }  // namespace
 

@@ -53,8 +53,11 @@ FişTanımı Tanım() {
 // Columns of a row: source, product, target, person, date, ..., quantity.
 constexpr FişVerileri::ListeSütunları Sütunlar{1, 0, 9};
 
-[[maybe_unused]] const bool işlerKayıtlı =
-    İlerlemeGösterFormu::HedefKaydet({8, 9, 10, 11}, [] { return Form<DepodanDepoyaTransferFormu>().Hedef(); });
+ListeHedefi Listeler() { return Form<DepodanDepoyaTransferFormu>().Hedef(); }
+[[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet(8, Listeler) &&
+                                          İlerlemeGösterFormu::HedefKaydet(9, Listeler) &&
+                                          İlerlemeGösterFormu::HedefKaydet(10, Listeler) &&
+                                          İlerlemeGösterFormu::HedefKaydet(11, Listeler);
 
 }  // namespace
 

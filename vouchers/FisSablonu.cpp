@@ -82,7 +82,10 @@ SeçiciSütunu::SeçiciSütunu(const SeçiciTanımı& tanım, bool sıralı, QWi
   setFixedWidth(std::max(Piksel(SeçiciGenişliği), Altlık ? Altlık->sizeHint().width() : 0));
 
   AlanAileleri::Bağla(Liste, Etiket, Aile::Seçim, {.enterİlerler = true});
-  AlanAileleri::Bağla(BulKutusu, BulEtiketi, tanım.bulurkenSeç ? Aile::Metin : Aile::Seçim, {.olduğuGibi = true});
+  if (tanım.bulurkenSeç)
+    AlanAileleri::Bağla(BulKutusu, BulEtiketi, Aile::Bul);
+  else
+    AlanAileleri::Bağla(BulKutusu, BulEtiketi, Aile::Seçim, {.olduğuGibi = true});
   connect(Liste, &QListWidget::itemSelectionChanged, this, [this] {
     if (Tıklandı) Tıklandı();
   });
@@ -318,11 +321,6 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
   for (QPushButton* d : findChildren<QPushButton*>()) d->setAutoDefault(false);
   // Esc and the close box come through done() as well.
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
-}
-
-FişFormu::~FişFormu() {
-  // The progress form shown over this one belongs to its own accessor.
-  for (QDialog* form : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) form->setParent(nullptr);
 }
 
 void FişFormu::Yükle() {

@@ -132,7 +132,6 @@ struct FişTanımı {
 class FişFormu : public QDialog {
 public:
   explicit FişFormu(const FişTanımı& tanım);
-  ~FişFormu() override;
 
   std::array<QGroupBox*, 2> Çerçeve{};
   std::vector<QWidget*> Altlık;

@@ -60,7 +60,7 @@ FişTanımı GirişFişi() {
 }
 
 // Jobs 1, 3 and 5 of the progress form fill this form's lists; touching them loads the form.
-[[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet({1, 3, 5}, [] {
+ListeHedefi Listeler() {
   GirişİşlemleriFormu& f = Form<GirişİşlemleriFormu>();
   f.Yükle();
   ListeHedefi h;
@@ -70,7 +70,10 @@ FişTanımı GirişFişi() {
   h.ÜrünAdıSeçili = [&f] { return f.ÜrünKoduAdıSeçeneği[0]->isChecked(); };
   h.DepoAdıSeçili = [&f](int) { return f.DepoKoduAdıSeçeneği[0]->isChecked(); };
   return h;
-});
+}
+[[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet(1, Listeler) &&
+                                          İlerlemeGösterFormu::HedefKaydet(3, Listeler) &&
+                                          İlerlemeGösterFormu::HedefKaydet(5, Listeler);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // program meets such a file, with statistics only from the creation tool and the refresh at
 // connection time (and, to compare, without that refresh).
 
+#include "FisVerileri.h"
 #include "Veritabani.h"
 #include "VeritabaniOlusturucu.h"
 
@@ -181,6 +182,32 @@ void MilyonHareketteİstatistikTazeleme(benchmark::State& durum) {
   for (auto _ : durum) vt->İstatistikleriTazele();
 }
 BENCHMARK(MilyonHareketteİstatistikTazeleme)->Unit(benchmark::kMillisecond);
+
+// The entry voucher on that file: the stock of one product in one warehouse as the product
+// click reads it, and a 50-line entry list committed in one transaction.
+void MilyonHareketteBirÜrününBirDepodakiStoğu(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("fis-stok"), true);
+  const DepoAralığı depolar = Milyon().depolar;
+  qint64 ürün = 1;
+  for (auto _ : durum) {
+    benchmark::DoNotOptimize(FişVerileri::MevcutStok(*vt, ürün, depolar.ilk + ürün % 10));
+    ürün = ürün % 5000 + 1;
+  }
+}
+BENCHMARK(MilyonHareketteBirÜrününBirDepodakiStoğu)->Unit(benchmark::kMicrosecond);
+
+void MilyonHareketteElliSatırlıkGirişFişi(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("fis-aktar"), true);
+  const DepoAralığı depolar = Milyon().depolar;
+  QRandomGenerator üreteç(7);
+  std::vector<FişVerileri::GirişSatırı> satırlar;
+  for (int i = 0; i < 50; ++i)
+    satırlar.push_back({1, 1 + üreteç.bounded(5000), depolar.ilk + üreteç.bounded(10), 1, 1, QDate(2026, 12, 7),
+                        100 + i});
+  for (auto _ : durum) FişVerileri::GirişleriYaz(*vt, satırlar);
+  durum.SetItemsProcessed(durum.iterations() * static_cast<int64_t>(satırlar.size()));
+}
+BENCHMARK(MilyonHareketteElliSatırlıkGirişFişi)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -504,3 +504,15 @@ TEST_F(AnaFormTesti, ResimlerÇizilirVeSaklanır) {
 }
 
 }  // namespace
+
+namespace {
+// A form shown over another becomes its child; removing the owner must not leave a dangling reference.
+TEST_F(AnaFormTesti, SahibiyleGidenFormYenidenOluşur) {
+  GirişŞifresiSorFormu& şifre = Form<GirişŞifresiSorFormu>();
+  şifre.setParent(&Form<SunucuDeğiştirFormu>(), Qt::Dialog);
+  FormuYokEt<SunucuDeğiştirFormu>();
+  EXPECT_FALSE(FormVar<GirişŞifresiSorFormu>());
+  EXPECT_NE(&Form<GirişŞifresiSorFormu>(), nullptr);
+  FormuYokEt<GirişŞifresiSorFormu>();
+}
+}  // namespace

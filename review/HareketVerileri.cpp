@@ -1,0 +1,251 @@
+#include "HareketVerileri.h"
+
+#include "Veritabani.h"
+
+#include <array>
+
+namespace HareketVerileri {
+namespace {
+
+// The entry and exit tables differ only in these names.
+struct Tablo {
+  QString ad;
+  QString firmaTablosu;
+  QString firmaNo;
+  QString miktar;
+  QString neden;
+  QString yapan;
+  QString girişİşlemNo;  // the exit's pointer to its transfer entry; NULL for entries
+};
+
+const Tablo& T(HareketTürü tür) {
+  static const std::array<Tablo, 2> tablolar{{
+      {"GirisIslemleriTablosu", "SaticiFirmaBilgileriTablosu", "SaticiFirmaNo", "GirisMiktari", "GirisNedeni",
+       "GirisiYapan", "NULL"},
+      {"CikisIslemleriTablosu", "AliciFirmaBilgileriTablosu", "AliciFirmaNo", "CikisMiktari", "CikisNedeni",
+       "CikisiYapan", "GirisIslemNo"},
+  }};
+  return tablolar[tür == HareketTürü::Giriş ? 0 : 1];
+}
+
+QString Doldur(QString sql, const Tablo& t) {
+  return sql.replace(QLatin1String("{ad}"), t.ad)
+      .replace(QLatin1String("{firmaTablosu}"), t.firmaTablosu)
+      .replace(QLatin1String("{firmaNo}"), t.firmaNo)
+      .replace(QLatin1String("{miktar}"), t.miktar)
+      .replace(QLatin1String("{neden}"), t.neden)
+      .replace(QLatin1String("{yapan}"), t.yapan)
+      .replace(QLatin1String("{girisIslemNo}"), t.girişİşlemNo);
+}
+
+qint64 Neden(const KayıtKümesi& k) {
+  return k.BoşMu(QStringLiteral("Neden")) ? NedenYok : k.Tamsayı(QStringLiteral("Neden"));
+}
+
+std::optional<qint64> GirişİşlemNo(const KayıtKümesi& k) {
+  if (k.BoşMu(QStringLiteral("GirisIslemNo"))) return std::nullopt;
+  return k.Tamsayı(QStringLiteral("GirisIslemNo"));
+}
+
+// Sums in whole hundredths, so that a balance met exactly compares as 0.
+Toplamlar Topla(Veritabanı& vt, bool kişininki, qint64 no) {
+  Toplamlar s;
+  for (HareketTürü tür : {HareketTürü::Giriş, HareketTürü::Çıkış}) {
+    const KayıtKümesi k = vt.KayıtKümesiAç(
+        Doldur(QStringLiteral("SELECT Sum(Round({miktar} * 100)) AS Yuzde FROM {ad} WHERE %1= ? AND {neden}<99")
+                   .arg(kişininki ? T(tür).yapan : QStringLiteral("UrunNo")),
+               T(tür)),
+        {no});
+    (tür == HareketTürü::Giriş ? s.giriş : s.çıkış) = k.Tamsayı(QStringLiteral("Yuzde"));
+  }
+  return s;
+}
+
+// A movement as stored, read inside the write's transaction.
+struct Kayıt {
+  QVariant urunNo, depoNo, firmaNo;
+  QDate tarih;
+  Miktar miktar = 0;
+  qint64 neden = NedenYok;
+  std::optional<qint64> girişİşlemNo;
+};
+
+std::optional<Kayıt> KaydıOku(Veritabanı& vt, HareketTürü tür, qint64 islemNo) {
+  const KayıtKümesi k = vt.KayıtKümesiAç(
+      Doldur(QStringLiteral("SELECT UrunNo, DepoNo, {firmaNo} AS FirmaNo, IslemTarihi, {miktar} AS Miktar, "
+                            "{neden} AS Neden, {girisIslemNo} AS GirisIslemNo FROM {ad} WHERE IslemNo= ?"),
+             T(tür)),
+      {islemNo});
+  if (k.Sonda()) return std::nullopt;
+  return Kayıt{k.Değer(QStringLiteral("UrunNo")), k.Değer(QStringLiteral("DepoNo")),
+               k.Değer(QStringLiteral("FirmaNo")),  k.Tarih(QStringLiteral("IslemTarihi")),
+               k.Miktar(QStringLiteral("Miktar")),  Neden(k),
+               GirişİşlemNo(k)};
+}
+
+bool GösterildiğiGibi(const Kayıt& k, const GörülenHareket& h) {
+  return k.tarih == h.tarih && k.miktar == h.miktar && k.neden == h.neden && k.girişİşlemNo == h.girişİşlemNo;
+}
+
+Miktar Mevcut(Veritabanı& vt, const QVariant& urunNo, const QVariant& depoNo) {
+  return vt
+      .KayıtKümesiAç(QStringLiteral(
+                         "SELECT Coalesce((SELECT Sum(Round(GirisMiktari * 100)) FROM GirisIslemleriTablosu "
+                         "WHERE UrunNo IS ?1 AND DepoNo IS ?2), 0) - "
+                         "Coalesce((SELECT Sum(Round(CikisMiktari * 100)) FROM CikisIslemleriTablosu "
+                         "WHERE UrunNo IS ?1 AND DepoNo IS ?2), 0) AS Yuzde"),
+                     {urunNo, depoNo})
+      .Tamsayı(QStringLiteral("Yuzde"));
+}
+
+// After a write that took `azalan` off the warehouse's stock, as stored now.
+bool EksiyeDüştü(Veritabanı& vt, const Kayıt& k, Miktar azalan) {
+  return azalan > 0 && Mevcut(vt, k.urunNo, k.depoNo) < 0;
+}
+
+// One transaction on the movement as stored; `yaz` writes and says whether it stands.
+template <class Yaz>
+Sonuç KayıtÜzerinde(Veritabanı& vt, const GörülenHareket& h, Yaz&& yaz) {
+  Veritabanı::İşlem işlem(vt);
+  const std::optional<Kayıt> kayıt = KaydıOku(vt, h.tür, h.islemNo);
+  if (!kayıt || !GösterildiğiGibi(*kayıt, h)) return Sonuç::HareketDeğişmiş;
+  const Sonuç sonuç = yaz(*kayıt);
+  if (sonuç == Sonuç::Yapıldı) işlem.Onayla();
+  return sonuç;
+}
+
+void Sil(Veritabanı& vt, HareketTürü tür, const QString& koşul, qint64 no) {
+  vt.Çalıştır(QStringLiteral("DELETE FROM %1 WHERE %2= ?").arg(T(tür).ad, koşul), {no});
+}
+
+Sonuç Değiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
+               std::optional<qint64> neden) {
+  return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {
+    if (k.neden == TransferNedeni) return Sonuç::Reddedildi;
+    QVariantList değerler{tarih, TürkçeMetin::MiktarDeğeri(miktar)};
+    if (neden) değerler << *neden;
+    değerler << h.islemNo;
+    vt.Çalıştır(Doldur(QStringLiteral("UPDATE {ad} SET IslemTarihi= ?, {miktar}= ?%1 WHERE IslemNo= ?")
+                           .arg(neden ? QStringLiteral(", {neden}= ?") : QString()),
+                       T(h.tür)),
+                değerler);
+    const Miktar azalan = h.tür == HareketTürü::Giriş ? k.miktar - miktar : miktar - k.miktar;
+    return EksiyeDüştü(vt, k, azalan) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
+  });
+}
+
+}  // namespace
+
+std::vector<ÜrünHareketi> ÜrünHareketleri(Veritabanı& vt, qint64 urunNo, HareketTürü tür) {
+  // A transfer half names the other warehouse in its company column.
+  KayıtKümesi k = vt.KayıtKümesiAç(
+      Doldur(QStringLiteral(
+                 "SELECT h.IslemNo, CASE WHEN h.{neden} = 99 THEN k.DepoAdi ELSE f.FirmaAdi END AS Firmasi, "
+                 "d.DepoAdi, h.IslemTarihi, h.{miktar} AS Miktar, h.{neden} AS Neden, "
+                 "{girisIslemNo} AS GirisIslemNo "
+                 "FROM (({ad} h LEFT JOIN DepoBilgileriTablosu d ON h.DepoNo = d.DepoNo) "
+                 "LEFT JOIN {firmaTablosu} f ON h.{firmaNo} = f.FirmaNo) "
+                 "LEFT JOIN DepoBilgileriTablosu k ON h.{firmaNo} = k.DepoNo "
+                 "WHERE h.UrunNo= ? ORDER BY h.IslemNo"),
+             T(tür)),
+      {urunNo});
+  std::vector<ÜrünHareketi> satırlar;
+  satırlar.reserve(k.KayıtSayısı());
+  for (; !k.Sonda(); k.MoveNext())
+    satırlar.push_back({k.Tamsayı(QStringLiteral("IslemNo")), k.Metin(QStringLiteral("Firmasi")),
+                        k.Metin(QStringLiteral("DepoAdi")), k.Tarih(QStringLiteral("IslemTarihi")),
+                        k.Miktar(QStringLiteral("Miktar")), Neden(k), GirişİşlemNo(k)});
+  return satırlar;
+}
+
+std::vector<KişiHareketi> KişiHareketleri(Veritabanı& vt, qint64 kişiNo, HareketTürü tür) {
+  KayıtKümesi k = vt.KayıtKümesiAç(
+      Doldur(QStringLiteral("SELECT u.UrunKodu, u.UrunAdi, h.IslemTarihi, h.{miktar} AS Miktar, h.{neden} AS Neden "
+                            "FROM UrunBilgileriTablosu u INNER JOIN {ad} h ON u.UrunNo = h.UrunNo "
+                            "WHERE h.{yapan}= ? ORDER BY h.IslemNo"),
+             T(tür)),
+      {kişiNo});
+  std::vector<KişiHareketi> satırlar;
+  satırlar.reserve(k.KayıtSayısı());
+  for (; !k.Sonda(); k.MoveNext())
+    satırlar.push_back({k.Metin(QStringLiteral("UrunKodu")), k.Metin(QStringLiteral("UrunAdi")),
+                        k.Tarih(QStringLiteral("IslemTarihi")), k.Miktar(QStringLiteral("Miktar")), Neden(k)});
+  return satırlar;
+}
+
+Toplamlar ÜrünToplamları(Veritabanı& vt, qint64 urunNo) { return Topla(vt, false, urunNo); }
+
+Toplamlar KişiToplamları(Veritabanı& vt, qint64 kişiNo) { return Topla(vt, true, kişiNo); }
+
+std::vector<Kişi> Kişiler(Veritabanı& vt) {
+  KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
+      "SELECT GirisCikisYapanNo, GirisCikisYapanAdi FROM GirisCikisYapanlarTablosu "
+      "ORDER BY GirisCikisYapanAdi COLLATE TURKCE"));
+  std::vector<Kişi> kişiler;
+  for (; !k.Sonda(); k.MoveNext())
+    kişiler.push_back({k.Tamsayı(QStringLiteral("GirisCikisYapanNo")), k.Metin(QStringLiteral("GirisCikisYapanAdi"))});
+  return kişiler;
+}
+
+QString NedenAdı(HareketTürü tür, qint64 neden) {
+  if (neden == TransferNedeni) return QStringLiteral("Transfer");
+  if (tür == HareketTürü::Giriş) return QStringLiteral("Alım");
+  static const std::array<QString, 7> adlar{"Satış", "Numune", "İşçilik", "Hurda", "Zayi", "Fire", "Hediye"};
+  // No part of the program writes another code: it has no name.
+  return neden >= 0 && neden < static_cast<qint64>(adlar.size()) ? adlar[static_cast<size_t>(neden)] : QString();
+}
+
+bool TransferGirişiVar(Veritabanı& vt, qint64 urunNo) {
+  return !vt
+              .KayıtKümesiAç(QStringLiteral("SELECT UrunNo FROM GirisIslemleriTablosu "
+                                            "WHERE UrunNo= ? AND GirisNedeni=99 LIMIT 1"),
+                             {urunNo})
+              .Boş();
+}
+
+Miktar DepodakiMevcut(Veritabanı& vt, qint64 urunNo, qint64 depoNo) { return Mevcut(vt, urunNo, depoNo); }
+
+Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h) {
+  return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {
+    Sil(vt, h.tür, QStringLiteral("IslemNo"), h.islemNo);
+    if (k.neden != TransferNedeni)
+      return h.tür == HareketTürü::Giriş && EksiyeDüştü(vt, k, k.miktar) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
+
+    // A transfer goes with both halves; its target warehouse loses the entry.
+    std::optional<Kayıt> giriş;
+    if (h.tür == HareketTürü::Giriş) {
+      giriş = k;
+      Sil(vt, HareketTürü::Çıkış, QStringLiteral("GirisIslemNo"), h.islemNo);
+    } else if (k.girişİşlemNo) {
+      giriş = KaydıOku(vt, HareketTürü::Giriş, *k.girişİşlemNo);
+      Sil(vt, HareketTürü::Giriş, QStringLiteral("IslemNo"), *k.girişİşlemNo);
+    }
+    return giriş && EksiyeDüştü(vt, *giriş, giriş->miktar) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
+  });
+}
+
+Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar) {
+  return Değiştir(vt, h, tarih, miktar, std::nullopt);
+}
+
+Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden) {
+  return Değiştir(vt, h, tarih, miktar, neden);
+}
+
+Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade) {
+  return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {
+    if (h.tür != HareketTürü::Çıkış || k.neden == TransferNedeni || iade <= 0 || iade > k.miktar)
+      return Sonuç::Reddedildi;
+    if (iade == k.miktar)
+      Sil(vt, HareketTürü::Çıkış, QStringLiteral("IslemNo"), h.islemNo);
+    else
+      vt.Çalıştır(QStringLiteral("UPDATE CikisIslemleriTablosu SET CikisMiktari= ? WHERE IslemNo= ?"),
+                  {TürkçeMetin::MiktarDeğeri(k.miktar - iade), h.islemNo});
+    vt.Çalıştır(QStringLiteral("INSERT INTO IadeBilgileriTablosu "
+                               "(IslemNo, UrunNo, FirmaNo, DepoNo, IadeTarihi, IadeMiktari) VALUES (?, ?, ?, ?, ?, ?)"),
+                {h.islemNo, k.urunNo, k.firmaNo, k.depoNo, iadeTarihi, TürkçeMetin::MiktarDeğeri(iade)});
+    return Sonuç::Yapıldı;
+  });
+}
+
+}  // namespace HareketVerileri

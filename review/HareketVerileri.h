@@ -1,0 +1,104 @@
+#pragma once
+// The movement review's reads and writes: the movements and totals of a product or
+// a person, and the change, delete and return of one movement.
+//
+// Every write is one transaction that first reads the movement as stored: when it is
+// no longer what the list showed, nothing is written. A write that lowers the stock of
+// the row's warehouse (all rows of the product there, transfer halves included) is
+// refused when that stock would go below zero.
+
+#include "TurkceMetin.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class Veritabanı;
+
+namespace HareketVerileri {
+
+using TürkçeMetin::Miktar;
+
+inline constexpr qint64 TransferNedeni = 99;
+// A movement stored without a reason.
+inline constexpr qint64 NedenYok = -1;
+
+enum class HareketTürü { Giriş, Çıkış };
+
+// One movement of a product as the review list shows it.
+struct ÜrünHareketi {
+  qint64 islemNo = 0;
+  QString firması;  // supplier or customer; for a transfer the other warehouse
+  QString deposu;
+  QDate tarih;
+  Miktar miktar = 0;
+  qint64 neden = NedenYok;
+  std::optional<qint64> girişİşlemNo;  // transfer exits: their entry half
+};
+
+// One movement recorded under a person.
+struct KişiHareketi {
+  QString ürünKodu;
+  QString ürünAdı;
+  QDate tarih;
+  Miktar miktar = 0;
+  qint64 neden = NedenYok;
+};
+
+// Entries and exits over all warehouses, transfers left out.
+struct Toplamlar {
+  Miktar giriş = 0;
+  Miktar çıkış = 0;
+  Miktar Mevcut() const { return giriş - çıkış; }
+};
+
+struct Kişi {
+  qint64 no = 0;
+  QString ad;
+};
+
+// In the order they were recorded.
+std::vector<ÜrünHareketi> ÜrünHareketleri(Veritabanı& vt, qint64 urunNo, HareketTürü tür);
+std::vector<KişiHareketi> KişiHareketleri(Veritabanı& vt, qint64 kişiNo, HareketTürü tür);
+Toplamlar ÜrünToplamları(Veritabanı& vt, qint64 urunNo);
+Toplamlar KişiToplamları(Veritabanı& vt, qint64 kişiNo);
+std::vector<Kişi> Kişiler(Veritabanı& vt);  // by name
+
+// "Alım" for every entry but a transfer; exits by their reason; "Transfer" for 99.
+QString NedenAdı(HareketTürü tür, qint64 neden);
+
+// Whether any entry of the product, in any warehouse, is a transfer half.
+bool TransferGirişiVar(Veritabanı& vt, qint64 urunNo);
+
+// Stock on hand of a product in one warehouse, every row counted.
+Miktar DepodakiMevcut(Veritabanı& vt, qint64 urunNo, qint64 depoNo);
+
+// What the list showed of a movement when the user chose it.
+struct GörülenHareket {
+  HareketTürü tür = HareketTürü::Giriş;
+  qint64 islemNo = 0;
+  QDate tarih;
+  Miktar miktar = 0;
+  qint64 neden = NedenYok;
+  std::optional<qint64> girişİşlemNo;
+};
+
+enum class Sonuç {
+  Yapıldı,
+  StokEksiyeDüşer,  // the row's warehouse would go below zero: nothing written
+  HareketDeğişmiş,  // deleted or changed since the list was loaded: nothing written
+  Reddedildi,       // not for this movement (a transfer half, a return beyond the exit)
+};
+
+// Deletes a plain movement, or a transfer with both of its halves.
+Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h);
+// Changes date and quantity of an entry; an exit also takes its reason.
+Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar);
+Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden);
+// Takes `iade` of an exit back: the exit is lowered, or deleted when all of it comes back,
+// and a return row keeps the exit's number, customer and warehouse.
+Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade);
+
+}  // namespace HareketVerileri

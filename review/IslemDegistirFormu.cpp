@@ -1,0 +1,99 @@
+#include "IslemDegistirFormu.h"
+
+#include "FormYoneticisi.h"
+#include "HareketIzlemeFormu.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "TarihKutusu.h"
+#include "UrunlereGoreStokHareketleriFormu.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace HareketVerileri;
+
+namespace {
+
+TarihMiktarFormu::Tasarım Tasarımı(HareketTürü tür) {
+  if (tür == HareketTürü::Giriş)
+    return {QStringLiteral("Giriş İşlemi Değiştirme"), QStringLiteral("Giriş Bilgileri "),
+            QStringLiteral("Giriş &Tarihi :"), QStringLiteral("Giriş &Miktarı :"), 20, QStringLiteral("Kaydet"), {}};
+  return {QStringLiteral("Çıkış İşlemi Değiştirme"), QStringLiteral("Çıkış Bilgileri "),
+          QStringLiteral("Çıkış &Tarihi :"),          QStringLiteral("Çıkış &Miktarı :"),
+          20,                                           QStringLiteral("Kaydet"),
+          QStringLiteral("Çıkış Ne&deni :")};
+}
+
+}  // namespace
+
+İşlemDeğiştirFormu::İşlemDeğiştirFormu(HareketTürü tür) : TarihMiktarFormu(Tasarımı(tür)), tür_(tür) {
+  KaydetDüğmesi = ÜstDüğme;
+  // Only an edit of the user's own enables saving: the values the review puts in before
+  // showing the dialog raise the same signals while the focus is elsewhere.
+  Tarih->Değişti = [this] {
+    if (Tarih->OdakSende()) KaydetDüğmesi->setEnabled(true);
+  };
+  connect(Miktar, &QLineEdit::textEdited, this, [this] { KaydetDüğmesi->setEnabled(true); });
+  if (Neden) connect(Neden, &QComboBox::activated, this, [this] { KaydetDüğmesi->setEnabled(true); });
+  Form_Load();
+}
+
+void İşlemDeğiştirFormu::Form_Load() {
+  TarihMiktarFormu::Form_Load();
+  KaydetDüğmesi->setEnabled(false);
+}
+
+void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
+  const bool giriş = tür_ == HareketTürü::Giriş;
+  if (MiktarYok(Miktar->text())) {
+    Uyar(giriş ? QStringLiteral("Lütfen, GİRİŞ MİKTARINI giriniz!") : QStringLiteral("Lütfen, ÇIKIŞ MİKTARINI giriniz!"),
+         Miktar);
+    return;
+  }
+  ÜrünlereGöreStokHareketleriFormu& inceleme = Form<ÜrünlereGöreStokHareketleriFormu>();
+  const std::optional<GörülenHareket> h = inceleme.SeçiliHareket();
+  if (!h) return;
+  const TürkçeMetin::Miktar yeni = TürkçeMetin::MiktarOku(Miktar->text()).value_or(0);
+  const TürkçeMetin::Miktar girenler = inceleme.Toplam(inceleme.GirişMiktarıToplamıKutusu),
+                            çıkanlar = inceleme.Toplam(inceleme.ÇıkışMiktarıToplamıKutusu);
+  // The product as a whole, by the totals on the screen; the warehouse is tested as stored.
+  const QString eksiMetni = giriş ? QStringLiteral("Giriş miktarı, çıkış toplamından AZ olamaz!")
+                                  : QStringLiteral("Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!");
+  const TürkçeMetin::Miktar bakiye =
+      giriş ? (girenler - h->miktar + yeni) - çıkanlar : girenler - (çıkanlar - h->miktar + yeni);
+  if (bakiye < 0) {
+    Uyar(eksiMetni, Miktar);
+    return;
+  }
+  if (!giriş && Neden->currentIndex() < 0) {
+    Uyar(QStringLiteral("Lütfen ÇIKIŞ NEDENİ'ni belirtiniz."), Neden);
+    return;
+  }
+
+  Sonuç sonuç = Sonuç::Yapıldı;
+  if (!OrtakYordamlarModülü::HataYakala([&] {
+        sonuç = giriş ? GirişiDeğiştir(*Ortak::Veritabanı, *h, Tarih->Değer(), yeni)
+                      : ÇıkışıDeğiştir(*Ortak::Veritabanı, *h, Tarih->Değer(), yeni, Neden->currentData().toLongLong());
+      }))
+    return;
+  if (sonuç == Sonuç::StokEksiyeDüşer) {
+    Uyar(eksiMetni, Miktar);
+    return;
+  }
+  if (sonuç != Sonuç::Yapıldı)
+    OrtakYordamlarModülü::MesajKutusu(HareketDeğişmişMetni, OrtakYordamlarModülü::Stil::Uyarı);
+  inceleme.ÜrünListesi_Click();
+  done(QDialog::Accepted);
+}
+
+GirişİşlemiDeğiştirFormu::GirişİşlemiDeğiştirFormu() : İşlemDeğiştirFormu(HareketTürü::Giriş) {
+  GirişTarihiKutusu = Tarih;
+  GirişMiktarıKutusu = Miktar;
+}
+
+ÇıkışİşlemiDeğiştirFormu::ÇıkışİşlemiDeğiştirFormu() : İşlemDeğiştirFormu(HareketTürü::Çıkış) {
+  ÇıkışTarihiKutusu = Tarih;
+  ÇıkışMiktarıKutusu = Miktar;
+  ÇıkışNedeniKutusu = Neden;
+}

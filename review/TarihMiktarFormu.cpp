@@ -1,0 +1,125 @@
+#include "TarihMiktarFormu.h"
+
+#include "AlanAileleri.h"
+#include "OrtakYordamlarModulu.h"
+#include "TarihKutusu.h"
+#include "TurkceMetin.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+// Enter moves on from a field that has no text family of its own (the date, a fixed list).
+class EnterİleGeç : public QObject {
+public:
+  explicit EnterİleGeç(QWidget* alan) : QObject(alan) { alan->installEventFilter(this); }
+
+protected:
+  bool eventFilter(QObject* nesne, QEvent* olay) override {
+    if (olay->type() != QEvent::KeyPress) return false;
+    const int tuş = static_cast<QKeyEvent*>(olay)->key();
+    if (tuş != Qt::Key_Return && tuş != Qt::Key_Enter) return false;
+    QKeyEvent sekme(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QCoreApplication::sendEvent(nesne, &sekme);
+    return true;
+  }
+};
+
+}  // namespace
+
+TarihMiktarFormu::TarihMiktarFormu(const Tasarım& tasarım) {
+  setWindowTitle(tasarım.başlık);
+  Çerçeve = new QGroupBox(tasarım.çerçeve, this);
+  auto* alanlar = new QGridLayout(Çerçeve);
+  Etiket[0] = new QLabel(tasarım.tarihEtiketi, Çerçeve);
+  Tarih = new TarihKutusu(Çerçeve);
+  Etiket[1] = new QLabel(tasarım.miktarEtiketi, Çerçeve);
+  Miktar = new QLineEdit(Çerçeve);
+  Miktar->setMaxLength(tasarım.miktarUzunluğu);
+  Miktar->setAlignment(Qt::AlignRight);
+  alanlar->addWidget(Etiket[0], 0, 0);
+  alanlar->addWidget(Tarih, 0, 1);
+  alanlar->addWidget(Etiket[1], 1, 0);
+  alanlar->addWidget(Miktar, 1, 1);
+  if (!tasarım.nedenEtiketi.isEmpty()) {
+    Etiket[2] = new QLabel(tasarım.nedenEtiketi, Çerçeve);
+    Neden = new QComboBox(Çerçeve);
+    int kod = 0;
+    for (const char* ad : {"SATIŞ", "NUMUNE", "İŞÇİLİK", "HURDA", "ZAYİ", "FİRE", "HEDİYE"})
+      Neden->addItem(QString::fromUtf8(ad), kod++);
+    alanlar->addWidget(Etiket[2], 2, 0);
+    alanlar->addWidget(Neden, 2, 1);
+    Etiket[2]->setBuddy(Neden);
+    // Its caption is never coloured; Enter moves on.
+    new EnterİleGeç(Neden);
+  }
+  alanlar->setColumnMinimumWidth(1, 150);
+  Etiket[0]->setBuddy(Tarih);
+  Etiket[1]->setBuddy(Miktar);
+
+  ÜstDüğme = new QPushButton(tasarım.düğme, this);
+  İptalDüğmesi = new QPushButton(QStringLiteral("İptal (Esc)"), this);
+  ÜstDüğme->setAutoDefault(false);
+  İptalDüğmesi->setAutoDefault(false);
+  auto* düğmeler = new QVBoxLayout;
+  düğmeler->addWidget(ÜstDüğme);
+  düğmeler->addWidget(İptalDüğmesi);
+  düğmeler->addStretch();
+  auto* satır = new QHBoxLayout;
+  satır->addWidget(Çerçeve, 1);
+  satır->addLayout(düğmeler);
+  // A column, so that the caption's room widens the frame instead of standing beside it.
+  auto* düzen = new QVBoxLayout(this);
+  düzen->addLayout(satır);
+  OrtakYordamlarModülü::BaşlığaYerAç(*this, 380);
+
+  AlanAileleri::Bağla(Tarih, Etiket[0], AlanAileleri::Aile::Seçim);
+  new EnterİleGeç(Tarih);
+  AlanAileleri::Bağla(Miktar, Etiket[1], AlanAileleri::Aile::Ondalık);
+  connect(ÜstDüğme, &QPushButton::clicked, this, [this] { ÜstDüğme_Click(); });
+  connect(İptalDüğmesi, &QPushButton::clicked, this, [this] { İptalDüğmesi_Click(); });
+}
+
+void TarihMiktarFormu::Yükle() {
+  if (!yüklü_) Form_Load();
+}
+
+void TarihMiktarFormu::Form_Load() {
+  yüklü_ = true;
+  Miktar->clear();
+  if (Neden) Neden->setCurrentIndex(-1);
+}
+
+void TarihMiktarFormu::done(int sonuç) {
+  if (yüklü_) {
+    AlanAileleri::PencereyiSıfırla(this);
+    yüklü_ = false;
+  }
+  QDialog::done(sonuç);
+}
+
+void TarihMiktarFormu::showEvent(QShowEvent* olay) {
+  if (!olay->spontaneous()) Yükle();
+  QDialog::showEvent(olay);
+}
+
+void TarihMiktarFormu::İptalDüğmesi_Click() { done(QDialog::Rejected); }
+
+void TarihMiktarFormu::Uyar(const QString& metin, QWidget* alan) {
+  OrtakYordamlarModülü::MesajKutusu(metin, OrtakYordamlarModülü::Stil::Bilgi);
+  alan->setFocus();
+}
+
+bool TarihMiktarFormu::MiktarYok(const QString& metin) {
+  const auto m = TürkçeMetin::MiktarOku(metin);
+  return !m || *m <= 0;
+}

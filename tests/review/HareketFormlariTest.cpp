@@ -1,0 +1,297 @@
+#include "FormYoneticisi.h"
+#include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
+#include "HareketTestOrtami.h"
+#include "IlerlemeGosterFormu.h"
+#include "IslemDegistirFormu.h"
+#include "KomutDagitimi.h"
+#include "ListeGorunumu.h"
+#include "Platform.h"
+#include "StogaIadeEtFormu.h"
+#include "UrunlereGoreStokHareketleriFormu.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString Negatif = "Bu hareket silinirse stok mevcudunuz NEGATİF olacağı için işlem yapılamıyor!";
+
+class HareketFormTesti : public HareketTestOrtamı {
+protected:
+  void SetUp() override {
+    HareketTestOrtamı::SetUp();
+    Ortak::SıralamaSütunu = Ortak::SıralamaYönü = 0;
+  }
+  void TearDown() override {
+    // The dialogs and the progress form become the review's children once shown over it.
+    FormuYokEt<GirişİşlemiDeğiştirFormu>(), FormuYokEt<ÇıkışİşlemiDeğiştirFormu>(), FormuYokEt<StoğaİadeEtFormu>();
+    FormuYokEt<İlerlemeGösterFormu>();
+    FormuYokEt<ÜrünlereGöreStokHareketleriFormu>(), FormuYokEt<GirişÇıkışYapanlaraGöreStokHareketleriFormu>();
+    HareketTestOrtamı::TearDown();
+  }
+  static ÜrünlereGöreStokHareketleriFormu& F() { return Form<ÜrünlereGöreStokHareketleriFormu>(); }
+
+  // As the command opens it: job 12 fills the products; then a product is found by typing.
+  void Aç(const char* bul, int görünüm = 0) {
+    Form<İlerlemeGösterFormu>().İşiÇalıştır(12, İş::ListeBaşlık, İş::ListeMetin);
+    F().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&F()));
+    F().ÜrünBulKutusu->clear();
+    QTest::keyClicks(F().ÜrünBulKutusu, bul);
+    QTest::mouseClick(F().HareketTürüSeçeneği[görünüm], Qt::LeftButton);
+  }
+  static void SatırıSeç(qint64 islemNo) {
+    ListeGörünümü& l = *F().StokHareketleriListesi;
+    for (int i = 1; i <= l.SatırSayısı(); ++i)
+      if (l.AltÖğe(i, 0) == QString::number(islemNo))
+        return QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.Satır(i)).center());
+    ADD_FAILURE() << "satır yok: " << islemNo;
+  }
+  static QStringList Sütun(const ListeGörünümü& l, int k) {
+    QStringList s;
+    for (int i = 1; i <= l.SatırSayısı(); ++i) s << l.AltÖğe(i, k);
+    return s;
+  }
+  // Runs `iş` inside the loop of the next modal dialog, then cancels the dialog if it is still open.
+  static void Modalda(std::function<void(QWidget*)> iş) {
+    auto bekle = std::make_shared<std::function<void()>>();
+    *bekle = [iş, bekle] {
+      QWidget* d = QApplication::activeModalWidget();
+      if (!d || dynamic_cast<İlerlemeGösterFormu*>(d)) return QTimer::singleShot(0, *bekle);
+      iş(d);
+      if (d->isVisible()) QTest::keyClick(d, Qt::Key_Escape);
+    };
+    QTimer::singleShot(0, *bekle);
+  }
+  // Types the quantity into the dialog the command opens and presses its upper button.
+  static void DiyalogdaYaz(QPushButton* komut, const QString& yazılan, bool* kayıtKapalıydı = nullptr) {
+    Modalda([=](QWidget* d) {
+      auto* tarih = static_cast<TarihMiktarFormu*>(d);
+      if (kayıtKapalıydı) *kayıtKapalıydı = !tarih->ÜstDüğme->isEnabled();
+      tarih->Miktar->selectAll();
+      QTest::keyClicks(tarih->Miktar, yazılan);
+      QTest::mouseClick(tarih->ÜstDüğme, Qt::LeftButton);
+    });
+    QTest::mouseClick(komut, Qt::LeftButton);
+  }
+  QString SonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
+  double Değer(const char* sql, qint64 no) { return vt->KayıtKümesiAç(sql, {no}).Ondalık("m"); }
+};
+
+TEST_F(HareketFormTesti, Komutlar109Ve403ÜrünleriYükleyip110KişilerleAçar) {
+  Ürün("EL", "ELMA"), Ürün("AR", "ARMUT"), Kişi("ALİ");
+  for (int komut : {109, 403, 110}) {
+    QStringList liste;
+    Modalda([&](QWidget* d) {
+      auto* f = static_cast<HareketİzlemeFormu*>(d);
+      for (int i = 0; i < f->SeçimListesi->count(); ++i) liste << f->SeçimListesi->item(i)->text();
+    });
+    KomutDağıt(komut);
+    EXPECT_EQ(liste, komut == 110 ? QStringList{"ALİ"} : QStringList({"ARMUT", "ELMA"})) << komut;
+  }
+  EXPECT_TRUE(mesajlar.empty());
+}
+
+// Totals of 30 entered: deleting an entry of 10 leaves exactly 0 after 20 left, below 0 after 21.
+TEST_F(HareketFormTesti, GirişSilmeEkrandakiToplamlaVeTransferleDenetlenir) {
+  const qint64 a = Depo("A"), b = Depo("B");
+  for (double çıkan : {20.0, 21.0}) {
+    const qint64 u = Ürün("Ü", QString("ÜRÜN %1").arg(çıkan));
+    const qint64 on = Giriş(u, a, 10);
+    Giriş(u, a, 20), Çıkış(u, a, çıkan);
+    Aç(qPrintable(QString("ÜRÜN %1").arg(çıkan)));
+    EXPECT_EQ(F().GirişMiktarıToplamıKutusu->text(), "30,00");
+    SatırıSeç(on);
+    mesajlar.clear();
+    QTest::mouseClick(F().HareketiSilDüğmesi, Qt::LeftButton);
+    EXPECT_EQ(mesajlar.front().metin, "Bu hareketi SİLMEK istediğinizden emin misiniz?");
+    EXPECT_EQ(Say("FROM GirisIslemleriTablosu WHERE UrunNo= ?", {u}), çıkan == 20 ? 1 : 2);
+    EXPECT_EQ(mesajlar.size(), çıkan == 20 ? 1u : 2u);
+    if (çıkan == 21) {
+      EXPECT_EQ(std::pair(SonMesaj(), mesajlar.back().stil), std::pair(Negatif, 48));
+    }
+  }
+  // A product with a transfer entry anywhere keeps its plain entries; its plain exits go.
+  const qint64 u = Ürün("T", "TAHTA"), g = Giriş(u, a, 50), ç = Çıkış(u, a, 5);
+  Transfer(u, a, b, 10);
+  Aç("TAH");
+  SatırıSeç(g);
+  QTest::mouseClick(F().HareketiSilDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(std::pair(SonMesaj(), mesajlar.back().stil),
+            std::pair(QString("Bu ürüne ait TRANSFER işlem(ler)i var! Lütfen önce bu işlem(ler)i siliniz!"), 16));
+  QTest::mouseClick(F().HareketTürüSeçeneği[1], Qt::LeftButton);
+  SatırıSeç(ç);
+  QTest::mouseClick(F().HareketiSilDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(Say("FROM CikisIslemleriTablosu WHERE IslemNo= ?", {ç}), 0);
+  EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatırKonumu(), 1);  // the row that moved up
+}
+
+// 10 in warehouse A (20 in, 10 out) and 100 in B: the product's totals would allow each refused step.
+TEST_F(HareketFormTesti, DepoEksiyeDüşürenSilmeVeDeğişiklikReddedilir) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), b = Depo("B");
+  const qint64 g = Giriş(u, a, 20), ç = Çıkış(u, a, 10);
+  Giriş(u, b, 100);
+  struct Durum {
+    int görünüm;
+    qint64 satır;
+    const char* yazılan;  // null: delete
+    QString mesaj;
+    double sonra;
+  };
+  const QString az = "Giriş miktarı, çıkış toplamından AZ olamaz!",
+                fazla = "Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!";
+  const std::vector<Durum> durumlar{{0, g, nullptr, Negatif, 20},  {0, g, "9", az, 20},
+                                    {1, ç, "21", fazla, 10},       {1, ç, "131", fazla, 10},
+                                    {0, g, "0", "Lütfen, GİRİŞ MİKTARINI giriniz!", 20},
+                                    {1, ç, "15", QString(), 15},   {0, g, "1.250", QString(), 1250}};
+  Aç("EL");
+  for (const Durum& d : durumlar) {
+    QTest::mouseClick(F().HareketTürüSeçeneği[d.görünüm], Qt::LeftButton);
+    SatırıSeç(d.satır);
+    mesajlar.clear();
+    bool kapalıydı = false;
+    if (d.yazılan)
+      DiyalogdaYaz(F().HareketiDeğiştirDüğmesi, d.yazılan, &kapalıydı);
+    else
+      QTest::mouseClick(F().HareketiSilDüğmesi, Qt::LeftButton);
+    EXPECT_EQ(SonMesaj(), d.mesaj) << d.yazılan;
+    EXPECT_TRUE(kapalıydı || !d.yazılan) << "kayıt düğmesi ancak düzenlenince açılır";
+    EXPECT_DOUBLE_EQ(Değer(d.görünüm ? "SELECT CikisMiktari AS m FROM CikisIslemleriTablosu WHERE IslemNo= ?"
+                                     : "SELECT GirisMiktari AS m FROM GirisIslemleriTablosu WHERE IslemNo= ?",
+                           d.satır),
+                     d.sonra)
+        << d.yazılan;
+  }
+  EXPECT_EQ(Sütun(*F().StokHareketleriListesi, 4), QStringList({"1.250,00", "100,00"}));  // reloaded
+  EXPECT_EQ(F().MevcutKutusu->text(), "1.335,00");
+}
+
+TEST_F(HareketFormTesti, TransferHerİkiGörünümdenİkiYarısıylaSilinirYaDaHiçSilinmez) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), b = Depo("B");
+  Giriş(u, a, 30);
+  struct Durum {
+    int görünüm;
+    double hedeftenÇıkan;
+    const char* bozuk;
+    QString mesaj;
+  };
+  const std::vector<Durum> durumlar{{1, 0, nullptr, {}},
+                                    {0, 0, nullptr, {}},
+                                    {1, 4, nullptr, Negatif},
+                                    {0, 4, nullptr, Negatif},
+                                    {1, 0, "GirisIslemleriTablosu", "Hata Kodu"},
+                                    {0, 0, "CikisIslemleriTablosu", "Hata Kodu"}};
+  for (const Durum& d : durumlar) {
+    vt->Çalıştır("DELETE FROM CikisIslemleriTablosu"), vt->Çalıştır("DELETE FROM GirisIslemleriTablosu WHERE DepoNo= ?", {b});
+    const auto [g, ç] = Transfer(u, a, b, 10);
+    if (d.hedeftenÇıkan) Çıkış(u, b, d.hedeftenÇıkan);
+    if (d.bozuk) Bozulsun(d.bozuk, "DELETE");
+    Aç("EL", d.görünüm);
+    EXPECT_EQ(F().MevcutKutusu->text(), d.hedeftenÇıkan ? "26,00" : "30,00");  // transfers do not count
+    SatırıSeç(d.görünüm ? ç : g);
+    mesajlar.clear();
+    QTest::mouseClick(F().HareketiSilDüğmesi, Qt::LeftButton);
+    EXPECT_TRUE(mesajlar.front().metin.startsWith("Bir TRANSFER işlemini silerseniz")) << d.görünüm;
+    EXPECT_TRUE(d.mesaj.isEmpty() ? mesajlar.size() == 1 : SonMesaj().contains(d.mesaj)) << SonMesaj().toStdString();
+    const bool gitti = d.mesaj.isEmpty();
+    EXPECT_EQ(Say("FROM GirisIslemleriTablosu WHERE IslemNo= ?", {g}) + Say("FROM CikisIslemleriTablosu WHERE IslemNo= ?", {ç}),
+              gitti ? 0 : 2);
+    if (d.bozuk) vt->Çalıştır(QString("DROP TRIGGER Bozuk%1").arg(d.bozuk));
+  }
+}
+
+TEST_F(HareketFormTesti, İadeKısmenYaDaTamamenYazılırFazlasıVeBozukKayıtHiçbirŞeyDeğiştirmez) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), m = Alıcı("DOĞAN");
+  Giriş(u, a, 100);
+  const qint64 ç = Çıkış(u, a, 10, {2026, 1, 6}, m);
+  Çıkış(u, a, 1, {2026, 1, 7}, m);
+  struct Adım {
+    QString yazılan;
+    int cevap;  // of the whole-return question
+    QString mesaj;
+    double kalan;  // of the exit; 0: deleted
+    qint64 iadeler;
+  };
+  const std::vector<Adım> adımlar{{"11", 0, "İade edilecek miktar, ÇIKIŞ miktarını geçemez!", 10, 0},
+                                  {"0", 0, "Stoğa iade edilecek MİKTARI giriniz!", 10, 0},
+                                  {"2,5", 0, {}, 7.5, 1},
+                                  {"BOZUK", 0, "Hata Kodu", 7.5, 1},
+                                  {"7,5", Platform::Cevap::Hayır, "TÜMÜNÜ", 7.5, 1},
+                                  {"7,5", Platform::Cevap::Evet, "TÜMÜNÜ", 0, 2}};
+  Aç("EL", 1);
+  EXPECT_TRUE(F().ÇıkışıStoğaİadeEtDüğmesi->isEnabled());
+  for (const Adım& s : adımlar) {
+    SatırıSeç(ç);
+    mesajlar.clear();
+    if (s.cevap) Cevapla({s.cevap});
+    const bool bozuk = s.yazılan == "BOZUK";
+    if (bozuk) Bozulsun("IadeBilgileriTablosu", "INSERT");
+    DiyalogdaYaz(F().ÇıkışıStoğaİadeEtDüğmesi, bozuk ? "1" : s.yazılan);
+    if (bozuk) vt->Çalıştır("DROP TRIGGER BozukIadeBilgileriTablosu");
+    EXPECT_TRUE(s.mesaj.isEmpty() ? mesajlar.empty() : SonMesaj().contains(s.mesaj)) << s.yazılan.toStdString();
+    EXPECT_EQ(Say("FROM CikisIslemleriTablosu WHERE IslemNo= ?", {ç}), s.kalan ? 1 : 0);
+    if (s.kalan) {
+      EXPECT_DOUBLE_EQ(Değer("SELECT CikisMiktari AS m FROM CikisIslemleriTablosu WHERE IslemNo= ?", ç), s.kalan);
+    }
+    EXPECT_EQ(Say("FROM IadeBilgileriTablosu WHERE IslemNo= ? AND FirmaNo= ? AND DepoNo= ? AND IadeTarihi= '2026-12-07'",
+                  {ç, m, a}),
+              s.iadeler);
+  }
+  // The whole return of the first row: the row that moved into its place is chosen.
+  EXPECT_EQ(Sütun(*F().StokHareketleriListesi, 4), QStringList{"1,00"});
+  EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatırKonumu(), 1);
+  QTest::mouseClick(F().HareketTürüSeçeneği[0], Qt::LeftButton);
+  EXPECT_FALSE(F().ÇıkışıStoğaİadeEtDüğmesi->isEnabled());
+}
+
+TEST_F(HareketFormTesti, BaşkaYerdeDeğişenSatırYazılmazListeYenilenir) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), ç = Çıkış(u, a, 10);
+  Giriş(u, a, 50);
+  Aç("EL", 1);
+  SatırıSeç(ç);
+  vt->Çalıştır("UPDATE CikisIslemleriTablosu SET CikisMiktari= 12");  // another workstation
+  DiyalogdaYaz(F().ÇıkışıStoğaİadeEtDüğmesi, "10");
+  EXPECT_EQ(SonMesaj(), HareketDeğişmişMetni);
+  EXPECT_EQ(Say("FROM IadeBilgileriTablosu"), 0);
+  EXPECT_EQ(Sütun(*F().StokHareketleriListesi, 4), QStringList{"12,00"});
+}
+
+TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıralaması) {
+  const qint64 u = Ürün("EL", "ELMA"), v = Ürün("AR", "ARMUT"), a = Depo("A"), b = Depo("B"), ali = Kişi("ALİ");
+  Kişi("AHMET");
+  Giriş(u, a, 30, {2026, 3, 1}, 0, ali), Giriş(v, a, 1250.5, {2026, 1, 9}, 0, ali);
+  Çıkış(u, a, 2, {2026, 2, 1}, 0, ali, 3), Çıkış(u, a, 9, {2026, 1, 2}, 0, ali, 6), Çıkış(u, a, 100, {2026, 1, 1}, 0, ali, 0);
+  Transfer(u, a, b, 5, ali);
+  auto& f = Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>();
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+  QTest::keyClicks(f.GirişÇıkışYapanıBulKutusu, "al");
+  ListeGörünümü& l = *f.StokHareketleriListesi;
+  EXPECT_EQ(Sütun(l, 4), QStringList({"Alım", "Alım", "Transfer"}));
+  EXPECT_EQ(QStringList({f.GirişMiktarıToplamıKutusu->text(), f.ÇıkışMiktarıToplamıKutusu->text(), f.MevcutKutusu->text()}),
+            QStringList({"1.280,50", "111,00", "1.169,50"}));
+  QTest::mouseClick(f.HareketTürüSeçeneği[1], Qt::LeftButton);
+  EXPECT_EQ(Sütun(l, 4), QStringList({"Hurda", "Hediye", "Satış", "Transfer"}));
+  EXPECT_EQ(f.MevcutKutusu->text(), "1.169,50");  // the same in both views
+  const auto başlık = [&](int i) {
+    QHeaderView* h = l.header();
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(i - 1) + 5, h->height() / 2));
+  };
+  başlık(3);
+  EXPECT_EQ(Sütun(l, 2), QStringList({"01.01.2026", "02.01.2026", "07.01.2026", "01.02.2026"}));
+  başlık(3);
+  EXPECT_EQ(Sütun(l, 2).first(), "01.02.2026");
+  başlık(4);
+  EXPECT_EQ(Sütun(l, 3), QStringList({"2,00", "5,00", "9,00", "100,00"}));
+  QTest::keyClicks(f.GirişÇıkışYapanıBulKutusu, "x");  // no name begins so: the view empties
+  EXPECT_EQ(l.SatırSayısı(), 0);
+  EXPECT_TRUE(f.MevcutKutusu->text().isEmpty());
+}
+
+}  // namespace
