@@ -1,7 +1,9 @@
 #include "KomutDagitimi.h"
 
 #include "AnaForm.h"
+#include "CikisIslemleriFormu.h"
 #include "DepoIslemleriFormu.h"
+#include "DepodanDepoyaTransferFormu.h"
 #include "FirmaIslemleriFormu.h"
 #include "FormYoneticisi.h"
 #include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
@@ -57,6 +59,15 @@ void İlerlemeİşi(int kod, const QString& başlık, const QString& metin) {
   Form<İlerlemeGösterFormu>().İşiÇalıştır(kod, başlık, metin, SahipPencere());
 }
 
+// A voucher: loaded, its lists filled by the job, then shown.
+template <class F>
+void FişAç(int iş) {
+  auto& form = Form<F>();
+  form.Yükle();
+  İlerlemeİşi(iş, İş::ListelerBaşlık, İş::ListelerMetin);
+  ModalGöster(form);
+}
+
 }  // namespace
 
 bool TanımlarıDenetle(const QString& işlemAdı, const QString& firmaTürü) {
@@ -97,6 +108,9 @@ bool KomutHazır(int komutNo) {
     case 103:
     case 104:
     case 105:
+    case 106:
+    case 107:
+    case 402:
     case 108:  // only opens its submenu
     case 109:
     case 110:
@@ -129,6 +143,9 @@ void KomutDağıt(int komutNo) {
       İlerlemeİşi(1, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<GirişİşlemleriFormu>());
       break;
+    case 106:
+    case 402: FişAç<ÇıkışİşlemleriFormu>(2); break;
+    case 107: FişAç<DepodanDepoyaTransferFormu>(8); break;
     case 205:
       İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
       ModalGöster(Form<KritikStokListesiFormu>());

@@ -1,0 +1,65 @@
+#include "CikisVerileri.h"
+
+#include "Veritabani.h"
+
+#include <map>
+
+namespace FişVerileri {
+
+Miktar ListedekiMiktar(const std::vector<QStringList>& satırlar, ListeSütunları s, qint64 ürünNo, qint64 depoNo) {
+  Miktar toplam = 0;
+  for (const QStringList& satır : satırlar)
+    if (satır.value(s.ürün).toLongLong() == ürünNo && satır.value(s.depo).toLongLong() == depoNo)
+      toplam += TürkçeMetin::MiktarOku(satır.value(s.miktar)).value_or(0);
+  return toplam;
+}
+
+StokYetersiz::StokYetersiz(const QString& mesaj) : std::runtime_error(mesaj.toStdString()), mesaj_(mesaj) {}
+
+namespace {
+QString Ad(Veritabanı& vt, const char* sql, qint64 no, const char* alan) {
+  const KayıtKümesi k = vt.KayıtKümesiAç(QString::fromUtf8(sql), {no});
+  return k.Sonda() ? QString::number(no) : k.Metin(QString::fromUtf8(alan));
+}
+}  // namespace
+
+void StokYeterli(Veritabanı& vt, const std::vector<Çekiş>& çekişler) {
+  // In the order first taken, so the message names the first line that cannot be met.
+  std::vector<std::pair<qint64, qint64>> sıra;
+  std::map<std::pair<qint64, qint64>, Miktar> toplam;
+  for (const Çekiş& ç : çekişler) {
+    const auto anahtar = std::make_pair(ç.ürünNo, ç.depoNo);
+    if (!toplam.contains(anahtar)) sıra.push_back(anahtar);
+    toplam[anahtar] += ç.miktar;
+  }
+  for (const auto& [ürün, depo] : sıra) {
+    const Miktar mevcut = MevcutStok(vt, ürün, depo);
+    const Miktar istenen = toplam[{ürün, depo}];
+    if (istenen <= mevcut) continue;
+    throw StokYetersiz(
+        QStringLiteral("%1 deposundaki %2 ürününün stok mevcudu (%3), listedeki MİKTARDAN (%4) az!\n\n"
+                       "Stoktan başka bir çıkış yapılmış olabilir. Liste kaydedilmedi; lütfen, miktarı düzeltiniz.")
+            .arg(Ad(vt, "SELECT DepoAdi FROM DepoBilgileriTablosu WHERE DepoNo= ?", depo, "DepoAdi"),
+                 Ad(vt, "SELECT UrunAdi FROM UrunBilgileriTablosu WHERE UrunNo= ?", ürün, "UrunAdi"),
+                 TürkçeMetin::MiktarMetni(mevcut), TürkçeMetin::MiktarMetni(istenen)));
+  }
+}
+
+qint64 ÇıkışYaz(Veritabanı& vt, const ÇıkışSatırı& s) {
+  vt.Çalıştır(QStringLiteral("INSERT INTO CikisIslemleriTablosu (AliciFirmaNo, UrunNo, DepoNo, CikisiYapan, "
+                             "CikisNedeni, IslemTarihi, CikisMiktari, GirisIslemNo) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+              {s.firmaNo, s.ürünNo, s.depoNo, s.kişiNo, s.neden, s.tarih, TürkçeMetin::MiktarDeğeri(s.miktar),
+               s.girişİşlemNo ? QVariant(*s.girişİşlemNo) : QVariant()});
+  return vt.SonEklenenNo();
+}
+
+void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& satırlar) {
+  TekİşlemdeYaz(vt, [&] {
+    std::vector<Çekiş> çekişler;
+    for (const ÇıkışSatırı& s : satırlar) çekişler.push_back({s.ürünNo, s.depoNo, s.miktar});
+    StokYeterli(vt, çekişler);
+    for (const ÇıkışSatırı& s : satırlar) ÇıkışYaz(vt, s);
+  });
+}
+
+}  // namespace FişVerileri

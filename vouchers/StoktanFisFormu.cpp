@@ -1,0 +1,89 @@
+#include "StoktanFisFormu.h"
+
+#include "FormYoneticisi.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "TarihKutusu.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace OrtakYordamlarModülü;
+using TürkçeMetin::Miktar;
+
+StoktanFişFormu::StoktanFişFormu(const FişTanımı& tanım, Yapı yapı) : FişFormu(tanım), yapı_(yapı) {
+  DepoSeçici().Tıklandı = [this] { DepoListesi_Click(); };
+  ÜrünSeçici().Tıklandı = [this] { ÜrünListesi_Click(); };
+  // The other order reloads the products of the chosen warehouse.
+  ÜrünSeçici().SeçenekTıklandı = [this](int) { DepoListesi_Click(); };
+  connect(ListeDüğmeleri[1], &QPushButton::clicked, this, [this] { Çalışma->SeçiliyiÇıkar(); });
+  connect(ListeDüğmeleri[2], &QPushButton::clicked, this, [this] { Çalışma->Temizle(); });
+  Çalışma->Liste->SatıraÇiftTıklandı = [this](QTreeWidgetItem*) { Çalışma->SeçiliyiÇıkar(); };
+}
+
+void StoktanFişFormu::DepoListesi_Click() {
+  if (depoYenileniyor_) return;
+  if (ÜrünKoduKutusu) ÜrünKoduKutusu->clear();
+  MevcutÜrünSayısıKutusu->clear();
+  MevcutÜrünAğırlığıKutusu->clear();
+  const auto depo = DepoSeçici().SeçiliNo();
+  if (!depo) {
+    ÜrünSeçici().Liste->clear();
+    return;
+  }
+  HataYakala([&] {
+    auto& ilerleme = Form<İlerlemeGösterFormu>();
+    ilerleme.SeçilenDepoNo = *depo;
+    ilerleme.İşiÇalıştır(yapı_.ürünİşi, İş::ListeBaşlık, İş::ListeMetin, this);
+  });
+  GeriEtkinleş();
+}
+
+void StoktanFişFormu::ÜrünListesi_Click() {
+  const auto ürün = ÜrünSeçici().SeçiliNo();
+  ÜrünBilgisiniGöster(ürün);
+  // Without a chosen warehouse there is no stock to show, so the line cannot be measured.
+  if (ürün) StokGöster(ürün, DepoSeçici().SeçiliNo());
+}
+
+void StoktanFişFormu::GeriEtkinleş() {
+  // Not every window system hands the activation back when the progress form closes.
+  if (isVisible()) activateWindow();
+}
+
+Miktar StoktanFişFormu::KalanStok() const {
+  const Miktar gösterilen = TürkçeMetin::MiktarOku(MevcutÜrünSayısıKutusu->text()).value_or(0);
+  return gösterilen - FişVerileri::ListedekiMiktar(Çalışma->Satırlar(), yapı_.sütunlar,
+                                                   ÜrünSeçici().SeçiliNo().value_or(0),
+                                                   DepoSeçici().SeçiliNo().value_or(0));
+}
+
+FişFormu::Ret StoktanFişFormu::MiktarReddi(const QString& mesaj) {
+  return {[this] { return !FişVerileri::FişMiktarı(MiktarKutusu->text()); }, mesaj, MiktarKutusu};
+}
+
+FişFormu::Ret StoktanFişFormu::StokReddi(const QString& mesaj) {
+  return {[this] {
+            const Miktar kalan = KalanStok();
+            if (*FişVerileri::FişMiktarı(MiktarKutusu->text()) <= kalan) return false;
+            MiktarKutusu->setText(TürkçeMetin::MiktarMetni(kalan));
+            return true;
+          },
+          mesaj, MiktarKutusu};
+}
+
+StoktanFişFormu::SatırDeğerleri StoktanFişFormu::DeğerleriAl() {
+  const Miktar miktar = *FişVerileri::FişMiktarı(MiktarKutusu->text());
+  return {KişiNumarası(), TürkçeMetin::TarihMetni(TarihAlanı->Değer()), TürkçeMetin::MiktarMetni(miktar),
+          TürkçeMetin::MiktarMetni(FişVerileri::Ağırlık(miktar, BirimAğırlığı))};
+}
+
+void StoktanFişFormu::StoktanAktar(const std::function<void(const std::vector<QStringList>&)>& yaz) {
+  try {
+    Çalışma->Aktar(yaz);
+  } catch (const FişVerileri::StokYetersiz& h) {
+    MesajKutusu(h.Mesaj(), Stil::Bilgi);
+  }
+}
