@@ -39,8 +39,8 @@ void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> ente
 // Entering the field colours its caption and leaves the text and caret as they were.
 void SeçmedenGir(QWidget* alan);
 
-// The window is being unloaded: the next focus in it is a fresh one, and no caption
-// stays coloured.
+// The window is being unloaded: the next focus in it is a fresh one, no caption
+// stays coloured, and a telephone box holds its whole mask again.
 void PencereyiSıfırla(QWidget* pencere);
 
 // The rules themselves, for the data module and the tests.
