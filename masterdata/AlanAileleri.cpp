@@ -131,6 +131,12 @@ public:
     if (etiket_) etiket_->setPalette(QPalette());
   }
 
+  // The window went away with the focus in the field: it was never left.
+  void Sıfırla() {
+    RengiGeriAl();
+    if (satır_ && aile_ == Aile::Telefon) satır_->setMaxLength(TelefonKalıbı.size());
+  }
+
 protected:
   bool eventFilter(QObject* nesne, QEvent* olay) override {
     if (nesne != alan_) return false;
@@ -278,7 +284,7 @@ void Bağla(QWidget* alan, QLabel* etiket, Aile aile, Seçenekler seçenekler) {
 void PencereyiSıfırla(QWidget* pencere) {
   if (auto* t = Takip(pencere, false)) t->odak = nullptr;
   for (QObject* nesne : pencere->findChildren<QObject*>())
-    if (auto* d = dynamic_cast<AlanDavranışı*>(nesne)) d->RengiGeriAl();
+    if (auto* d = dynamic_cast<AlanDavranışı*>(nesne)) d->Sıfırla();
 }
 
 QString AyrılırkenMetin(const QString& metin) {

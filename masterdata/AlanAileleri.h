@@ -45,8 +45,8 @@ struct Seçenekler {
 };
 void Bağla(QWidget* alan, QLabel* etiket, Aile aile, Seçenekler seçenekler);
 
-// The window is being unloaded: the next focus in it is a fresh one, and no caption
-// stays coloured.
+// The window is being unloaded: the next focus in it is a fresh one, no caption
+// stays coloured, and a telephone box holds its whole mask again.
 void PencereyiSıfırla(QWidget* pencere);
 
 // The rules themselves, for the data module and the tests.

@@ -123,7 +123,11 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
 
   KaydetDüğmesi = new QPushButton(QStringLiteral("Kaydet"), this);
   KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-  for (QPushButton* d : {KaydetDüğmesi, KapatDüğmesi}) d->setFixedHeight(Piksel(345));
+  for (QPushButton* d : {KaydetDüğmesi, KapatDüğmesi}) {
+    d->setFixedHeight(Piksel(345));
+    // No default button: Enter on an option must not save.
+    d->setAutoDefault(false);
+  }
 
   auto* sağ = new QVBoxLayout;
   sağ->addWidget(Çerçeve[1]);
@@ -317,10 +321,15 @@ void KritikStokBelirlemeFormu::showEvent(QShowEvent* olay) {
 }
 
 void KritikStokBelirlemeFormu::keyPressEvent(QKeyEvent* olay) {
-  // A list passes Enter on: it moves to the next control, as in a field.
+  // A list passes Enter on: it moves to the next control, as in a field. A button takes
+  // it only when it has the focus.
   const bool enter = olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter;
   if (enter && (focusWidget() == DepoListesi || focusWidget() == ÜrünListesi)) {
     focusNextChild();
+    return;
+  }
+  if (enter) {
+    if (auto* düğme = qobject_cast<QPushButton*>(focusWidget()); düğme && düğme->isEnabled()) düğme->click();
     return;
   }
   QDialog::keyPressEvent(olay);

@@ -107,6 +107,14 @@ TEST_F(FirmaTesti, YeniFirmaSıralıYerindeSeçiliTelefonlarMaskeli) {
   EXPECT_TRUE(f.KayıtKipi == TanımFormu::KayıtDeğiştir && f.focusWidget() == f.FirmaAdıKutusu);
   QTest::keyClick(&f, Qt::Key_Escape);
   EXPECT_TRUE(f.KayıtKipi == TanımFormu::Gözat && f.FirmaAdıKutusu->text() == "CIVATA’");
+
+  // Closed by its close box while a telephone box had the focus: opened again, the box
+  // shows the whole masked number, so a change does not save it cut short.
+  Tıkla(f.DeğiştirDüğmesi);
+  Tıkla(f.TelefonuKutusu);
+  f.close();
+  Aç("Satici").FirmaListesi->setCurrentRow(1);
+  EXPECT_EQ(f.TelefonuKutusu->text(), "0123 456 78 90");
 }
 
 TEST_F(FirmaTesti, SilmeTürünHareketleriyleDenetlenirKalanSeçilir) {

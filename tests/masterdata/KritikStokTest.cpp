@@ -108,7 +108,13 @@ TEST_F(KritikStokTesti, FormSeviyeyiEklerDeğiştirirGeçersizMiktarıKaydetmez)
     MiktarYaz(f, yazılan);
     EXPECT_EQ(f.KritikStokMiktarıKutusu->text(), kutu);
     ASSERT_TRUE(f.KaydetDüğmesi->isEnabled());
-    Tıkla(f.KaydetDüğmesi);
+    // The form has no default button: Enter on an option saves nothing, on "Kaydet" it saves.
+    const QStringList önce = Satırlar();
+    Odakla(f.ÜrünKoduAdıSeçeneği[0]);
+    QTest::keyClick(f.ÜrünKoduAdıSeçeneği[0], Qt::Key_Return);
+    EXPECT_EQ(Satırlar(), önce);
+    f.KaydetDüğmesi->setFocus();
+    QTest::keyClick(f.KaydetDüğmesi, Qt::Key_Return);
     EXPECT_EQ(Satırlar(), QStringList{tablo});
     EXPECT_TRUE(f.ÜrünListesi->selectedItems().isEmpty() && f.KritikStokMiktarıKutusu->text().isEmpty());
     EXPECT_FALSE(f.KaydetDüğmesi->isEnabled());
