@@ -2,6 +2,8 @@
 
 #include "AlanAileleri.h"
 #include "FisVerileri.h"
+#include "FormYoneticisi.h"
+#include "IlerlemeGosterFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
@@ -440,6 +442,11 @@ void FişFormu::SatırıEkle(const QStringList& hücreler, const QString& anahta
   for (SeçiciSütunu* s : Seçiciler) s->Seç(-1);
   MiktarKutusu->clear();
   Seçiciler.front()->Liste->setFocus(Qt::OtherFocusReason);
+}
+
+void FişFormu::ListeİşiniÇalıştır(int iş) {
+  HataYakala([&] { Form<İlerlemeGösterFormu>().İşiÇalıştır(iş, İş::ListeBaşlık, İş::ListeMetin, this); });
+  if (isVisible()) activateWindow();
 }
 
 QString FişFormu::Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir) {
