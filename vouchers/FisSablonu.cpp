@@ -345,6 +345,8 @@ void FişFormu::Form_Load() {
   TarihAlanı->DeğerAyarla(Platform::Bugün());
   MiktarKutusu->clear();
   if (NedenKutusu) NedenKutusu->setCurrentIndex(-1);
+  // As at the first opening, the line begins at the first chooser (not on the button that closed it).
+  Seçiciler.front()->Liste->setFocus(Qt::OtherFocusReason);
   yüklü_ = true;
 }
 

@@ -242,7 +242,7 @@ TEST_F(GirişFormuTesti, KapatmaSorusuHayırdaSatırlarıTutarEvetteDüzeniSakla
   EXPECT_TRUE(f->isVisible());
   EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 1);
   EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("Listeler\\GirisListesi")));
-  f->KapatDüğmesi->click();  // the default answer, Yes
+  QTest::mouseClick(f->KapatDüğmesi, Qt::LeftButton);  // the default answer, Yes
   EXPECT_FALSE(f->isVisible());
   ASSERT_EQ(mesajlar.size(), 2u);
   EXPECT_EQ(mesajlar[1].stil, 36);
@@ -252,18 +252,19 @@ TEST_F(GirişFormuTesti, KapatmaSorusuHayırdaSatırlarıTutarEvetteDüzeniSakla
   QTimer zamanlayıcı;
   QObject::connect(&zamanlayıcı, &QTimer::timeout, [&] {
     if (QApplication::activeModalWidget() != f) return;
-    görülen << QStringLiteral("%1 %2 %3 %4 %5")
+    görülen << QStringLiteral("%1 %2 %3 %4 %5 %6")
                    .arg(f->FirmaListesi->count())
                    .arg(f->GirişiYapılacakÜrünListesi->SatırSayısı())
                    .arg(f->GirişTarihiKutusu->Değer().toString(Qt::ISODate))
                    .arg(f->GirişiYapılacakÜrünListesi->SütunGenişliği(8))
-                   .arg(ListeAçık() ? 1 : 0);
+                   .arg(ListeAçık() ? 1 : 0)
+                   .arg(f->focusWidget() == f->FirmaListesi);
     f->close();  // empty: no question
   });
   zamanlayıcı.start(10);
   for (int komut : {105, 401}) KomutDağıt(komut);
   zamanlayıcı.stop();
-  EXPECT_EQ(görülen, QStringList(2, QStringLiteral("2 0 2026-12-07 3000 0")));
+  EXPECT_EQ(görülen, QStringList(2, QStringLiteral("2 0 2026-12-07 3000 0 1")));
   vt->Çalıştır(QStringLiteral("DELETE FROM DepoBilgileriTablosu"));
   KomutDağıt(105);
   ASSERT_EQ(mesajlar.size(), 3u);
