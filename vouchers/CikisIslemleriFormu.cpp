@@ -72,8 +72,7 @@ ListeHedefi ÇıkışİşlemleriFormu::Hedef() {
 void ÇıkışİşlemleriFormu::DepoKoduAdıSeçeneği_Click() {
   // The products of the last warehouse stay; without a warehouse they show no stock.
   const QScopedValueRollback yenileniyor(depoYenileniyor_, true);
-  HataYakala([&] { Form<İlerlemeGösterFormu>().İşiÇalıştır(6, İş::ListeBaşlık, İş::ListeMetin, this); });
-  GeriEtkinleş();
+  ListeİşiniÇalıştır(6);
 }
 
 void ÇıkışİşlemleriFormu::ListeyeEkleDüğmesi_Click() {

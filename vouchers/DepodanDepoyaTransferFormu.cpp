@@ -73,10 +73,7 @@ ListeHedefi DepodanDepoyaTransferFormu::Hedef() {
 
 void DepodanDepoyaTransferFormu::DepoKoduAdıSeçeneği_Click(int index) {
   ÜrünListesi()->clear();
-  HataYakala([&] {
-    Form<İlerlemeGösterFormu>().İşiÇalıştır(index < 2 ? 10 : 11, İş::ListeBaşlık, İş::ListeMetin, this);
-  });
-  GeriEtkinleş();
+  ListeİşiniÇalıştır(index < 2 ? 10 : 11);
 }
 
 void DepodanDepoyaTransferFormu::ListeyeEkleDüğmesi_Click() {

@@ -2,6 +2,8 @@
 
 #include "AlanAileleri.h"
 #include "FisVerileri.h"
+#include "FormYoneticisi.h"
+#include "IlerlemeGosterFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
@@ -42,6 +44,22 @@ QLineEdit* GösterimKutusu(QWidget* ebeveyn) {
   return kutu;
 }
 
+// A box whose text entering leaves unselected, the caret where it was: the line edit selects
+// all of it by itself when reached by Tab or an access key.
+class SeçmedenGirilenKutu final : public QLineEdit {
+public:
+  using QLineEdit::QLineEdit;
+
+protected:
+  void focusInEvent(QFocusEvent* olay) override {
+    const int imleç = cursorPosition();
+    QLineEdit::focusInEvent(olay);
+    if (!hasSelectedText()) return;
+    deselect();
+    setCursorPosition(imleç);
+  }
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------- chooser column
@@ -73,7 +91,7 @@ SeçiciSütunu::SeçiciSütunu(const SeçiciTanımı& tanım, bool sıralı, QWi
   }
   düzen->addStretch();
   BulEtiketi = new QLabel(tanım.bulBaşlığı, this);
-  BulKutusu = new QLineEdit(this);
+  BulKutusu = tanım.bulurkenSeç ? new QLineEdit(this) : new SeçmedenGirilenKutu(this);
   BulKutusu->setMaxLength(BulUzunluğu);
   BulEtiketi->setBuddy(BulKutusu);
   düzen->addWidget(BulEtiketi);
@@ -264,7 +282,7 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
       case FişAlanı::MevcutAğırlık: kutu = MevcutÜrünAğırlığıKutusu = GösterimKutusu(sağ); break;
       case FişAlanı::Kişi:
         kutu = KişiKutusu = new QComboBox(sağ);
-        KişiKutusu->setEditable(true);
+        KişiKutusu->setLineEdit(new SeçmedenGirilenKutu(KişiKutusu));
         KişiKutusu->setInsertPolicy(QComboBox::NoInsert);
         // The name stays as typed: no completion from the known names.
         KişiKutusu->setCompleter(nullptr);
@@ -343,6 +361,8 @@ void FişFormu::Form_Load() {
   TarihAlanı->DeğerAyarla(Platform::Bugün());
   MiktarKutusu->clear();
   if (NedenKutusu) NedenKutusu->setCurrentIndex(-1);
+  // As at the first opening, the line begins at the first chooser (not on the button that closed it).
+  Seçiciler.front()->Liste->setFocus(Qt::OtherFocusReason);
   yüklü_ = true;
 }
 
@@ -440,6 +460,11 @@ void FişFormu::SatırıEkle(const QStringList& hücreler, const QString& anahta
   for (SeçiciSütunu* s : Seçiciler) s->Seç(-1);
   MiktarKutusu->clear();
   Seçiciler.front()->Liste->setFocus(Qt::OtherFocusReason);
+}
+
+void FişFormu::ListeİşiniÇalıştır(int iş) {
+  HataYakala([&] { Form<İlerlemeGösterFormu>().İşiÇalıştır(iş, İş::ListeBaşlık, İş::ListeMetin, this); });
+  if (isVisible()) activateWindow();
 }
 
 QString FişFormu::Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir) {

@@ -185,6 +185,10 @@ protected:
   // puts the focus on the first chooser.
   void SatırıEkle(const QStringList& hücreler, const QString& anahtar);
 
+  // Reloads a list through the progress form's job over this form. Not every window system
+  // hands the activation back when the progress form closes, so the form takes it back.
+  void ListeİşiniÇalıştır(int iş);
+
   // Name of a chosen item: its text while the list shows names, else looked up by its number.
   static QString Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir);
 

@@ -32,7 +32,11 @@ Miktar MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
 }
 
 Miktar Ağırlık(Miktar miktar, double birimAğırlığı) {
-  return TürkçeMetin::MiktaraÇevir(TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı);
+  const double ağırlık = TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı;
+  // No larger than a quantity may be, so that the hundredths and their totals fit in 64 bits.
+  if (!(std::fabs(ağırlık) <= EnBüyükAğırlık))
+    throw VeritabanıHatası(VeritabanıHataNo::Genel, QStringLiteral("Miktarın ağırlığı hesaplanamayacak kadar büyük."));
+  return TürkçeMetin::MiktaraÇevir(ağırlık);
 }
 
 std::optional<Miktar> FişMiktarı(const QString& metin) {

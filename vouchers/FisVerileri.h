@@ -28,7 +28,9 @@ struct ÜrünBilgisi {
 // Every entry minus every exit of the product in the warehouse, transfer halves included.
 Miktar MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
 
-// A quantity's weight, rounded to hundredths as a list cell shows it.
+// A quantity's weight, rounded to hundredths as a list cell shows it; one beyond
+// EnBüyükAğırlık throws, rather than overflowing the hundredths.
+inline constexpr double EnBüyükAğırlık = 1e15;
 Miktar Ağırlık(Miktar miktar, double birimAğırlığı);
 
 // The quantity box of a line: a positive number in the fixed format, else none.

@@ -110,13 +110,9 @@ GirişİşlemleriFormu::GirişİşlemleriFormu() : FişFormu(GirişFişi()) {
   Yükle();
 }
 
-void GirişİşlemleriFormu::ÜrünKoduAdıSeçeneği_Click(int) {
-  Form<İlerlemeGösterFormu>().İşiÇalıştır(3, İş::ListeBaşlık, İş::ListeMetin, this);
-}
+void GirişİşlemleriFormu::ÜrünKoduAdıSeçeneği_Click(int) { ListeİşiniÇalıştır(3); }
 
-void GirişİşlemleriFormu::DepoKoduAdıSeçeneği_Click(int) {
-  Form<İlerlemeGösterFormu>().İşiÇalıştır(5, İş::ListeBaşlık, İş::ListeMetin, this);
-}
+void GirişİşlemleriFormu::DepoKoduAdıSeçeneği_Click(int) { ListeİşiniÇalıştır(5); }
 
 void GirişİşlemleriFormu::ÜrünListesi_Click() {
   ÜrünBilgisiniGöster(Seçiciler[Ürün]->SeçiliNo());

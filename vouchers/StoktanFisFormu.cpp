@@ -33,12 +33,8 @@ void StoktanFişFormu::DepoListesi_Click() {
     ÜrünSeçici().Liste->clear();
     return;
   }
-  HataYakala([&] {
-    auto& ilerleme = Form<İlerlemeGösterFormu>();
-    ilerleme.SeçilenDepoNo = *depo;
-    ilerleme.İşiÇalıştır(yapı_.ürünİşi, İş::ListeBaşlık, İş::ListeMetin, this);
-  });
-  GeriEtkinleş();
+  Form<İlerlemeGösterFormu>().SeçilenDepoNo = *depo;
+  ListeİşiniÇalıştır(yapı_.ürünİşi);
 }
 
 void StoktanFişFormu::ÜrünListesi_Click() {
@@ -46,11 +42,6 @@ void StoktanFişFormu::ÜrünListesi_Click() {
   ÜrünBilgisiniGöster(ürün);
   // Without a chosen warehouse there is no stock to show, so the line cannot be measured.
   if (ürün) StokGöster(ürün, DepoSeçici().SeçiliNo());
-}
-
-void StoktanFişFormu::GeriEtkinleş() {
-  // Not every window system hands the activation back when the progress form closes.
-  if (isVisible()) activateWindow();
 }
 
 Miktar StoktanFişFormu::KalanStok() const {

@@ -111,6 +111,11 @@ TEST_F(ÇıkışFişiTesti, BaşkaİstasyonStokDüşerseHiçbirŞeyYazılmazSonr
 TEST_F(ÇıkışFişiTesti, DepolarYenidenYüklenincekiÜrünStokGöstermezEklenmez) {
   auto& f = Aç<ÇıkışİşlemleriFormu>(2);
   Bul(f.DepoSeçici(), "MER");
+  // Its find box is entered with the text left unselected, by its access key as by Tab.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  QTest::keyClick(&f, Qt::Key_B, Qt::AltModifier);
+  EXPECT_EQ(f.focusWidget(), f.DepoSeçici().BulKutusu);
+  EXPECT_EQ(f.DepoSeçici().BulKutusu->selectedText(), QString());
   QTest::mouseClick(f.DepoSeçici().Seçenek[1], Qt::LeftButton);
   EXPECT_EQ(f.DepoListesi()->item(0)->text(), QStringLiteral("M1"));
   ASSERT_EQ(f.ÜrünListesi()->count(), 2);  // the last warehouse's products stay

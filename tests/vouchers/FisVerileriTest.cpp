@@ -26,6 +26,8 @@ TEST_F(FişVerileriTesti, MiktarHücreVeAğırlıkKurallarıKuruşla) {
   for (const auto& [metin, beklenen] : miktarlar) EXPECT_EQ(FişMiktarı(QString::fromUtf8(metin)), beklenen) << metin;
   EXPECT_EQ(Ağırlık(100, 0.333), 33);
   EXPECT_EQ(Ağırlık(1250, 0.333), 416);
+  EXPECT_EQ(Ağırlık(-100'000'000'000'000'000, 0.01), -1'000'000'000'000'000);
+  EXPECT_THROW(Ağırlık(100'000'000'000'000'000, 1e6), VeritabanıHatası);  // 1e21 kg: no 64-bit hundredths
   EXPECT_EQ(SatırAnahtarı(40000, 70000, 3), QStringLiteral("40000-70000-3"));
   EXPECT_EQ(HücreNo(QStringLiteral("40000")) + HücreMiktarı(QStringLiteral("1.234,50")), 40000 + 123450);
   EXPECT_EQ(HücreTarihi(QStringLiteral("07.12.2026")), QDate(2026, 12, 7));
