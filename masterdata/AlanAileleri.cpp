@@ -272,6 +272,14 @@ void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> ente
   new AlanDavranışı(alan, etiket, aile, std::move(enter), enUzun);
 }
 
+void SeçmedenGirilenKutu::focusInEvent(QFocusEvent* olay) {
+  const int imleç = cursorPosition();
+  QLineEdit::focusInEvent(olay);
+  if (!hasSelectedText()) return;
+  deselect();
+  setCursorPosition(imleç);
+}
+
 void SeçmedenGir(QWidget* alan) {
   for (QObject* nesne : alan->children())
     if (auto* d = dynamic_cast<AlanDavranışı*>(nesne)) d->SeçmedenGir();

@@ -6,6 +6,7 @@
 // Focus handlers act on real focus moves only: a message box or the progress
 // form coming up (and going away) neither re-selects nor re-formats a field.
 
+#include <QLineEdit>
 #include <QString>
 
 #include <functional>
@@ -38,6 +39,16 @@ void Bağla(QWidget* alan, QLabel* etiket, Aile aile, std::function<void()> ente
 
 // Entering the field colours its caption and leaves the text and caret as they were.
 void SeçmedenGir(QWidget* alan);
+
+// A box whose text entering leaves unselected, the caret where it was: a plain line edit
+// selects all of it by itself when reached by Tab or an access key.
+class SeçmedenGirilenKutu final : public QLineEdit {
+public:
+  using QLineEdit::QLineEdit;
+
+protected:
+  void focusInEvent(QFocusEvent* olay) override;
+};
 // Where a form's own convention differs from the family's.
 struct Seçenekler {
   bool olduğuGibi = false;    // text stays exactly as typed on leaving (no trimming, ' kept)

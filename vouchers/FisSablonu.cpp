@@ -44,21 +44,6 @@ QLineEdit* GösterimKutusu(QWidget* ebeveyn) {
   return kutu;
 }
 
-// A box whose text entering leaves unselected, the caret where it was: the line edit selects
-// all of it by itself when reached by Tab or an access key.
-class SeçmedenGirilenKutu final : public QLineEdit {
-public:
-  using QLineEdit::QLineEdit;
-
-protected:
-  void focusInEvent(QFocusEvent* olay) override {
-    const int imleç = cursorPosition();
-    QLineEdit::focusInEvent(olay);
-    if (!hasSelectedText()) return;
-    deselect();
-    setCursorPosition(imleç);
-  }
-};
 
 }  // namespace
 
@@ -91,7 +76,7 @@ SeçiciSütunu::SeçiciSütunu(const SeçiciTanımı& tanım, bool sıralı, QWi
   }
   düzen->addStretch();
   BulEtiketi = new QLabel(tanım.bulBaşlığı, this);
-  BulKutusu = tanım.bulurkenSeç ? new QLineEdit(this) : new SeçmedenGirilenKutu(this);
+  BulKutusu = tanım.bulurkenSeç ? new QLineEdit(this) : new AlanAileleri::SeçmedenGirilenKutu(this);
   BulKutusu->setMaxLength(BulUzunluğu);
   BulEtiketi->setBuddy(BulKutusu);
   düzen->addWidget(BulEtiketi);
@@ -282,7 +267,7 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
       case FişAlanı::MevcutAğırlık: kutu = MevcutÜrünAğırlığıKutusu = GösterimKutusu(sağ); break;
       case FişAlanı::Kişi:
         kutu = KişiKutusu = new QComboBox(sağ);
-        KişiKutusu->setLineEdit(new SeçmedenGirilenKutu(KişiKutusu));
+        KişiKutusu->setLineEdit(new AlanAileleri::SeçmedenGirilenKutu(KişiKutusu));
         KişiKutusu->setInsertPolicy(QComboBox::NoInsert);
         // The name stays as typed: no completion from the known names.
         KişiKutusu->setCompleter(nullptr);

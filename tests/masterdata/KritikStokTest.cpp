@@ -136,6 +136,10 @@ TEST_F(KritikStokTesti, BulKutularıVeKodAdSeçenekleriListeleriİzler) {
   Odakla(f.DepoBulKutusu);
   Yaz(f.DepoBulKutusu, "me");  // upper-cased as typed, found in any case
   EXPECT_EQ(f.DepoBulKutusu->text() + f.DepoListesi->selectedItems().value(0)->text(), "MEMERKEZ");
+  QTest::keyClick(&f, Qt::Key_Tab, Qt::ShiftModifier);
+  QTest::keyClick(&f, Qt::Key_Tab);  // reached by Tab again: the text stays unselected
+  EXPECT_EQ(f.focusWidget(), f.DepoBulKutusu);
+  EXPECT_FALSE(f.DepoBulKutusu->hasSelectedText());
   EXPECT_EQ(f.ÜrünListesi->count(), 2);
   Odakla(f.ÜrünBulKutusu);
   Yaz(f.ÜrünBulKutusu, "çi ");
