@@ -120,7 +120,7 @@ void ÇıkışİşlemleriFormu::ListeyeEkleDüğmesi_Click() {
 }
 
 void ÇıkışİşlemleriFormu::ListeyiStoktanÇıkDüğmesi_Click() {
-  StoktanAktar([](const std::vector<QStringList>& satırlar) {
+  Çalışma->Aktar([](const std::vector<QStringList>& satırlar) {
     using namespace FişVerileri;
     std::vector<ÇıkışSatırı> çıkışlar;
     for (const QStringList& s : satırlar)

@@ -14,8 +14,6 @@ Miktar ListedekiMiktar(const std::vector<QStringList>& satırlar, ListeSütunlar
   return toplam;
 }
 
-StokYetersiz::StokYetersiz(const QString& mesaj) : std::runtime_error(mesaj.toStdString()), mesaj_(mesaj) {}
-
 namespace {
 QString Ad(Veritabanı& vt, const char* sql, qint64 no, const char* alan) {
   const KayıtKümesi k = vt.KayıtKümesiAç(QString::fromUtf8(sql), {no});
@@ -56,7 +54,12 @@ qint64 ÇıkışYaz(Veritabanı& vt, const ÇıkışSatırı& s) {
 void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& satırlar) {
   TekİşlemdeYaz(vt, [&] {
     std::vector<Çekiş> çekişler;
-    for (const ÇıkışSatırı& s : satırlar) çekişler.push_back({s.ürünNo, s.depoNo, s.miktar});
+    ListeTanımları t{QStringLiteral("AliciFirmaBilgileriTablosu"), {}, {}, {}};
+    for (const ÇıkışSatırı& s : satırlar) {
+      çekişler.push_back({s.ürünNo, s.depoNo, s.miktar});
+      t.firmalar.insert(s.firmaNo), t.ürünler.insert(s.ürünNo), t.depolar.insert(s.depoNo);
+    }
+    TanımlarYerinde(vt, t);
     StokYeterli(vt, çekişler);
     for (const ÇıkışSatırı& s : satırlar) ÇıkışYaz(vt, s);
   });

@@ -25,13 +25,9 @@ struct Çekiş {
 };
 
 // A commit that would take a warehouse below zero: nothing is written, and the text says where.
-class StokYetersiz : public std::runtime_error {
+class StokYetersiz : public ListeYazılamaz {
 public:
-  explicit StokYetersiz(const QString& mesaj);
-  QString Mesaj() const { return mesaj_; }
-
-private:
-  QString mesaj_;
+  using ListeYazılamaz::ListeYazılamaz;
 };
 
 // Reads the stock of every product and warehouse taken from again and compares it with what

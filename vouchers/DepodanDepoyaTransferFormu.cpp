@@ -110,7 +110,7 @@ void DepodanDepoyaTransferFormu::ListeyeEkleDüğmesi_Click() {
 }
 
 void DepodanDepoyaTransferFormu::ListeyiTransferEtDüğmesi_Click() {
-  StoktanAktar([](const std::vector<QStringList>& satırlar) {
+  Çalışma->Aktar([](const std::vector<QStringList>& satırlar) {
     using namespace FişVerileri;
     std::vector<TransferSatırı> transferler;
     for (const QStringList& s : satırlar)

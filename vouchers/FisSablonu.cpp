@@ -208,7 +208,12 @@ std::vector<QStringList> ÇalışmaListesi::Satırlar() const {
 }
 
 bool ÇalışmaListesi::Aktar(const std::function<void(const std::vector<QStringList>&)>& yaz) {
-  const bool yazıldı = HataYakala([&] { yaz(Satırlar()); });
+  bool yazıldı = false;
+  try {
+    yazıldı = HataYakala([&] { yaz(Satırlar()); });
+  } catch (const FişVerileri::ListeYazılamaz& h) {
+    MesajKutusu(h.Mesaj(), Stil::Bilgi);
+  }
   if (yazıldı) Temizle();
   return yazıldı;
 }

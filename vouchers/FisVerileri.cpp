@@ -95,6 +95,24 @@ qint64 GirişYaz(Veritabanı& vt, const GirişSatırı& s) {
   return vt.SonEklenenNo();
 }
 
+ListeYazılamaz::ListeYazılamaz(const QString& mesaj) : std::runtime_error(mesaj.toStdString()), mesaj_(mesaj) {}
+
+void TanımlarYerinde(Veritabanı& vt, const ListeTanımları& t) {
+  const auto denetle = [&vt](const QString& tablo, const char* anahtar, const std::set<qint64>& nolar,
+                             const QString& ne) {
+    for (qint64 no : nolar) {
+      const KayıtKümesi k =
+          vt.KayıtKümesiAç(QStringLiteral("SELECT 1 AS Var FROM %1 WHERE %2 = ?").arg(tablo, QLatin1String(anahtar)), {no});
+      if (k.Sonda())
+        throw ListeYazılamaz(QStringLiteral("Listedeki %1 bu arada başka bir bilgisayardan silinmiş! "
+                                            "Liste kaydedilmedi.").arg(ne));
+    }
+  };
+  if (!t.firmaTablosu.isEmpty()) denetle(t.firmaTablosu, "FirmaNo", t.firmalar, QStringLiteral("FİRMALARDAN biri"));
+  denetle(QStringLiteral("UrunBilgileriTablosu"), "UrunNo", t.ürünler, QStringLiteral("ÜRÜNLERDEN biri"));
+  denetle(QStringLiteral("DepoBilgileriTablosu"), "DepoNo", t.depolar, QStringLiteral("DEPOLARDAN biri"));
+}
+
 void TekİşlemdeYaz(Veritabanı& vt, const std::function<void()>& yaz) {
   Veritabanı::İşlem işlem(vt);
   yaz();
@@ -103,6 +121,9 @@ void TekİşlemdeYaz(Veritabanı& vt, const std::function<void()>& yaz) {
 
 void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar) {
   TekİşlemdeYaz(vt, [&] {
+    ListeTanımları t{QStringLiteral("SaticiFirmaBilgileriTablosu"), {}, {}, {}};
+    for (const GirişSatırı& s : satırlar) t.firmalar.insert(s.firmaNo), t.ürünler.insert(s.ürünNo), t.depolar.insert(s.depoNo);
+    TanımlarYerinde(vt, t);
     for (const GirişSatırı& s : satırlar) GirişYaz(vt, s);
   });
 }

@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <optional>
+#include <set>
+#include <stdexcept>
 #include <vector>
 
 class Veritabanı;
@@ -67,6 +69,25 @@ struct GirişSatırı {
 };
 // Writes one entry row; returns its IslemNo. Call inside TekİşlemdeYaz.
 qint64 GirişYaz(Veritabanı& vt, const GirişSatırı& satır);
+
+// A commit refused before anything was written; the text tells the user why.
+class ListeYazılamaz : public std::runtime_error {
+public:
+  explicit ListeYazılamaz(const QString& mesaj);
+  QString Mesaj() const { return mesaj_; }
+
+private:
+  QString mesaj_;
+};
+
+// The records a list names. Another workstation may have deleted one since it was chosen, and
+// the file keeps no references of its own: the commit checks them inside its transaction.
+struct ListeTanımları {
+  QString firmaTablosu;  // empty: the company column holds warehouses (transfers)
+  std::set<qint64> firmalar, ürünler, depolar;
+};
+// Throws ListeYazılamaz when one of them is gone. Call inside TekİşlemdeYaz.
+void TanımlarYerinde(Veritabanı& vt, const ListeTanımları& tanımlar);
 
 // Runs `yaz` in one BEGIN IMMEDIATE transaction: everything it writes is stored, or,
 // when anything in it throws, nothing is and the error goes on to the caller.

@@ -71,10 +71,3 @@ StoktanFişFormu::SatırDeğerleri StoktanFişFormu::DeğerleriAl() {
           TürkçeMetin::MiktarMetni(FişVerileri::Ağırlık(miktar, BirimAğırlığı))};
 }
 
-void StoktanFişFormu::StoktanAktar(const std::function<void(const std::vector<QStringList>&)>& yaz) {
-  try {
-    Çalışma->Aktar(yaz);
-  } catch (const FişVerileri::StokYetersiz& h) {
-    MesajKutusu(h.Mesaj(), Stil::Bilgi);
-  }
-}

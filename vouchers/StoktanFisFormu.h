@@ -40,8 +40,6 @@ protected:
     QString ağırlık;
   };
   SatırDeğerleri DeğerleriAl();
-  // Commits the list through `yaz`; a short stock keeps the list and says where.
-  void StoktanAktar(const std::function<void(const std::vector<QStringList>&)>& yaz);
 
   // While the warehouse list is reloaded its emptying is no choice of the user's.
   bool depoYenileniyor_ = false;

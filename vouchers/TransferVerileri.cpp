@@ -5,7 +5,12 @@ namespace FişVerileri {
 void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& satırlar) {
   TekİşlemdeYaz(vt, [&] {
     std::vector<Çekiş> çekişler;
-    for (const TransferSatırı& s : satırlar) çekişler.push_back({s.ürünNo, s.kaynakDepoNo, s.miktar});
+    ListeTanımları t;
+    for (const TransferSatırı& s : satırlar) {
+      çekişler.push_back({s.ürünNo, s.kaynakDepoNo, s.miktar});
+      t.ürünler.insert(s.ürünNo), t.depolar.insert(s.kaynakDepoNo), t.depolar.insert(s.hedefDepoNo);
+    }
+    TanımlarYerinde(vt, t);
     StokYeterli(vt, çekişler);
     // Each entry's key is taken as it is written, so the pairing holds whatever else the file holds.
     std::vector<qint64> girişler;

@@ -13,6 +13,9 @@ protected:
   void SetUp() override {
     FişTestOrtamı::SetUp();
     ÖrnekTanımlar();
+    // The exits go to customers under the suppliers' numbers.
+    for (qint64 no : {akın, yıldız})
+      vt->Çalıştır(QStringLiteral("INSERT INTO AliciFirmaBilgileriTablosu (FirmaNo, FirmaAdi) VALUES (?, 'ALICI')"), {no});
     Giriş(civata, merkez, 10);
     Giriş(somun, merkez, 5);
   }
@@ -50,6 +53,48 @@ TEST_F(StoktanVerileriTesti, SonSatırıDüşenYaDaStokAşanListedenHiçbirSatı
     EXPECT_EQ(Sayı("CikisIslemleriTablosu"), 1);
     vt->Çalıştır(QStringLiteral("DELETE FROM CikisIslemleriTablosu"));
   }
+}
+
+// A record the list names was deleted from another workstation meanwhile: no row is written.
+TEST_F(StoktanVerileriTesti, SilinmişTanımıAnanListeYazılmaz) {
+  const std::vector<GirişSatırı> girişler{{akın, civata, şube, ali, 1, gün, 100}, {yıldız, somun, şube, ali, 1, gün, 100}};
+  const std::vector<ÇıkışSatırı> çıkışlar{{akın, civata, merkez, ali, 0, gün, 100, {}},
+                                          {yıldız, somun, merkez, ali, 0, gün, 100, {}}};
+  const std::vector<TransferSatırı> transferler{{merkez, civata, şube, ali, gün, 100},
+                                                {merkez, somun, şube, ali, gün, 100}};
+  const std::function<void()> yazılar[] = {[&] { GirişleriYaz(*vt, girişler); }, [&] { ÇıkışlarıYaz(*vt, çıkışlar); },
+                                           [&] { TransferleriYaz(*vt, transferler); }};
+  const struct {
+    const char* tablo;
+    const char* anahtar;
+    qint64 no;
+    const char* ne;
+    std::array<bool, 3> reddedilir;  // entry, exit, transfer
+  } durumlar[] = {
+      {"UrunBilgileriTablosu", "UrunNo", somun, "ÜRÜNLERDEN", {true, true, true}},
+      {"DepoBilgileriTablosu", "DepoNo", şube, "DEPOLARDAN", {true, false, true}},
+      {"SaticiFirmaBilgileriTablosu", "FirmaNo", yıldız, "FİRMALARDAN", {true, false, false}},
+      {"AliciFirmaBilgileriTablosu", "FirmaNo", yıldız, "FİRMALARDAN", {false, true, false}},
+  };
+  for (const auto& d : durumlar) {
+    // Deleted for this case only, then put back under its own number.
+    const QString tablo = QString::fromUtf8(d.tablo), koşul = QStringLiteral(" WHERE %1 = ?").arg(d.anahtar);
+    vt->Çalıştır(QStringLiteral("CREATE TEMP TABLE Yedek AS SELECT * FROM ") + tablo + koşul, {d.no});
+    vt->Çalıştır(QStringLiteral("DELETE FROM ") + tablo + koşul, {d.no});
+    for (int i = 0; i < 3; ++i) {
+      if (!d.reddedilir[i]) continue;
+      try {
+        yazılar[i]();
+        ADD_FAILURE() << d.ne << " " << i;
+      } catch (const ListeYazılamaz& h) {
+        EXPECT_TRUE(h.Mesaj().startsWith(QStringLiteral("Listedeki %1 biri").arg(QString::fromUtf8(d.ne)))) << i;
+      }
+    }
+    vt->Çalıştır(QStringLiteral("INSERT INTO ") + tablo + QStringLiteral(" SELECT * FROM Yedek"));
+    vt->Çalıştır(QStringLiteral("DROP TABLE Yedek"));
+  }
+  EXPECT_EQ(Sayı("GirisIslemleriTablosu"), 2);
+  EXPECT_EQ(Sayı("CikisIslemleriTablosu"), 0);
 }
 
 }  // namespace
