@@ -80,6 +80,8 @@ QString Bölüm(const QString& listeAdı) { return QStringLiteral("Listeler\\") 
 
 // Widths beyond this are not a layout anyone saved.
 constexpr qint64 EnGenişTwip = 15LL * 100000;
+// Room either side of a column caption, in pixels.
+constexpr int BaşlıkPayı = 6;
 
 }  // namespace
 
@@ -126,6 +128,12 @@ int ListeGörünümü::SütunEkle(const QString& metin, int genişlikTwip, Hiza 
   setColumnCount(mantıksal + 1);
   headerItem()->setText(mantıksal, metin);
   headerItem()->setTextAlignment(mantıksal, (hiza == Hiza::Sağ ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+  // A visible column is at least as wide as its caption in the font shown here, which may
+  // be wider than the one the widths were laid out for.
+  if (genişlikTwip >= PikselBaşınaTwip) {
+    const int gerekli = header()->fontMetrics().horizontalAdvance(metin) + 2 * BaşlıkPayı;
+    genişlikTwip = std::max(genişlikTwip, gerekli * PikselBaşınaTwip);
+  }
   genişlikler_.push_back(genişlikTwip);
   tasarımGenişlikleri_.push_back(genişlikTwip);
   hizalar_.push_back(hiza);

@@ -72,6 +72,10 @@ TEST_F(ListeGörünümüTesti, SütunlarTwipGenişliğiniVeGizliliğiniTutar) {
   liste.SütunGenişliğiAyarla(7, 500);
   EXPECT_EQ(liste.SütunGenişliği(7), 0);
   EXPECT_EQ(liste.SütunBaşlığı(0), QString());
+
+  // A caption wider than its designed width widens the column rather than being cut.
+  const int dar = liste.SütunEkle("Miktar Ağırlığı", 300, Hiza::Sağ);
+  EXPECT_GT(liste.header()->sectionSize(dar - 1), liste.header()->fontMetrics().horizontalAdvance("Miktar Ağırlığı"));
 }
 
 TEST_F(ListeGörünümüTesti, DüzenKaydedilipYenidenKurulanListeyeAynenDöner) {
