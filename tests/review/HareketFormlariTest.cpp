@@ -289,6 +289,12 @@ TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıral
   EXPECT_EQ(Sütun(l, 2).first(), "01.02.2026");
   başlık(4);
   EXPECT_EQ(Sütun(l, 3), QStringList({"2,00", "5,00", "9,00", "100,00"}));
+  // Opened again, nobody is chosen and nothing of the last person shows.
+  QTest::keyClick(&f, Qt::Key_Escape);
+  f.show();
+  EXPECT_EQ(l.SatırSayısı(), 0);
+  EXPECT_TRUE(f.MevcutKutusu->text().isEmpty());
+  QTest::keyClicks(f.GirişÇıkışYapanıBulKutusu, "al");
   QTest::keyClicks(f.GirişÇıkışYapanıBulKutusu, "x");  // no name begins so: the view empties
   EXPECT_EQ(l.SatırSayısı(), 0);
   EXPECT_TRUE(f.MevcutKutusu->text().isEmpty());
