@@ -138,6 +138,8 @@ void HareketİzlemeFormu::Form_Load() {
 
 void HareketİzlemeFormu::Form_Unload() {
   StokHareketleriListesi->DüzeniKaydet(tasarım_.listeAdı);
+  // Loaded again, the form starts on its first control, not on the one used last.
+  if (QWidget* odak = focusWidget()) odak->clearFocus();
   AlanAileleri::PencereyiSıfırla(this);
   yüklü_ = false;
 }

@@ -101,6 +101,8 @@ void TarihMiktarFormu::Form_Load() {
 
 void TarihMiktarFormu::done(int sonuç) {
   if (yüklü_) {
+    // Loaded again, the dialog starts on its first field, not on the control used last.
+    if (QWidget* odak = focusWidget()) odak->clearFocus();
     AlanAileleri::PencereyiSıfırla(this);
     yüklü_ = false;
   }

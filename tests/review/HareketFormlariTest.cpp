@@ -7,6 +7,7 @@
 #include "ListeGorunumu.h"
 #include "Platform.h"
 #include "StogaIadeEtFormu.h"
+#include "TarihKutusu.h"
 #include "UrunlereGoreStokHareketleriFormu.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ protected:
     *bekle = [iş, bekle] {
       QWidget* d = QApplication::activeModalWidget();
       if (!d || dynamic_cast<İlerlemeGösterFormu*>(d)) return QTimer::singleShot(0, *bekle);
+      EXPECT_TRUE(QTest::qWaitFor([d] { return d->isAncestorOf(QApplication::focusWidget()); }));
       iş(d);
       if (d->isVisible()) QTest::keyClick(d, Qt::Key_Escape);
     };
@@ -74,6 +76,7 @@ protected:
     Modalda([=](QWidget* d) {
       auto* tarih = static_cast<TarihMiktarFormu*>(d);
       if (kayıtKapalıydı) *kayıtKapalıydı = !tarih->ÜstDüğme->isEnabled();
+      EXPECT_EQ(QApplication::focusWidget(), tarih->Tarih);  // each opening starts on the date
       tarih->Miktar->selectAll();
       QTest::keyClicks(tarih->Miktar, yazılan);
       QTest::mouseClick(tarih->ÜstDüğme, Qt::LeftButton);
@@ -91,6 +94,8 @@ TEST_F(HareketFormTesti, Komutlar109Ve403ÜrünleriYükleyip110KişilerleAçar) 
     Modalda([&](QWidget* d) {
       auto* f = static_cast<HareketİzlemeFormu*>(d);
       for (int i = 0; i < f->SeçimListesi->count(); ++i) liste << f->SeçimListesi->item(i)->text();
+      EXPECT_EQ(QApplication::focusWidget(), f->SeçimListesi) << komut;  // also after the find box was used
+      f->BulKutusu->setFocus();
     });
     KomutDağıt(komut);
     EXPECT_EQ(liste, komut == 110 ? QStringList{"ALİ"} : QStringList({"ARMUT", "ELMA"})) << komut;
