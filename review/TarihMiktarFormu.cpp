@@ -28,8 +28,9 @@ protected:
     if (olay->type() != QEvent::KeyPress) return false;
     const int tuş = static_cast<QKeyEvent*>(olay)->key();
     if (tuş != Qt::Key_Return && tuş != Qt::Key_Enter) return false;
+    // To the window: the date field takes a Tab for its own day, month and year.
     QKeyEvent sekme(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-    QCoreApplication::sendEvent(nesne, &sekme);
+    QCoreApplication::sendEvent(static_cast<QWidget*>(nesne)->window(), &sekme);
     return true;
   }
 };

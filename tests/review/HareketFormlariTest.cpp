@@ -76,7 +76,10 @@ protected:
     Modalda([=](QWidget* d) {
       auto* tarih = static_cast<TarihMiktarFormu*>(d);
       if (kayıtKapalıydı) *kayıtKapalıydı = !tarih->ÜstDüğme->isEnabled();
-      EXPECT_EQ(QApplication::focusWidget(), tarih->Tarih);  // each opening starts on the date
+      // Each opening starts on the date; Enter moves on to the quantity.
+      EXPECT_EQ(QApplication::focusWidget(), tarih->Tarih);
+      QTest::keyClick(tarih->Tarih, Qt::Key_Return);
+      EXPECT_EQ(QApplication::focusWidget(), tarih->Miktar);
       tarih->Miktar->selectAll();
       QTest::keyClicks(tarih->Miktar, yazılan);
       QTest::mouseClick(tarih->ÜstDüğme, Qt::LeftButton);
