@@ -65,9 +65,6 @@ HareketİzlemeFormu::HareketİzlemeFormu(Tasarım tasarım) : tasarım_(std::mov
     auto* kutu = new QLineEdit(Çerçeve[2]);
     kutu->setReadOnly(true);
     kutu->setAlignment(Qt::AlignRight);
-    QFont kalın = kutu->font();
-    kalın.setBold(true);
-    kutu->setFont(kalın);
     kutu->setFocusPolicy(Qt::NoFocus);
     toplamDüzeni->addWidget(Etiket[etiket]);
     toplamDüzeni->addWidget(kutu, 1);
