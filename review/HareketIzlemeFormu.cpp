@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -144,6 +145,16 @@ void HareketİzlemeFormu::Form_Unload() {
 void HareketİzlemeFormu::done(int sonuç) {
   if (yüklü_) Form_Unload();
   QDialog::done(sonuç);
+}
+
+// Enter presses the button that has the focus, and no other: there is no default button.
+void HareketİzlemeFormu::keyPressEvent(QKeyEvent* olay) {
+  auto* düğme = qobject_cast<QPushButton*>(focusWidget());
+  if ((olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) && düğme && düğme->isEnabled()) {
+    düğme->click();
+    return;
+  }
+  QDialog::keyPressEvent(olay);
 }
 
 void HareketİzlemeFormu::showEvent(QShowEvent* olay) {

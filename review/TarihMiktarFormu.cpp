@@ -110,6 +110,16 @@ void TarihMiktarFormu::done(int sonuç) {
   QDialog::done(sonuç);
 }
 
+// Enter presses the button that has the focus, and no other: there is no default button.
+void TarihMiktarFormu::keyPressEvent(QKeyEvent* olay) {
+  auto* düğme = qobject_cast<QPushButton*>(focusWidget());
+  if ((olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) && düğme && düğme->isEnabled()) {
+    düğme->click();
+    return;
+  }
+  QDialog::keyPressEvent(olay);
+}
+
 void TarihMiktarFormu::showEvent(QShowEvent* olay) {
   if (!olay->spontaneous()) Yükle();
   QDialog::showEvent(olay);

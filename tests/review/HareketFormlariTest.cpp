@@ -82,7 +82,8 @@ protected:
       EXPECT_EQ(QApplication::focusWidget(), tarih->Miktar);
       tarih->Miktar->selectAll();
       QTest::keyClicks(tarih->Miktar, yazılan);
-      QTest::mouseClick(tarih->ÜstDüğme, Qt::LeftButton);
+      tarih->ÜstDüğme->setFocus();  // Enter presses the button that has the focus
+      QTest::keyClick(tarih->ÜstDüğme, Qt::Key_Return);
     });
     QTest::mouseClick(komut, Qt::LeftButton);
   }
@@ -117,7 +118,8 @@ TEST_F(HareketFormTesti, GirişSilmeEkrandakiToplamlaVeTransferleDenetlenir) {
     EXPECT_EQ(F().GirişMiktarıToplamıKutusu->text(), "30,00");
     SatırıSeç(on);
     mesajlar.clear();
-    QTest::mouseClick(F().HareketiSilDüğmesi, Qt::LeftButton);
+    F().HareketiSilDüğmesi->setFocus();
+    QTest::keyClick(F().HareketiSilDüğmesi, Qt::Key_Return);
     EXPECT_EQ(mesajlar.front().metin, "Bu hareketi SİLMEK istediğinizden emin misiniz?");
     EXPECT_EQ(Say("FROM GirisIslemleriTablosu WHERE UrunNo= ?", {u}), çıkan == 20 ? 1 : 2);
     EXPECT_EQ(mesajlar.size(), çıkan == 20 ? 1u : 2u);
