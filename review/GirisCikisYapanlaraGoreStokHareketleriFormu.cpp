@@ -31,9 +31,10 @@ GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlaraGöre
 }
 
 void GirişÇıkışYapanlaraGöreStokHareketleriFormu::Form_Load() {
-  HareketİzlemeFormu::Form_Load();
   const QSignalBlocker engel(GirişÇıkışYapanlarListesi);
+  // Emptied first: the listing of the load must find no person of the last opening chosen.
   GirişÇıkışYapanlarListesi->clear();
+  HareketİzlemeFormu::Form_Load();
   OrtakYordamlarModülü::HataYakala([&] {
     for (const Kişi& k : Kişiler(*Ortak::Veritabanı))
       GirişÇıkışYapanlarListesi->addItem(new TürkçeListeÖğesi(k.ad, k.no));

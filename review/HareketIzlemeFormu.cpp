@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -65,9 +66,6 @@ HareketİzlemeFormu::HareketİzlemeFormu(Tasarım tasarım) : tasarım_(std::mov
     auto* kutu = new QLineEdit(Çerçeve[2]);
     kutu->setReadOnly(true);
     kutu->setAlignment(Qt::AlignRight);
-    QFont kalın = kutu->font();
-    kalın.setBold(true);
-    kutu->setFont(kalın);
     kutu->setFocusPolicy(Qt::NoFocus);
     toplamDüzeni->addWidget(Etiket[etiket]);
     toplamDüzeni->addWidget(kutu, 1);
@@ -138,6 +136,8 @@ void HareketİzlemeFormu::Form_Load() {
 
 void HareketİzlemeFormu::Form_Unload() {
   StokHareketleriListesi->DüzeniKaydet(tasarım_.listeAdı);
+  // Loaded again, the form starts on its first control, not on the one used last.
+  if (QWidget* odak = focusWidget()) odak->clearFocus();
   AlanAileleri::PencereyiSıfırla(this);
   yüklü_ = false;
 }
@@ -145,6 +145,16 @@ void HareketİzlemeFormu::Form_Unload() {
 void HareketİzlemeFormu::done(int sonuç) {
   if (yüklü_) Form_Unload();
   QDialog::done(sonuç);
+}
+
+// Enter presses the button that has the focus, and no other: there is no default button.
+void HareketİzlemeFormu::keyPressEvent(QKeyEvent* olay) {
+  auto* düğme = qobject_cast<QPushButton*>(focusWidget());
+  if ((olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) && düğme && düğme->isEnabled()) {
+    düğme->click();
+    return;
+  }
+  QDialog::keyPressEvent(olay);
 }
 
 void HareketİzlemeFormu::showEvent(QShowEvent* olay) {

@@ -28,8 +28,9 @@ protected:
     if (olay->type() != QEvent::KeyPress) return false;
     const int tuş = static_cast<QKeyEvent*>(olay)->key();
     if (tuş != Qt::Key_Return && tuş != Qt::Key_Enter) return false;
+    // To the window: the date field takes a Tab for its own day, month and year.
     QKeyEvent sekme(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-    QCoreApplication::sendEvent(nesne, &sekme);
+    QCoreApplication::sendEvent(static_cast<QWidget*>(nesne)->window(), &sekme);
     return true;
   }
 };
@@ -101,10 +102,22 @@ void TarihMiktarFormu::Form_Load() {
 
 void TarihMiktarFormu::done(int sonuç) {
   if (yüklü_) {
+    // Loaded again, the dialog starts on its first field, not on the control used last.
+    if (QWidget* odak = focusWidget()) odak->clearFocus();
     AlanAileleri::PencereyiSıfırla(this);
     yüklü_ = false;
   }
   QDialog::done(sonuç);
+}
+
+// Enter presses the button that has the focus, and no other: there is no default button.
+void TarihMiktarFormu::keyPressEvent(QKeyEvent* olay) {
+  auto* düğme = qobject_cast<QPushButton*>(focusWidget());
+  if ((olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) && düğme && düğme->isEnabled()) {
+    düğme->click();
+    return;
+  }
+  QDialog::keyPressEvent(olay);
 }
 
 void TarihMiktarFormu::showEvent(QShowEvent* olay) {

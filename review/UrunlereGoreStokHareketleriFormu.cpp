@@ -70,6 +70,18 @@ HareketİzlemeFormu::Tasarım ÜrünlereGöreStokHareketleriFormu::Tasarımı() 
     d->setAutoDefault(false);
     DüğmeDüzeni->insertWidget(yer++, d);
   }
+  // Only this review shows its totals in bold.
+  for (QLineEdit* kutu : {GirişMiktarıToplamıKutusu, ÇıkışMiktarıToplamıKutusu, MevcutKutusu}) {
+    QFont kalın = kutu->font();
+    kalın.setBold(true);
+    kutu->setFont(kalın);
+  }
+  // In the order they stand: the options under the find box, the commands before Kapat.
+  setTabOrder(ÜrünBulKutusu, ÜrünKoduAdıSeçeneği[0]);
+  setTabOrder(ÜrünKoduAdıSeçeneği[0], ÜrünKoduAdıSeçeneği[1]);
+  setTabOrder(StokHareketleriListesi, HareketiDeğiştirDüğmesi);
+  setTabOrder(HareketiDeğiştirDüğmesi, HareketiSilDüğmesi);
+  setTabOrder(HareketiSilDüğmesi, ÇıkışıStoğaİadeEtDüğmesi);
 
   for (int i = 0; i < 2; ++i)
     connect(ÜrünKoduAdıSeçeneği[i], &QRadioButton::toggled, this, [this, i](bool seçili) {

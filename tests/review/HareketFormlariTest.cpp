@@ -7,6 +7,7 @@
 #include "ListeGorunumu.h"
 #include "Platform.h"
 #include "StogaIadeEtFormu.h"
+#include "TarihKutusu.h"
 #include "UrunlereGoreStokHareketleriFormu.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ protected:
     *bekle = [iş, bekle] {
       QWidget* d = QApplication::activeModalWidget();
       if (!d || dynamic_cast<İlerlemeGösterFormu*>(d)) return QTimer::singleShot(0, *bekle);
+      EXPECT_TRUE(QTest::qWaitFor([d] { return d->isAncestorOf(QApplication::focusWidget()); }));
       iş(d);
       if (d->isVisible()) QTest::keyClick(d, Qt::Key_Escape);
     };
@@ -74,9 +76,14 @@ protected:
     Modalda([=](QWidget* d) {
       auto* tarih = static_cast<TarihMiktarFormu*>(d);
       if (kayıtKapalıydı) *kayıtKapalıydı = !tarih->ÜstDüğme->isEnabled();
+      // Each opening starts on the date; Enter moves on to the quantity.
+      EXPECT_EQ(QApplication::focusWidget(), tarih->Tarih);
+      QTest::keyClick(tarih->Tarih, Qt::Key_Return);
+      EXPECT_EQ(QApplication::focusWidget(), tarih->Miktar);
       tarih->Miktar->selectAll();
       QTest::keyClicks(tarih->Miktar, yazılan);
-      QTest::mouseClick(tarih->ÜstDüğme, Qt::LeftButton);
+      tarih->ÜstDüğme->setFocus();  // Enter presses the button that has the focus
+      QTest::keyClick(tarih->ÜstDüğme, Qt::Key_Return);
     });
     QTest::mouseClick(komut, Qt::LeftButton);
   }
@@ -91,6 +98,8 @@ TEST_F(HareketFormTesti, Komutlar109Ve403ÜrünleriYükleyip110KişilerleAçar) 
     Modalda([&](QWidget* d) {
       auto* f = static_cast<HareketİzlemeFormu*>(d);
       for (int i = 0; i < f->SeçimListesi->count(); ++i) liste << f->SeçimListesi->item(i)->text();
+      EXPECT_EQ(QApplication::focusWidget(), f->SeçimListesi) << komut;  // also after the find box was used
+      f->BulKutusu->setFocus();
     });
     KomutDağıt(komut);
     EXPECT_EQ(liste, komut == 110 ? QStringList{"ALİ"} : QStringList({"ARMUT", "ELMA"})) << komut;
@@ -109,7 +118,8 @@ TEST_F(HareketFormTesti, GirişSilmeEkrandakiToplamlaVeTransferleDenetlenir) {
     EXPECT_EQ(F().GirişMiktarıToplamıKutusu->text(), "30,00");
     SatırıSeç(on);
     mesajlar.clear();
-    QTest::mouseClick(F().HareketiSilDüğmesi, Qt::LeftButton);
+    F().HareketiSilDüğmesi->setFocus();
+    QTest::keyClick(F().HareketiSilDüğmesi, Qt::Key_Return);
     EXPECT_EQ(mesajlar.front().metin, "Bu hareketi SİLMEK istediğinizden emin misiniz?");
     EXPECT_EQ(Say("FROM GirisIslemleriTablosu WHERE UrunNo= ?", {u}), çıkan == 20 ? 1 : 2);
     EXPECT_EQ(mesajlar.size(), çıkan == 20 ? 1u : 2u);
@@ -289,6 +299,12 @@ TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıral
   EXPECT_EQ(Sütun(l, 2).first(), "01.02.2026");
   başlık(4);
   EXPECT_EQ(Sütun(l, 3), QStringList({"2,00", "5,00", "9,00", "100,00"}));
+  // Opened again, nobody is chosen and nothing of the last person shows.
+  QTest::keyClick(&f, Qt::Key_Escape);
+  f.show();
+  EXPECT_EQ(l.SatırSayısı(), 0);
+  EXPECT_TRUE(f.MevcutKutusu->text().isEmpty());
+  QTest::keyClicks(f.GirişÇıkışYapanıBulKutusu, "al");
   QTest::keyClicks(f.GirişÇıkışYapanıBulKutusu, "x");  // no name begins so: the view empties
   EXPECT_EQ(l.SatırSayısı(), 0);
   EXPECT_TRUE(f.MevcutKutusu->text().isEmpty());
