@@ -73,6 +73,10 @@ public:
       connect(çokSatır_, &QPlainTextEdit::textChanged, this, [this] { UzunluğuSınırla(); });
     }
     if (satır_ && SayıAlanı()) {
+      // The box's length limits what is typed, not the grouped figure shown on leaving: a
+      // limit on the box itself would cut "1.234.567,80" short when it is written back.
+      basamakSınırı_ = satır_->maxLength();
+      satır_->setMaxLength(32767);
       sonGeçerli_ = satır_->text();
       connect(satır_, &QLineEdit::textChanged, this, [this](const QString& m) {
         if (SayıYazılabilir(m)) {
@@ -222,6 +226,7 @@ private:
 
   bool SayıYazılabilir(const QString& metin) const {
     if (metin.isEmpty()) return true;
+    if (metin.size() - metin.count(TürkçeMetin::Yerel().groupSeparator()) > basamakSınırı_) return false;
     if (aile_ == Aile::Tamsayı && metin.contains(TürkçeMetin::Yerel().decimalPoint())) return false;
     return SayıDeğeri(metin).has_value();
   }
@@ -255,6 +260,7 @@ private:
   QPlainTextEdit* çokSatır_ = nullptr;
   QComboBox* seçim_ = nullptr;
   QString sonGeçerli_;
+  int basamakSınırı_ = 32767;
   int sonİmleç_ = 0;
   bool seçmeden_ = false;
 };

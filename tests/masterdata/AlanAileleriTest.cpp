@@ -93,4 +93,20 @@ TEST(AlanAileleriTesti, BaşkaPencereAçılıpKapanıncaAlanBiçimlenmez) {
   EXPECT_NE(Renk(p.adEtiketi), Ortak::OdakRengi);
 }
 
+// The box's length limits typing; the grouped figure shown on leaving is never cut to it.
+TEST(AlanAileleriTesti, SayıKutusununUzunluğuYazılanıSınırlarGösterileniKesmez) {
+  Pencere p;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+  QLineEdit miktar(&p);
+  miktar.setMaxLength(10);
+  AlanAileleri::Bağla(&miktar, nullptr, Aile::Ondalık);
+  miktar.show();
+  miktar.setFocus();
+  QTest::keyClicks(&miktar, "1234567,891");  // the eleventh character is refused
+  EXPECT_EQ(miktar.text(), "1234567,89");
+  p.düğme->setFocus();
+  EXPECT_EQ(miktar.text(), "1.234.567,89");
+  EXPECT_EQ(AlanAileleri::SayıDeğeri(miktar.text()), 1234567.89);
+}
+
 }  // namespace
