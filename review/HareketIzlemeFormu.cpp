@@ -117,12 +117,7 @@ void HareketİzlemeFormu::Form_Load() {
   }
   // As designed first, so that a layout never saved still gives every column its place.
   ListeGörünümü& liste = *StokHareketleriListesi;
-  liste.Temizle();
-  liste.SıralıAyarla(false);
-  for (int i = 1; i <= liste.SütunSayısı(); ++i) {
-    liste.SütunKonumuAyarla(i, i);
-    liste.SütunGenişliğiAyarla(i, tasarım_.sütunlar[static_cast<size_t>(i - 1)].genişlikTwip);
-  }
+  liste.TasarımaDön();
   liste.DüzeniYükle(tasarım_.listeAdı);
   liste.BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
   ListeyiSıralaModülü::ListeyeSimgeEkle(liste, static_cast<int>(Ortak::SıralamaSütunu) + 1);
