@@ -128,6 +128,7 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
     // No default button: Enter on an option must not save.
     d->setAutoDefault(false);
   }
+  OdaktakiDüğmeEnterAlır(*this);
 
   auto* sağ = new QVBoxLayout;
   sağ->addWidget(Çerçeve[1]);
@@ -328,9 +329,5 @@ void KritikStokBelirlemeFormu::keyPressEvent(QKeyEvent* olay) {
     focusNextChild();
     return;
   }
-  if (enter) {
-    if (auto* düğme = qobject_cast<QPushButton*>(focusWidget()); düğme && düğme->isEnabled()) düğme->click();
-    return;
-  }
-  QDialog::keyPressEvent(olay);
+  if (!enter) QDialog::keyPressEvent(olay);
 }

@@ -11,7 +11,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,6 +87,7 @@ TanımFormu::TanımFormu(const Metinler& metinler, const TanımVerileri::Tanım&
       düğmeler->addWidget(sıra[i], 0, i);
   }
   AraDüğmesi->setAutoDefault(false);
+  OdaktakiDüğmeEnterAlır(*this);
 
   auto* düzen = new QGridLayout(this);
   düzen->addWidget(Çerçeve[0], 0, 0, 2, 1);
@@ -348,10 +348,3 @@ void TanımFormu::closeEvent(QCloseEvent* olay) {
   Kaldır();
 }
 
-void TanımFormu::keyPressEvent(QKeyEvent* olay) {
-  if (olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) {
-    if (auto* düğme = qobject_cast<QPushButton*>(focusWidget()); düğme && düğme->isEnabled()) düğme->click();
-    return;
-  }
-  QDialog::keyPressEvent(olay);
-}

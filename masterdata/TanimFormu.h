@@ -113,7 +113,6 @@ protected:
   void showEvent(QShowEvent* olay) override;
   // The close box unloads the form whatever its state; it opens next time in browse.
   void closeEvent(QCloseEvent* olay) override;
-  void keyPressEvent(QKeyEvent* olay) override;
 
 private:
   void AramaBölümünüEtkinleştir(bool etkin);

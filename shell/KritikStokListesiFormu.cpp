@@ -62,6 +62,7 @@ KritikStokListesiFormu::KritikStokListesiFormu() {
   BaşlangıçtaGösterOnayı = new QCheckBox(QStringLiteral("Program &Başlarken Listeyi Göster"), this);
   KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
   KapatDüğmesi->setAutoDefault(false);
+  OdaktakiDüğmeEnterAlır(*this);
 
   auto* alt = new QHBoxLayout;
   alt->addWidget(BaşlangıçtaGösterOnayı);

@@ -10,9 +10,11 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStyle>
 
 #include <cstdlib>
@@ -142,6 +144,31 @@ void BaşlığaYerAç(QDialog& form, int tasarımGenişliği) {
   ayarla();
   QObject::connect(&form, &QWidget::windowTitleChanged, &form, ayarla);
 }
+
+namespace {
+
+// A button that does not take Enter itself passes the key up to its form, where this catches it.
+class OdaktakiDüğme : public QObject {
+public:
+  explicit OdaktakiDüğme(QDialog& form) : QObject(&form), form_(form) { form.installEventFilter(this); }
+
+protected:
+  bool eventFilter(QObject*, QEvent* olay) override {
+    if (olay->type() != QEvent::KeyPress) return false;
+    const int tuş = static_cast<QKeyEvent*>(olay)->key();
+    auto* düğme = qobject_cast<QPushButton*>(form_.focusWidget());
+    if ((tuş != Qt::Key_Return && tuş != Qt::Key_Enter) || !düğme || !düğme->isEnabled()) return false;
+    düğme->click();
+    return true;
+  }
+
+private:
+  QDialog& form_;
+};
+
+}  // namespace
+
+void OdaktakiDüğmeEnterAlır(QDialog& form) { new OdaktakiDüğme(form); }
 
 bool DosyaVarMı(const QString& yol) { return !yol.isEmpty() && QFileInfo::exists(yol); }
 

@@ -68,6 +68,9 @@ QString DepoAdıGetir(qint64 depoNo);
 // also when the caption changes: the window manager cuts a caption that does not fit.
 void BaşlığaYerAç(QDialog& form, int tasarımGenişliği = 0);
 
+// Enter presses the button that has the focus, whichever button the form's default is.
+void OdaktakiDüğmeEnterAlır(QDialog& form);
+
 // True when the file or folder exists.
 bool DosyaVarMı(const QString& yol);
 // Whether a spreadsheet program is there to open an export.

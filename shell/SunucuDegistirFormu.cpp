@@ -41,8 +41,9 @@ SunucuDeğiştirFormu::SunucuDeğiştirFormu() {
   SunucuSeçDüğmesi = new QPushButton(QStringLiteral("&Yeni Sunucu Seç..."), this);
   SeçilenSunucuyaBağlanDüğmesi = new QPushButton(QStringLiteral("Seçili Sunucu'ya &Bağlan"), this);
   VaçgeçDüğmesi = new QPushButton(QStringLiteral("Vazgeç (Esc)"), this);
-  // No default button: Enter does nothing here.
+  // No default button: Enter presses only the button that has the focus.
   for (QPushButton* d : {SunucuSeçDüğmesi, SeçilenSunucuyaBağlanDüğmesi, VaçgeçDüğmesi}) d->setAutoDefault(false);
+  OdaktakiDüğmeEnterAlır(*this);
 
   auto* düğmeler = new QHBoxLayout;
   düğmeler->addWidget(SunucuSeçDüğmesi);

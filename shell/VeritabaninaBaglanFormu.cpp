@@ -69,6 +69,8 @@ VeritabanınaBağlanFormu::VeritabanınaBağlanFormu() {
   YenidenDeneDüğmesi->setDefault(true);
   VazgeçDüğmesi = new QPushButton(QStringLiteral("Vazgeç"), this);
   VazgeçDüğmesi->setAutoDefault(false);
+  // "Yeniden Dene" takes Enter, unless the focus is on "Vazgeç".
+  OdaktakiDüğmeEnterAlır(*this);
 
   auto* üst = new QHBoxLayout;
   üst->addWidget(SimgeKutusu, 0, Qt::AlignTop);

@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -326,7 +325,9 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
   düzen->addLayout(düğmeler);
   resize(Piksel(11385) + 24, Piksel(3885 + 3315) + 64);
 
+  // No default button: Enter presses the button that has the focus, and nothing else.
   for (QPushButton* d : findChildren<QPushButton*>()) d->setAutoDefault(false);
+  OdaktakiDüğmeEnterAlır(*this);
   // Esc and the close box come through done() as well.
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 }
@@ -359,11 +360,6 @@ void FişFormu::Form_Load() {
 void FişFormu::showEvent(QShowEvent* olay) {
   if (!olay->spontaneous()) Yükle();
   QDialog::showEvent(olay);
-}
-
-void FişFormu::keyPressEvent(QKeyEvent* olay) {
-  if (olay->key() != Qt::Key_Return && olay->key() != Qt::Key_Enter) return QDialog::keyPressEvent(olay);
-  if (auto* düğme = qobject_cast<QPushButton*>(focusWidget()); düğme && düğme->isEnabled()) düğme->click();
 }
 
 void FişFormu::done(int sonuç) {

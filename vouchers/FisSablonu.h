@@ -193,8 +193,6 @@ protected:
   static QString Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir);
 
   void showEvent(QShowEvent* olay) override;
-  // No default button: Enter presses the button that has the focus, and nothing else.
-  void keyPressEvent(QKeyEvent* olay) override;
 
 private:
   void KişiyiKutuyaEkle(const QString& ad, qint64 no);

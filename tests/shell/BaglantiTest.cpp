@@ -290,9 +290,12 @@ TEST_F(BağlantıTesti, AçılıştaBağlanırHataDurumundaEscYalnızSorar) {
   bool başarısızDurum = false, escSonrasıAçık = false;
   const bool kapandı = ModalSür(form, [&] { ModalGöster(form); }, [&] {
     başarısızDurum = QTest::qWaitFor([&] { return form.Etiket->text() == DosyaBulunamadı; });
-    Cevapla({Hayır});
+    Cevapla({Hayır, Hayır});
     QTest::keyClick(&form, Qt::Key_Escape);
+    form.VazgeçDüğmesi->setFocus();
+    QTest::keyClick(form.VazgeçDüğmesi, Qt::Key_Return);  // the focused button, not the default
     escSonrasıAçık = form.isVisible();
+    form.YenidenDeneDüğmesi->setFocus();
     Cevapla({Evet});
     QTest::keyClick(&form, Qt::Key_Return);
   });
@@ -300,7 +303,7 @@ TEST_F(BağlantıTesti, AçılıştaBağlanırHataDurumundaEscYalnızSorar) {
   EXPECT_TRUE(başarısızDurum);
   EXPECT_TRUE(escSonrasıAçık);
   EXPECT_EQ(form.result(), QDialog::Accepted);
-  EXPECT_EQ(Metinler(), (QStringList{ÇıkışSorusu, Soru}));
+  EXPECT_EQ(Metinler(), (QStringList{ÇıkışSorusu, ÇıkışSorusu, Soru}));
   EXPECT_EQ(Sunucular(), (QList<QPair<QString, QString>>{{"Sunucu-1", iyi}}));
   ASSERT_TRUE(Ortak::Veritabanı);
   EXPECT_EQ(Ortak::Veritabanı->Yol(), Dosya(iyi));
@@ -420,7 +423,8 @@ TEST_F(BağlantıTesti, SunucuDeğiştirmedeAçılamayanVeritabanıEskisiniKorur
     açıkKaldı = form.isVisible();
 
     form.SunucuListesi->setCurrentRow(3);
-    QTest::mouseClick(form.SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+    form.SeçilenSunucuyaBağlanDüğmesi->setFocus();
+    QTest::keyClick(form.SeçilenSunucuyaBağlanDüğmesi, Qt::Key_Return);
   });
   EXPECT_TRUE(ilkSeçili);
   EXPECT_TRUE(eskiKaldı);

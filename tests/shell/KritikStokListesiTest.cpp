@@ -164,7 +164,8 @@ TEST_F(KritikStokListesiTesti, OnayKutusuAyarıYazarDüzenKapatıpAçıncaKorunu
   Liste().SütunGenişliğiAyarla(3, 4515);
   Liste().SütunKonumuAyarla(5, 1);
   BaşlığaTıkla(2);
-  QTest::mouseClick(form->KapatDüğmesi, Qt::LeftButton);
+  form->KapatDüğmesi->setFocus();
+  QTest::keyClick(form->KapatDüğmesi, Qt::Key_Return);
   EXPECT_FALSE(form->isVisible());
   for (int kez = 0; kez < 2; ++kez) {
     if (kez == 1) FormuYokEt<KritikStokListesiFormu>();  // the next run of the program
