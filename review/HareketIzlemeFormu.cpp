@@ -77,6 +77,7 @@ HareketİzlemeFormu::HareketİzlemeFormu(Tasarım tasarım) : tasarım_(std::mov
 
   KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
   KapatDüğmesi->setAutoDefault(false);
+  OrtakYordamlarModülü::OdaktakiDüğmeEnterAlır(*this);
   DüğmeDüzeni = new QHBoxLayout;
   DüğmeDüzeni->addStretch();
   DüğmeDüzeni->addWidget(KapatDüğmesi);
@@ -140,16 +141,6 @@ void HareketİzlemeFormu::Form_Unload() {
 void HareketİzlemeFormu::done(int sonuç) {
   if (yüklü_) Form_Unload();
   QDialog::done(sonuç);
-}
-
-// Enter presses the button that has the focus, and no other: there is no default button.
-void HareketİzlemeFormu::keyPressEvent(QKeyEvent* olay) {
-  auto* düğme = qobject_cast<QPushButton*>(focusWidget());
-  if ((olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) && düğme && düğme->isEnabled()) {
-    düğme->click();
-    return;
-  }
-  QDialog::keyPressEvent(olay);
 }
 
 void HareketİzlemeFormu::showEvent(QShowEvent* olay) {

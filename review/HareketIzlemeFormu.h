@@ -84,7 +84,6 @@ protected:
   QHBoxLayout* DüğmeDüzeni;   // before the close button
 
   void showEvent(QShowEvent* olay) override;
-  void keyPressEvent(QKeyEvent* olay) override;
 
 private:
   Tasarım tasarım_;

@@ -71,6 +71,7 @@ TarihMiktarFormu::TarihMiktarFormu(const Tasarım& tasarım) {
   İptalDüğmesi = new QPushButton(QStringLiteral("İptal (Esc)"), this);
   ÜstDüğme->setAutoDefault(false);
   İptalDüğmesi->setAutoDefault(false);
+  OrtakYordamlarModülü::OdaktakiDüğmeEnterAlır(*this);
   auto* düğmeler = new QVBoxLayout;
   düğmeler->addWidget(ÜstDüğme);
   düğmeler->addWidget(İptalDüğmesi);
@@ -108,16 +109,6 @@ void TarihMiktarFormu::done(int sonuç) {
     yüklü_ = false;
   }
   QDialog::done(sonuç);
-}
-
-// Enter presses the button that has the focus, and no other: there is no default button.
-void TarihMiktarFormu::keyPressEvent(QKeyEvent* olay) {
-  auto* düğme = qobject_cast<QPushButton*>(focusWidget());
-  if ((olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) && düğme && düğme->isEnabled()) {
-    düğme->click();
-    return;
-  }
-  QDialog::keyPressEvent(olay);
 }
 
 void TarihMiktarFormu::showEvent(QShowEvent* olay) {

@@ -52,7 +52,6 @@ protected:
   static bool MiktarYok(const QString& metin);
 
   void showEvent(QShowEvent* olay) override;
-  void keyPressEvent(QKeyEvent* olay) override;
 
 private:
   bool yüklü_ = false;
