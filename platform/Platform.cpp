@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -130,6 +131,14 @@ bool XlsxUygulamasıVar() {
 }
 
 }  // namespace
+
+void ArayüzYazıTipiniKur() {
+  const QString aile = QStringLiteral("Liberation Sans");
+  if (!QFontDatabase::families().contains(aile)) return;
+  QFont yazı(aile);
+  yazı.setPointSize(8);
+  QApplication::setFont(yazı);
+}
 
 void VarsayılanlarıKur() {
   MesajGöster = QtİleGöster;

@@ -60,6 +60,11 @@ struct SürümKaydı {
 };
 extern std::function<SürümKaydı()> SürümOku;
 
+// The program's screen font: the forms are laid out for an 8-point sans serif, so that the
+// widest voucher still fits a screen 800 pixels wide. Liberation Sans is the metric twin of the
+// font they were drawn with; where it is missing the system's own font stays.
+void ArayüzYazıTipiniKur();
+
 // Puts every seam back to the real system.
 void VarsayılanlarıKur();
 

@@ -12,6 +12,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setOrganizationName(QStringLiteral("Belvaro"));
   Platform::VarsayılanlarıKur();
+  Platform::ArayüzYazıTipiniKur();
   QTranslator qtÇevirisi;
   BaşlangıçModülü::QtÇevirisiniYükle(qtÇevirisi);
 

@@ -3,6 +3,8 @@
 #include "TekKopya.h"
 #include "TestOrtami.h"
 
+#include "Platform.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -37,6 +39,7 @@ int main(int argc, char* argv[]) {
   TekKopya::AnahtarEki = QStringLiteral("-test-%1").arg(getpid());
 
   QApplication uygulama(argc, argv);
+  Platform::ArayüzYazıTipiniKur();  // the forms are tested in the font the program shows them in
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
