@@ -199,10 +199,12 @@ BENCHMARK(MilyonHareketteBirÜrününBirDepodakiStoğu)->Unit(benchmark::kMicros
 void MilyonHareketteElliSatırlıkGirişFişi(benchmark::State& durum) {
   auto vt = Milyon().Kopya(QStringLiteral("fis-aktar"), true);
   const DepoAralığı depolar = Milyon().depolar;
+  vt->Çalıştır("INSERT INTO SaticiFirmaBilgileriTablosu (FirmaAdi) VALUES ('SATICI')");
+  const qint64 satıcı = vt->SonEklenenNo();
   QRandomGenerator üreteç(7);
   std::vector<FişVerileri::GirişSatırı> satırlar;
   for (int i = 0; i < 50; ++i)
-    satırlar.push_back({1, 1 + üreteç.bounded(5000), depolar.ilk + üreteç.bounded(10), 1, 1, QDate(2026, 12, 7),
+    satırlar.push_back({satıcı, 1 + üreteç.bounded(5000), depolar.ilk + üreteç.bounded(10), 1, 1, QDate(2026, 12, 7),
                         100 + i});
   for (auto _ : durum) FişVerileri::GirişleriYaz(*vt, satırlar);
   durum.SetItemsProcessed(durum.iterations() * static_cast<int64_t>(satırlar.size()));
