@@ -305,6 +305,10 @@ bool TanımFormu::KayıtSonucu(const TanımVerileri::KayıtSonucu& s, std::initi
   if (s.sonuç == TanımVerileri::Sonuç::Kaydedildi) return true;
   if (s.sonuç == TanımVerileri::Sonuç::KayıtYok) {
     MesajKutusu(metinler_.kayıtYok, Stil::Bilgi);
+    // The record is gone: its entry goes too, so that going back to browse does not read it.
+    for (int i = BulunanListe->count() - 1; i >= 0; --i)
+      if (BulunanListe->item(i)->data(Qt::UserRole).toLongLong() == SeçiliKayıtNo) delete BulunanListe->takeItem(i);
+    KapatİptalDüğmesi_Click();
     return false;
   }
   for (const Ret& r : retler) {

@@ -24,6 +24,8 @@ namespace OrtakYordamlarModülü {
 namespace {
 const QString AğHatasıMetni = QStringLiteral("Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!");
 const QString ErişimHatasıMetni = QStringLiteral("Dosyaya erişilemiyor. Lütfen, kontrol edip tekrar deneyiniz!");
+const QString SilinmişKayıtMetni = QStringLiteral(
+    "Seçilen kayıt, bu arada başka bir bilgisayardan silinmiş! Lütfen, pencereyi kapatıp yeniden açınız.");
 }  // namespace
 
 int MesajKutusu(const QString& metin, int stil, const QString& başlık) {
@@ -47,6 +49,12 @@ void HataİşleYordamı(int numara, const QString& açıklama) {
     ProgramıBitir(1);
   }
   if (numara == 3356) return;
+  if (numara == VeritabanıHataNo::KayıtYok) {
+    // Records are read by the numbers a list shows: one missing was deleted from another
+    // workstation since, which is no reason to offer ending the program.
+    MesajKutusu(SilinmişKayıtMetni, Stil::Bilgi);
+    return;
+  }
   if (Ortak::ExcelUygulaması) {
     // Hand the unfinished export to the user before asking.
     auto teslimEt = std::move(Ortak::ExcelUygulaması);

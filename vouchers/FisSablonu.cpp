@@ -383,9 +383,11 @@ void FişFormu::Kaldır() {
 }
 
 void FişFormu::ÜrünBilgisiniGöster(std::optional<qint64> ürünNo) {
+  // Nothing of the product chosen before stays, also when this one cannot be read.
+  SeçiliÜrünKodu.clear();
+  BirimAğırlığı = 0;
+  if (ÜrünKoduKutusu) ÜrünKoduKutusu->clear();
   if (!ürünNo) {
-    SeçiliÜrünKodu.clear();
-    if (ÜrünKoduKutusu) ÜrünKoduKutusu->clear();
     StokGöster(std::nullopt, std::nullopt);
     return;
   }

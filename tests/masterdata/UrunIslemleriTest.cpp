@@ -101,13 +101,23 @@ TEST_F(ÜrünFormuTesti, KayıtDenetimleriSırasıylaVeKayıtSonrasıKaydedilenG
   EXPECT_EQ(SonMesaj(), std::get<1>(sıra[1]));
 
   // Meanwhile another workstation deleted it: said so, nothing written.
+  mesajlar.clear();
   vt->Çalıştır("DELETE FROM UrunBilgileriTablosu WHERE UrunKodu = 'VD-2'");
   f.ÜrünKoduKutusu->clear();
   Yaz(f.ÜrünKoduKutusu, "VD-3");
   Tıkla(f.SilKaydetDüğmesi);
   EXPECT_EQ(SonMesaj(),
             "Değiştirdiğiniz ürün, bu arada başka bir bilgisayardan silinmiş! Değişiklikler kaydedilemedi.");
-  EXPECT_EQ(f.KayıtKipi, TanımFormu::KayıtDeğiştir);
+  // Back in browse without its entry, and nothing tried to read it again.
+  EXPECT_EQ(f.KayıtKipi, TanımFormu::Gözat);
+  EXPECT_EQ(Liste(f).size(), 2);
+  EXPECT_EQ(mesajlar.size(), 1u);
+  // Another entry of the list deleted meanwhile: choosing it says so, and the program goes on.
+  vt->Çalıştır("DELETE FROM UrunBilgileriTablosu WHERE UrunKodu = 'vd-9'");
+  for (int i = 0; i < f.BulunanListe->count(); ++i) f.BulunanListe->setCurrentRow(i);
+  EXPECT_EQ(SonMesaj(),
+            "Seçilen kayıt, bu arada başka bir bilgisayardan silinmiş! Lütfen, pencereyi kapatıp yeniden açınız.");
+  EXPECT_EQ(mesajlar.size(), 2u);
 }
 
 TEST_F(ÜrünFormuTesti, GirişiOlanSilinmezSilineninKomşusuSeçilir) {
