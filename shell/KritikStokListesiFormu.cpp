@@ -39,7 +39,7 @@ struct Sütun {
 const std::array<Sütun, 5> Sütunlar{{
     {"Depo Adı", 2400, "DepoAdi", false},
     {"Ürün Kodu", 1800, "UrunKodu", false},
-    {"Ürün Adı", 3600, "UrunAdi", false},
+    {"Ürün Adı", 3000, "UrunAdi", false},
     {"Mevcut Miktar", 1800, "MevcutMiktari", true},
     {"Kritik Stok Miktarı", 2100, "KritikStokMiktari", true},
 }};
@@ -71,7 +71,8 @@ KritikStokListesiFormu::KritikStokListesiFormu() {
   auto* düzen = new QVBoxLayout(this);
   düzen->addWidget(KritikStokListesi, 1);
   düzen->addLayout(alt);
-  resize(840, 420);
+  // Within an 800-pixel screen with its frame; the list scrolls what its columns need beyond.
+  resize(780, 420);
 
   KritikStokListesi->BaşlığaTıklandı = [this](int i) { KritikStokListesi_ColumnClick(i); };
   // Only the user's change is saved; showing the stored value at load writes nothing.
