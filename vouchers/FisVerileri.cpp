@@ -65,8 +65,17 @@ int KişiBul(const QStringList& adlar, const QString& ad) {
 }
 
 qint64 KişiEkle(Veritabanı& vt, const QString& ad) {
+  // Another workstation may have added the same name since the box was filled: one person, not two.
+  Veritabanı::İşlem işlem(vt);
+  KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT GirisCikisYapanNo FROM GirisCikisYapanlarTablosu "
+                                                  "WHERE TR_KATLA(GirisCikisYapanAdi) = TR_KATLA(?) "
+                                                  "ORDER BY GirisCikisYapanNo"),
+                                   {ad});
+  if (!k.Sonda()) return k.Tamsayı(QStringLiteral("GirisCikisYapanNo"));
   vt.Çalıştır(QStringLiteral("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)"), {ad});
-  return vt.SonEklenenNo();
+  const qint64 no = vt.SonEklenenNo();
+  işlem.Onayla();
+  return no;
 }
 
 qint64 HücreNo(const QString& hücre) {

@@ -48,7 +48,8 @@ struct Kişi {
 std::vector<Kişi> KişileriOku(Veritabanı& vt);
 // Index of the name among the known ones, whole text with the Turkish letter case folded; -1 if new.
 int KişiBul(const QStringList& adlar, const QString& ad);
-// Stores the name exactly as typed; returns the number the file gave it.
+// Stores the name exactly as typed and returns the number the file gave it; a person of that
+// name (letter case folded) stored meanwhile is taken instead.
 qint64 KişiEkle(Veritabanı& vt, const QString& ad);
 
 // A record number, date or quantity read back from a working-list cell; a cell that

@@ -50,6 +50,10 @@ TEST_F(FişVerileriTesti, KişiHarfBüyüklüğüneBakılmadanBulunurYenisiDosya
   const qint64 no = KişiEkle(*vt, QStringLiteral("O'NEIL"));
   EXPECT_EQ(no, silinen + 1);
   EXPECT_EQ(KişileriOku(*vt).back().ad, QStringLiteral("O'NEIL"));
+  // The same name from a workstation whose box did not hold it yet: the stored person.
+  EXPECT_EQ(KişiEkle(*vt, QStringLiteral("o'neıl")), no);
+  EXPECT_EQ(KişiEkle(*vt, QStringLiteral("ali veli")), 40000);
+  EXPECT_EQ(KişileriOku(*vt).size(), 2u);
 }
 
 TEST_F(FişVerileriTesti, GirişListesiTekİşlemdeYazılırBirSatırDüşerseHiçbiriYazılmaz) {
