@@ -59,13 +59,18 @@ void İlerlemeİşi(int kod, const QString& başlık, const QString& metin) {
   Form<İlerlemeGösterFormu>().İşiÇalıştır(kod, başlık, metin, SahipPencere());
 }
 
-// A voucher: loaded, its lists filled by the job, then shown.
+// A form whose lists a job fills before it is shown.
+template <class F>
+void İşinArdındanGöster(int iş, const QString& başlık = İş::ListelerBaşlık, const QString& metin = İş::ListelerMetin) {
+  İlerlemeİşi(iş, başlık, metin);
+  ModalGöster(Form<F>());
+}
+
+// A voucher is loaded first: the job fills the lists of its fresh design.
 template <class F>
 void FişAç(int iş) {
-  auto& form = Form<F>();
-  form.Yükle();
-  İlerlemeİşi(iş, İş::ListelerBaşlık, İş::ListelerMetin);
-  ModalGöster(form);
+  Form<F>().Yükle();
+  İşinArdındanGöster<F>(iş);
 }
 
 }  // namespace
@@ -134,27 +139,15 @@ void KomutDağıt(int komutNo) {
     case 102: ModalGöster(Form<DepoİşlemleriFormu>()); break;
     case 103: ModalGöster(FirmaİşlemleriFormunuHazırla(QStringLiteral("Satici"))); break;
     case 104: ModalGöster(FirmaİşlemleriFormunuHazırla(QStringLiteral("Alici"))); break;
-    case 111:
-      İlerlemeİşi(13, İş::ListelerBaşlık, İş::ListelerMetin);
-      ModalGöster(Form<KritikStokBelirlemeFormu>());
-      break;
+    case 111: İşinArdındanGöster<KritikStokBelirlemeFormu>(13); break;
     case 105:
-    case 401:
-      İlerlemeİşi(1, İş::ListelerBaşlık, İş::ListelerMetin);
-      ModalGöster(Form<GirişİşlemleriFormu>());
-      break;
+    case 401: FişAç<GirişİşlemleriFormu>(1); break;
     case 106:
     case 402: FişAç<ÇıkışİşlemleriFormu>(2); break;
     case 107: FişAç<DepodanDepoyaTransferFormu>(8); break;
-    case 205:
-      İlerlemeİşi(33, İş::ListelerBaşlık, İş::ListelerMetin);
-      ModalGöster(Form<KritikStokListesiFormu>());
-      break;
+    case 205: İşinArdındanGöster<KritikStokListesiFormu>(33); break;
     case 109:
-    case 403:
-      İlerlemeİşi(12, İş::ListeBaşlık, İş::ListeMetin);
-      ModalGöster(Form<ÜrünlereGöreStokHareketleriFormu>());
-      break;
+    case 403: İşinArdındanGöster<ÜrünlereGöreStokHareketleriFormu>(12, İş::ListeBaşlık, İş::ListeMetin); break;
     case 110: ModalGöster(Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>()); break;
     case 300: GirişŞifresiBelirleDeğiştirFormunuGöster(); break;
     case 301: SunucuDeğiştir(); break;
