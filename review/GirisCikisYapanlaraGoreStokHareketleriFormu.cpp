@@ -36,7 +36,7 @@ void GirişÇıkışYapanlaraGöreStokHareketleriFormu::Form_Load() {
   GirişÇıkışYapanlarListesi->clear();
   HareketİzlemeFormu::Form_Load();
   OrtakYordamlarModülü::HataYakala([&] {
-    for (const Kişi& k : Kişiler(*Ortak::Veritabanı))
+    for (const Kişi& k : KişileriOku(*Ortak::Veritabanı))
       GirişÇıkışYapanlarListesi->addItem(new TürkçeListeÖğesi(k.ad, k.no));
   });
 }

@@ -177,16 +177,6 @@ Toplamlar ÜrünToplamları(Veritabanı& vt, qint64 urunNo) { return Topla(vt, f
 
 Toplamlar KişiToplamları(Veritabanı& vt, qint64 kişiNo) { return Topla(vt, true, kişiNo); }
 
-std::vector<Kişi> Kişiler(Veritabanı& vt) {
-  KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
-      "SELECT GirisCikisYapanNo, GirisCikisYapanAdi FROM GirisCikisYapanlarTablosu "
-      "ORDER BY GirisCikisYapanAdi COLLATE TURKCE"));
-  std::vector<Kişi> kişiler;
-  for (; !k.Sonda(); k.MoveNext())
-    kişiler.push_back({k.Tamsayı(QStringLiteral("GirisCikisYapanNo")), k.Metin(QStringLiteral("GirisCikisYapanAdi"))});
-  return kişiler;
-}
-
 QString NedenAdı(HareketTürü tür, qint64 neden) {
   if (neden == TransferNedeni) return QStringLiteral("Transfer");
   if (tür == HareketTürü::Giriş) return QStringLiteral("Alım");

@@ -7,6 +7,7 @@
 // the row's warehouse (all rows of the product there, transfer halves included) is
 // refused when that stock would go below zero.
 
+#include "OrtakYordamlarModulu.h"
 #include "TurkceMetin.h"
 
 #include <QDate>
@@ -54,17 +55,14 @@ struct Toplamlar {
   Miktar Mevcut() const { return giriş - çıkış; }
 };
 
-struct Kişi {
-  qint64 no = 0;
-  QString ad;
-};
+using OrtakYordamlarModülü::Kişi;
+using OrtakYordamlarModülü::KişileriOku;
 
 // In the order they were recorded.
 std::vector<ÜrünHareketi> ÜrünHareketleri(Veritabanı& vt, qint64 urunNo, HareketTürü tür);
 std::vector<KişiHareketi> KişiHareketleri(Veritabanı& vt, qint64 kişiNo, HareketTürü tür);
 Toplamlar ÜrünToplamları(Veritabanı& vt, qint64 urunNo);
 Toplamlar KişiToplamları(Veritabanı& vt, qint64 kişiNo);
-std::vector<Kişi> Kişiler(Veritabanı& vt);  // by name
 
 // "Alım" for every entry but a transfer; exits by their reason; "Transfer" for 99.
 QString NedenAdı(HareketTürü tür, qint64 neden);

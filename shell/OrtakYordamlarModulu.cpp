@@ -178,6 +178,16 @@ private:
 
 void OdaktakiDüğmeEnterAlır(QDialog& form) { new OdaktakiDüğme(form); }
 
+std::vector<Kişi> KişileriOku(Veritabanı& vt) {
+  KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
+      "SELECT GirisCikisYapanNo, GirisCikisYapanAdi FROM GirisCikisYapanlarTablosu "
+      "ORDER BY GirisCikisYapanAdi COLLATE TURKCE"));
+  std::vector<Kişi> kişiler;
+  for (; !k.Sonda(); k.MoveNext())
+    kişiler.push_back({k.Tamsayı(QStringLiteral("GirisCikisYapanNo")), k.Metin(QStringLiteral("GirisCikisYapanAdi"))});
+  return kişiler;
+}
+
 bool DosyaVarMı(const QString& yol) { return !yol.isEmpty() && QFileInfo::exists(yol); }
 
 bool TabloProgramıKurulu() { return Platform::TabloProgramıVar && Platform::TabloProgramıVar(); }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <exception>
+#include <vector>
 
 class QComboBox;
 class QDialog;
@@ -60,6 +61,13 @@ int ListedeAra(const QListWidget* liste, const QString& metin);
 
 void SonKullanılanlarıKaydet(QComboBox* kutu, const QString& bölüm);
 void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
+
+// The persons who make movements, by name.
+struct Kişi {
+  qint64 no = 0;
+  QString ad;
+};
+std::vector<Kişi> KişileriOku(Veritabanı& vt);
 
 // Names by record number; a number without a row throws 3021.
 QString ÜrünAdıGetir(qint64 urunNo);

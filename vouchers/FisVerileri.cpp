@@ -47,16 +47,6 @@ std::optional<Miktar> FişMiktarı(const QString& metin) {
 
 QString SatırAnahtarı(qint64 a, qint64 b, qint64 c) { return QStringLiteral("%1-%2-%3").arg(a).arg(b).arg(c); }
 
-std::vector<Kişi> KişileriOku(Veritabanı& vt) {
-  std::vector<Kişi> kişiler;
-  KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
-      "SELECT GirisCikisYapanNo, GirisCikisYapanAdi FROM GirisCikisYapanlarTablosu "
-      "ORDER BY GirisCikisYapanAdi COLLATE TURKCE"));
-  for (; !k.Sonda(); k.MoveNext())
-    kişiler.push_back({k.Tamsayı(QStringLiteral("GirisCikisYapanNo")), k.Metin(QStringLiteral("GirisCikisYapanAdi"))});
-  return kişiler;
-}
-
 int KişiBul(const QStringList& adlar, const QString& ad) {
   const QString aranan = TürkçeMetin::Katla(ad);
   for (int i = 0; i < adlar.size(); ++i)

@@ -2,6 +2,7 @@
 // The data rules of the voucher forms, without widgets: product code and unit weight,
 // stock on hand, line weights, quantities as typed, persons, and the commit of a list.
 
+#include "OrtakYordamlarModulu.h"
 #include "TurkceMetin.h"
 
 #include <QDate>
@@ -41,11 +42,9 @@ std::optional<Miktar> FişMiktarı(const QString& metin);
 // A line's duplicate key: its three record numbers joined by "-".
 QString SatırAnahtarı(qint64 a, qint64 b, qint64 c);
 
-struct Kişi {
-  qint64 no;
-  QString ad;
-};
-std::vector<Kişi> KişileriOku(Veritabanı& vt);
+using OrtakYordamlarModülü::Kişi;
+using OrtakYordamlarModülü::KişileriOku;
+
 // Index of the name among the known ones, whole text with the Turkish letter case folded; -1 if new.
 int KişiBul(const QStringList& adlar, const QString& ad);
 // Stores the name exactly as typed and returns the number the file gave it; a person of that
