@@ -87,20 +87,9 @@ bool GösterildiğiGibi(const Kayıt& k, const GörülenHareket& h) {
   return k.tarih == h.tarih && k.miktar == h.miktar && k.neden == h.neden && k.girişİşlemNo == h.girişİşlemNo;
 }
 
-Miktar Mevcut(Veritabanı& vt, const QVariant& urunNo, const QVariant& depoNo) {
-  return vt
-      .KayıtKümesiAç(QStringLiteral(
-                         "SELECT Coalesce((SELECT Sum(Round(GirisMiktari * 100)) FROM GirisIslemleriTablosu "
-                         "WHERE UrunNo IS ?1 AND DepoNo IS ?2), 0) - "
-                         "Coalesce((SELECT Sum(Round(CikisMiktari * 100)) FROM CikisIslemleriTablosu "
-                         "WHERE UrunNo IS ?1 AND DepoNo IS ?2), 0) AS Yuzde"),
-                     {urunNo, depoNo})
-      .Tamsayı(QStringLiteral("Yuzde"));
-}
-
 // After a write that took `azalan` off the warehouse's stock, as stored now.
 bool EksiyeDüştü(Veritabanı& vt, const Kayıt& k, Miktar azalan) {
-  return azalan > 0 && Mevcut(vt, k.urunNo, k.depoNo) < 0;
+  return azalan > 0 && MevcutStok(vt, k.urunNo.toLongLong(), k.depoNo.toLongLong()) < 0;
 }
 
 // One transaction on the movement as stored; `yaz` writes and says whether it stands.
@@ -193,7 +182,6 @@ bool TransferGirişiVar(Veritabanı& vt, qint64 urunNo) {
               .Boş();
 }
 
-Miktar DepodakiMevcut(Veritabanı& vt, qint64 urunNo, qint64 depoNo) { return Mevcut(vt, urunNo, depoNo); }
 
 Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h) {
   return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {

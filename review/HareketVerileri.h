@@ -71,7 +71,7 @@ QString NedenAdı(HareketTürü tür, qint64 neden);
 bool TransferGirişiVar(Veritabanı& vt, qint64 urunNo);
 
 // Stock on hand of a product in one warehouse, every row counted.
-Miktar DepodakiMevcut(Veritabanı& vt, qint64 urunNo, qint64 depoNo);
+using OrtakYordamlarModülü::MevcutStok;
 
 // What the list showed of a movement when the user chose it.
 struct GörülenHareket {

@@ -178,6 +178,17 @@ private:
 
 void OdaktakiDüğmeEnterAlır(QDialog& form) { new OdaktakiDüğme(form); }
 
+qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
+  // Summed in whole hundredths, so that many rows add up exactly.
+  return vt
+      .KayıtKümesiAç(QStringLiteral("SELECT Coalesce((SELECT Sum(Round(GirisMiktari * 100)) FROM GirisIslemleriTablosu "
+                                    "WHERE UrunNo= ?1 AND DepoNo= ?2), 0) - "
+                                    "Coalesce((SELECT Sum(Round(CikisMiktari * 100)) FROM CikisIslemleriTablosu "
+                                    "WHERE UrunNo= ?1 AND DepoNo= ?2), 0) AS Yuzde"),
+                     {ürünNo, depoNo})
+      .Tamsayı(QStringLiteral("Yuzde"));
+}
+
 std::vector<Kişi> KişileriOku(Veritabanı& vt) {
   KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
       "SELECT GirisCikisYapanNo, GirisCikisYapanAdi FROM GirisCikisYapanlarTablosu "

@@ -62,6 +62,10 @@ int ListedeAra(const QListWidget* liste, const QString& metin);
 void SonKullanılanlarıKaydet(QComboBox* kutu, const QString& bölüm);
 void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
 
+// Stock on hand of a product in a warehouse, in whole hundredths: every entry less every
+// exit, transfer halves included; an empty sum counts as 0.
+qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
+
 // The persons who make movements, by name.
 struct Kişi {
   qint64 no = 0;

@@ -19,18 +19,6 @@ namespace {
   return {k.Metin(QStringLiteral("UrunKodu")), k.Ondalık(QStringLiteral("BirimAgirligi"))};
 }
 
-Miktar MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
-  // Summed in whole hundredths, so that many rows add up exactly.
-  const KayıtKümesi k = vt.KayıtKümesiAç(
-      QStringLiteral("SELECT (SELECT Sum(Round(GirisMiktari * 100)) FROM GirisIslemleriTablosu "
-                     "WHERE UrunNo= ?1 AND DepoNo= ?2) AS GirisToplami, "
-                     "(SELECT Sum(Round(CikisMiktari * 100)) FROM CikisIslemleriTablosu "
-                     "WHERE UrunNo= ?1 AND DepoNo= ?2) AS CikisToplami"),
-      {ürünNo, depoNo});
-  return std::llround(k.Ondalık(QStringLiteral("GirisToplami"))) -
-         std::llround(k.Ondalık(QStringLiteral("CikisToplami")));
-}
-
 Miktar Ağırlık(Miktar miktar, double birimAğırlığı) {
   const double ağırlık = TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı;
   // No larger than a quantity may be, so that the hundredths and their totals fit in 64 bits.

@@ -29,7 +29,7 @@ struct ÜrünBilgisi {
 ÜrünBilgisi ÜrünBilgisiOku(Veritabanı& vt, qint64 ürünNo);
 
 // Every entry minus every exit of the product in the warehouse, transfer halves included.
-Miktar MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
+using OrtakYordamlarModülü::MevcutStok;
 
 // A quantity's weight, rounded to hundredths as a list cell shows it; one beyond
 // EnBüyükAğırlık throws, rather than overflowing the hundredths.

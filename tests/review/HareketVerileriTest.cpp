@@ -54,8 +54,8 @@ TEST_F(HareketVerileriTesti, DepoEksiyeDüşemezÜrünToplamıYetseBile) {
   };
   for (const Durum& d : durumlar) {
     EXPECT_EQ(d.yaz(), d.beklenen) << d.ad;
-    EXPECT_EQ(DepodakiMevcut(*vt, u, a), d.aSonra) << d.ad;
-    EXPECT_EQ(DepodakiMevcut(*vt, u, b), 10000) << d.ad;
+    EXPECT_EQ(MevcutStok(*vt, u, a), d.aSonra) << d.ad;
+    EXPECT_EQ(MevcutStok(*vt, u, b), 10000) << d.ad;
   }
 }
 
@@ -121,7 +121,7 @@ TEST_F(HareketVerileriTesti, TransferİkiYarısıylaSilinirHedefMalıVermişseRe
     const bool silindi = !d.bozulan && d.beklenen == Sonuç::Yapıldı;
     EXPECT_EQ(Girişler(), önceG - (silindi ? 1 : 0)) << d.ad;
     EXPECT_EQ(Çıkışlar(), önceÇ - (silindi ? 1 : 0)) << d.ad;
-    EXPECT_EQ(DepodakiMevcut(*vt, u, a), silindi ? 3000 : 2000) << d.ad;
+    EXPECT_EQ(MevcutStok(*vt, u, a), silindi ? 3000 : 2000) << d.ad;
     if (satış) vt->Çalıştır("DELETE FROM CikisIslemleriTablosu WHERE IslemNo= ?", {satış});
   }
 }
