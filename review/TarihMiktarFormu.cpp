@@ -6,36 +6,13 @@
 #include "TurkceMetin.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
-namespace {
-
-// Enter moves on from a field that has no text family of its own (the date, a fixed list).
-class EnterİleGeç : public QObject {
-public:
-  explicit EnterİleGeç(QWidget* alan) : QObject(alan) { alan->installEventFilter(this); }
-
-protected:
-  bool eventFilter(QObject* nesne, QEvent* olay) override {
-    if (olay->type() != QEvent::KeyPress) return false;
-    const int tuş = static_cast<QKeyEvent*>(olay)->key();
-    if (tuş != Qt::Key_Return && tuş != Qt::Key_Enter) return false;
-    // To the window: the date field takes a Tab for its own day, month and year.
-    QKeyEvent sekme(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-    QCoreApplication::sendEvent(static_cast<QWidget*>(nesne)->window(), &sekme);
-    return true;
-  }
-};
-
-}  // namespace
 
 TarihMiktarFormu::TarihMiktarFormu(const Tasarım& tasarım) {
   setWindowTitle(tasarım.başlık);
@@ -61,7 +38,7 @@ TarihMiktarFormu::TarihMiktarFormu(const Tasarım& tasarım) {
     alanlar->addWidget(Neden, 2, 1);
     Etiket[2]->setBuddy(Neden);
     // Its caption is never coloured; Enter moves on.
-    new EnterİleGeç(Neden);
+    AlanAileleri::Bağla(Neden, nullptr, AlanAileleri::Aile::Seçim, {.enterİlerler = true});
   }
   alanlar->setColumnMinimumWidth(1, 150);
   Etiket[0]->setBuddy(Tarih);
@@ -84,8 +61,7 @@ TarihMiktarFormu::TarihMiktarFormu(const Tasarım& tasarım) {
   düzen->addLayout(satır);
   OrtakYordamlarModülü::BaşlığaYerAç(*this, 380);
 
-  AlanAileleri::Bağla(Tarih, Etiket[0], AlanAileleri::Aile::Seçim);
-  new EnterİleGeç(Tarih);
+  AlanAileleri::Bağla(Tarih, Etiket[0], AlanAileleri::Aile::Seçim, {.enterİlerler = true});
   AlanAileleri::Bağla(Miktar, Etiket[1], AlanAileleri::Aile::Ondalık);
   connect(ÜstDüğme, &QPushButton::clicked, this, [this] { ÜstDüğme_Click(); });
   connect(İptalDüğmesi, &QPushButton::clicked, this, [this] { İptalDüğmesi_Click(); });
