@@ -2,7 +2,6 @@
 
 #include "Ayarlar.h"
 #include "FormYoneticisi.h"
-#include "KomutDagitimi.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
@@ -299,17 +298,12 @@ void AnaForm::MDIForm_Activate() {
 }
 
 void AnaForm::KomutDurumlarınıYenile() {
-  for (auto& [no, eylem] : Komutlar) eylem->setEnabled(KomutHazırMı ? KomutHazırMı(no) : KomutHazır(no));
+  for (auto& [no, eylem] : Komutlar) eylem->setEnabled(KomutHazırMı && KomutHazırMı(no));
 }
 
 void AnaForm::MenüDüğmeDurumÇubuğu_Execute(int komutNo) {
-  if (!(KomutHazırMı ? KomutHazırMı(komutNo) : KomutHazır(komutNo))) return;
-  OrtakYordamlarModülü::HataYakala([komutNo] {
-    if (KomutDağıtıcı)
-      KomutDağıtıcı(komutNo);
-    else
-      KomutDağıt(komutNo);
-  });
+  if (!KomutHazırMı || !KomutHazırMı(komutNo) || !KomutDağıtıcı) return;
+  OrtakYordamlarModülü::HataYakala([komutNo] { KomutDağıtıcı(komutNo); });
 }
 
 void AnaForm::MDIForm_QueryUnload() {

@@ -27,8 +27,9 @@ public:
   static std::function<QSize()> EkranBoyutu;           // the primary screen's full size in pixels
   static std::function<QList<QRect>()> EkranAlanları;  // every screen's free area, the primary first
   static std::function<void()> KarşılamaFormunuKaldır;  // closes the welcome form at the end of the load
-  static std::function<void(int)> KomutDağıtıcı;        // default KomutDağıt
-  static std::function<bool(int)> KomutHazırMı;         // default KomutHazır
+  // Set by the program's top (the only place that knows every form); unset, no command runs.
+  static std::function<void(int)> KomutDağıtıcı;
+  static std::function<bool(int)> KomutHazırMı;
 
   // Builds the window, restores its placement and shows it.
   void Yükle();

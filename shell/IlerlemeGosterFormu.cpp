@@ -1,7 +1,6 @@
 #include "IlerlemeGosterFormu.h"
 
 #include "FormYoneticisi.h"
-#include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Simgeler.h"
@@ -25,6 +24,10 @@ std::map<int, std::function<ListeHedefi()>>& KayıtlıHedefler() {
   static std::map<int, std::function<ListeHedefi()>> hedefler;
   return hedefler;
 }
+std::map<int, std::function<void()>>& KayıtlıProsedürler() {
+  static std::map<int, std::function<void()>> prosedürler;
+  return prosedürler;
+}
 }  // namespace
 
 std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int kod) {
@@ -37,9 +40,14 @@ bool İlerlemeGösterFormu::HedefKaydet(std::initializer_list<int> işKodları, 
   for (int kod : işKodları) KayıtlıHedefler()[kod] = hedef;
   return true;
 }
+bool İlerlemeGösterFormu::İşProsedürüKaydet(std::initializer_list<int> işKodları, std::function<void()> prosedür) {
+  for (int kod : işKodları) KayıtlıProsedürler()[kod] = prosedür;
+  return true;
+}
 std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürüBul = [](int kod) {
-  if (kod == 33) return std::function<void()>([] { Form<KritikStokListesiFormu>().ListeOluştur(); });
-  return std::function<void()>();
+  const auto& prosedürler = KayıtlıProsedürler();
+  const auto p = prosedürler.find(kod);
+  return p == prosedürler.end() ? std::function<void()>() : p->second;
 };
 
 İlerlemeGösterFormu::İlerlemeGösterFormu() {

@@ -66,6 +66,8 @@ public:
   // A form registers the list-loading jobs that target it, from its own file; HedefFormBul
   // finds them there unless a test replaces it.
   static bool HedefKaydet(std::initializer_list<int> işKodları, std::function<ListeHedefi()> hedef);
+  // Likewise the form whose ListeOluştur or MSExceleAktar a job 20 to 35 calls registers that procedure.
+  static bool İşProsedürüKaydet(std::initializer_list<int> işKodları, std::function<void()> prosedür);
   static std::function<std::function<void()>(int işKodu)> İşProsedürüBul;
 
   void Form_Activate();

@@ -41,8 +41,7 @@ protected:
     FormuYokEt<AnaForm>();
     AnaForm::EkranBoyutu = [] { return QSize(1024, 768); };
     AnaForm::EkranAlanları = [] { return QList<QRect>{{0, 0, 1024, 768}}; };
-    AnaForm::KomutHazırMı = nullptr;
-    AnaForm::KomutDağıtıcı = nullptr;
+    KomutlarıBağla();
     AnaForm::KarşılamaFormunuKaldır = nullptr;
     Ortak::Başlık = QStringLiteral("Belvaro - Velmora 1.24 (İstemci)");
     Ortak::GirişŞifresiSorulsun = false;
@@ -51,8 +50,7 @@ protected:
     FormuYokEt<AnaForm>();
     AnaForm::EkranBoyutu = nullptr;
     AnaForm::EkranAlanları = nullptr;
-    AnaForm::KomutHazırMı = nullptr;
-    AnaForm::KomutDağıtıcı = nullptr;
+    KomutlarıBağla();
     AnaForm::KarşılamaFormunuKaldır = nullptr;
     Ortak::GirişŞifresiSorulsun = false;
     TestOrtamı::TearDown();

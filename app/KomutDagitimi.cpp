@@ -159,3 +159,8 @@ void KomutDağıt(int komutNo) {
     default: break;  // 108 runs nothing of its own
   }
 }
+
+void KomutlarıBağla() {
+  AnaForm::KomutDağıtıcı = KomutDağıt;
+  AnaForm::KomutHazırMı = KomutHazır;
+}
