@@ -42,6 +42,10 @@ bool Yazdır(QWidget* sahip, QPushButton* düğme, const QString& başlık, cons
     const QString yazıcı = Ortak::GeçerliYazıcı.isEmpty() ? Platform::VarsayılanYazıcı() : Ortak::GeçerliYazıcı;
     tuval = Platform::TuvalAç(yazıcı, başlık);
     tuval->YazıTipiAdı(Ortak::YazıcıYazıTipi);
+    Ortak::SayfaYüksekliği = TamMilimetre(tuval->SayfaYüksekliği());
+    Ortak::SayfaGenişliği = TamMilimetre(tuval->SayfaGenişliği());
+    Ortak::ÜstBoşluk = 15;
+    Ortak::AltBoşluk = 15;
     çiz(*tuval);
     tuval->BelgeyiBitir();
   } catch (const YazıcıHatası& h) {
