@@ -2,6 +2,7 @@
 
 #include "BaglantiEtiketleri.h"
 #include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
 #include "Simgeler.h"
 
 #include <QGroupBox>
@@ -65,16 +66,7 @@ HataBildirmeFormu::HataBildirmeFormu() {
   çerçeveDüzeni->addWidget(SimgeKutusu);
   çerçeveDüzeni->addLayout(metinler, 1);
   Çerçeve->setFixedWidth(360);
-  auto* düğmeler = new QHBoxLayout;
-  düğmeler->addStretch();
-  düğmeler->addWidget(KapatDüğmesi);
-  auto* altlıkDüzeni = new QVBoxLayout(Altlık);
-  altlıkDüzeni->addWidget(Çerçeve);
-  altlıkDüzeni->addLayout(düğmeler);
-  auto* düzen = new QVBoxLayout(this);
-  düzen->setContentsMargins(0, 0, 0, 0);
-  düzen->addWidget(Altlık);
-  düzen->setSizeConstraint(QLayout::SetFixedSize);
+  OrtakYordamlarModülü::PanelliDüzen(*this, Altlık, Çerçeve, {KapatDüğmesi});
 
   Bağlantılar = new BağlantıEtiketleri(this);
   Bağlantılar->BağlantıEkle(WebEtiketi, QUrl(GeriBildirimAdresi()));

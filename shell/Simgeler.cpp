@@ -68,6 +68,23 @@ void Kutu(QPainter& p) {
   p.drawLine(QPointF(6.5, 7.2), QPointF(6.5, 9.5));
 }
 
+// The box drawn `ölçek` times its size with its top-left corner at `yer`.
+void KutuKoy(QPainter& p, QPointF yer, qreal ölçek) {
+  p.save();
+  p.translate(yer);
+  p.scale(ölçek, ölçek);
+  Kutu(p);
+  p.restore();
+}
+
+// The pictures' deep blue ground, lighter towards the bottom.
+void MaviZemin(QPainter& p, const QRectF& alan) {
+  QLinearGradient zemin(alan.topLeft(), alan.bottomLeft());
+  zemin.setColorAt(0, QColor(16, 58, 130));
+  zemin.setColorAt(1, QColor(34, 110, 205));
+  p.fillRect(alan, zemin);
+}
+
 // A sheet with list rows in a 16-unit square.
 void Liste(QPainter& p) {
   QPainterPath kağıt;
@@ -215,26 +232,14 @@ void Fiş(QPainter& p, bool bağlı) {
 
 QPixmap Karşılama() {
   return Çiz(QSize(400, 250), 400, [](QPainter& p) {
-    QLinearGradient zemin(0, 0, 0, 250);
-    zemin.setColorAt(0, QColor(16, 58, 130));
-    zemin.setColorAt(1, QColor(34, 110, 205));
-    p.fillRect(QRectF(0, 0, 400, 250), zemin);
+    MaviZemin(p, QRectF(0, 0, 400, 250));
     QRadialGradient ışık(QPointF(110, 120), 160);
     ışık.setColorAt(0, QColor(255, 255, 255, 60));
     ışık.setColorAt(1, QColor(255, 255, 255, 0));
     p.fillRect(QRectF(0, 0, 400, 250), ışık);
 
     // A stack of boxes on the left.
-    const auto kutu = [&p](qreal x, qreal y, qreal ölçek) {
-      p.save();
-      p.translate(x, y);
-      p.scale(ölçek, ölçek);
-      Kutu(p);
-      p.restore();
-    };
-    kutu(22, 118, 5.2);
-    kutu(92, 118, 5.2);
-    kutu(57, 60, 5.2);
+    for (const QPointF yer : {QPointF(22, 118), QPointF(92, 118), QPointF(57, 60)}) KutuKoy(p, yer, 5.2);
 
     p.setPen(Qt::white);
     QFont ad(QStringLiteral("Liberation Sans"));
@@ -259,23 +264,13 @@ QPixmap Karşılama() {
 // The about box's tall picture: the boxes stacked on a warehouse shelf, the name beneath.
 QPixmap Hakkında() {
   return Çiz(QSize(120, 200), 120, [](QPainter& p) {
-    QLinearGradient zemin(0, 0, 0, 200);
-    zemin.setColorAt(0, QColor(16, 58, 130));
-    zemin.setColorAt(1, QColor(34, 110, 205));
-    p.fillRect(QRectF(0, 0, 120, 200), zemin);
+    MaviZemin(p, QRectF(0, 0, 120, 200));
     p.setPen(Kalem(QColor(190, 205, 230), 2));
     for (const qreal y : {62.0, 116.0}) p.drawLine(QPointF(10, y), QPointF(110, y));
-    const auto kutu = [&p](qreal x, qreal y, qreal ölçek) {
-      p.save();
-      p.translate(x, y);
-      p.scale(ölçek, ölçek);
-      Kutu(p);
-      p.restore();
-    };
-    kutu(14, 2, 3.8);
-    kutu(60, 8, 3.4);
-    kutu(12, 60, 3.4);
-    kutu(56, 54, 3.8);
+    KutuKoy(p, {14, 2}, 3.8);
+    KutuKoy(p, {60, 8}, 3.4);
+    KutuKoy(p, {12, 60}, 3.4);
+    KutuKoy(p, {56, 54}, 3.8);
     p.setPen(Qt::white);
     QFont ad(QStringLiteral("Liberation Sans"));
     ad.setPixelSize(22);
