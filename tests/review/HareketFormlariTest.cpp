@@ -154,10 +154,14 @@ TEST_F(HareketFormTesti, DepoEksiyeDüşürenSilmeVeDeğişiklikReddedilir) {
     QString mesaj;
     double sonra;
   };
-  const QString az = "Giriş miktarı, çıkış toplamından AZ olamaz!",
+  // The product's totals allow these: warehouse A refuses, and the message names it.
+  const QString silme = "A deposundaki ELMA ürününün stok mevcudu (10,00), silinecek girişin MİKTARINDAN "
+                        "(20,00) az!\n\nHareket silinmedi.",
+                değişiklik = "A deposundaki ELMA ürününün stok mevcudu (10,00), değişikliğin stoktan düşeceği "
+                             "MİKTARDAN (11,00) az!\n\nDeğişiklik kaydedilmedi; lütfen, miktarı düzeltiniz.",
                 fazla = "Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!";
-  const std::vector<Durum> durumlar{{0, g, nullptr, Negatif, 20},  {0, g, "9", az, 20},
-                                    {1, ç, "21", fazla, 10},       {1, ç, "131", fazla, 10},
+  const std::vector<Durum> durumlar{{0, g, nullptr, silme, 20},    {0, g, "9", değişiklik, 20},
+                                    {1, ç, "21", değişiklik, 10},  {1, ç, "131", fazla, 10},
                                     {0, g, "0", "Lütfen, GİRİŞ MİKTARINI giriniz!", 20},
                                     {1, ç, "15", QString(), 15},   {0, g, "1.250", QString(), 1250}};
   Aç("EL");
@@ -185,6 +189,8 @@ TEST_F(HareketFormTesti, DepoEksiyeDüşürenSilmeVeDeğişiklikReddedilir) {
 TEST_F(HareketFormTesti, TransferHerİkiGörünümdenİkiYarısıylaSilinirYaDaHiçSilinmez) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), b = Depo("B");
   Giriş(u, a, 30);
+  // The target warehouse would lose the entry half it has partly given out.
+  const QString hedef = "B deposundaki ELMA ürününün stok mevcudu (6,00), silinecek girişin MİKTARINDAN (10,00) az!";
   struct Durum {
     int görünüm;
     double hedeftenÇıkan;
@@ -193,8 +199,8 @@ TEST_F(HareketFormTesti, TransferHerİkiGörünümdenİkiYarısıylaSilinirYaDaH
   };
   const std::vector<Durum> durumlar{{1, 0, nullptr, {}},
                                     {0, 0, nullptr, {}},
-                                    {1, 4, nullptr, Negatif},
-                                    {0, 4, nullptr, Negatif},
+                                    {1, 4, nullptr, hedef},
+                                    {0, 4, nullptr, hedef},
                                     {1, 0, "GirisIslemleriTablosu", "Hata Kodu"},
                                     {0, 0, "CikisIslemleriTablosu", "Hata Kodu"}};
   for (const Durum& d : durumlar) {
