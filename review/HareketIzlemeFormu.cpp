@@ -120,8 +120,8 @@ void HareketİzlemeFormu::Form_Load() {
   ListeGörünümü& liste = *StokHareketleriListesi;
   liste.TasarımaDön();
   liste.DüzeniYükle(tasarım_.listeAdı);
+  // The rows come in recording order: no header shows an arrow until one is clicked.
   liste.BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
-  ListeyiSıralaModülü::ListeyeSimgeEkle(liste, static_cast<int>(Ortak::SıralamaSütunu) + 1);
   {
     const QSignalBlocker engel(HareketTürüSeçeneği[0]);
     const QSignalBlocker engel1(HareketTürüSeçeneği[1]);

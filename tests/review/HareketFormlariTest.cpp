@@ -289,6 +289,12 @@ TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıral
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
   QTest::keyClicks(f.GirişÇıkışYapanıBulKutusu, "al");
   ListeGörünümü& l = *f.StokHareketleriListesi;
+  const auto oklar = [&l] {
+    std::vector<int> r;
+    for (int i = 1; i <= l.SütunSayısı(); ++i) r.push_back(l.BaşlıkResmi(i));
+    return r;
+  };
+  EXPECT_EQ(oklar(), std::vector<int>(5, 0));  // rows in recording order: no arrow
   EXPECT_EQ(Sütun(l, 4), QStringList({"Alım", "Alım", "Transfer"}));
   EXPECT_EQ(QStringList({f.GirişMiktarıToplamıKutusu->text(), f.ÇıkışMiktarıToplamıKutusu->text(), f.MevcutKutusu->text()}),
             QStringList({"1.280,50", "111,00", "1.169,50"}));
@@ -305,6 +311,16 @@ TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıral
   EXPECT_EQ(Sütun(l, 2).first(), "01.02.2026");
   başlık(4);
   EXPECT_EQ(Sütun(l, 3), QStringList({"2,00", "5,00", "9,00", "100,00"}));
+  EXPECT_EQ(oklar(), std::vector<int>({0, 0, 0, 1, 0}));
+  // Listed again, a number sort is gone and so is its arrow; the list's own text sort stays.
+  QTest::mouseClick(f.HareketTürüSeçeneği[0], Qt::LeftButton);
+  EXPECT_EQ(Sütun(l, 3), QStringList({"30,00", "1.250,50", "5,00"}));
+  EXPECT_EQ(oklar(), std::vector<int>(5, 0));
+  başlık(2);
+  QTest::mouseClick(f.HareketTürüSeçeneği[1], Qt::LeftButton);
+  QTest::mouseClick(f.HareketTürüSeçeneği[0], Qt::LeftButton);
+  EXPECT_EQ(Sütun(l, 1), QStringList({"ARMUT", "ELMA", "ELMA"}));
+  EXPECT_EQ(oklar(), std::vector<int>({0, 1, 0, 0, 0}));
   // Opened again, nobody is chosen and nothing of the last person shows.
   QTest::keyClick(&f, Qt::Key_Escape);
   f.show();
