@@ -1,6 +1,7 @@
 #include "ListeGorunumu.h"
 
 #include "Ayarlar.h"
+#include "ListeKutusu.h"
 #include "TurkceMetin.h"
 
 #include <QHeaderView>
@@ -117,6 +118,7 @@ ListeGörünümü::ListeGörünümü(QWidget* ebeveyn) : QTreeWidget(ebeveyn) {
   connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* satır, int) {
     if (SatıraÇiftTıklandı) SatıraÇiftTıklandı(satır);
   });
+  ListeKlavyesiniKur(*this);
 }
 
 bool ListeGörünümü::GeçerliSütun(int başlıkIndex) const {

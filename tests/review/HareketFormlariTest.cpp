@@ -142,6 +142,63 @@ TEST_F(HareketFormTesti, GirişSilmeEkrandakiToplamlaVeTransferleDenetlenir) {
   EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatırKonumu(), 1);  // the row that moved up
 }
 
+// The review's chooser and its movement list from the keyboard, in a window as active as the user's:
+// a list entered with nothing selected starts on its first row, also after it was listed again.
+TEST_F(HareketFormTesti, SeçiliSatırıOlmayanListedeAşağıVeBaşİlkSatırıSeçer) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
+  Ürün("ZE", "ZEYTİN");
+  const qint64 g = Giriş(u, a, 10);
+  Giriş(u, a, 20), Giriş(u, a, 30);
+  Form<İlerlemeGösterFormu>().İşiÇalıştır(12, İş::ListeBaşlık, İş::ListeMetin);
+  F().show();
+  F().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&F()));
+  QListWidget* ürünler = F().SeçimListesi;
+  ListeGörünümü& hareketler = *F().StokHareketleriListesi;
+  const auto gir = [](QWidget* liste, Qt::Key tuş) {
+    F().KapatDüğmesi->setFocus();
+    liste->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), liste);
+    QTest::keyClick(liste, tuş);
+  };
+  const auto seçiliÜrün = [&] {
+    return ürünler->selectedItems().isEmpty() ? QString() : ürünler->selectedItems().first()->text();
+  };
+
+  gir(ürünler, Qt::Key_Down);
+  EXPECT_EQ(std::pair(seçiliÜrün(), ürünler->currentRow()), std::pair(QString("ELMA"), 0));
+  ASSERT_EQ(hareketler.SatırSayısı(), 3);
+  gir(&hareketler, Qt::Key_Home);
+  EXPECT_EQ(hareketler.SeçiliSatırKonumu(), 1);
+  EXPECT_EQ(hareketler.currentItem(), hareketler.Satır(1));
+
+  // Changed through its dialog, the movement is listed again with nothing selected.
+  Modalda([](QWidget* d) {
+    auto* tarih = static_cast<TarihMiktarFormu*>(d);
+    tarih->Miktar->setFocus();
+    tarih->Miktar->selectAll();
+    QTest::keyClicks(tarih->Miktar, "15");
+    tarih->ÜstDüğme->setFocus();
+    QTest::keyClick(tarih->ÜstDüğme, Qt::Key_Return);
+  });
+  SatırıSeç(g);
+  QTest::mouseDClick(hareketler.viewport(), Qt::LeftButton, {}, hareketler.visualItemRect(hareketler.Satır(1)).center());
+  EXPECT_EQ(Sütun(hareketler, 4).first(), "15,00");
+  EXPECT_EQ(hareketler.SeçiliSatırKonumu(), 0);
+  for (int beklenen : {1, 2}) {
+    QTest::keyClick(&hareketler, Qt::Key_Down);
+    EXPECT_EQ(hareketler.SeçiliSatırKonumu(), beklenen);
+    EXPECT_EQ(hareketler.currentItem(), hareketler.Satır(beklenen));
+  }
+
+  // Listed by code, the chooser is filled again with nothing selected.
+  QTest::mouseClick(F().ÜrünKoduAdıSeçeneği[1], Qt::LeftButton);
+  F().activateWindow();  // given back after the progress form, as the window manager does
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&F()));
+  gir(ürünler, Qt::Key_Home);
+  EXPECT_EQ(std::pair(seçiliÜrün(), ürünler->currentRow()), std::pair(QString("EL"), 0));
+}
+
 // 10 in warehouse A (20 in, 10 out) and 100 in B: the product's totals would allow each refused step.
 TEST_F(HareketFormTesti, DepoEksiyeDüşürenSilmeVeDeğişiklikReddedilir) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), b = Depo("B");
