@@ -65,6 +65,7 @@ protected:
     *bekle = [iş, bekle] {
       QWidget* d = QApplication::activeModalWidget();
       if (!d || dynamic_cast<İlerlemeGösterFormu*>(d)) return QTimer::singleShot(0, *bekle);
+      *bekle = nullptr;  // no more tries: the waiting function lets go of itself (this copy runs on)
       EXPECT_TRUE(QTest::qWaitFor([d] { return d->isAncestorOf(QApplication::focusWidget()); }));
       iş(d);
       if (d->isVisible()) QTest::keyClick(d, Qt::Key_Escape);
