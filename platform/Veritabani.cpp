@@ -1,5 +1,6 @@
 #include "Veritabani.h"
 
+#include "StokBakiyesi.h"
 #include "TurkceMetin.h"
 
 #include <QCryptographicHash>
@@ -21,6 +22,8 @@
 namespace {
 
 constexpr int BeklemeSüresiMs = 10000;
+// Negative: KiB. The default 2 MB keeps a million-movement file reading its pages from the OS.
+constexpr int SayfaÖnbelleğiKB = -16384;
 
 struct DeyimSiler {
   void operator()(sqlite3_stmt* d) const { sqlite3_finalize(d); }
@@ -295,6 +298,10 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   if (güvenlik.Sonda() ||
       ParolaÖzeti(güvenlik.Değer("Tuz").toByteArray(), Parola()) != güvenlik.Değer("Ozet").toByteArray())
     throw VeritabanıHatası(ParolaYanlış, QStringLiteral("Geçerli bir parola değil."));
+  // The stock balance is kept by triggers: a row replaced by INSERT OR REPLACE must fire them too.
+  vt->Çalıştır(QStringLiteral("PRAGMA recursive_triggers=ON"));
+  vt->Çalıştır(QStringLiteral("PRAGMA cache_size=%1").arg(SayfaÖnbelleğiKB));
+  StokBakiyesi::Ekle(*vt);
   return vt;
 }
 
@@ -495,4 +502,31 @@ void Veritabanı::İstatistikleriTazele() noexcept {
   }
   sqlite3_close(ham);
   if (tazelendi) sqlite3_exec(db_, "PRAGMA writable_schema=RESET", nullptr, nullptr, nullptr);
+}
+
+bool OkunanSatır::BoşMu(int sütun) const { return sqlite3_column_type(deyim_, sütun) == SQLITE_NULL; }
+
+QString OkunanSatır::Metin(int sütun) const {
+  if (sqlite3_column_type(deyim_, sütun) == SQLITE_FLOAT)
+    return QString::number(sqlite3_column_double(deyim_, sütun), 'g', 15);
+  return Metne(sqlite3_column_text(deyim_, sütun), sqlite3_column_bytes(deyim_, sütun));
+}
+
+qint64 OkunanSatır::Tamsayı(int sütun) const {
+  if (sqlite3_column_type(deyim_, sütun) == SQLITE_FLOAT)
+    return static_cast<qint64>(std::llround(sqlite3_column_double(deyim_, sütun)));
+  return sqlite3_column_int64(deyim_, sütun);
+}
+
+qint64 OkunanSatır::Miktar(int sütun) const { return TürkçeMetin::MiktaraÇevir(sqlite3_column_double(deyim_, sütun)); }
+
+QDate OkunanSatır::Tarih(int sütun) const { return TürkçeMetin::ISOTarih(Metin(sütun)); }
+
+void Veritabanı::SatırSatırOku(const QString& sql, const QVariantList& değerler,
+                               const std::function<void(const OkunanSatır&)>& işle) {
+  Deyim deyim(Hazırla(sql, değerler));
+  const OkunanSatır satır(deyim.get());
+  int kod;
+  while ((kod = sqlite3_step(deyim.get())) == SQLITE_ROW) işle(satır);
+  if (kod != SQLITE_DONE) HataVer(kod);
 }

@@ -13,6 +13,7 @@
 #include <QVariantList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <unordered_map>
@@ -84,6 +85,21 @@ private:
   size_t konum_ = 0;
 };
 
+// One row of a statement while it steps (Veritabanı::SatırSatırOku); columns by position.
+class OkunanSatır {
+public:
+  bool BoşMu(int sütun) const;
+  QString Metin(int sütun) const;
+  qint64 Tamsayı(int sütun) const;  // null counts as 0
+  qint64 Miktar(int sütun) const;   // whole hundredths; null counts as 0
+  QDate Tarih(int sütun) const;     // from ISO text; null gives an invalid date
+
+private:
+  friend class Veritabanı;
+  explicit OkunanSatır(sqlite3_stmt* deyim) : deyim_(deyim) {}
+  sqlite3_stmt* deyim_;
+};
+
 class Veritabanı {
 public:
   static constexpr const char* DosyaAdı = "Vlm.vtb";
@@ -98,6 +114,9 @@ public:
   KayıtKümesi KayıtKümesiAç(const QString& sql, const QVariantList& değerler = {});
   // A saved query of the file, opened by name with its parameters by position.
   KayıtKümesi SorguAç(const QString& sorguAdı, const QVariantList& parametreler = {});
+  // Hands each row to `işle` as the statement steps, for lists too long to copy whole first;
+  // the statement is released when the last row has been handled, or when `işle` throws.
+  void SatırSatırOku(const QString& sql, const QVariantList& değerler, const std::function<void(const OkunanSatır&)>& işle);
   // Returns the number of rows changed.
   qint64 Çalıştır(const QString& sql, const QVariantList& değerler = {});
   qint64 SonEklenenNo() const;

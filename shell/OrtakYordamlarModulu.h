@@ -66,6 +66,9 @@ void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
 // exit, transfer halves included; an empty sum counts as 0.
 qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
 
+// The products with at least one entry row in the warehouse (UrunNo, UrunKodu, UrunAdi), by name.
+KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo);
+
 // The persons who make movements, by name.
 struct Kişi {
   qint64 no = 0;
