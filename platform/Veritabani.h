@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -100,6 +101,13 @@ private:
   sqlite3_stmt* deyim_;
 };
 
+class Veritabanı;
+// Gives a statement back to its connection's cache when its run is over.
+struct DeyimBırakıcı {
+  Veritabanı* vt;
+  void operator()(sqlite3_stmt* deyim) const;
+};
+
 class Veritabanı {
 public:
   static constexpr const char* DosyaAdı = "Vlm.vtb";
@@ -156,6 +164,8 @@ private:
   sqlite3* db_;
   QString yol_;
   bool işlemAçık_ = false;
+  friend struct DeyimBırakıcı;
+  std::unordered_map<std::string, sqlite3_stmt*> önbellek_;  // statements not in use, by their text
   std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
 
 public:
