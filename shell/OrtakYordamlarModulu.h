@@ -69,6 +69,9 @@ qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
 // "MERKEZ deposundaki CİVATA ürününün stok mevcudu (9,00)". A name gone meanwhile shows as its number.
 QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut);
 
+// The products with at least one entry row in the warehouse (UrunNo, UrunKodu, UrunAdi), by name.
+KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo);
+
 // The persons who make movements, by name.
 struct Kişi {
   qint64 no = 0;
