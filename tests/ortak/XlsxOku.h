@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-// The reader's account: "sayfalar", "birleşik", "yükseklik", "genişlik" (as the program gave them),
+// The reader's account: "sayfalar", "birleşik", "yükseklik", "genişlik" (as the program gave them), "gizli",
 // "satırSayısı", "satırlar" (the first 50) and "son", each cell {"d", "t", "f", ...}, "kenarlar",
 // "yatayOrtalı", "ızgara".
 inline QJsonObject XlsxOku(const QString& yol) {

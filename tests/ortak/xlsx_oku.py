@@ -36,6 +36,7 @@ print(json.dumps({
     "birleşik": [str(r) for r in sayfa.merged_cells.ranges],
     "yükseklik": [sayfa.row_dimensions[1].height, sayfa.row_dimensions[2].height],
     "genişlik": [karakter(b.width) for _, b in sorted(sayfa.column_dimensions.items())],
+    "gizli": [h for h, b in sorted(sayfa.column_dimensions.items()) if b.hidden],
     "satırSayısı": sayfa.max_row,
     "son": [hücre(c) for c in sayfa[sayfa.max_row]],
     "satırlar": [[hücre(c) for c in satır] for satır in sayfa.iter_rows(max_row=min(sayfa.max_row, 50))],

@@ -135,6 +135,8 @@ TEST_F(ExcelAktarmaTesti, ÜçFişinListesiTürlüHücrelerleOkunur) {
     const QJsonObject başlık = satırlar[0].toArray()[0].toObject();
     EXPECT_EQ(başlık["d"].toString(), fiş.başlık);
     EXPECT_TRUE(başlık["kalın"].toBool() && başlık["ortalı"].toBool());
+    // The exit sheet's reason column is as narrow as in the list: hidden, its codes kept.
+    EXPECT_EQ(k["gizli"].toArray(), fiş.genişlikler[0] < 1 ? QJsonArray{"A"} : QJsonArray{});
     const QJsonArray genişlikler = k["genişlik"].toArray();
     ASSERT_EQ(genişlikler.size(), static_cast<qsizetype>(fiş.genişlikler.size()));
     for (qsizetype s = 0; s < fiş.başlıklar.size(); ++s) {
