@@ -20,9 +20,8 @@ QByteArray U8(const QString& metin) { return metin.toUtf8(); }
 // Characters a sheet name may not hold, and its length.
 QString SayfaAdı(QString ad) {
   for (const QChar c : QStringLiteral("[]:*?/\\")) ad.replace(c, u'-');
-  ad = ad.left(31);
   while (ad.startsWith(u'\'') || ad.endsWith(u'\'')) ad = ad.startsWith(u'\'') ? ad.mid(1) : ad.chopped(1);
-  ad = ad.trimmed();
+  ad = ad.left(31).trimmed();
   return ad.isEmpty() ? QStringLiteral("Sayfa1") : ad;
 }
 
