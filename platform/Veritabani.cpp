@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 #include <sqlite3.h>
 
@@ -17,6 +18,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -46,10 +48,50 @@ void TürkçeSırala(sqlite3_context* bağlam, int, sqlite3_value** değerler, b
   sqlite3_result_text(bağlam, u.constData(), static_cast<int>(u.size()), SQLITE_TRANSIENT);
 }
 
+// UTF-8 to UTF-16 into `çıktı` (room for n units); false for a malformed sequence.
+bool UTF16yaÇevir(const unsigned char* p, int n, char16_t* çıktı, int& uzunluk) {
+  static const char32_t enAz[] = {0, 0x80, 0x800, 0x10000};
+  const unsigned char* const son = p + n;
+  char16_t* q = çıktı;
+  while (p < son) {
+    char32_t k = *p;
+    int ek = 0;
+    if (k >= 0x80) {
+      if ((k & 0xE0) == 0xC0) ek = 1, k &= 0x1F;
+      else if ((k & 0xF0) == 0xE0) ek = 2, k &= 0x0F;
+      else if ((k & 0xF8) == 0xF0) ek = 3, k &= 0x07;
+      else return false;
+      if (son - p <= ek) return false;
+      for (int i = 1; i <= ek; ++i) {
+        if ((p[i] & 0xC0) != 0x80) return false;
+        k = (k << 6) | (p[i] & 0x3F);
+      }
+      if (k < enAz[ek] || k > 0x10FFFF || (k >= 0xD800 && k <= 0xDFFF)) return false;
+    }
+    p += ek + 1;
+    if (k >= 0x10000) {
+      *q++ = static_cast<char16_t>(0xD800 + ((k - 0x10000) >> 10));
+      *q++ = static_cast<char16_t>(0xDC00 + ((k - 0x10000) & 0x3FF));
+    } else {
+      *q++ = static_cast<char16_t>(k);
+    }
+  }
+  uzunluk = static_cast<int>(q - çıktı);
+  return true;
+}
+
+// Called for every comparison of an ORDER BY: the texts are read in place, without a
+// copy on the heap each time.
 int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
-  const QString sa = QString::fromUtf8(static_cast<const char*>(a), n1);
-  const QString sb = QString::fromUtf8(static_cast<const char*>(b), n2);
-  return TürkçeMetin::Karşılaştır(sa, sb);
+  if (n1 == n2 && std::memcmp(a, b, static_cast<size_t>(n1)) == 0) return 0;
+  QVarLengthArray<char16_t, 256> ta(n1), tb(n2);
+  int u1 = 0, u2 = 0;
+  if (UTF16yaÇevir(static_cast<const unsigned char*>(a), n1, ta.data(), u1) &&
+      UTF16yaÇevir(static_cast<const unsigned char*>(b), n2, tb.data(), u2))
+    return TürkçeMetin::Karşılaştır(QString::fromRawData(reinterpret_cast<const QChar*>(ta.data()), u1),
+                                    QString::fromRawData(reinterpret_cast<const QChar*>(tb.data()), u2));
+  return TürkçeMetin::Karşılaştır(QString::fromUtf8(static_cast<const char*>(a), n1),
+                                  QString::fromUtf8(static_cast<const char*>(b), n2));
 }
 
 struct Sorun {

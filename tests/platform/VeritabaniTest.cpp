@@ -332,6 +332,29 @@ TEST_F(VeritabanıTesti, TürkçeSıralamaVeÖnEkAraması) {
   EXPECT_TRUE(bul("%%").isEmpty());
 }
 
+// The engine's ORDER BY reads the texts in place; it must order them as the program's own
+// comparison does, also texts beyond the Turkish letters and bytes that are not UTF-8.
+TEST_F(VeritabanıTesti, MotorunTürkçeSıralamasıProgramınkiyleAynı) {
+  const std::vector<QByteArray> metinler{
+      "", "a", "A", "ı", "I", "i", "İ", "ÇAM", "CAM", "CAM", "çam", "Ğ", "G", "ü", "u", "₺ 10", "€ 10",
+      "\xF0\x9F\x98\x80 gül", "\xEF\xBF\xBF", "z\xF0\x90\x80\x80", "\xC3", "\xFF" "A", "\xE2\x82", "A\xC0\x80",
+      "\xED\xA0\x80", QByteArray("ö\0b", 4), "öz"};
+  vt->Çalıştır(QStringLiteral("CREATE TEMP TABLE Metinler (Metin TEXT)"));
+  for (const QByteArray& m : metinler)
+    vt->Çalıştır(QStringLiteral("INSERT INTO Metinler VALUES (CAST(? AS TEXT))"), {m});
+  auto k = vt->KayıtKümesiAç(QStringLiteral("SELECT CAST(Metin AS BLOB) AS Ham FROM Metinler ORDER BY Metin COLLATE TURKCE"));
+  std::vector<QByteArray> motor;
+  for (; !k.Sonda(); k.MoveNext()) motor.push_back(k.Değer(QStringLiteral("Ham")).toByteArray());
+  std::vector<QByteArray> beklenen = metinler;
+  std::stable_sort(beklenen.begin(), beklenen.end(), [](const QByteArray& a, const QByteArray& b) {
+    return TürkçeMetin::Karşılaştır(QString::fromUtf8(a), QString::fromUtf8(b)) < 0;
+  });
+  ASSERT_EQ(motor.size(), beklenen.size());
+  for (size_t i = 0; i < motor.size(); ++i)
+    EXPECT_EQ(TürkçeMetin::Karşılaştır(QString::fromUtf8(motor[i]), QString::fromUtf8(beklenen[i])), 0)
+        << i << ": " << motor[i].toHex().constData() << " / " << beklenen[i].toHex().constData();
+}
+
 TEST_F(VeritabanıTesti, YarıdaKalanİşlemHiçbirŞeyYazmaz) {
   const qint64 d = Depo(*vt, "MERKEZ");
   try {
