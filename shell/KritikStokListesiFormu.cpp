@@ -9,6 +9,7 @@
 #include "OrtakYordamlarModulu.h"
 #include "Simgeler.h"
 #include "TurkceMetin.h"
+#include "Veritabani.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -16,7 +17,10 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
+
+#include <sqlite3.h>
 
 using namespace OrtakYordamlarModülü;
 using ListeyiSıralaModülü::SütunTürü;
@@ -27,7 +31,7 @@ const QString ListeAdı = QStringLiteral("KritikStokListesi");
 const QString AyarBölümü = QStringLiteral("Ayarlar");
 const QString UyarıAnahtarı = QStringLiteral("KritikStokUyarisi");
 // The count and the list take the same rows.
-const QString KritikStoklar = QStringLiteral("FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0");
+const QString KritikStoklar = QStringLiteral("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0");
 
 struct Sütun {
   const char* başlık;
@@ -47,12 +51,52 @@ const std::array<Sütun, 5> Sütunlar{{
 [[maybe_unused]] const bool iş33 =
     İlerlemeGösterFormu::İşProsedürüKaydet({33}, [] { Form<KritikStokListesiFormu>().ListeOluştur(); });
 
+// What the file looked like to this connection when read: the engine's data version
+// changes with every write to the file, this connection's own or another workstation's.
+struct Damga {
+  const sqlite3* bağlantı = nullptr;
+  unsigned int sürüm = 0;
+  bool operator==(const Damga&) const = default;
+};
+
+Damga ŞimdikiDamga() {
+  Veritabanı& vt = *Ortak::Veritabanı;
+  // A read first: the version is brought up to date when a read begins.
+  vt.KayıtKümesiAç(QStringLiteral("PRAGMA schema_version"));
+  unsigned int sürüm = 0;
+  sqlite3_file_control(vt.Tutamaç(), "main", SQLITE_FCNTL_DATA_VERSION, &sürüm);
+  return {vt.Tutamaç(), sürüm};
+}
+
+// The rows the last count read. The count is asked just before the list is built (F7, the
+// start-up warning): the list takes them instead of reading the view again, unless the
+// file has changed since.
+struct {
+  Damga damga;
+  KayıtKümesi satırlar;
+} sayılan;
+
+KayıtKümesi KritikStokSatırları() {
+  if (sayılan.damga.bağlantı && sayılan.damga == ŞimdikiDamga()) {
+    sayılan.damga = {};
+    return std::move(sayılan.satırlar);
+  }
+  sayılan = {};
+  return Ortak::Veritabanı->KayıtKümesiAç(KritikStoklar);
+}
+
 }  // namespace
 
 qint64 KritikStokSayısı() {
-  return Ortak::Veritabanı
-      ->KayıtKümesiAç(QStringLiteral("SELECT Count (DepoAdi) As KritikStokSayisi ") + KritikStoklar)
-      .Tamsayı(QStringLiteral("KritikStokSayisi"));
+  sayılan = {};
+  const Damga damga = ŞimdikiDamga();
+  KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(KritikStoklar);
+  // As Count (DepoAdi) counts: rows with a warehouse name.
+  qint64 sayı = 0;
+  for (; !k.Sonda(); k.MoveNext()) sayı += !k.BoşMu(QStringLiteral("DepoAdi"));
+  k.MoveFirst();
+  sayılan = {damga, std::move(k)};
+  return sayı;
 }
 
 KritikStokListesiFormu::KritikStokListesiFormu() {
@@ -126,16 +170,23 @@ void KritikStokListesiFormu::ListeOluştur() {
 
   KritikStokListesi->Temizle();
   HataYakala([&] {
-    KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(QStringLiteral("SELECT * ") + KritikStoklar);
-    ilerleme.EnBüyükYaz(k.KayıtSayısı());
+    KayıtKümesi k = KritikStokSatırları();
+    const qint64 toplam = k.KayıtSayısı();
+    ilerleme.EnBüyükYaz(toplam);
+    // The bar moves a percent at a time, not redrawn for every row of a long list.
+    const qint64 adım = std::max<qint64>(1, toplam / 100);
+    static const auto alanlar = [] {
+      std::array<QString, Sütunlar.size()> a;
+      for (size_t s = 0; s < a.size(); ++s) a[s] = QString::fromUtf8(Sütunlar[s].alan);
+      return a;
+    }();
     qint64 eklenen = 0;
     for (; !k.Sonda(); k.MoveNext()) {
-      QTreeWidgetItem* satır = KritikStokListesi->SatırEkle(k.Metin(QString::fromUtf8(Sütunlar[0].alan)));
-      for (int s = 1; s < static_cast<int>(Sütunlar.size()); ++s) {
-        const QString alan = QString::fromUtf8(Sütunlar[s].alan);
-        satır->setText(s, Sütunlar[s].miktar ? TürkçeMetin::MiktarMetni(k.Miktar(alan)) : k.Metin(alan));
-      }
-      ilerleme.DeğerYaz(++eklenen);
+      QTreeWidgetItem* satır = KritikStokListesi->SatırEkle(k.Metin(alanlar[0]));
+      for (size_t s = 1; s < Sütunlar.size(); ++s)
+        satır->setText(static_cast<int>(s), Sütunlar[s].miktar ? TürkçeMetin::MiktarMetni(k.Miktar(alanlar[s]))
+                                                               : k.Metin(alanlar[s]));
+      if (++eklenen % adım == 0 || eklenen == toplam) ilerleme.DeğerYaz(eklenen);
     }
   });
 }

@@ -120,6 +120,53 @@ TEST_F(KritikStokListesiTesti, İş33SeviyedeVeAltındakileriListelerSütunlarT�
   EXPECT_TRUE(mesajlar.empty());
 }
 
+// The list takes the rows the count has just read only while the file is as the count saw it:
+// a write of this workstation or of another one, or a changed view, makes it read them again.
+TEST_F(KritikStokListesiTesti, SayımdanSonrakiDeğişiklikListedeGörünür) {
+  struct Durum {
+    const char* ad;
+    std::function<void()> değiştir;
+    int satır;  // -1: the list reports the error
+  };
+  // One after the other on one file, each counted first as F7 and the start-up warning do.
+  const std::vector<Durum> durumlar{
+      {"değişiklik yok", [] {}, 4},
+      {"bu istasyonun girişi", [] {
+         Ortak::Veritabanı->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari) "
+                                     "SELECT UrunNo, DepoNo, 5 FROM UrunBilgileriTablosu, DepoBilgileriTablosu "
+                                     "WHERE UrunAdi = 'KAYIŞ' AND DepoAdi = 'MERKEZ'");
+       }, 3},
+      {"başka istasyonun seviyesi", [this] { Kritik(Ürün("ZİL"), Depo("DEPO"), 1); }, 4},
+      {"başka istasyonda silinen görünüm", [this] { vt->Çalıştır("DROP VIEW KritikStokSorgusu"); }, -1},
+  };
+  ÖrnekStok();
+  qint64 sayı = 4;
+  for (const Durum& d : durumlar) {
+    SCOPED_TRACE(d.ad);
+    ASSERT_EQ(KritikStokSayısı(), sayı);
+    d.değiştir();
+    if (d.satır < 0) Cevapla({Platform::Cevap::Evet});
+    İş33();
+    EXPECT_EQ(Liste().SatırSayısı(), std::max(d.satır, 0));
+    EXPECT_EQ(mesajlar.size(), d.satır < 0 ? 1u : 0u);
+    sayı = d.satır;
+  }
+}
+
+// The bar moves in steps over a long list and still ends full.
+TEST_F(KritikStokListesiTesti, UzunListedeİlerlemeSonundaDolu) {
+  const qint64 depo = Depo("MERKEZ");
+  Veritabanı::İşlem işlem(*vt);
+  for (int i = 0; i < 250; ++i) Kritik(Ürün(QStringLiteral("ÜRÜN %1").arg(i, 3, 10, QChar('0')).toUtf8().constData()), depo, 1);
+  işlem.Onayla();
+  İş33();
+  EXPECT_EQ(Liste().SatırSayısı(), 250);
+  EXPECT_EQ(Form<İlerlemeGösterFormu>().İlerlemeÇubuğu->maximum(), 250);
+  EXPECT_EQ(Form<İlerlemeGösterFormu>().İlerlemeÇubuğu->value(), 250);
+  EXPECT_EQ(Satırlar(2).first(), "ÜRÜN 000");
+  EXPECT_EQ(Satırlar(2).last(), "ÜRÜN 249");
+}
+
 TEST_F(KritikStokListesiTesti, VeritabanıHatasındaListeBoşalırİlerlemeHerDurumdaKapanır) {
   ÖrnekStok();
   İş33();
