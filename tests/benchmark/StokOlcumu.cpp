@@ -2,25 +2,39 @@
 // statistics gathered by hand; and 5,000 products, 10 warehouses, 19 persons, 10,000 critical
 // levels and 1,000,000 movements as the program meets such a file, with statistics only from the
 // creation tool and the refresh at connection time (and, to compare, without that refresh).
+// The forms that list most (the critical list, a person's movements) are filled offscreen.
 
+#include "Ayarlar.h"
 #include "CikisVerileri.h"
 #include "FisVerileri.h"
+#include "FormYoneticisi.h"
+#include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "HareketVerileri.h"
+#include "KritikStokListesiFormu.h"
+#include "ListeGorunumu.h"
+#include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
+#include "Platform.h"
 #include "StokBakiyesi.h"
 #include "Veritabani.h"
 #include "VeritabaniOlusturucu.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QListWidget>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <iostream>
+#include <sstream>
 
 namespace {
 
@@ -257,21 +271,43 @@ void MilyonHareketteElliSatırlıkÇıkışFişi(benchmark::State& durum) {
 }
 BENCHMARK(MilyonHareketteElliSatırlıkÇıkışFişi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The program's connection is the copy for as long as a case runs.
+struct ProgramınBağlantısı {
+  explicit ProgramınBağlantısı(std::unique_ptr<Veritabanı> vt) { Ortak::Veritabanı = std::move(vt); }
+  ~ProgramınBağlantısı() {
+    FormuYokEt<KritikStokListesiFormu>();
+    FormuYokEt<GirişÇıkışYapanlaraGöreStokHareketleriFormu>();
+    Ortak::Veritabanı.reset();
+  }
+};
+
 // F7 and the start-up warning: the count of critical levels met, then their rows.
+// Arg 0: both statements as written, each reading the view; 1: the program's count, then the
+// list form filled (offscreen) as job 33 fills it; 2: the list form filled alone.
 void MilyonHareketteKritikStokSayısıVeListesi(benchmark::State& durum) {
-  auto vt = Milyon().Kopya(QStringLiteral("kritik"), true);
+  const int yol = static_cast<int>(durum.range(0));
+  durum.SetLabel(yol == 0 ? "iki deyim" : yol == 1 ? "sayı ve liste formu" : "liste formu");
+  ProgramınBağlantısı bağlantı(Milyon().Kopya(QStringLiteral("kritik%1").arg(yol), true));
+  Veritabanı& vt = *Ortak::Veritabanı;
+  auto& form = Form<KritikStokListesiFormu>();
   qint64 satır = 0;
   for (auto _ : durum) {
-    const qint64 sayı =
-        vt->KayıtKümesiAç("SELECT Count (DepoAdi) As KritikStokSayisi FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0")
-            .Tamsayı("KritikStokSayisi");
-    auto k = vt->KayıtKümesiAç("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0");
-    satır = k.KayıtSayısı();
-    benchmark::DoNotOptimize(sayı);
+    if (yol == 0) {
+      const qint64 sayı =
+          vt.KayıtKümesiAç("SELECT Count (DepoAdi) As KritikStokSayisi FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0")
+              .Tamsayı("KritikStokSayisi");
+      auto k = vt.KayıtKümesiAç("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0");
+      satır = k.KayıtSayısı();
+      benchmark::DoNotOptimize(sayı);
+    } else {
+      if (yol == 1) benchmark::DoNotOptimize(::KritikStokSayısı());
+      form.ListeOluştur();
+      satır = form.KritikStokListesi->SatırSayısı();
+    }
   }
   durum.counters["satır"] = static_cast<double>(satır);
 }
-BENCHMARK(MilyonHareketteKritikStokSayısıVeListesi)->Unit(benchmark::kMillisecond);
+BENCHMARK(MilyonHareketteKritikStokSayısıVeListesi)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The products of a warehouse, as the exit and transfer vouchers list them.
 void MilyonHareketteDepodakiÜrünler(benchmark::State& durum) {
@@ -286,11 +322,12 @@ void MilyonHareketteDepodakiÜrünler(benchmark::State& durum) {
 }
 BENCHMARK(MilyonHareketteDepodakiÜrünler)->Unit(benchmark::kMillisecond);
 
-qint64 BellekKB() {
+// "VmRSS" (resident now) or "VmHWM" (the most it was), in KiB.
+qint64 BellekKB(const char* ne = "VmRSS:") {
   std::ifstream durum("/proc/self/status");
   std::string satır;
   while (std::getline(durum, satır))
-    if (satır.rfind("VmRSS:", 0) == 0) return std::stoll(satır.substr(6));
+    if (satır.rfind(ne, 0) == 0) return std::stoll(satır.substr(std::strlen(ne)));
   return 0;
 }
 
@@ -356,10 +393,66 @@ BENCHMARK(MilyonHareketteÖnbellek)
     ->Args({16384, 256})
     ->Unit(benchmark::kMillisecond);
 
+// The program's memory on the million-movement file with its largest lists open: a process of
+// its own (this program again, with "--bellek"), so that building the file does not count.
+// It shows the busiest person's entries in the person review and the critical list beside it.
+int BellekÖlçümü(const QString& dosya) {
+  ProgramınBağlantısı bağlantı(Veritabanı::Aç(dosya));
+  const qint64 başta = BellekKB();
+  auto& kişiler = Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>();
+  kişiler.show();
+  QListWidget& seçim = *kişiler.GirişÇıkışYapanlarListesi;
+  for (int i = 0; i < seçim.count(); ++i)
+    if (seçim.item(i)->data(Qt::UserRole).toLongLong() == 1) seçim.setCurrentRow(i);
+  QApplication::processEvents();
+  const int kişiSatırı = kişiler.StokHareketleriListesi->SatırSayısı();
+  auto& kritik = Form<KritikStokListesiFormu>();
+  if (::KritikStokSayısı() > 0) kritik.ListeOluştur();
+  kritik.show();
+  QApplication::processEvents();
+  std::cout << başta << ' ' << BellekKB() << ' ' << BellekKB("VmHWM:") << ' ' << kişiSatırı << ' '
+            << kritik.KritikStokListesi->SatırSayısı() << std::endl;
+  return 0;
+}
+
+void MilyonHareketteBellek(benchmark::State& durum) {
+  QString dosya;
+  {
+    auto vt = Milyon().Kopya(QStringLiteral("bellek"), true);
+    for (int k = 1; k <= KişiSayısı; ++k)
+      vt->Çalıştır("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)",
+                   {QStringLiteral("KİŞİ %1").arg(k)});
+    dosya = vt->Yol();
+  }
+  qint64 değerler[5] = {};
+  for (auto _ : durum) {
+    QProcess süreç;
+    süreç.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--bellek"), dosya});
+    süreç.waitForFinished(-1);
+    std::istringstream çıktı(süreç.readAllStandardOutput().toStdString());
+    for (qint64& d : değerler) çıktı >> d;
+  }
+  durum.counters["başta_MB"] = static_cast<double>(değerler[0]) / 1024;
+  durum.counters["RSS_MB"] = static_cast<double>(değerler[1]) / 1024;
+  durum.counters["tepe_MB"] = static_cast<double>(değerler[2]) / 1024;
+  durum.counters["kişi_satırı"] = static_cast<double>(değerler[3]);
+  durum.counters["kritik_satırı"] = static_cast<double>(değerler[4]);
+}
+BENCHMARK(MilyonHareketteBellek)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication uygulama(argc, argv);
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication uygulama(argc, argv);
+  // The forms' layouts and settings go to a folder of this run; a message is printed, never shown.
+  QTemporaryDir ayarlar;
+  Ayarlar::KlasöreYönlendir(ayarlar.path());
+  Platform::MesajGöster = [](QWidget*, const QString& metin, int, const QString&) {
+    std::cerr << metin.toStdString() << std::endl;
+    return Platform::Cevap::Tamam;
+  };
+  if (argc == 3 && std::strcmp(argv[1], "--bellek") == 0) return BellekÖlçümü(QString::fromLocal8Bit(argv[2]));
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
