@@ -49,6 +49,12 @@ void HataİşleYordamı(int numara, const QString& açıklama) {
     ProgramıBitir(1);
   }
   if (numara == 3356) return;
+  if (numara == VeritabanıHataNo::DiskDolu || numara == VeritabanıHataNo::SaltOkunur) {
+    // Nothing was written and the file is sound: the user makes room or lets the folder be
+    // written, and saves the same work again. No reason to offer ending the program.
+    MesajKutusu(açıklama, Stil::Uyarı);
+    return;
+  }
   if (numara == VeritabanıHataNo::KayıtYok) {
     // Records are read by the numbers a list shows: one missing was deleted from another
     // workstation since, which is no reason to offer ending the program.

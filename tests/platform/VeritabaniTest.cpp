@@ -353,7 +353,7 @@ TEST_F(VeritabanıTesti, YarıdaKalanİşlemHiçbirŞeyYazmaz) {
 }
 
 TEST_F(VeritabanıTesti, KendiliğindenGeriAlınanİşlemYazılmazVeOnaylanmaz) {
-  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA synchronous")).Tamsayı("synchronous"), 2);  // FULL
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA synchronous")).Tamsayı("synchronous"), 3);  // EXTRA
   EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA journal_mode")).Metin("journal_mode"), "delete");
   Depo(*vt, "ÖNCE");
   {
