@@ -1,5 +1,6 @@
 // Disk faults while the file is open: the number and the Turkish text the user gets, nothing
 // half-written, and the same work stored once the disk can be written again.
+#include "CocukSureci.h"
 #include "DosyaBoyutuSiniri.h"
 #include "TestOrtami.h"
 
@@ -13,7 +14,6 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -92,23 +92,6 @@ TEST_F(DiskHatalarıTesti, DoluDiskteHiçbirŞeyYazılmazYerAçılıncaAynıİş
     EXPECT_EQ(sayı(), önce + 200);
   }
   EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA integrity_check")).Metin("integrity_check"), "ok");
-}
-
-// Runs `iş` in a child process and returns what it printed.
-QByteArray Çocukta(const std::function<QByteArray()>& iş) {
-  int boru[2];
-  if (pipe(boru) != 0) return {};
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const QByteArray çıktı = iş();
-    _exit(write(boru[1], çıktı.constData(), static_cast<size_t>(çıktı.size())) < 0);
-  }
-  close(boru[1]);
-  QFile okunan;
-  okunan.open(boru[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-  const QByteArray çıktı = okunan.readAll();
-  waitpid(pid, nullptr, 0);
-  return çıktı;
 }
 
 bool DosyayaYaz(const char* yol, const QByteArray& metin) {
