@@ -1,6 +1,5 @@
 #include "Veritabani.h"
 
-#include "DosyaHatalari.h"
 #include "TurkceMetin.h"
 
 #include <QCryptographicHash>
@@ -312,8 +311,7 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   if (const Sorun sorun = AçılışSorunu(yol); sorun.numara) throw VeritabanıHatası(sorun.numara, sorun.metin);
   sqlite3* db = nullptr;
   const QByteArray yerel = QFile::encodeName(yol);
-  int kod = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
-                            DosyaHataları::KatmanAdı());
+  int kod = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
   if (kod != SQLITE_OK) {
     const QString metin = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(kod));
     sqlite3_close(db);
@@ -383,8 +381,9 @@ int Veritabanı::Bekle(void* p, int kaçıncı) {
 Veritabanı::~Veritabanı() { sqlite3_close_v2(db_); }
 
 void Veritabanı::HataVer(int kod) const {
-  int sistem = DosyaHataları::Son();
-  if (!sistem) sistem = sqlite3_system_errno(db_);
+  int sistem = sqlite3_system_errno(db_);
+  // When a commit fails the rollback that follows may leave no errno here; the file keeps its own.
+  if (!sistem) sqlite3_file_control(db_, "main", SQLITE_FCNTL_LAST_ERRNO, &sistem);
   // The journal could not be made beside the file: the folder tells why.
   if ((kod & 0xff) == SQLITE_CANTOPEN &&
       ::access(QFile::encodeName(QFileInfo(yol_).absolutePath()).constData(), W_OK | X_OK) != 0)
@@ -446,7 +445,6 @@ sqlite3_stmt* Veritabanı::Hazırla(const QString& sql, const QVariantList& değ
   if (işlemAçık_ && sqlite3_get_autocommit(db_))
     throw VeritabanıHatası(İşlemYok, QStringLiteral("İşlem veritabanı tarafından geri alındı; değişiklikler "
                                                     "kaydedilmedi."));
-  DosyaHataları::Unut();
   sqlite3_stmt* ham = nullptr;
   const char* kalan = nullptr;
   const QByteArray metin = sql.toUtf8();

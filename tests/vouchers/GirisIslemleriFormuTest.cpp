@@ -1,5 +1,4 @@
 // The entry voucher driven offscreen as a user drives it.
-#include "../platform/DosyaBoyutuSiniri.h"
 #include "Ayarlar.h"
 #include "FisTestOrtami.h"
 #include "FisVerileri.h"
@@ -18,6 +17,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace {
 
@@ -211,10 +214,15 @@ TEST_F(GirişFormuTesti, DoluDiskteListeKalırYerAçılıncaBirKezYazılır) {
   Satır(akın, civata, merkez, "ALİ VELİ", "10");
   Satır(yıldız, somun, şube, "ALİ VELİ", "5");
   mesajlar.clear();
-  {
-    DosyaBoyutuSınırı dolu(0);
-    f->ListeyiStoğaEkleDüğmesi->click();
-  }
+  // No file may grow past 0 bytes: every write fails with EFBIG, as on a full disk.
+  rlimit sınır{}, dolu{};
+  getrlimit(RLIMIT_FSIZE, &sınır);
+  dolu = {0, sınır.rlim_max};
+  const auto sinyal = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &dolu);
+  f->ListeyiStoğaEkleDüğmesi->click();
+  setrlimit(RLIMIT_FSIZE, &sınır);
+  std::signal(SIGXFSZ, sinyal);
   ASSERT_EQ(mesajlar.size(), 1u);
   EXPECT_EQ(mesajlar[0].stil, 48);
   EXPECT_TRUE(mesajlar[0].metin.contains(QStringLiteral("işlem kaydedilmedi"))) << mesajlar[0].metin.toStdString();
