@@ -7,7 +7,7 @@ mkdir -p "$VERI"
 if [ ! -f "$VERI/Vlm.vtb" ]; then
   build/tools/vtbolustur "$VERI" --ornek
 fi
-if [ -x build/shell/velmora ]; then
-  exec build/shell/velmora --ornek-sunucu "$VERI"
+if [ -x build/app/velmora ]; then
+  exec build/app/velmora --ornek-sunucu "$VERI"
 fi
 echo "Örnek veritabanı hazır: $VERI/Vlm.vtb"

@@ -1,7 +1,6 @@
 #include "IlerlemeGosterFormu.h"
 
 #include "FormYoneticisi.h"
-#include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Simgeler.h"
@@ -25,6 +24,10 @@ std::map<int, std::function<ListeHedefi()>>& KayıtlıHedefler() {
   static std::map<int, std::function<ListeHedefi()>> hedefler;
   return hedefler;
 }
+std::map<int, std::function<void()>>& KayıtlıProsedürler() {
+  static std::map<int, std::function<void()>> prosedürler;
+  return prosedürler;
+}
 }  // namespace
 
 std::function<std::optional<ListeHedefi>(int)> İlerlemeGösterFormu::HedefFormBul = [](int kod) {
@@ -37,9 +40,14 @@ bool İlerlemeGösterFormu::HedefKaydet(std::initializer_list<int> işKodları, 
   for (int kod : işKodları) KayıtlıHedefler()[kod] = hedef;
   return true;
 }
+bool İlerlemeGösterFormu::İşProsedürüKaydet(std::initializer_list<int> işKodları, std::function<void()> prosedür) {
+  for (int kod : işKodları) KayıtlıProsedürler()[kod] = prosedür;
+  return true;
+}
 std::function<std::function<void()>(int)> İlerlemeGösterFormu::İşProsedürüBul = [](int kod) {
-  if (kod == 33) return std::function<void()>([] { Form<KritikStokListesiFormu>().ListeOluştur(); });
-  return std::function<void()>();
+  const auto& prosedürler = KayıtlıProsedürler();
+  const auto p = prosedürler.find(kod);
+  return p == prosedürler.end() ? std::function<void()>() : p->second;
 };
 
 İlerlemeGösterFormu::İlerlemeGösterFormu() {
@@ -211,6 +219,11 @@ void İlerlemeGösterFormu::Form_Activate() {
 void İlerlemeGösterFormu::Satırlar(const QString& sql, const QVariantList& değerler, const QString& alan,
                                     const QString& anahtar, std::initializer_list<QListWidget*> listeler) {
   KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(sql, değerler);
+  Satırlar(k, alan, anahtar, listeler);
+}
+
+void İlerlemeGösterFormu::Satırlar(KayıtKümesi& k, const QString& alan, const QString& anahtar,
+                                    std::initializer_list<QListWidget*> listeler) {
   for (; !k.Sonda(); k.MoveNext()) {
     const QString metin = k.Metin(alan);
     const qint64 no = k.Tamsayı(anahtar);
@@ -247,15 +260,8 @@ void İlerlemeGösterFormu::DepoListesiYükle(const QString& alan) {
 }
 
 void İlerlemeGösterFormu::DepodakiÜrünListesiYükle(const QString& alan) {
-  const QString sql = QStringLiteral(
-      "SELECT UrunBilgileriTablosu.UrunNo, UrunBilgileriTablosu.UrunKodu, UrunBilgileriTablosu.UrunAdi "
-      "FROM UrunBilgileriTablosu INNER JOIN GirisIslemleriTablosu ON UrunBilgileriTablosu.UrunNo = "
-      "GirisIslemleriTablosu.UrunNo WHERE GirisIslemleriTablosu.DepoNo= ? "
-      "GROUP BY UrunBilgileriTablosu.UrunNo, UrunBilgileriTablosu.UrunKodu, UrunBilgileriTablosu.UrunAdi "
-      "ORDER BY UrunBilgileriTablosu.UrunAdi COLLATE TURKCE");
-  // The maximum is the number of rows, read before the loop (1 when there are none).
-  KayıtKümesi sayı = Ortak::Veritabanı->KayıtKümesiAç(
-      QStringLiteral("SELECT Count(*) AS n FROM (%1)").arg(sql), {SeçilenDepoNo});
-  EnBüyükYaz(std::max<qint64>(1, sayı.Tamsayı(QStringLiteral("n"))));
-  Satırlar(sql, {SeçilenDepoNo}, alan, QStringLiteral("UrunNo"), {hedef_.ÜrünListesi});
+  KayıtKümesi k = OrtakYordamlarModülü::DepodakiÜrünler(*Ortak::Veritabanı, SeçilenDepoNo);
+  // The maximum is the number of rows, known before the loop (1 when there are none).
+  EnBüyükYaz(std::max<qint64>(1, k.KayıtSayısı()));
+  Satırlar(k, alan, QStringLiteral("UrunNo"), {hedef_.ÜrünListesi});
 }

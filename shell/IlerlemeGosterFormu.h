@@ -10,6 +10,7 @@
 class QLabel;
 class QListWidget;
 class QProgressBar;
+class KayıtKümesi;
 
 // How a list-loading job reaches the lists and code/name options of its target form.
 struct ListeHedefi {
@@ -66,6 +67,8 @@ public:
   // A form registers the list-loading jobs that target it, from its own file; HedefFormBul
   // finds them there unless a test replaces it.
   static bool HedefKaydet(std::initializer_list<int> işKodları, std::function<ListeHedefi()> hedef);
+  // Likewise the form whose ListeOluştur or MSExceleAktar a job 20 to 35 calls registers that procedure.
+  static bool İşProsedürüKaydet(std::initializer_list<int> işKodları, std::function<void()> prosedür);
   static std::function<std::function<void()>(int işKodu)> İşProsedürüBul;
 
   void Form_Activate();
@@ -86,6 +89,8 @@ private:
   void FirmaListesiYükle(const QString& tür);
   void DepodakiÜrünListesiYükle(const QString& alan);
   void Satırlar(const QString& sql, const QVariantList& değerler, const QString& alan, const QString& anahtar,
+                std::initializer_list<QListWidget*> listeler);
+  void Satırlar(KayıtKümesi& k, const QString& alan, const QString& anahtar,
                 std::initializer_list<QListWidget*> listeler);
 
   qint64 yüklenenKayıtSayısı_ = 0;

@@ -44,6 +44,9 @@ const std::array<Sütun, 5> Sütunlar{{
     {"Kritik Stok Miktarı", 2100, "KritikStokMiktari", true},
 }};
 
+[[maybe_unused]] const bool iş33 =
+    İlerlemeGösterFormu::İşProsedürüKaydet({33}, [] { Form<KritikStokListesiFormu>().ListeOluştur(); });
+
 }  // namespace
 
 qint64 KritikStokSayısı() {

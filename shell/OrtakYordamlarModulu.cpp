@@ -10,12 +10,14 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include <cstdlib>
 
@@ -62,7 +64,7 @@ void HataİşleYordamı(int numara, const QString& açıklama) {
     return;
   }
   if (Ortak::ExcelUygulaması) {
-    // Hand the unfinished export to the user before asking.
+    // An export that failed part-way leaves no half-written file; the box below tells the user.
     auto teslimEt = std::move(Ortak::ExcelUygulaması);
     Ortak::ExcelUygulaması = nullptr;
     teslimEt();
@@ -182,17 +184,49 @@ private:
 
 }  // namespace
 
+void PanelliDüzen(QDialog& form, QWidget* altlık, QWidget* çerçeve, const std::vector<QWidget*>& düğmeler) {
+  auto* satır = new QHBoxLayout;
+  satır->addStretch();
+  for (QWidget* d : düğmeler) satır->addWidget(d);
+  auto* altlıkDüzeni = new QVBoxLayout(altlık);
+  altlıkDüzeni->addWidget(çerçeve);
+  altlıkDüzeni->addLayout(satır);
+  auto* düzen = new QVBoxLayout(&form);
+  düzen->setContentsMargins(0, 0, 0, 0);
+  düzen->addWidget(altlık);
+  düzen->setSizeConstraint(QLayout::SetFixedSize);
+}
+
 void OdaktakiDüğmeEnterAlır(QDialog& form) { new OdaktakiDüğme(form); }
 
 qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
-  // Summed in whole hundredths, so that many rows add up exactly.
-  return vt
-      .KayıtKümesiAç(QStringLiteral("SELECT Coalesce((SELECT Sum(Round(GirisMiktari * 100)) FROM GirisIslemleriTablosu "
-                                    "WHERE UrunNo= ?1 AND DepoNo= ?2), 0) - "
-                                    "Coalesce((SELECT Sum(Round(CikisMiktari * 100)) FROM CikisIslemleriTablosu "
-                                    "WHERE UrunNo= ?1 AND DepoNo= ?2), 0) AS Yuzde"),
-                     {ürünNo, depoNo})
-      .Tamsayı(QStringLiteral("Yuzde"));
+  // The balance the file keeps with every movement; a pair without one has none.
+  const KayıtKümesi k = vt.KayıtKümesiAç(
+      QStringLiteral("SELECT MevcutYuzde FROM StokBakiyeleriTablosu WHERE UrunNo= ? AND DepoNo= ?"), {ürünNo, depoNo});
+  return k.Sonda() ? 0 : k.Tamsayı(QStringLiteral("MevcutYuzde"));
+}
+
+KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo) {
+  return vt.KayıtKümesiAç(
+      QStringLiteral("SELECT UrunBilgileriTablosu.UrunNo, UrunBilgileriTablosu.UrunKodu, UrunBilgileriTablosu.UrunAdi "
+                     "FROM UrunBilgileriTablosu INNER JOIN StokBakiyeleriTablosu "
+                     "ON UrunBilgileriTablosu.UrunNo = StokBakiyeleriTablosu.UrunNo "
+                     "WHERE StokBakiyeleriTablosu.DepoNo= ? AND StokBakiyeleriTablosu.TumGirisSayisi > 0 "
+                     "ORDER BY UrunBilgileriTablosu.UrunAdi COLLATE TURKCE"),
+      {depoNo});
+}
+
+QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut) {
+  const auto ad = [&vt](const QString& sql, qint64 no, const QString& alan) {
+    const KayıtKümesi k = vt.KayıtKümesiAç(sql, {no});
+    return k.Sonda() ? QString::number(no) : k.Metin(alan);
+  };
+  return QStringLiteral("%1 deposundaki %2 ürününün stok mevcudu (%3)")
+      .arg(ad(QStringLiteral("SELECT DepoAdi FROM DepoBilgileriTablosu WHERE DepoNo= ?"), depoNo,
+              QStringLiteral("DepoAdi")),
+           ad(QStringLiteral("SELECT UrunAdi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), ürünNo,
+              QStringLiteral("UrunAdi")),
+           TürkçeMetin::MiktarMetni(mevcut));
 }
 
 std::vector<Kişi> KişileriOku(Veritabanı& vt) {

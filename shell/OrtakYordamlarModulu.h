@@ -66,6 +66,12 @@ void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
 // Stock on hand of a product in a warehouse, in whole hundredths: every entry less every
 // exit, transfer halves included; an empty sum counts as 0.
 qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
+// How a refused write names the warehouse that is short and what it holds:
+// "MERKEZ deposundaki CİVATA ürününün stok mevcudu (9,00)". A name gone meanwhile shows as its number.
+QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut);
+
+// The products with at least one entry row in the warehouse (UrunNo, UrunKodu, UrunAdi), by name.
+KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo);
 
 // The persons who make movements, by name.
 struct Kişi {
@@ -81,6 +87,10 @@ QString DepoAdıGetir(qint64 depoNo);
 // Keeps a dialog of fixed size at least as wide as its caption needs (and as `tasarımGenişliği`),
 // also when the caption changes: the window manager cuts a caption that does not fit.
 void BaşlığaYerAç(QDialog& form, int tasarımGenişliği = 0);
+
+// A small dialog of fixed size: one backing panel filling it, with the frame over a row of
+// right-aligned buttons.
+void PanelliDüzen(QDialog& form, QWidget* altlık, QWidget* çerçeve, const std::vector<QWidget*>& düğmeler);
 
 // Enter presses the button that has the focus, whichever button the form's default is.
 void OdaktakiDüğmeEnterAlır(QDialog& form);

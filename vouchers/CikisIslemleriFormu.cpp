@@ -40,6 +40,7 @@ FişTanımı Tanım() {
   t.ayarAdı = QStringLiteral("CikisListesi");
   t.listeDüğmeleri = {QStringLiteral("Listeyi Stoktan Çı&k"), QStringLiteral("Seçilen Çıkış Bilgisini  Listeden Çıka&r"),
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
+  t.excel = {21, QStringLiteral("Çıkış Fişi"), QStringLiteral("Depo/Stok Çıkış Fişi"), 4, 11};
   t.kapatmaSorusu = QStringLiteral(
       "Listenizde stoktan ÇIKILMAMIŞ ürünler var, devam ederseniz bu ürünler stoktan düşülmeyecek!\n\n"
       "Bu ürünleri stoktan çıkmadan devam etmek istediğinize emin misiniz?");
@@ -52,6 +53,8 @@ constexpr FişVerileri::ListeSütunları Sütunlar{1, 2, 10};
 
 ListeHedefi Listeler() { return Form<ÇıkışİşlemleriFormu>().Hedef(); }
 [[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet({2, 6, 7}, Listeler);
+[[maybe_unused]] const bool aktarmaKayıtlı =
+    İlerlemeGösterFormu::İşProsedürüKaydet({21}, [] { Form<ÇıkışİşlemleriFormu>().MSExceleAktar(); });
 
 }  // namespace
 
@@ -96,6 +99,7 @@ void ÇıkışİşlemleriFormu::ListeyeEkleDüğmesi_Click() {
           {[&] { return KişiKutusu->currentText().isEmpty(); }, QStringLiteral("Lütfen, ÇIKIŞI YAPANI giriniz!"),
            KişiKutusu},
           MiktarReddi(QStringLiteral("Lütfen, ÇIKIŞ MİKTARINI giriniz!")),
+          AğırlıkReddi(),
           StokReddi(QStringLiteral("Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!")),
           {[&] { return NedenKutusu->currentIndex() < 0; }, QStringLiteral("Lütfen ÇIKIŞ NEDENİ'ni belirtiniz."),
            NedenKutusu}}))

@@ -1,5 +1,6 @@
 #include "DepodanDepoyaTransferFormu.h"
 
+#include "FisBaskisi.h"
 #include "FormYoneticisi.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
@@ -43,6 +44,7 @@ FişTanımı Tanım() {
   t.listeDüğmeleri = {QStringLiteral("Listeyi Transfer &Et"), QStringLiteral("Transferi Listeden Çıka&r"),
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("Transfer &Fişi Yazdır"),
                       QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
+  t.excel = {22, QStringLiteral("Transfer Fişi"), QStringLiteral("Depo/Stok Transfer Fişi"), 4, 10};
   t.kapatmaSorusu = QStringLiteral(
       "Listenizde transfer EDİLMEMİŞ ürünler var, devam ederseniz bu ürünler transfer edilmeyecek!\n\n"
       "Bu ürünleri transfer etmeden devam etmek istediğinize emin misiniz?");
@@ -55,6 +57,8 @@ constexpr FişVerileri::ListeSütunları Sütunlar{1, 0, 9};
 
 ListeHedefi Listeler() { return Form<DepodanDepoyaTransferFormu>().Hedef(); }
 [[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet({8, 9, 10, 11}, Listeler);
+[[maybe_unused]] const bool aktarmaKayıtlı =
+    İlerlemeGösterFormu::İşProsedürüKaydet({22}, [] { Form<DepodanDepoyaTransferFormu>().MSExceleAktar(); });
 
 }  // namespace
 
@@ -63,6 +67,7 @@ DepodanDepoyaTransferFormu::DepodanDepoyaTransferFormu() : StoktanFişFormu(Tan�
   YeniDepoSeçici().SeçenekTıklandı = [this](int i) { DepoKoduAdıSeçeneği_Click(i + 2); };
   connect(ListeyeEkleDüğmesi, &QPushButton::clicked, this, [this] { ListeyeEkleDüğmesi_Click(); });
   connect(ListeDüğmeleri[0], &QPushButton::clicked, this, [this] { ListeyiTransferEtDüğmesi_Click(); });
+  connect(TransferFişiYazdırDüğmesi(), &QPushButton::clicked, this, [this] { TransferFişiYazdırDüğmesi_Click(); });
 }
 
 ListeHedefi DepodanDepoyaTransferFormu::Hedef() {
@@ -97,6 +102,7 @@ void DepodanDepoyaTransferFormu::ListeyeEkleDüğmesi_Click() {
            {[&] { return KişiKutusu->currentText().isEmpty(); }, QStringLiteral("Lütfen, TRANSFERİ YAPANI giriniz!"),
             KişiKutusu},
            MiktarReddi(QStringLiteral("Lütfen, TRANSFER MİKTARINI giriniz!")),
+           AğırlıkReddi(),
            StokReddi(QStringLiteral("Transfer miktarı mevcuttan FAZLA olamaz!"))}))
     return;
   HataYakala([&] {
@@ -118,4 +124,10 @@ void DepodanDepoyaTransferFormu::ListeyiTransferEtDüğmesi_Click() {
           {HücreNo(s[0]), HücreNo(s[1]), HücreNo(s[2]), HücreNo(s[3]), HücreTarihi(s[4]), HücreMiktarı(s[9])});
     TransferleriYaz(*Ortak::Veritabanı, transferler);
   });
+}
+
+void DepodanDepoyaTransferFormu::TransferFişiYazdırDüğmesi_Click() {
+  FişiYazdır(TransferFişiBaskısı, TransferFişiYazdırDüğmesi(),
+             QStringLiteral("Listeyi şimdi TRANSFER ETMEK ister misiniz?"), [this] { ListeyiTransferEtDüğmesi_Click(); },
+             DepoListesi());
 }

@@ -1,15 +1,19 @@
 #include "FisSablonu.h"
 
 #include "AlanAileleri.h"
+#include "ExcelAktarmaDuzeni.h"
+#include "FisBaskisi.h"
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
+#include "ListeKutusu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
 #include "Simgeler.h"
 #include "TarihKutusu.h"
 #include "TurkceListeOgesi.h"
+#include "YazdirmaModulu.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -52,7 +56,7 @@ SeçiciSütunu::SeçiciSütunu(const SeçiciTanımı& tanım, bool sıralı, QWi
   auto* düzen = new QVBoxLayout(this);
   düzen->setContentsMargins(0, 0, 0, 0);
   Etiket = new QLabel(tanım.başlık, this);
-  Liste = new QListWidget(this);
+  Liste = new ListeKutusu(this);
   Liste->setSelectionMode(QAbstractItemView::SingleSelection);
   Liste->setSortingEnabled(sıralı);
   Liste->setFixedHeight(Piksel(tanım.yükseklikTwip));
@@ -330,6 +334,8 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
   OdaktakiDüğmeEnterAlır(*this);
   // Esc and the close box come through done() as well.
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+  if (tanım_.excel.iş)
+    connect(ListeDüğmeleri.back(), &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
 }
 
 void FişFormu::Yükle() {
@@ -406,9 +412,20 @@ void FişFormu::StokGöster(std::optional<qint64> ürünNo, std::optional<qint64
   HataYakala([&] {
     const Miktar stok = FişVerileri::MevcutStok(*Ortak::Veritabanı, *ürünNo, *depoNo);
     MevcutÜrünSayısıKutusu->setText(TürkçeMetin::MiktarMetni(stok));
-    // The weight of the figure as shown, two decimals.
-    MevcutÜrünAğırlığıKutusu->setText(TürkçeMetin::MiktarMetni(FişVerileri::Ağırlık(stok, BirimAğırlığı)));
+    // The weight of the figure as shown, two decimals; one too large to hold stays empty, and a
+    // line of it is refused at the add.
+    if (FişVerileri::AğırlıkHesaplanır(stok, BirimAğırlığı))
+      MevcutÜrünAğırlığıKutusu->setText(TürkçeMetin::MiktarMetni(FişVerileri::Ağırlık(stok, BirimAğırlığı)));
   });
+}
+
+FişFormu::Ret FişFormu::AğırlıkReddi() {
+  return {[this] {
+            const auto miktar = FişVerileri::FişMiktarı(MiktarKutusu->text());
+            return miktar && !FişVerileri::AğırlıkHesaplanır(*miktar, BirimAğırlığı);
+          },
+          QStringLiteral("Bu miktarın AĞIRLIĞI hesaplanamayacak kadar büyük!\n\nLütfen, daha küçük bir MİKTAR giriniz."),
+          MiktarKutusu};
 }
 
 bool FişFormu::SatırKabulEdilir(const std::vector<Ret>& retler) {
@@ -450,6 +467,23 @@ void FişFormu::SatırıEkle(const QStringList& hücreler, const QString& anahta
   Seçiciler.front()->Liste->setFocus(Qt::OtherFocusReason);
 }
 
+void FişFormu::ListeyiExceleAktarDüğmesi_Click() {
+  HataYakala([&] { ExcelAktarmaDüzeni::DüğmeTıklandı(this, *Çalışma->Liste, tanım_.excel.iş); });
+  if (isVisible()) activateWindow();
+}
+
+void FişFormu::MSExceleAktar() {
+  using ListeyiSıralaModülü::SütunTürü;
+  ExcelAktarmaDüzeni::Tanım t{tanım_.excel.sayfaAdı, tanım_.excel.başlık, {}};
+  for (int k = tanım_.excel.ilkAltÖğe; k <= tanım_.excel.sonAltÖğe; ++k) {
+    const SütunTürü tür = tanım_.sütunlar[static_cast<size_t>(k)].tür;
+    t.sütunlar.push_back({k, tür == SütunTürü::Sayı    ? ExcelKitabı::HücreTürü::Sayı
+                             : tür == SütunTürü::Tarih ? ExcelKitabı::HücreTürü::Tarih
+                                                       : ExcelKitabı::HücreTürü::Metin});
+  }
+  ExcelAktarmaDüzeni::MSExceleAktar(*Çalışma->Liste, t);
+}
+
 void FişFormu::ListeİşiniÇalıştır(int iş) {
   HataYakala([&] { Form<İlerlemeGösterFormu>().İşiÇalıştır(iş, İş::ListeBaşlık, İş::ListeMetin, this); });
   if (isVisible()) activateWindow();
@@ -457,4 +491,17 @@ void FişFormu::ListeİşiniÇalıştır(int iş) {
 
 QString FişFormu::Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir) {
   return seçici.AdlarGösteriliyor() ? seçici.SeçiliMetin() : adGetir(seçici.SeçiliNo().value_or(0));
+}
+
+void FişFormu::FişiYazdır(const FişBaskısı& fiş, QPushButton* düğme, const QString& soru,
+                         const std::function<void()>& aktar, QWidget* odak) {
+  if (!Çalışma->Dolu()) return;
+  const std::vector<QStringList> satırlar = Çalışma->Satırlar();
+  if (!YazdırmaModülü::Yazdır(this, düğme, fiş.başlık,
+                              [&](RaporTuvali& t) { FişBaskıDüzeni(t, fiş, satırlar); }))
+    return;
+  if (MesajKutusu(soru, Stil::SoruEvetHayır) == Platform::Cevap::Evet)
+    aktar();
+  else
+    odak->setFocus(Qt::OtherFocusReason);
 }

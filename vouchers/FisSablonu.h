@@ -26,6 +26,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class TarihKutusu;
+struct FişBaskısı;
 
 // One chooser column: caption, list, the two order options (if any), find caption and box.
 struct SeçiciTanımı {
@@ -127,6 +128,15 @@ struct FişTanımı {
   QStringList listeDüğmeleri;  // the commit first; enabled only while the list has rows
   QString kapatmaSorusu;    // asked when the form closes with rows left
   bool sıralı = false;      // chooser lists and person box keep alphabetical order
+  // The spreadsheet export of the working list (its button is the last list button): the job,
+  // the sheet and its title, the sub-items exported, each typed by its column's kind.
+  struct {
+    int iş = 0;
+    QString sayfaAdı;
+    QString başlık;
+    int ilkAltÖğe = 0;
+    int sonAltÖğe = -1;
+  } excel;
 };
 
 class FişFormu : public QDialog {
@@ -157,6 +167,11 @@ public:
   void Yükle();
   bool Yüklü() const { return yüklü_; }
 
+  // The export button: the progress form runs the form's export job.
+  void ListeyiExceleAktarDüğmesi_Click();
+  // The export job: the working list's sheet, opened for the user.
+  void MSExceleAktar();
+
   // Every way of closing (Kapat, Esc, the close box) asks first while rows are left.
   void done(int sonuç) override;
 
@@ -179,6 +194,9 @@ protected:
     QWidget* odak;
   };
   bool SatırKabulEdilir(const std::vector<Ret>& retler);
+  // A quantity whose weight is too large to be kept; checked after the quantity itself, so
+  // before anything (a new person) is stored.
+  Ret AğırlıkReddi();
   // The person of the line: a known one (letter case aside) or one stored now with its new number.
   qint64 KişiNumarası();
   // Adds the checked line, then chooses nothing in the choosers, empties the quantity and
@@ -193,6 +211,11 @@ protected:
   static QString Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir);
 
   void showEvent(QShowEvent* olay) override;
+
+  // Prints the working list as a paper voucher; after a print that succeeded asks `soru`:
+  // Yes commits through `aktar` as the commit button does, No puts the focus on `odak`.
+  void FişiYazdır(const FişBaskısı& fiş, QPushButton* düğme, const QString& soru, const std::function<void()>& aktar,
+                  QWidget* odak);
 
 private:
   void KişiyiKutuyaEkle(const QString& ad, qint64 no);

@@ -1,5 +1,6 @@
 #include "GirisIslemleriFormu.h"
 
+#include "FisBaskisi.h"
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
@@ -53,6 +54,7 @@ FişTanımı GirişFişi() {
   t.listeDüğmeleri = {QStringLiteral("Listeyi Stoğa &Ekle"), QStringLiteral("Girişi Listeden Çıka&r"),
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("&Giriş Fişi Yazdır"),
                       QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
+  t.excel = {20, QStringLiteral("Giriş Fişi"), QStringLiteral("Depo/Stok Giriş Fişi"), 4, 10};
   t.kapatmaSorusu = QStringLiteral(
       "Listenizde stoğa EKLENMEMİŞ ürünler var, devam ederseniz bu ürünler stoğa eklenmeyecek!\n\n"
       "Bu ürünleri stoğa eklemeden devam etmek istediğinize emin misiniz?");
@@ -72,6 +74,8 @@ ListeHedefi Listeler() {
   return h;
 }
 [[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet({1, 3, 5}, Listeler);
+[[maybe_unused]] const bool aktarmaKayıtlı =
+    İlerlemeGösterFormu::İşProsedürüKaydet({20}, [] { Form<GirişİşlemleriFormu>().MSExceleAktar(); });
 
 }  // namespace
 
@@ -103,7 +107,8 @@ GirişİşlemleriFormu::GirişİşlemleriFormu() : FişFormu(GirişFişi()) {
   connect(GirişiListedenÇıkarDüğmesi, &QPushButton::clicked, this, [this] { GirişiListedenÇıkarDüğmesi_Click(); });
   connect(ListeyiTemizleDüğmesi, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
   connect(ListeyiStoğaEkleDüğmesi, &QPushButton::clicked, this, [this] { ListeyiStoğaEkleDüğmesi_Click(); });
-  // The voucher print and the export come later; until then their buttons do nothing.
+  connect(GirişFişiYazdırDüğmesi, &QPushButton::clicked, this, [this] { GirişFişiYazdırDüğmesi_Click(); });
+  // The export comes later; until then its button does nothing.
   GirişiYapılacakÜrünListesi->BaşlığaTıklandı = [this](int i) { GirişiYapılacakÜrünListesi_ColumnClick(i); };
   GirişiYapılacakÜrünListesi->SatıraÇiftTıklandı = [this](QTreeWidgetItem*) { GirişiYapılacakÜrünListesi_DblClick(); };
 
@@ -139,6 +144,7 @@ void GirişİşlemleriFormu::ListeyeEkleDüğmesi_Click() {
           {[&] { return GirişiYapanKutusu->currentText().isEmpty(); }, QStringLiteral("Lütfen, GİRİŞİ YAPANI giriniz!"),
            GirişiYapanKutusu},
           {[&] { return !miktar(); }, QStringLiteral("Lütfen, GİRİŞ MİKTARINI giriniz!"), GirişMiktarıKutusu},
+          AğırlıkReddi(),
       }))
     return;
 
@@ -169,6 +175,11 @@ void GirişİşlemleriFormu::ListeyiStoğaEkleDüğmesi_Click() {
                           HücreMiktarı(h[9])});
     GirişleriYaz(*Ortak::Veritabanı, girişler);
   });
+}
+
+void GirişİşlemleriFormu::GirişFişiYazdırDüğmesi_Click() {
+  FişiYazdır(GirişFişiBaskısı, GirişFişiYazdırDüğmesi, QStringLiteral("Listeyi şimdi STOĞA EKLEMEK ister misiniz?"),
+             [this] { ListeyiStoğaEkleDüğmesi_Click(); }, FirmaListesi);
 }
 
 void GirişİşlemleriFormu::GirişiYapılacakÜrünListesi_ColumnClick(int başlıkIndex) {

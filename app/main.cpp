@@ -1,5 +1,6 @@
 #include "Ayarlar.h"
 #include "BaslangicModulu.h"
+#include "KomutDagitimi.h"
 #include "Platform.h"
 
 #include <QApplication>
@@ -24,5 +25,6 @@ int main(int argc, char* argv[]) {
                  QFileInfo(argümanlar[i + 1]).absoluteFilePath());
     Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QStringLiteral("0"));
   }
+  KomutlarıBağla();
   return BaşlangıçModülü::Main();
 }

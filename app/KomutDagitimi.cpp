@@ -9,6 +9,8 @@
 #include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "GirisIslemleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
+#include "HakkindaFormu.h"
+#include "HataBildirmeFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "IslemSecFormu.h"
 #include "KritikStokBelirlemeFormu.h"
@@ -123,6 +125,8 @@ bool KomutHazır(int komutNo) {
     case 205:
     case 300:
     case 301:
+    case 303:
+    case 304:
     case 305:
     case 400:
     case 401:
@@ -151,6 +155,8 @@ void KomutDağıt(int komutNo) {
     case 110: ModalGöster(Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>()); break;
     case 300: GirişŞifresiBelirleDeğiştirFormunuGöster(); break;
     case 301: SunucuDeğiştir(); break;
+    case 303: ModalGöster(Form<HataBildirmeFormu>()); break;
+    case 304: ModalGöster(Form<HakkındaFormu>()); break;
     case 305:
       // Closing the last window ends the program, after the placement is saved.
       Form<AnaForm>().Kaldır();
@@ -158,4 +164,9 @@ void KomutDağıt(int komutNo) {
     case 400: ModalGöster(Form<İşlemSeçFormu>()); break;
     default: break;  // 108 runs nothing of its own
   }
+}
+
+void KomutlarıBağla() {
+  AnaForm::KomutDağıtıcı = KomutDağıt;
+  AnaForm::KomutHazırMı = KomutHazır;
 }

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+// Gives the main window this dispatch and readiness; main does it once.
+void KomutlarıBağla();
+
 // Runs the command: checks its data, prepares and shows its form modally over the main window.
 void KomutDağıt(int komutNo);
 // Whether the command's form is in this program; the main window disables the others.
