@@ -66,6 +66,10 @@ void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
 // exit, transfer halves included; an empty sum counts as 0.
 qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
 
+// Names of the exit reasons 0 to 6; another code has none (empty).
+inline constexpr int ÇıkışNedeniSayısı = 7;
+QString ÇıkışNedeniAdı(qint64 neden);
+
 // The persons who make movements, by name.
 struct Kişi {
   qint64 no = 0;

@@ -116,6 +116,10 @@ CREATE INDEX CikisAlici ON CikisIslemleriTablosu (AliciFirmaNo);
 CREATE INDEX GirisYapan ON GirisIslemleriTablosu (GirisiYapan);
 CREATE INDEX CikisYapan ON CikisIslemleriTablosu (CikisiYapan);
 CREATE INDEX IadeIslemNo ON IadeBilgileriTablosu (IslemNo);
+-- The lists read a period, and "all dates" its first and last day, from these.
+CREATE INDEX GirisTarih ON GirisIslemleriTablosu (IslemTarihi);
+CREATE INDEX CikisTarih ON CikisIslemleriTablosu (IslemTarihi);
+CREATE INDEX IadeTarih ON IadeBilgileriTablosu (IadeTarihi);
 
 -- Stock on hand against each critical level; sums in whole hundredths so that a
 -- level met exactly compares as 0. Inner joins: levels of deleted products or
