@@ -1,5 +1,7 @@
 #include "Platform.h"
 
+#include "RaporTuvali.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -24,6 +26,9 @@ std::function<QString(QWidget*, const QString&, const QString&)> KlasörSeç;
 std::function<void(int)> ProgramıBitir;
 std::function<QDate()> Bugün;
 std::function<QStringList()> Yazıcılar;
+std::function<QString()> VarsayılanYazıcı;
+std::function<QString(const QString&)> YazıcıBağlantısı;
+std::function<std::shared_ptr<RaporTuvali>(const QString&, const QString&)> TuvalAç;
 std::function<bool()> TabloProgramıVar;
 std::function<bool(const QUrl&)> DosyaAç;
 std::function<BölgeAyarları()> BölgeAyarlarıOku;
@@ -121,6 +126,21 @@ BölgeAyarları SistemBölgeAyarları() {
   return b;
 }
 
+// CUPS keeps a queue's device address (its "port") to itself; lpstat tells it.
+QString CupsBağlantısı(const QString& yazıcı) {
+  QProcess süreç;
+  // Its wording is read, so it must not be translated.
+  QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+  ortam.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+  süreç.setProcessEnvironment(ortam);
+  süreç.start(QStringLiteral("lpstat"), {QStringLiteral("-v"), yazıcı});
+  if (!süreç.waitForFinished(3000) || süreç.exitCode() != 0) return {};
+  // "device for PDF: cups-pdf:/"
+  const QString satır = QString::fromLocal8Bit(süreç.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0);
+  const int ayraç = satır.indexOf(QLatin1String(": "));
+  return ayraç < 0 ? QString() : satır.mid(ayraç + 2).trimmed();
+}
+
 bool XlsxUygulamasıVar() {
   QProcess süreç;
   süreç.start(QStringLiteral("xdg-mime"),
@@ -148,6 +168,11 @@ void VarsayılanlarıKur() {
   ProgramıBitir = [](int kod) { std::_Exit(kod); };
   Bugün = [] { return QDate::currentDate(); };
   Yazıcılar = [] { return QPrinterInfo::availablePrinterNames(); };
+  VarsayılanYazıcı = [] { return QPrinterInfo::defaultPrinterName(); };
+  YazıcıBağlantısı = CupsBağlantısı;
+  TuvalAç = [](const QString& yazıcı, const QString& belgeAdı) -> std::shared_ptr<RaporTuvali> {
+    return YazıcıTuvali::Yazıcıya(yazıcı, belgeAdı);
+  };
   TabloProgramıVar = XlsxUygulamasıVar;
   DosyaAç = [](const QUrl& adres) { return QDesktopServices::openUrl(adres); };
   BölgeAyarlarıOku = SistemBölgeAyarları;

@@ -7,8 +7,10 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
+class RaporTuvali;
 
 namespace Platform {
 
@@ -33,8 +35,14 @@ extern std::function<void(int kod)> ProgramıBitir;
 
 extern std::function<QDate()> Bugün;
 
-// Names of the installed printers.
+// Names of the installed printers, the one the system prints on unless told otherwise,
+// and where a printer is connected (its device address; empty when unknown).
 extern std::function<QStringList()> Yazıcılar;
+extern std::function<QString()> VarsayılanYazıcı;
+extern std::function<QString(const QString& yazıcı)> YazıcıBağlantısı;
+// Begins a document on the named printer: every print draws through the canvas it returns.
+// Throws YazıcıHatası when the printer cannot begin one.
+extern std::function<std::shared_ptr<RaporTuvali>(const QString& yazıcı, const QString& belgeAdı)> TuvalAç;
 
 // Whether a program opens spreadsheet files; and opening a file with it.
 extern std::function<bool()> TabloProgramıVar;

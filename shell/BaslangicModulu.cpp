@@ -97,7 +97,10 @@ int Main() {
   if (bağlantı.Vazgeçildi() || !FormYüklü<AnaForm>()) return 0;
 
   Ortak::YazıcıVar = !Platform::Yazıcılar().isEmpty();
-  if (Ortak::YazıcıVar) Ortak::YazıcıYazıTipi = QStringLiteral("Liberation Sans");
+  if (Ortak::YazıcıVar) {
+    Ortak::YazıcıYazıTipi = QStringLiteral("Liberation Sans");
+    Ortak::GeçerliYazıcı = Platform::VarsayılanYazıcı();
+  }
   return QApplication::exec();
 }
 

@@ -27,6 +27,13 @@ extern bool GirişŞifresiSorulsun;
 extern bool YazıcıVar;
 extern QString YazıcıYazıTipi;  // face of every printed text
 extern bool YazdırmaİptalEdildi;
+// The printer every print draws on until the printer choice changes it; empty: the system's default.
+extern QString GeçerliYazıcı;
+// Printable height and width of the last print in whole millimetres, and its margins.
+extern int SayfaYüksekliği;
+extern int SayfaGenişliği;
+extern int ÜstBoşluk;
+extern int AltBoşluk;
 // Running list-view sort: column, direction (0 ascending), 0 = compare as dates else as numbers.
 extern qint64 SıralamaSütunu;
 extern int SıralamaYönü;

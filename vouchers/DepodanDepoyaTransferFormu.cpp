@@ -1,5 +1,6 @@
 #include "DepodanDepoyaTransferFormu.h"
 
+#include "FisBaskisi.h"
 #include "FormYoneticisi.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
@@ -63,6 +64,7 @@ DepodanDepoyaTransferFormu::DepodanDepoyaTransferFormu() : StoktanFişFormu(Tan�
   YeniDepoSeçici().SeçenekTıklandı = [this](int i) { DepoKoduAdıSeçeneği_Click(i + 2); };
   connect(ListeyeEkleDüğmesi, &QPushButton::clicked, this, [this] { ListeyeEkleDüğmesi_Click(); });
   connect(ListeDüğmeleri[0], &QPushButton::clicked, this, [this] { ListeyiTransferEtDüğmesi_Click(); });
+  connect(TransferFişiYazdırDüğmesi(), &QPushButton::clicked, this, [this] { TransferFişiYazdırDüğmesi_Click(); });
 }
 
 ListeHedefi DepodanDepoyaTransferFormu::Hedef() {
@@ -118,4 +120,10 @@ void DepodanDepoyaTransferFormu::ListeyiTransferEtDüğmesi_Click() {
           {HücreNo(s[0]), HücreNo(s[1]), HücreNo(s[2]), HücreNo(s[3]), HücreTarihi(s[4]), HücreMiktarı(s[9])});
     TransferleriYaz(*Ortak::Veritabanı, transferler);
   });
+}
+
+void DepodanDepoyaTransferFormu::TransferFişiYazdırDüğmesi_Click() {
+  FişiYazdır(TransferFişiBaskısı, TransferFişiYazdırDüğmesi(),
+             QStringLiteral("Listeyi şimdi TRANSFER ETMEK ister misiniz?"), [this] { ListeyiTransferEtDüğmesi_Click(); },
+             DepoListesi());
 }

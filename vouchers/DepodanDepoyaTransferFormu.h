@@ -16,11 +16,13 @@ public:
   QLineEdit* TransferMiktarıKutusu() const { return MiktarKutusu; }
   ListeGörünümü* TransferEdilecekÜrünListesi() const { return Çalışma->Liste; }
   QPushButton* ListeyiTransferEtDüğmesi() const { return ListeDüğmeleri[0]; }
+  QPushButton* TransferFişiYazdırDüğmesi() const { return ListeDüğmeleri[3]; }
 
   // Index 0 and 1 order the source list, 2 and 3 the target list.
   void DepoKoduAdıSeçeneği_Click(int index);
   void ListeyeEkleDüğmesi_Click();
   void ListeyiTransferEtDüğmesi_Click();
+  void TransferFişiYazdırDüğmesi_Click();
 
   ListeHedefi Hedef();
 };

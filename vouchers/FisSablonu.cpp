@@ -1,6 +1,7 @@
 #include "FisSablonu.h"
 
 #include "AlanAileleri.h"
+#include "FisBaskisi.h"
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
@@ -10,6 +11,7 @@
 #include "Simgeler.h"
 #include "TarihKutusu.h"
 #include "TurkceListeOgesi.h"
+#include "YazdirmaModulu.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -457,4 +459,17 @@ void FişFormu::ListeİşiniÇalıştır(int iş) {
 
 QString FişFormu::Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir) {
   return seçici.AdlarGösteriliyor() ? seçici.SeçiliMetin() : adGetir(seçici.SeçiliNo().value_or(0));
+}
+
+void FişFormu::FişiYazdır(const FişBaskısı& fiş, QPushButton* düğme, const QString& soru,
+                         const std::function<void()>& aktar, QWidget* odak) {
+  if (!Çalışma->Dolu()) return;
+  const std::vector<QStringList> satırlar = Çalışma->Satırlar();
+  if (!YazdırmaModülü::Yazdır(this, düğme, fiş.başlık,
+                              [&](RaporTuvali& t) { FişBaskıDüzeni(t, fiş, satırlar); }))
+    return;
+  if (MesajKutusu(soru, Stil::SoruEvetHayır) == Platform::Cevap::Evet)
+    aktar();
+  else
+    odak->setFocus(Qt::OtherFocusReason);
 }

@@ -26,6 +26,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class TarihKutusu;
+struct FişBaskısı;
 
 // One chooser column: caption, list, the two order options (if any), find caption and box.
 struct SeçiciTanımı {
@@ -193,6 +194,11 @@ protected:
   static QString Ad(const SeçiciSütunu& seçici, const std::function<QString(qint64)>& adGetir);
 
   void showEvent(QShowEvent* olay) override;
+
+  // Prints the working list as a paper voucher; after a print that succeeded asks `soru`:
+  // Yes commits through `aktar` as the commit button does, No puts the focus on `odak`.
+  void FişiYazdır(const FişBaskısı& fiş, QPushButton* düğme, const QString& soru, const std::function<void()>& aktar,
+                  QWidget* odak);
 
 private:
   void KişiyiKutuyaEkle(const QString& ad, qint64 no);

@@ -1,5 +1,6 @@
 #include "GirisIslemleriFormu.h"
 
+#include "FisBaskisi.h"
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
@@ -103,7 +104,8 @@ GirişİşlemleriFormu::GirişİşlemleriFormu() : FişFormu(GirişFişi()) {
   connect(GirişiListedenÇıkarDüğmesi, &QPushButton::clicked, this, [this] { GirişiListedenÇıkarDüğmesi_Click(); });
   connect(ListeyiTemizleDüğmesi, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
   connect(ListeyiStoğaEkleDüğmesi, &QPushButton::clicked, this, [this] { ListeyiStoğaEkleDüğmesi_Click(); });
-  // The voucher print and the export come later; until then their buttons do nothing.
+  connect(GirişFişiYazdırDüğmesi, &QPushButton::clicked, this, [this] { GirişFişiYazdırDüğmesi_Click(); });
+  // The export comes later; until then its button does nothing.
   GirişiYapılacakÜrünListesi->BaşlığaTıklandı = [this](int i) { GirişiYapılacakÜrünListesi_ColumnClick(i); };
   GirişiYapılacakÜrünListesi->SatıraÇiftTıklandı = [this](QTreeWidgetItem*) { GirişiYapılacakÜrünListesi_DblClick(); };
 
@@ -169,6 +171,11 @@ void GirişİşlemleriFormu::ListeyiStoğaEkleDüğmesi_Click() {
                           HücreMiktarı(h[9])});
     GirişleriYaz(*Ortak::Veritabanı, girişler);
   });
+}
+
+void GirişİşlemleriFormu::GirişFişiYazdırDüğmesi_Click() {
+  FişiYazdır(GirişFişiBaskısı, GirişFişiYazdırDüğmesi, QStringLiteral("Listeyi şimdi STOĞA EKLEMEK ister misiniz?"),
+             [this] { ListeyiStoğaEkleDüğmesi_Click(); }, FirmaListesi);
 }
 
 void GirişİşlemleriFormu::GirişiYapılacakÜrünListesi_ColumnClick(int başlıkIndex) {

@@ -37,5 +37,6 @@ public:
   void GirişiYapılacakÜrünListesi_DblClick();
   void ListeyiTemizleDüğmesi_Click();
   void ListeyiStoğaEkleDüğmesi_Click();
+  void GirişFişiYazdırDüğmesi_Click();
   void GirişiYapılacakÜrünListesi_ColumnClick(int başlıkIndex);
 };

@@ -2,6 +2,7 @@
 
 #include "Ayarlar.h"
 #include "Platform.h"
+#include "RaporTuvali.h"
 #include "VeritabaniOlusturucu.h"
 
 #include <QDir>
@@ -36,6 +37,10 @@ void TestOrtamı::SetUp() {
   };
   Platform::KlasörSeç = [](QWidget*, const QString&, const QString&) { return QString(); };
   Platform::Yazıcılar = [] { return QStringList{}; };
+  Platform::VarsayılanYazıcı = [] { return QString(); };
+  Platform::YazıcıBağlantısı = [](const QString&) { return QString(); };
+  // No test prints on a printer of the machine.
+  Platform::TuvalAç = [](const QString&, const QString&) { return std::make_shared<KayıtTuvali>(); };
   Platform::TabloProgramıVar = [] { return false; };
   Platform::DosyaAç = [](const QUrl&) { return true; };
   Platform::BölgeAyarlarıOku = [] { return Platform::BölgeAyarları{",", ".", ",", ".", true}; };

@@ -1,0 +1,77 @@
+#include "FisBaskisi.h"
+
+#include "OrtakDegiskenlerModulu.h"
+#include "RaporTuvali.h"
+#include "TurkceMetin.h"
+
+namespace {
+
+// Columns of a working-list row that the voucher prints.
+enum { Tarih = 4, Firma = 5, ÜrünKodu = 6, Depo = 8, Miktarı = 9, Ağırlığı = 10 };
+constexpr double TarihX = 15, FirmaX = 35, MiktarSağı = 160, AğırlıkSağı = 180;
+
+QString İkiOndalık(const QString& hücre) {
+  const auto m = TürkçeMetin::MiktarOku(hücre);
+  return m ? TürkçeMetin::MiktarMetni(*m) : hücre;
+}
+
+void SayfaBaşlığı(RaporTuvali& t, const QString& başlık) {
+  t.Y = 5;
+  t.X = 10;
+  t.Yaz(başlık);
+  const QString sayfa = QStringLiteral("Sayfa - %1").arg(t.SayfaNo());
+  t.SağaYaslıYaz(Ortak::SayfaGenişliği - 10, sayfa, true);
+  t.Çizgi(10, 10, Ortak::SayfaGenişliği - 10, 10);
+}
+
+}  // namespace
+
+void FişBaskıDüzeni(RaporTuvali& t, const FişBaskısı& fiş, const std::vector<QStringList>& satırlar) {
+  t.YazıBoyutu(14);
+  t.Kalın(true);
+  t.AltıÇizili(true);
+  t.Y = Ortak::ÜstBoşluk;
+  t.X = (Ortak::SayfaGenişliği - t.MetinGenişliği(fiş.başlık)) / 2;
+  t.SatırYaz(fiş.başlık);
+
+  t.YazıBoyutu(9);
+  t.Y += 5;
+  const auto satırıYaz = [&t, &fiş](const QString& tarih, const QString& firma, const QString& ürünKodu,
+                                    const QString& depo, const QString& miktar, const QString& ağırlık) {
+    t.X = TarihX;
+    t.Yaz(tarih);
+    t.X = FirmaX;
+    t.Yaz(firma);
+    t.X = fiş.ürünKoduX;
+    t.Yaz(ürünKodu);
+    t.X = fiş.depoX;
+    t.Yaz(depo);
+    t.SağaYaslıYaz(MiktarSağı, miktar);
+    t.SağaYaslıYaz(AğırlıkSağı, ağırlık, true);
+  };
+  satırıYaz(QStringLiteral("Tarihi"), QStringLiteral("Firma"), QStringLiteral("Ürün Kodu"), QStringLiteral("Depo"),
+            QStringLiteral("Miktarı"), QStringLiteral("Ağırlığı"));
+
+  t.YazıBoyutu(8);
+  t.Kalın(false);
+  t.AltıÇizili(false);
+  t.Y += 1;
+  for (const QStringList& h : satırlar) {
+    if (t.Y + Ortak::AltBoşluk + 10 >= Ortak::SayfaYüksekliği) {
+      t.YeniSayfa();
+      SayfaBaşlığı(t, fiş.başlık);
+      t.Y = Ortak::ÜstBoşluk;
+    }
+    satırıYaz(h.value(Tarih), h.value(Firma), h.value(ÜrünKodu), h.value(Depo), İkiOndalık(h.value(Miktarı)),
+              İkiOndalık(h.value(Ağırlığı)));
+  }
+
+  // The weight is left for the signer to fill in.
+  t.YazıBoyutu(9);
+  t.Kalın(true);
+  t.Y += 4;
+  t.SağaYaslıYaz(MiktarSağı, QStringLiteral("Toplam Ağırlık:"));
+  t.SağaYaslıYaz(AğırlıkSağı, QStringLiteral("..............."), true);
+  t.Kalın(false);
+  t.AltıÇizili(false);
+}
