@@ -1,6 +1,5 @@
 #include "ListeFormu.h"
 
-#include "ExcelAktarmaDuzeni.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
 #include "ListeGorunumu.h"
@@ -28,7 +27,6 @@ using ListeyiSıralaModülü::SütunTürü;
 namespace {
 
 const QString BoşSonuç = QStringLiteral("Seçtiğiniz ölçütlere uygun kayıt bulunamadı!");
-const QString BoşListe = QStringLiteral("Listede kayıt yok! Lütfen, önce listeyi oluşturunuz.");
 
 QPushButton* Düğme(const QString& metin, QWidget* ebeveyn) {
   auto* d = new QPushButton(metin, ebeveyn);
@@ -248,27 +246,16 @@ void ListeFormu::ListeOluştur() {
   Liste->setUpdatesEnabled(true);
 }
 
-bool ListeFormu::ListeBoşsaSöyle() {
-  if (Liste->SatırSayısı() > 0) return false;
-  MesajKutusu(BoşListe, Stil::Bilgi);
-  return true;
-}
-
 void ListeFormu::YazdırDüğmesi_Click() {
-  if (ListeBoşsaSöyle()) return;
-  ListeRaporu::Yazdır(*this, *Liste, {windowTitle(), ToplamAğırlıkKutusu->text()});
+  ListeRaporu::Yazdır(*this, YazdırDüğmesi, *Liste, {windowTitle(), ToplamAğırlıkKutusu->text()});
 }
 
-void ListeFormu::ExceleAktarDüğmesi_Click() {
-  if (ListeBoşsaSöyle()) return;
-  ExcelAktarmaDüzeni::DüğmeTıklandı(this, *Liste, tasarım_.aktarİşi);
-}
+void ListeFormu::ExceleAktarDüğmesi_Click() { ListeRaporu::ExceleAktar(*this, *Liste, tasarım_.aktarİşi); }
 
 void ListeFormu::MSExceleAktar() {
-  ExcelAktarmaDüzeni::Tanım t{SayfaAdı(), windowTitle(), {}};
-  for (size_t i = 0; i < tasarım_.sütunlar.size(); ++i)
-    t.sütunlar.push_back({static_cast<int>(i), ListeRaporu::HücreTürü(tasarım_.sütunlar[i].tür)});
-  ExcelAktarmaDüzeni::MSExceleAktar(*Liste, t);
+  std::vector<SütunTürü> türler;
+  for (const Sütun& s : tasarım_.sütunlar) türler.push_back(s.tür);
+  ListeRaporu::MSExceleAktar(*Liste, SayfaAdı(), windowTitle(), türler);
 }
 
 void ListeFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }

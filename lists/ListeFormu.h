@@ -92,7 +92,6 @@ private:
   ListeVerileri::Süzgeç Süzgeç() const;
   // Puts the first and last dates of the source in the date fields; false when there are none.
   bool TümTarihleriGöster();
-  bool ListeBoşsaSöyle();
 
   Tasarım tasarım_;
   bool yüklü_ = false;
