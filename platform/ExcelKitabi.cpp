@@ -17,8 +17,27 @@ QByteArray U8(const QString& metin) { return metin.toUtf8(); }
 // Characters a sheet name may not hold, and its length.
 QString SayfaAdı(QString ad) {
   for (const QChar c : QStringLiteral("[]:*?/\\")) ad.replace(c, u'-');
-  ad = ad.trimmed().left(31);
+  ad = ad.left(31);
+  while (ad.startsWith(u'\'') || ad.endsWith(u'\'')) ad = ad.startsWith(u'\'') ? ad.mid(1) : ad.chopped(1);
+  ad = ad.trimmed();
   return ad.isEmpty() ? QStringLiteral("Sayfa1") : ad;
+}
+
+// The library's reasons the user can act on, in Turkish.
+QString Neden(lxw_error hata) {
+  switch (hata) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED: return QStringLiteral("Yetersiz bellek.");
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+      return QStringLiteral("Dosya yazılamadı; klasör yazılamıyor ya da disk dolu olabilir.");
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+      return QStringLiteral("Bir hücrenin metni %1 karakterden uzun.").arg(TürkçeMetin::SayaçMetni(32767));
+    default: return QString::fromUtf8(lxw_strerror(hata));
+  }
 }
 
 }  // namespace
@@ -111,8 +130,7 @@ QString ExcelKitabı::Bitir() {
   if (!kitap_) Başarısız(QStringLiteral("Çalışma kitabı kapatılmış."));
   const lxw_error sonuç = workbook_close(std::exchange(kitap_, nullptr));
   sayfa_ = nullptr;
-  if (sonuç != LXW_NO_ERROR)
-    Başarısız(QStringLiteral("Dosya yazılamadı: %1").arg(QString::fromUtf8(lxw_strerror(sonuç))));
+  if (sonuç != LXW_NO_ERROR) Başarısız(Neden(sonuç));
   // A new name: an earlier export the user still has open is never written over.
   const QDir klasör(klasör_);
   for (int n = 1; n < 10000; ++n) {
@@ -142,5 +160,5 @@ void ExcelKitabı::Başarısız(const QString& neden) {
 
 void ExcelKitabı::Denetle(int hata) {
   if (hata == LXW_NO_ERROR) return;
-  Başarısız(QString::fromUtf8(lxw_strerror(static_cast<lxw_error>(hata))));
+  Başarısız(Neden(static_cast<lxw_error>(hata)));
 }

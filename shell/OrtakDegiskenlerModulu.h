@@ -18,7 +18,7 @@ extern QString Başlık;        // window title, reused for report titles
 extern bool NTPlatformu;
 extern QString AyarUygulamaAdı;  // "Belvaro\Velmora"
 extern QColor OdakRengi;       // caption colour of the focused field
-// Hands an unfinished spreadsheet export to the user; empty when no export runs.
+// Drops the unfinished workbook of a running spreadsheet export; empty when no export runs.
 extern std::function<void()> ExcelUygulaması;
 extern int İşlemKodu;          // job code of the progress form
 extern qint64 KritikStokUyarısı;

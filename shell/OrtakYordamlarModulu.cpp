@@ -57,7 +57,7 @@ void HataİşleYordamı(int numara, const QString& açıklama) {
     return;
   }
   if (Ortak::ExcelUygulaması) {
-    // Hand the unfinished export to the user before asking.
+    // An export that failed part-way leaves no half-written file; the box below tells the user.
     auto teslimEt = std::move(Ortak::ExcelUygulaması);
     Ortak::ExcelUygulaması = nullptr;
     teslimEt();

@@ -151,6 +151,19 @@ void ListeVeOk(QPainter& p, bool giriş) {
     Ok(p, {15.6, 11.8}, {8.2, 11.8}, 2.4, 2.6, Kırmızı, KoyuKırmızı);
 }
 
+// A spreadsheet in a 16-unit square: a green title bar over a grid of cells.
+void Tablo(QPainter& p) {
+  p.setPen(Kalem(KoyuYeşil, 0.7));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(1.5, 1.5, 13, 13));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Yeşil);
+  p.drawRect(QRectF(1.85, 1.85, 12.3, 3.2));
+  p.setPen(Kalem(QColor(120, 160, 125), 0.5));
+  for (const qreal y : {7.5, 10.0, 12.5}) p.drawLine(QPointF(1.9, y), QPointF(14.1, y));
+  for (const qreal x : {5.5, 10.0}) p.drawLine(QPointF(x, 5.1), QPointF(x, 14.1));
+}
+
 // Index cards with a pencil: the definitions.
 void Tanımlamalar(QPainter& p) {
   p.setPen(Kalem(QColor(90, 90, 90), 0.6));
@@ -304,6 +317,8 @@ QPixmap Resim(const QString& ad) {
     resim = SıralamaOku(true);
   else if (ad == QLatin1String("ASAGI"))
     resim = SıralamaOku(false);
+  else if (ad == QLatin1String("EXCEL"))
+    resim = Çiz(QSize(32, 32), 16, Tablo);
   else
     return {};
   önbellek.insert(ad, resim);

@@ -1,6 +1,6 @@
 #pragma once
 // The program's own pictures, drawn by us: command icons by command id, the
-// connection signs "BAGLAN"/"BAGLANMA", the welcome picture "KARSILAMA" and the
+// connection signs "BAGLAN"/"BAGLANMA", the welcome picture "KARSILAMA", the spreadsheet "EXCEL" and the
 // sort arrows "YUKARI"/"ASAGI".
 
 #include <QIcon>

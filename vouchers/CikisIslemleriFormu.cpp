@@ -40,6 +40,7 @@ FişTanımı Tanım() {
   t.ayarAdı = QStringLiteral("CikisListesi");
   t.listeDüğmeleri = {QStringLiteral("Listeyi Stoktan Çı&k"), QStringLiteral("Seçilen Çıkış Bilgisini  Listeden Çıka&r"),
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
+  t.excel = {21, QStringLiteral("Çıkış Fişi"), QStringLiteral("Depo/Stok Çıkış Fişi"), 4, 11};
   t.kapatmaSorusu = QStringLiteral(
       "Listenizde stoktan ÇIKILMAMIŞ ürünler var, devam ederseniz bu ürünler stoktan düşülmeyecek!\n\n"
       "Bu ürünleri stoktan çıkmadan devam etmek istediğinize emin misiniz?");
@@ -52,6 +53,8 @@ constexpr FişVerileri::ListeSütunları Sütunlar{1, 2, 10};
 
 ListeHedefi Listeler() { return Form<ÇıkışİşlemleriFormu>().Hedef(); }
 [[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet({2, 6, 7}, Listeler);
+[[maybe_unused]] const bool aktarmaKayıtlı =
+    İlerlemeGösterFormu::İşProsedürüKaydet({21}, [] { Form<ÇıkışİşlemleriFormu>().MSExceleAktar(); });
 
 }  // namespace
 

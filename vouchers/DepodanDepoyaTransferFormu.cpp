@@ -44,6 +44,7 @@ FişTanımı Tanım() {
   t.listeDüğmeleri = {QStringLiteral("Listeyi Transfer &Et"), QStringLiteral("Transferi Listeden Çıka&r"),
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("Transfer &Fişi Yazdır"),
                       QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
+  t.excel = {22, QStringLiteral("Transfer Fişi"), QStringLiteral("Depo/Stok Transfer Fişi"), 4, 10};
   t.kapatmaSorusu = QStringLiteral(
       "Listenizde transfer EDİLMEMİŞ ürünler var, devam ederseniz bu ürünler transfer edilmeyecek!\n\n"
       "Bu ürünleri transfer etmeden devam etmek istediğinize emin misiniz?");
@@ -56,6 +57,8 @@ constexpr FişVerileri::ListeSütunları Sütunlar{1, 0, 9};
 
 ListeHedefi Listeler() { return Form<DepodanDepoyaTransferFormu>().Hedef(); }
 [[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet({8, 9, 10, 11}, Listeler);
+[[maybe_unused]] const bool aktarmaKayıtlı =
+    İlerlemeGösterFormu::İşProsedürüKaydet({22}, [] { Form<DepodanDepoyaTransferFormu>().MSExceleAktar(); });
 
 }  // namespace
 

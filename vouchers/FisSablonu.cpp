@@ -1,6 +1,7 @@
 #include "FisSablonu.h"
 
 #include "AlanAileleri.h"
+#include "ExcelAktarmaDuzeni.h"
 #include "FisBaskisi.h"
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
@@ -332,6 +333,8 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
   OdaktakiDüğmeEnterAlır(*this);
   // Esc and the close box come through done() as well.
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+  if (tanım_.excel.iş)
+    connect(ListeDüğmeleri.back(), &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
 }
 
 void FişFormu::Yükle() {
@@ -450,6 +453,23 @@ void FişFormu::SatırıEkle(const QStringList& hücreler, const QString& anahta
   for (SeçiciSütunu* s : Seçiciler) s->Seç(-1);
   MiktarKutusu->clear();
   Seçiciler.front()->Liste->setFocus(Qt::OtherFocusReason);
+}
+
+void FişFormu::ListeyiExceleAktarDüğmesi_Click() {
+  HataYakala([&] { ExcelAktarmaDüzeni::DüğmeTıklandı(this, *Çalışma->Liste, tanım_.excel.iş); });
+  if (isVisible()) activateWindow();
+}
+
+void FişFormu::MSExceleAktar() {
+  using ListeyiSıralaModülü::SütunTürü;
+  ExcelAktarmaDüzeni::Tanım t{tanım_.excel.sayfaAdı, tanım_.excel.başlık, {}};
+  for (int k = tanım_.excel.ilkAltÖğe; k <= tanım_.excel.sonAltÖğe; ++k) {
+    const SütunTürü tür = tanım_.sütunlar[static_cast<size_t>(k)].tür;
+    t.sütunlar.push_back({k, tür == SütunTürü::Sayı    ? ExcelKitabı::HücreTürü::Sayı
+                             : tür == SütunTürü::Tarih ? ExcelKitabı::HücreTürü::Tarih
+                                                       : ExcelKitabı::HücreTürü::Metin});
+  }
+  ExcelAktarmaDüzeni::MSExceleAktar(*Çalışma->Liste, t);
 }
 
 void FişFormu::ListeİşiniÇalıştır(int iş) {

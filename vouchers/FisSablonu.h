@@ -128,6 +128,15 @@ struct FişTanımı {
   QStringList listeDüğmeleri;  // the commit first; enabled only while the list has rows
   QString kapatmaSorusu;    // asked when the form closes with rows left
   bool sıralı = false;      // chooser lists and person box keep alphabetical order
+  // The spreadsheet export of the working list (its button is the last list button): the job,
+  // the sheet and its title, the sub-items exported, each typed by its column's kind.
+  struct {
+    int iş = 0;
+    QString sayfaAdı;
+    QString başlık;
+    int ilkAltÖğe = 0;
+    int sonAltÖğe = -1;
+  } excel;
 };
 
 class FişFormu : public QDialog {
@@ -157,6 +166,11 @@ public:
   // Loads the form when it is not loaded: touching its lists or showing it does this.
   void Yükle();
   bool Yüklü() const { return yüklü_; }
+
+  // The export button: the progress form runs the form's export job.
+  void ListeyiExceleAktarDüğmesi_Click();
+  // The export job: the working list's sheet, opened for the user.
+  void MSExceleAktar();
 
   // Every way of closing (Kapat, Esc, the close box) asks first while rows are left.
   void done(int sonuç) override;

@@ -54,6 +54,7 @@ FişTanımı GirişFişi() {
   t.listeDüğmeleri = {QStringLiteral("Listeyi Stoğa &Ekle"), QStringLiteral("Girişi Listeden Çıka&r"),
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("&Giriş Fişi Yazdır"),
                       QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
+  t.excel = {20, QStringLiteral("Giriş Fişi"), QStringLiteral("Depo/Stok Giriş Fişi"), 4, 10};
   t.kapatmaSorusu = QStringLiteral(
       "Listenizde stoğa EKLENMEMİŞ ürünler var, devam ederseniz bu ürünler stoğa eklenmeyecek!\n\n"
       "Bu ürünleri stoğa eklemeden devam etmek istediğinize emin misiniz?");
@@ -73,6 +74,8 @@ ListeHedefi Listeler() {
   return h;
 }
 [[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet({1, 3, 5}, Listeler);
+[[maybe_unused]] const bool aktarmaKayıtlı =
+    İlerlemeGösterFormu::İşProsedürüKaydet({20}, [] { Form<GirişİşlemleriFormu>().MSExceleAktar(); });
 
 }  // namespace
 
