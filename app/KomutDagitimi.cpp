@@ -12,6 +12,8 @@
 #include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "GirisIslemleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
+#include "HakkindaFormu.h"
+#include "HataBildirmeFormu.h"
 #include "IadeEdilenUrunlerListesiFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "IslemSecFormu.h"
@@ -157,6 +159,8 @@ bool KomutHazır(int komutNo) {
     case 208:
     case 300:
     case 301:
+    case 303:
+    case 304:
     case 305:
     case 400:
     case 401:
@@ -192,6 +196,8 @@ void KomutDağıt(int komutNo) {
     case 110: ModalGöster(Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>()); break;
     case 300: GirişŞifresiBelirleDeğiştirFormunuGöster(); break;
     case 301: SunucuDeğiştir(); break;
+    case 303: ModalGöster(Form<HataBildirmeFormu>()); break;
+    case 304: ModalGöster(Form<HakkındaFormu>()); break;
     case 305:
       // Closing the last window ends the program, after the placement is saved.
       Form<AnaForm>().Kaldır();

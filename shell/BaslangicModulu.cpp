@@ -37,8 +37,12 @@ bool QtÇevirisiniYükle(QTranslator& çevirmen) {
          QCoreApplication::installTranslator(&çevirmen);
 }
 
+QString SürümNumarası(int ana, int alt, int düzeltme) {
+  return QStringLiteral("%1.%2%3").arg(ana).arg(alt).arg(düzeltme);
+}
+
 QString BaşlıkOluştur(int ana, int alt, int düzeltme) {
-  return QStringLiteral("Belvaro - Velmora %1.%2%3 (İstemci)").arg(ana).arg(alt).arg(düzeltme);
+  return QStringLiteral("Belvaro - Velmora %1 (İstemci)").arg(SürümNumarası(ana, alt, düzeltme));
 }
 
 SürümSonucu SürümüDenetle(const Platform::SürümKaydı& k) {

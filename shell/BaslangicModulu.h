@@ -15,6 +15,8 @@ namespace BaşlangıçModülü {
 // False when the translation is not installed: they then stay in English.
 bool QtÇevirisiniYükle(QTranslator& çevirmen);
 
+// The version as the program shows it: "1.24" for 1.2.4, "1.103" for 1.10.3.
+QString SürümNumarası(int ana, int alt, int düzeltme);
 // The window title: "Belvaro - Velmora 1.24 (İstemci)" for version 1.2.4.
 QString BaşlıkOluştur(int ana, int alt, int düzeltme);
 

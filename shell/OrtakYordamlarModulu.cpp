@@ -10,12 +10,14 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include <array>
 #include <cstdlib>
@@ -176,6 +178,19 @@ private:
 };
 
 }  // namespace
+
+void PanelliDüzen(QDialog& form, QWidget* altlık, QWidget* çerçeve, const std::vector<QWidget*>& düğmeler) {
+  auto* satır = new QHBoxLayout;
+  satır->addStretch();
+  for (QWidget* d : düğmeler) satır->addWidget(d);
+  auto* altlıkDüzeni = new QVBoxLayout(altlık);
+  altlıkDüzeni->addWidget(çerçeve);
+  altlıkDüzeni->addLayout(satır);
+  auto* düzen = new QVBoxLayout(&form);
+  düzen->setContentsMargins(0, 0, 0, 0);
+  düzen->addWidget(altlık);
+  düzen->setSizeConstraint(QLayout::SetFixedSize);
+}
 
 void OdaktakiDüğmeEnterAlır(QDialog& form) { new OdaktakiDüğme(form); }
 

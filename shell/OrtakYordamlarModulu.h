@@ -85,6 +85,10 @@ QString DepoAdıGetir(qint64 depoNo);
 // also when the caption changes: the window manager cuts a caption that does not fit.
 void BaşlığaYerAç(QDialog& form, int tasarımGenişliği = 0);
 
+// A small dialog of fixed size: one backing panel filling it, with the frame over a row of
+// right-aligned buttons.
+void PanelliDüzen(QDialog& form, QWidget* altlık, QWidget* çerçeve, const std::vector<QWidget*>& düğmeler);
+
 // Enter presses the button that has the focus, whichever button the form's default is.
 void OdaktakiDüğmeEnterAlır(QDialog& form);
 

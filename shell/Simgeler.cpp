@@ -68,6 +68,23 @@ void Kutu(QPainter& p) {
   p.drawLine(QPointF(6.5, 7.2), QPointF(6.5, 9.5));
 }
 
+// The box drawn `ölçek` times its size with its top-left corner at `yer`.
+void KutuKoy(QPainter& p, QPointF yer, qreal ölçek) {
+  p.save();
+  p.translate(yer);
+  p.scale(ölçek, ölçek);
+  Kutu(p);
+  p.restore();
+}
+
+// The pictures' deep blue ground, lighter towards the bottom.
+void MaviZemin(QPainter& p, const QRectF& alan) {
+  QLinearGradient zemin(alan.topLeft(), alan.bottomLeft());
+  zemin.setColorAt(0, QColor(16, 58, 130));
+  zemin.setColorAt(1, QColor(34, 110, 205));
+  p.fillRect(alan, zemin);
+}
+
 // A sheet with list rows in a 16-unit square.
 void Liste(QPainter& p) {
   QPainterPath kağıt;
@@ -228,26 +245,14 @@ void Fiş(QPainter& p, bool bağlı) {
 
 QPixmap Karşılama() {
   return Çiz(QSize(400, 250), 400, [](QPainter& p) {
-    QLinearGradient zemin(0, 0, 0, 250);
-    zemin.setColorAt(0, QColor(16, 58, 130));
-    zemin.setColorAt(1, QColor(34, 110, 205));
-    p.fillRect(QRectF(0, 0, 400, 250), zemin);
+    MaviZemin(p, QRectF(0, 0, 400, 250));
     QRadialGradient ışık(QPointF(110, 120), 160);
     ışık.setColorAt(0, QColor(255, 255, 255, 60));
     ışık.setColorAt(1, QColor(255, 255, 255, 0));
     p.fillRect(QRectF(0, 0, 400, 250), ışık);
 
     // A stack of boxes on the left.
-    const auto kutu = [&p](qreal x, qreal y, qreal ölçek) {
-      p.save();
-      p.translate(x, y);
-      p.scale(ölçek, ölçek);
-      Kutu(p);
-      p.restore();
-    };
-    kutu(22, 118, 5.2);
-    kutu(92, 118, 5.2);
-    kutu(57, 60, 5.2);
+    for (const QPointF yer : {QPointF(22, 118), QPointF(92, 118), QPointF(57, 60)}) KutuKoy(p, yer, 5.2);
 
     p.setPen(Qt::white);
     QFont ad(QStringLiteral("Liberation Sans"));
@@ -267,6 +272,45 @@ QPixmap Karşılama() {
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, 398, 248));
   });
+}
+
+// The about box's tall picture: the boxes stacked on a warehouse shelf, the name beneath.
+QPixmap Hakkında() {
+  return Çiz(QSize(120, 200), 120, [](QPainter& p) {
+    MaviZemin(p, QRectF(0, 0, 120, 200));
+    p.setPen(Kalem(QColor(190, 205, 230), 2));
+    for (const qreal y : {62.0, 116.0}) p.drawLine(QPointF(10, y), QPointF(110, y));
+    KutuKoy(p, {14, 2}, 3.8);
+    KutuKoy(p, {60, 8}, 3.4);
+    KutuKoy(p, {12, 60}, 3.4);
+    KutuKoy(p, {56, 54}, 3.8);
+    p.setPen(Qt::white);
+    QFont ad(QStringLiteral("Liberation Sans"));
+    ad.setPixelSize(22);
+    ad.setBold(true);
+    p.setFont(ad);
+    p.drawText(QRectF(0, 130, 120, 30), Qt::AlignCenter, QStringLiteral("Velmora"));
+    QFont alt(QStringLiteral("Liberation Sans"));
+    alt.setPixelSize(10);
+    p.setFont(alt);
+    p.setPen(QColor(225, 236, 255));
+    p.drawText(QRectF(0, 160, 120, 20), Qt::AlignCenter, QStringLiteral("Depo ve Stok Takibi"));
+  });
+}
+
+// A letter with a red exclamation mark: something to report, in a 16-unit square.
+void HataBildir(QPainter& p) {
+  p.setPen(Kalem(QColor(90, 90, 90), 0.6));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(0.8, 4, 11, 8));
+  p.drawPolyline(QPolygonF{{{0.8, 4}, {6.3, 8.5}, {11.8, 4}}});
+  p.setPen(Kalem(KoyuKırmızı, 0.6));
+  p.setBrush(Kırmızı);
+  p.drawEllipse(QRectF(8.5, 7.5, 7, 7));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawRoundedRect(QRectF(11.45, 8.6, 1.1, 3.2), 0.4, 0.4);
+  p.drawEllipse(QRectF(11.4, 12.3, 1.2, 1.2));
 }
 
 // The header arrows of a sorted column, in an 8-unit square.
@@ -313,6 +357,12 @@ QPixmap Resim(const QString& ad) {
     resim = Çiz(QSize(32, 32), 32, [](QPainter& p) { Fiş(p, false); });
   else if (ad == QLatin1String("KARSILAMA"))
     resim = Karşılama();
+  else if (ad == QLatin1String("HAKKINDA"))
+    resim = Hakkında();
+  else if (ad == QLatin1String("PROGRAM"))
+    resim = Çiz(QSize(32, 32), 16, Kutu);
+  else if (ad == QLatin1String("HATABILDIR"))
+    resim = Çiz(QSize(32, 32), 16, HataBildir);
   else if (ad == QLatin1String("YUKARI"))
     resim = SıralamaOku(true);
   else if (ad == QLatin1String("ASAGI"))

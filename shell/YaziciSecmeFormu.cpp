@@ -46,18 +46,7 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu() {
   TamamDüğmesi->setAutoDefault(false);
   İptalDüğmesi->setAutoDefault(false);
   OdaktakiDüğmeEnterAlır(*this);
-  auto* düğmeler = new QHBoxLayout;
-  düğmeler->addStretch();
-  düğmeler->addWidget(TamamDüğmesi);
-  düğmeler->addWidget(İptalDüğmesi);
-
-  auto* altlıkDüzeni = new QVBoxLayout(Altlık);
-  altlıkDüzeni->addWidget(Çerçeve);
-  altlıkDüzeni->addLayout(düğmeler);
-  auto* düzen = new QVBoxLayout(this);
-  düzen->setContentsMargins(0, 0, 0, 0);
-  düzen->addWidget(Altlık);
-  düzen->setSizeConstraint(QLayout::SetFixedSize);
+  PanelliDüzen(*this, Altlık, Çerçeve, {TamamDüğmesi, İptalDüğmesi});
 
   connect(YazıcıAdlarıKutusu, &QComboBox::currentIndexChanged, this, [this] { YazıcıAdlarıKutusu_Click(); });
   connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });

@@ -290,18 +290,29 @@ TEST_F(FişBaskısıTesti, YazıcıSeçimiBaskıyıİzlerVeSeçilenYazıcıdaBas
 }
 
 TEST_F(FişBaskısıTesti, YarıdaKalanBaskıBirKezSöylenirBelgeBitirilirSoruSorulmaz) {
-  hatalıMetin = 5;
-  Cevapla({Platform::Cevap::Evet});
-  FişFormu& f = Yazdır(false, 3);
-  ASSERT_EQ(mesajlar.size(), 1u);
-  EXPECT_EQ(mesajlar[0].stil, 20);
-  EXPECT_TRUE(mesajlar[0].metin.contains("Hata Kodu: 482"));
-  EXPECT_EQ(tuval->Metinler.size(), 4u);
-  EXPECT_TRUE(tuval->Bitti());
-  EXPECT_TRUE(düğme->isEnabled());
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(f.Çalışma->Liste->SatırSayısı(), 3);
-  EXPECT_TRUE(GirişSatırları().size() == 1);
+  // The fifth text fails; or the printer (a PDF in a folder that is not there) cannot begin.
+  for (const bool açılamaz : {false, true}) {
+    SCOPED_TRACE(açılamaz);
+    hatalıMetin = 5;
+    if (açılamaz)
+      Platform::TuvalAç = [this](const QString&, const QString& belge) -> std::shared_ptr<RaporTuvali> {
+        return YazıcıTuvali::PdfDosyasına(GeçiciYol("yok/fis.pdf"), belge);
+      };
+    Cevapla({Platform::Cevap::Evet});
+    FişFormu& f = Yazdır(false, 3);
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].stil, 20);
+    EXPECT_TRUE(mesajlar[0].metin.contains("Hata Kodu: 482"));
+    if (!açılamaz) {
+      EXPECT_EQ(tuval->Metinler.size(), 4u);
+      EXPECT_TRUE(tuval->Bitti());
+    }
+    EXPECT_TRUE(düğme->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(f.Çalışma->Liste->SatırSayısı(), 3);
+    EXPECT_EQ(GirişSatırları().size(), 1u);
+    FormuYokEt<GirişİşlemleriFormu>();
+  }
 }
 
 TEST_F(FişBaskısıTesti, EvetDüğmeGibiAktarırHayırListeyiBırakır) {
