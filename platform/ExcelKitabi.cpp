@@ -8,6 +8,9 @@
 
 #include <xlsxwriter.h>
 
+#include <clocale>
+#include <locale.h>
+
 namespace {
 
 constexpr int İlkVeriSatırı = 2;  // 0-based: title, headers, then the rows
@@ -22,6 +25,29 @@ QString SayfaAdı(QString ad) {
   ad = ad.trimmed();
   return ad.isEmpty() ? QStringLiteral("Sayfa1") : ad;
 }
+
+// The library prints its numbers with the C library, in the program's locale: a decimal comma of
+// the user's locale would make widths, margins and values unreadable in the file.
+class NoktalıSayılar {
+public:
+  NoktalıSayılar() {
+    const locale_t program = duplocale(LC_GLOBAL_LOCALE);
+    c_ = program ? newlocale(LC_NUMERIC_MASK, "C", program) : static_cast<locale_t>(0);
+    if (!c_ && program) freelocale(program);
+    if (c_) önceki_ = uselocale(c_);
+  }
+  ~NoktalıSayılar() {
+    if (!c_) return;
+    uselocale(önceki_);
+    freelocale(c_);
+  }
+  NoktalıSayılar(const NoktalıSayılar&) = delete;
+  NoktalıSayılar& operator=(const NoktalıSayılar&) = delete;
+
+private:
+  locale_t c_ = static_cast<locale_t>(0);
+  locale_t önceki_ = static_cast<locale_t>(0);
+};
 
 // The library's reasons the user can act on, in Turkish.
 QString Neden(lxw_error hata) {
@@ -128,7 +154,11 @@ void ExcelKitabı::SatırEkle(const QStringList& hücreler) {
 
 QString ExcelKitabı::Bitir() {
   if (!kitap_) Başarısız(QStringLiteral("Çalışma kitabı kapatılmış."));
-  const lxw_error sonuç = workbook_close(std::exchange(kitap_, nullptr));
+  lxw_error sonuç;
+  {
+    const NoktalıSayılar noktalı;
+    sonuç = workbook_close(std::exchange(kitap_, nullptr));
+  }
   sayfa_ = nullptr;
   if (sonuç != LXW_NO_ERROR) Başarısız(Neden(sonuç));
   // A new name: an earlier export the user still has open is never written over.

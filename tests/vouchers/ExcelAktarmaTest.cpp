@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <clocale>
+
 namespace {
 
 class ExcelAktarmaTesti : public FişTestOrtamı {
@@ -24,6 +26,9 @@ protected:
     geçiciKlasör_ = GeçiciYol(QStringLiteral("tmp"));
     QDir().mkpath(geçiciKlasör_);
     qputenv("TMPDIR", geçiciKlasör_.toLocal8Bit());
+    // The program runs with the user's locale, whose decimal comma must not reach the file.
+    eskiYerel_ = setlocale(LC_NUMERIC, nullptr);
+    setlocale(LC_NUMERIC, "tr_TR.UTF-8");
     Platform::TabloProgramıVar = [] { return true; };
     Platform::DosyaAç = [this](const QUrl& adres) {
       açılanlar << adres.toLocalFile();
@@ -37,6 +42,7 @@ protected:
     FormuYokEt<İlerlemeGösterFormu>();
     Ortak::YazıcıVar = false;
     qputenv("TMPDIR", eskiGeçici_);
+    setlocale(LC_NUMERIC, eskiYerel_.c_str());
     FişTestOrtamı::TearDown();
   }
 
@@ -52,6 +58,7 @@ protected:
   }
 
   QByteArray eskiGeçici_;
+  std::string eskiYerel_;
   QString geçiciKlasör_;
   QStringList açılanlar;
 };
