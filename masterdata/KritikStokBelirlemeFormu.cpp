@@ -4,6 +4,7 @@
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
 #include "KritikStokVerileri.h"
+#include "ListeKutusu.h"
 #include "ListeSecimi.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
@@ -59,8 +60,8 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
   for (int i = 0; i < 8; ++i)
     Etiket[i] = new QLabel(QString::fromUtf8(etiketler[i]), Altlık[i < 4 ? 0 : i < 7 ? 3 : 4]);
 
-  DepoListesi = new QListWidget(Altlık[0]);
-  ÜrünListesi = new QListWidget(Altlık[0]);
+  DepoListesi = new ListeKutusu(Altlık[0]);
+  ÜrünListesi = new ListeKutusu(Altlık[0]);
   DepoBulKutusu = new QLineEdit(Altlık[0]);
   ÜrünBulKutusu = new QLineEdit(Altlık[0]);
   for (int i = 0; i < 2; ++i) {

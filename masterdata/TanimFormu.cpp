@@ -1,6 +1,7 @@
 #include "TanimFormu.h"
 
 #include "AlanAileleri.h"
+#include "ListeKutusu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
@@ -53,7 +54,7 @@ TanımFormu::TanımFormu(const Metinler& metinler, const TanımVerileri::Tanım&
   }
   AraDüğmesi = new QPushButton(metinler.araDüğmesi, Altlık[0]);
   Etiket.push_back(new QLabel(metinler.listeEtiketi, Altlık[0]));
-  BulunanListe = new QListWidget(Altlık[0]);
+  BulunanListe = new ListeKutusu(Altlık[0]);
   BulunanListe->setSortingEnabled(true);
   Etiket[0]->setBuddy(AramaKutusu);
   Etiket[1]->setBuddy(BulunanListe);

@@ -1,6 +1,7 @@
 #include "ListeGorunumu.h"
 
 #include "Ayarlar.h"
+#include "ListeKutusu.h"
 #include "TurkceMetin.h"
 
 #include <QHeaderView>
@@ -117,6 +118,7 @@ ListeGörünümü::ListeGörünümü(QWidget* ebeveyn) : QTreeWidget(ebeveyn) {
   connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* satır, int) {
     if (SatıraÇiftTıklandı) SatıraÇiftTıklandı(satır);
   });
+  ListeKlavyesiniKur(*this);
 }
 
 bool ListeGörünümü::GeçerliSütun(int başlıkIndex) const {
@@ -198,10 +200,12 @@ QTreeWidgetItem* ListeGörünümü::SatırEkle(const QString& metin) {
   satır->setText(0, metin);
   for (int k = 0; k < SütunSayısı(); ++k)
     if (hizalar_[k] == Hiza::Sağ) satır->setTextAlignment(k, Qt::AlignRight | Qt::AlignVCenter);
-  if (sıralı_)
+  if (sıralı_) {
     insertTopLevelItem(SıralıYer(SıralamaMetni(satır)), satır);
-  else
+  } else {
     addTopLevelItem(satır);
+    SıralamaBozuldu();
+  }
   return satır;
 }
 
@@ -226,7 +230,19 @@ void ListeGörünümü::SatırSil(int konum) {
   if (seçiliydi) clearSelection();
 }
 
-void ListeGörünümü::Temizle() { clear(); }
+void ListeGörünümü::Temizle() {
+  clear();
+  // Rows that come next stand in the order they come, unless the list keeps its own sort.
+  if (!sıralı_) SıralamaBozuldu();
+}
+
+void ListeGörünümü::SıralamaBozuldu() {
+  // An arrow says the rows are sorted by its column: a row put at the end leaves no arrow true.
+  ListeBaşlığı* başlık = Başlık(this);
+  if (std::all_of(başlık->resimler.begin(), başlık->resimler.end(), [](int r) { return r == 0; })) return;
+  std::fill(başlık->resimler.begin(), başlık->resimler.end(), 0);
+  header()->viewport()->update();
+}
 
 QString ListeGörünümü::AltÖğe(int konum, int k) const {
   const QTreeWidgetItem* satır = Satır(konum);

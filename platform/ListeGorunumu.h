@@ -34,6 +34,8 @@ public:
   void TasarımaDön();
 
   // Rows. Positions count from 1 in the order the list shows them; column k is sub-item k.
+  // While the list's own sort is off, adding a row or clearing the list takes the header
+  // arrows off: the rows no longer stand in the order an arrow shows.
   QTreeWidgetItem* SatırEkle(const QString& metin);
   int SatırSayısı() const;
   QTreeWidgetItem* Satır(int konum) const;  // null outside 1..SatırSayısı()
@@ -88,6 +90,7 @@ private:
   void MetneGöreSırala();
   // Runs a rearrangement of rows; the current and the selected row stay so.
   void SeçimiKoruyarak(const std::function<void()>& iş);
+  void SıralamaBozuldu();
 
   std::vector<int> genişlikler_;  // twips, kept exactly; pixels are only their picture
   std::vector<int> tasarımGenişlikleri_;

@@ -2,6 +2,7 @@
 
 #include "AlanAileleri.h"
 #include "ListeGorunumu.h"
+#include "ListeKutusu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Simgeler.h"
@@ -30,7 +31,7 @@ HareketİzlemeFormu::HareketİzlemeFormu(Tasarım tasarım) : tasarım_(std::mov
 
   Çerçeve[0] = new QGroupBox(QStringLiteral("Ürünler "), this);
   Etiket[2] = new QLabel(tasarım_.seçiciEtiketi, Çerçeve[0]);
-  SeçimListesi = new QListWidget(Çerçeve[0]);
+  SeçimListesi = new ListeKutusu(Çerçeve[0]);
   Etiket[3] = new QLabel(tasarım_.bulEtiketi, Çerçeve[0]);
   BulKutusu = new QLineEdit(Çerçeve[0]);
   Etiket[2]->setBuddy(SeçimListesi);
@@ -120,8 +121,8 @@ void HareketİzlemeFormu::Form_Load() {
   ListeGörünümü& liste = *StokHareketleriListesi;
   liste.TasarımaDön();
   liste.DüzeniYükle(tasarım_.listeAdı);
+  // The rows come in recording order: no header shows an arrow until one is clicked.
   liste.BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
-  ListeyiSıralaModülü::ListeyeSimgeEkle(liste, static_cast<int>(Ortak::SıralamaSütunu) + 1);
   {
     const QSignalBlocker engel(HareketTürüSeçeneği[0]);
     const QSignalBlocker engel1(HareketTürüSeçeneği[1]);

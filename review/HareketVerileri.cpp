@@ -87,9 +87,15 @@ bool GösterildiğiGibi(const Kayıt& k, const GörülenHareket& h) {
   return k.tarih == h.tarih && k.miktar == h.miktar && k.neden == h.neden && k.girişİşlemNo == h.girişİşlemNo;
 }
 
-// After a write that took `azalan` off the warehouse's stock, as stored now.
-bool EksiyeDüştü(Veritabanı& vt, const Kayıt& k, Miktar azalan) {
-  return azalan > 0 && MevcutStok(vt, k.urunNo.toLongLong(), k.depoNo.toLongLong()) < 0;
+// After a write that took `azalan` off the warehouse's stock, as stored now; a refusal is
+// described in `eksik` when given.
+bool EksiyeDüştü(Veritabanı& vt, const Kayıt& k, Miktar azalan, DepoEksiği* eksik) {
+  if (azalan <= 0) return false;
+  const qint64 ürün = k.urunNo.toLongLong(), depo = k.depoNo.toLongLong();
+  const Miktar kalan = MevcutStok(vt, ürün, depo);
+  if (kalan >= 0) return false;
+  if (eksik) *eksik = {ürün, depo, kalan + azalan, azalan};
+  return true;
 }
 
 // One transaction on the movement as stored; `yaz` writes and says whether it stands.
@@ -108,7 +114,7 @@ void Sil(Veritabanı& vt, HareketTürü tür, const QString& koşul, qint64 no) 
 }
 
 Sonuç Değiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
-               std::optional<qint64> neden) {
+               std::optional<qint64> neden, DepoEksiği* eksik) {
   return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {
     if (k.neden == TransferNedeni) return Sonuç::Reddedildi;
     QVariantList değerler{tarih, TürkçeMetin::MiktarDeğeri(miktar)};
@@ -119,7 +125,7 @@ Sonuç Değiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih
                        T(h.tür)),
                 değerler);
     const Miktar azalan = h.tür == HareketTürü::Giriş ? k.miktar - miktar : miktar - k.miktar;
-    return EksiyeDüştü(vt, k, azalan) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
+    return EksiyeDüştü(vt, k, azalan, eksik) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
   });
 }
 
@@ -182,11 +188,20 @@ bool TransferGirişiVar(Veritabanı& vt, qint64 urunNo) {
 }
 
 
-Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h) {
+QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme) {
+  return OrtakYordamlarModülü::DepodakiStokMetni(vt, e.ürünNo, e.depoNo, e.mevcut) +
+         (silme ? QStringLiteral(", silinecek girişin MİKTARINDAN (%1) az!\n\nHareket silinmedi.")
+                : QStringLiteral(", değişikliğin stoktan düşeceği MİKTARDAN (%1) az!\n\n"
+                                 "Değişiklik kaydedilmedi; lütfen, miktarı düzeltiniz."))
+             .arg(TürkçeMetin::MiktarMetni(e.düşülen));
+}
+
+Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik) {
   return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {
     Sil(vt, h.tür, QStringLiteral("IslemNo"), h.islemNo);
     if (k.neden != TransferNedeni)
-      return h.tür == HareketTürü::Giriş && EksiyeDüştü(vt, k, k.miktar) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
+      return h.tür == HareketTürü::Giriş && EksiyeDüştü(vt, k, k.miktar, eksik) ? Sonuç::StokEksiyeDüşer
+                                                                              : Sonuç::Yapıldı;
 
     // A transfer goes with both halves; its target warehouse loses the entry.
     std::optional<Kayıt> giriş;
@@ -197,16 +212,18 @@ Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h) {
       giriş = KaydıOku(vt, HareketTürü::Giriş, *k.girişİşlemNo);
       Sil(vt, HareketTürü::Giriş, QStringLiteral("IslemNo"), *k.girişİşlemNo);
     }
-    return giriş && EksiyeDüştü(vt, *giriş, giriş->miktar) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
+    return giriş && EksiyeDüştü(vt, *giriş, giriş->miktar, eksik) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
   });
 }
 
-Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar) {
-  return Değiştir(vt, h, tarih, miktar, std::nullopt);
+Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
+                     DepoEksiği* eksik) {
+  return Değiştir(vt, h, tarih, miktar, std::nullopt, eksik);
 }
 
-Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden) {
-  return Değiştir(vt, h, tarih, miktar, neden);
+Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden,
+                     DepoEksiği* eksik) {
+  return Değiştir(vt, h, tarih, miktar, neden, eksik);
 }
 
 Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade) {

@@ -90,11 +90,24 @@ enum class Sonuç {
   Reddedildi,       // not for this movement (a transfer half, a return beyond the exit)
 };
 
-// Deletes a plain movement, or a transfer with both of its halves.
-Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h);
+// The warehouse that a refused write (StokEksiyeDüşer) would have taken below zero.
+struct DepoEksiği {
+  qint64 ürünNo = 0;
+  qint64 depoNo = 0;
+  Miktar mevcut = 0;   // its stock as stored, before the write
+  Miktar düşülen = 0;  // what the write would have taken off it
+};
+// The refusal as the user reads it, naming the warehouse: for a change or for a delete.
+QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme);
+
+// Deletes a plain movement, or a transfer with both of its halves. A refusal by a warehouse
+// is described in `eksik` when given.
+Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik = nullptr);
 // Changes date and quantity of an entry; an exit also takes its reason.
-Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar);
-Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden);
+Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
+                     DepoEksiği* eksik = nullptr);
+Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden,
+                     DepoEksiği* eksik = nullptr);
 // Takes `iade` of an exit back: the exit is lowered, or deleted when all of it comes back,
 // and a return row keeps the exit's number, customer and warehouse.
 Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade);

@@ -72,13 +72,18 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
   }
 
   Sonuç sonuç = Sonuç::Yapıldı;
+  QString depoMetni;
   if (!OrtakYordamlarModülü::HataYakala([&] {
-        sonuç = giriş ? GirişiDeğiştir(*Ortak::Veritabanı, *h, Tarih->Değer(), yeni)
-                      : ÇıkışıDeğiştir(*Ortak::Veritabanı, *h, Tarih->Değer(), yeni, Neden->currentData().toLongLong());
+        Veritabanı& vt = *Ortak::Veritabanı;
+        DepoEksiği eksik;
+        sonuç = giriş ? GirişiDeğiştir(vt, *h, Tarih->Değer(), yeni, &eksik)
+                      : ÇıkışıDeğiştir(vt, *h, Tarih->Değer(), yeni, Neden->currentData().toLongLong(), &eksik);
+        if (sonuç == Sonuç::StokEksiyeDüşer) depoMetni = DepoEksiğiMetni(vt, eksik, false);
       }))
     return;
   if (sonuç == Sonuç::StokEksiyeDüşer) {
-    Uyar(eksiMetni, Miktar);
+    // The product has enough, one warehouse has not: the message says which.
+    Uyar(depoMetni, Miktar);
     return;
   }
   if (sonuç != Sonuç::Yapıldı)

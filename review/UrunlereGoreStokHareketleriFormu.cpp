@@ -209,9 +209,11 @@ void ÜrünlereGöreStokHareketleriFormu::HareketiSilDüğmesi_Click() {
         return;
       }
     }
-    const Sonuç sonuç = HareketiSil(*Ortak::Veritabanı, *h);
+    DepoEksiği eksik;
+    const Sonuç sonuç = HareketiSil(*Ortak::Veritabanı, *h, &eksik);
     if (sonuç == Sonuç::StokEksiyeDüşer) {
-      MesajKutusu(NegatifMetni, Stil::Uyarı);
+      // The product has enough, one warehouse has not: the message says which.
+      MesajKutusu(DepoEksiğiMetni(*Ortak::Veritabanı, eksik, true), Stil::Uyarı);
       return;
     }
     if (sonuç != Sonuç::Yapıldı) MesajKutusu(HareketDeğişmişMetni, Stil::Uyarı);

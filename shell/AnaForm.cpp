@@ -122,23 +122,41 @@ QList<QRect> AnaForm::Alanlar() const {
   return alanlar;
 }
 
-QRect EkranaSığdır(const QRect& pencere, const QList<QRect>& ekranAlanları) {
+QRect EkranaSığdır(const QRect& pencere, const QList<QRect>& ekranAlanları, const QMargins& çerçeve) {
   if (ekranAlanları.isEmpty()) return pencere;
+  const int yatay = çerçeve.left() + çerçeve.right(), dikey = çerçeve.top() + çerçeve.bottom();
+  const QRect dış(pencere.topLeft(), pencere.size() + QSize(yatay, dikey));
   QRect alan = ekranAlanları.first();
   qint64 enÇokOrtak = 0;
   for (const QRect& a : ekranAlanları) {
-    const QRect ortak = a.intersected(pencere);
+    const QRect ortak = a.intersected(dış);
     const qint64 yüzey = qint64(ortak.width()) * ortak.height();
     if (yüzey > enÇokOrtak) {
       enÇokOrtak = yüzey;
       alan = a;
     }
   }
-  const int g = std::clamp(pencere.width(), 1, std::max(1, alan.width()));
-  const int y = std::clamp(pencere.height(), 1, std::max(1, alan.height()));
-  const int sol = std::clamp(pencere.x(), alan.x(), alan.x() + std::max(0, alan.width() - g));
-  const int üst = std::clamp(pencere.y(), alan.y(), alan.y() + std::max(0, alan.height() - y));
+  const int g = std::clamp(pencere.width(), 1, std::max(1, alan.width() - yatay));
+  const int y = std::clamp(pencere.height(), 1, std::max(1, alan.height() - dikey));
+  const int sol = std::clamp(dış.x(), alan.x(), alan.x() + std::max(0, alan.width() - g - yatay));
+  const int üst = std::clamp(dış.y(), alan.y(), alan.y() + std::max(0, alan.height() - y - dikey));
   return {sol, üst, g, y};
+}
+
+QMargins AnaForm::ÇerçeveKenarları() const {
+  const QRect dış = frameGeometry(), iç = geometry();
+  return {iç.left() - dış.left(), iç.top() - dış.top(), dış.right() - iç.right(), dış.bottom() - iç.bottom()};
+}
+
+void AnaForm::ÇerçeveyiEkranaSığdır() {
+  if (windowState() != Qt::WindowNoState) return;
+  const QList<QRect> alanlar = Alanlar();
+  const QMargins çerçeve = ÇerçeveKenarları();
+  const QRect yer = EkranaSığdır(QRect(pos(), size()), alanlar, çerçeve);
+  if (yer == QRect(pos(), size())) return;
+  resize(yer.size());
+  // The window may not shrink below its own minimum: its edges follow the size it really has.
+  move(EkranaSığdır(QRect(yer.topLeft(), size()), alanlar, çerçeve).topLeft());
 }
 
 void AnaForm::MDIForm_Initialize() {
@@ -251,6 +269,7 @@ void AnaForm::DurumÇubuğunuKur() {
 }
 
 void AnaForm::KonumuYükle() {
+  çerçeveBekleniyor_ = false;
   if (Ayarlar::SayıOku(AyarBölümü, QStringLiteral("BaslamaKonumu"), 1) == 2) {
     setWindowState(Qt::WindowMaximized);
     return;
@@ -269,11 +288,9 @@ void AnaForm::KonumuYükle() {
        y());
 
   // A screen taken away or a damaged file must not leave the window where nobody can reach it.
-  const QList<QRect> alanlar = Alanlar();
-  const QRect yer = EkranaSığdır(QRect(pos(), size()), alanlar);
-  resize(yer.size());
-  // The window may not shrink below its own minimum: its edges follow the size it really has.
-  move(EkranaSığdır(QRect(yer.topLeft(), size()), alanlar).topLeft());
+  ÇerçeveyiEkranaSığdır();
+  // The window manager puts its title bar and borders around the window only once it is shown.
+  çerçeveBekleniyor_ = ÇerçeveKenarları().isNull();
 }
 
 void AnaForm::KonumuKaydet() {
@@ -318,7 +335,15 @@ void AnaForm::MDIForm_QueryUnload() {
 
 bool AnaForm::event(QEvent* olay) {
   if (olay->type() == QEvent::WindowActivate && yüklü_) MDIForm_Activate();
-  return QMainWindow::event(olay);
+  const bool sonuç = QMainWindow::event(olay);
+  // The first time the frame is known, the whole of it goes onto the screen.
+  if (çerçeveBekleniyor_ && (olay->type() == QEvent::Move || olay->type() == QEvent::Resize ||
+                             olay->type() == QEvent::WindowActivate) &&
+      !ÇerçeveKenarları().isNull()) {
+    çerçeveBekleniyor_ = false;
+    ÇerçeveyiEkranaSığdır();
+  }
+  return sonuç;
 }
 
 void AnaForm::closeEvent(QCloseEvent* olay) {

@@ -3,6 +3,7 @@
 // It owns every form a command opens; closing it ends the program.
 
 #include <QList>
+#include <QMargins>
 #include <QMainWindow>
 #include <QRect>
 #include <QSize>
@@ -75,11 +76,18 @@ private:
   QAction* KomutEkle(int komutNo, const QString& başlık);
   QSize Ekran() const;
   QList<QRect> Alanlar() const;
+  // Title bar and borders the window manager adds around the window; none until it has framed it.
+  QMargins ÇerçeveKenarları() const;
+  // The whole frame onto the screen, the window's inside shrunk where it must.
+  void ÇerçeveyiEkranaSığdır();
 
   bool yüklü_ = false;
+  bool çerçeveBekleniyor_ = false;
 };
 
 // A stored placement brought onto a screen: onto the one it overlaps most (the first when it
-// overlaps none), no larger than that screen's free area and wholly inside it.
-QRect EkranaSığdır(const QRect& pencere, const QList<QRect>& ekranAlanları);
+// overlaps none), no larger than that screen's free area and wholly inside it, frame included.
+// `pencere` is the frame's top-left corner with the size of the window's inside, as pos() and
+// size() give them; so is the result.
+QRect EkranaSığdır(const QRect& pencere, const QList<QRect>& ekranAlanları, const QMargins& çerçeve = {});
 

@@ -205,6 +205,19 @@ qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
       .Tamsayı(QStringLiteral("Yuzde"));
 }
 
+QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut) {
+  const auto ad = [&vt](const QString& sql, qint64 no, const QString& alan) {
+    const KayıtKümesi k = vt.KayıtKümesiAç(sql, {no});
+    return k.Sonda() ? QString::number(no) : k.Metin(alan);
+  };
+  return QStringLiteral("%1 deposundaki %2 ürününün stok mevcudu (%3)")
+      .arg(ad(QStringLiteral("SELECT DepoAdi FROM DepoBilgileriTablosu WHERE DepoNo= ?"), depoNo,
+              QStringLiteral("DepoAdi")),
+           ad(QStringLiteral("SELECT UrunAdi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), ürünNo,
+              QStringLiteral("UrunAdi")),
+           TürkçeMetin::MiktarMetni(mevcut));
+}
+
 std::vector<Kişi> KişileriOku(Veritabanı& vt) {
   KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
       "SELECT GirisCikisYapanNo, GirisCikisYapanAdi FROM GirisCikisYapanlarTablosu "

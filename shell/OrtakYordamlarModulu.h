@@ -65,6 +65,9 @@ void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
 // Stock on hand of a product in a warehouse, in whole hundredths: every entry less every
 // exit, transfer halves included; an empty sum counts as 0.
 qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
+// How a refused write names the warehouse that is short and what it holds:
+// "MERKEZ deposundaki CİVATA ürününün stok mevcudu (9,00)". A name gone meanwhile shows as its number.
+QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut);
 
 // Names of the exit reasons 0 to 6; another code has none (empty).
 inline constexpr int ÇıkışNedeniSayısı = 7;

@@ -3,6 +3,7 @@
 #include "AnaForm.h"
 #include "Ayarlar.h"
 #include "FormYoneticisi.h"
+#include "ListeKutusu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Veritabani.h"
@@ -30,7 +31,7 @@ bool AynıKlasör(const QString& a, const QString& b) { return QDir::cleanPath(a
 SunucuDeğiştirFormu::SunucuDeğiştirFormu() {
   setWindowTitle(QStringLiteral("Sunucu Değiştirme"));
 
-  SunucuListesi = new QListWidget(this);
+  SunucuListesi = new ListeKutusu(this);
   Etiket[0] = new QLabel(QStringLiteral("&Sunucu Listesi"), this);
   Etiket[0]->setBuddy(SunucuListesi);
   Etiket[1] = new QLabel(QStringLiteral("Seçilen Sunucu"), this);

@@ -14,13 +14,6 @@ Miktar ListedekiMiktar(const std::vector<QStringList>& satırlar, ListeSütunlar
   return toplam;
 }
 
-namespace {
-QString Ad(Veritabanı& vt, const char* sql, qint64 no, const char* alan) {
-  const KayıtKümesi k = vt.KayıtKümesiAç(QString::fromUtf8(sql), {no});
-  return k.Sonda() ? QString::number(no) : k.Metin(QString::fromUtf8(alan));
-}
-}  // namespace
-
 void StokYeterli(Veritabanı& vt, const std::vector<Çekiş>& çekişler) {
   // In the order first taken, so the message names the first line that cannot be met.
   std::vector<std::pair<qint64, qint64>> sıra;
@@ -34,12 +27,11 @@ void StokYeterli(Veritabanı& vt, const std::vector<Çekiş>& çekişler) {
     const Miktar mevcut = MevcutStok(vt, ürün, depo);
     const Miktar istenen = toplam[{ürün, depo}];
     if (istenen <= mevcut) continue;
-    throw StokYetersiz(
-        QStringLiteral("%1 deposundaki %2 ürününün stok mevcudu (%3), listedeki MİKTARDAN (%4) az!\n\n"
-                       "Stoktan başka bir çıkış yapılmış olabilir. Liste kaydedilmedi; lütfen, miktarı düzeltiniz.")
-            .arg(Ad(vt, "SELECT DepoAdi FROM DepoBilgileriTablosu WHERE DepoNo= ?", depo, "DepoAdi"),
-                 Ad(vt, "SELECT UrunAdi FROM UrunBilgileriTablosu WHERE UrunNo= ?", ürün, "UrunAdi"),
-                 TürkçeMetin::MiktarMetni(mevcut), TürkçeMetin::MiktarMetni(istenen)));
+    throw StokYetersiz(OrtakYordamlarModülü::DepodakiStokMetni(vt, ürün, depo, mevcut) +
+                       QStringLiteral(", listedeki MİKTARDAN (%1) az!\n\n"
+                                      "Stoktan başka bir çıkış yapılmış olabilir. Liste kaydedilmedi; lütfen, "
+                                      "miktarı düzeltiniz.")
+                           .arg(TürkçeMetin::MiktarMetni(istenen)));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
+#include "ListeKutusu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
@@ -55,7 +56,7 @@ SeçiciSütunu::SeçiciSütunu(const SeçiciTanımı& tanım, bool sıralı, QWi
   auto* düzen = new QVBoxLayout(this);
   düzen->setContentsMargins(0, 0, 0, 0);
   Etiket = new QLabel(tanım.başlık, this);
-  Liste = new QListWidget(this);
+  Liste = new ListeKutusu(this);
   Liste->setSelectionMode(QAbstractItemView::SingleSelection);
   Liste->setSortingEnabled(sıralı);
   Liste->setFixedHeight(Piksel(tanım.yükseklikTwip));

@@ -1,5 +1,6 @@
 #include "Ayarlar.h"
 #include "ListeGorunumu.h"
+#include "ListeKutusu.h"
 #include "TarihKutusu.h"
 #include "TestOrtami.h"
 
@@ -320,3 +321,30 @@ TEST_F(ListeGörünümüTesti, TarihKutusuDeğeriGösteririVeOlaylarıBildirir) 
 }
 
 }  // namespace
+
+// Whoever highlights a row (a form's code, a re-sort keeping the selection), the next arrow key
+// moves on from it: the highlighted row is the current one.
+TEST_F(ListeGörünümüTesti, SeçilenSatırAkımSatırOlurOkTuşuOndanDevamEder) {
+  QWidget pencere;
+  auto* düzen = new QVBoxLayout(&pencere);
+  auto* görünüm = new ListeGörünümü(&pencere);
+  SütunlarıKur(*görünüm);
+  auto* kutu = new ListeKutusu(&pencere);
+  düzen->addWidget(görünüm), düzen->addWidget(kutu);
+  for (int i = 0; i < 4; ++i) {
+    görünüm->SatırEkle(QString::number(i))->setText(2, QString("Ad %1").arg(i));
+    kutu->addItem(QString::number(i));
+  }
+  pencere.show();
+  pencere.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&pencere));
+  for (QAbstractItemView* liste : std::initializer_list<QAbstractItemView*>{görünüm, kutu}) {
+    liste->setFocus(Qt::TabFocusReason);
+    liste->setCurrentIndex(liste->model()->index(0, 2 * (liste == görünüm)));
+    liste->selectionModel()->select(liste->model()->index(2, 0),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(liste->currentIndex().row(), 2);
+    QTest::keyClick(liste, Qt::Key_Down);
+    EXPECT_EQ(liste->selectionModel()->selectedRows().value(0).row(), 3);
+  }
+}

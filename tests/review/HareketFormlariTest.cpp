@@ -65,6 +65,7 @@ protected:
     *bekle = [iş, bekle] {
       QWidget* d = QApplication::activeModalWidget();
       if (!d || dynamic_cast<İlerlemeGösterFormu*>(d)) return QTimer::singleShot(0, *bekle);
+      *bekle = nullptr;  // no more tries: the waiting function lets go of itself (this copy runs on)
       EXPECT_TRUE(QTest::qWaitFor([d] { return d->isAncestorOf(QApplication::focusWidget()); }));
       iş(d);
       if (d->isVisible()) QTest::keyClick(d, Qt::Key_Escape);
@@ -142,6 +143,63 @@ TEST_F(HareketFormTesti, GirişSilmeEkrandakiToplamlaVeTransferleDenetlenir) {
   EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatırKonumu(), 1);  // the row that moved up
 }
 
+// The review's chooser and its movement list from the keyboard, in a window as active as the user's:
+// a list entered with nothing selected starts on its first row, also after it was listed again.
+TEST_F(HareketFormTesti, SeçiliSatırıOlmayanListedeAşağıVeBaşİlkSatırıSeçer) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
+  Ürün("ZE", "ZEYTİN");
+  const qint64 g = Giriş(u, a, 10);
+  Giriş(u, a, 20), Giriş(u, a, 30);
+  Form<İlerlemeGösterFormu>().İşiÇalıştır(12, İş::ListeBaşlık, İş::ListeMetin);
+  F().show();
+  F().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&F()));
+  QListWidget* ürünler = F().SeçimListesi;
+  ListeGörünümü& hareketler = *F().StokHareketleriListesi;
+  const auto gir = [](QWidget* liste, Qt::Key tuş) {
+    F().KapatDüğmesi->setFocus();
+    liste->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), liste);
+    QTest::keyClick(liste, tuş);
+  };
+  const auto seçiliÜrün = [&] {
+    return ürünler->selectedItems().isEmpty() ? QString() : ürünler->selectedItems().first()->text();
+  };
+
+  gir(ürünler, Qt::Key_Down);
+  EXPECT_EQ(std::pair(seçiliÜrün(), ürünler->currentRow()), std::pair(QString("ELMA"), 0));
+  ASSERT_EQ(hareketler.SatırSayısı(), 3);
+  gir(&hareketler, Qt::Key_Home);
+  EXPECT_EQ(hareketler.SeçiliSatırKonumu(), 1);
+  EXPECT_EQ(hareketler.currentItem(), hareketler.Satır(1));
+
+  // Changed through its dialog, the movement is listed again with nothing selected.
+  Modalda([](QWidget* d) {
+    auto* tarih = static_cast<TarihMiktarFormu*>(d);
+    tarih->Miktar->setFocus();
+    tarih->Miktar->selectAll();
+    QTest::keyClicks(tarih->Miktar, "15");
+    tarih->ÜstDüğme->setFocus();
+    QTest::keyClick(tarih->ÜstDüğme, Qt::Key_Return);
+  });
+  SatırıSeç(g);
+  QTest::mouseDClick(hareketler.viewport(), Qt::LeftButton, {}, hareketler.visualItemRect(hareketler.Satır(1)).center());
+  EXPECT_EQ(Sütun(hareketler, 4).first(), "15,00");
+  EXPECT_EQ(hareketler.SeçiliSatırKonumu(), 0);
+  for (int beklenen : {1, 2}) {
+    QTest::keyClick(&hareketler, Qt::Key_Down);
+    EXPECT_EQ(hareketler.SeçiliSatırKonumu(), beklenen);
+    EXPECT_EQ(hareketler.currentItem(), hareketler.Satır(beklenen));
+  }
+
+  // Listed by code, the chooser is filled again with nothing selected.
+  QTest::mouseClick(F().ÜrünKoduAdıSeçeneği[1], Qt::LeftButton);
+  F().activateWindow();  // given back after the progress form, as the window manager does
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&F()));
+  gir(ürünler, Qt::Key_Home);
+  EXPECT_EQ(std::pair(seçiliÜrün(), ürünler->currentRow()), std::pair(QString("EL"), 0));
+}
+
 // 10 in warehouse A (20 in, 10 out) and 100 in B: the product's totals would allow each refused step.
 TEST_F(HareketFormTesti, DepoEksiyeDüşürenSilmeVeDeğişiklikReddedilir) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), b = Depo("B");
@@ -154,10 +212,14 @@ TEST_F(HareketFormTesti, DepoEksiyeDüşürenSilmeVeDeğişiklikReddedilir) {
     QString mesaj;
     double sonra;
   };
-  const QString az = "Giriş miktarı, çıkış toplamından AZ olamaz!",
+  // The product's totals allow these: warehouse A refuses, and the message names it.
+  const QString silme = "A deposundaki ELMA ürününün stok mevcudu (10,00), silinecek girişin MİKTARINDAN "
+                        "(20,00) az!\n\nHareket silinmedi.",
+                değişiklik = "A deposundaki ELMA ürününün stok mevcudu (10,00), değişikliğin stoktan düşeceği "
+                             "MİKTARDAN (11,00) az!\n\nDeğişiklik kaydedilmedi; lütfen, miktarı düzeltiniz.",
                 fazla = "Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!";
-  const std::vector<Durum> durumlar{{0, g, nullptr, Negatif, 20},  {0, g, "9", az, 20},
-                                    {1, ç, "21", fazla, 10},       {1, ç, "131", fazla, 10},
+  const std::vector<Durum> durumlar{{0, g, nullptr, silme, 20},    {0, g, "9", değişiklik, 20},
+                                    {1, ç, "21", değişiklik, 10},  {1, ç, "131", fazla, 10},
                                     {0, g, "0", "Lütfen, GİRİŞ MİKTARINI giriniz!", 20},
                                     {1, ç, "15", QString(), 15},   {0, g, "1.250", QString(), 1250}};
   Aç("EL");
@@ -185,6 +247,8 @@ TEST_F(HareketFormTesti, DepoEksiyeDüşürenSilmeVeDeğişiklikReddedilir) {
 TEST_F(HareketFormTesti, TransferHerİkiGörünümdenİkiYarısıylaSilinirYaDaHiçSilinmez) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), b = Depo("B");
   Giriş(u, a, 30);
+  // The target warehouse would lose the entry half it has partly given out.
+  const QString hedef = "B deposundaki ELMA ürününün stok mevcudu (6,00), silinecek girişin MİKTARINDAN (10,00) az!";
   struct Durum {
     int görünüm;
     double hedeftenÇıkan;
@@ -193,8 +257,8 @@ TEST_F(HareketFormTesti, TransferHerİkiGörünümdenİkiYarısıylaSilinirYaDaH
   };
   const std::vector<Durum> durumlar{{1, 0, nullptr, {}},
                                     {0, 0, nullptr, {}},
-                                    {1, 4, nullptr, Negatif},
-                                    {0, 4, nullptr, Negatif},
+                                    {1, 4, nullptr, hedef},
+                                    {0, 4, nullptr, hedef},
                                     {1, 0, "GirisIslemleriTablosu", "Hata Kodu"},
                                     {0, 0, "CikisIslemleriTablosu", "Hata Kodu"}};
   for (const Durum& d : durumlar) {
@@ -283,6 +347,12 @@ TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıral
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
   QTest::keyClicks(f.GirişÇıkışYapanıBulKutusu, "al");
   ListeGörünümü& l = *f.StokHareketleriListesi;
+  const auto oklar = [&l] {
+    std::vector<int> r;
+    for (int i = 1; i <= l.SütunSayısı(); ++i) r.push_back(l.BaşlıkResmi(i));
+    return r;
+  };
+  EXPECT_EQ(oklar(), std::vector<int>(5, 0));  // rows in recording order: no arrow
   EXPECT_EQ(Sütun(l, 4), QStringList({"Alım", "Alım", "Transfer"}));
   EXPECT_EQ(QStringList({f.GirişMiktarıToplamıKutusu->text(), f.ÇıkışMiktarıToplamıKutusu->text(), f.MevcutKutusu->text()}),
             QStringList({"1.280,50", "111,00", "1.169,50"}));
@@ -299,6 +369,16 @@ TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıral
   EXPECT_EQ(Sütun(l, 2).first(), "01.02.2026");
   başlık(4);
   EXPECT_EQ(Sütun(l, 3), QStringList({"2,00", "5,00", "9,00", "100,00"}));
+  EXPECT_EQ(oklar(), std::vector<int>({0, 0, 0, 1, 0}));
+  // Listed again, a number sort is gone and so is its arrow; the list's own text sort stays.
+  QTest::mouseClick(f.HareketTürüSeçeneği[0], Qt::LeftButton);
+  EXPECT_EQ(Sütun(l, 3), QStringList({"30,00", "1.250,50", "5,00"}));
+  EXPECT_EQ(oklar(), std::vector<int>(5, 0));
+  başlık(2);
+  QTest::mouseClick(f.HareketTürüSeçeneği[1], Qt::LeftButton);
+  QTest::mouseClick(f.HareketTürüSeçeneği[0], Qt::LeftButton);
+  EXPECT_EQ(Sütun(l, 1), QStringList({"ARMUT", "ELMA", "ELMA"}));
+  EXPECT_EQ(oklar(), std::vector<int>({0, 1, 0, 0, 0}));
   // Opened again, nobody is chosen and nothing of the last person shows.
   QTest::keyClick(&f, Qt::Key_Escape);
   f.show();

@@ -302,12 +302,14 @@ TEST_F(AnaFormTesti, HerKapatmaYoluTekAnaPencereyiKapatır) {
 TEST_F(AnaFormTesti, İlkBaşlangıçtaEkranGenişliğindeVeSolÜsttedir) {
   AnaForm& f = AnaPencere();
   EXPECT_EQ(f.windowState(), Qt::WindowNoState);
-  EXPECT_EQ(f.size(), QSize(1024, 741));  // (768*15 - 400) twips
+  // As wide as the screen, frame included (the offscreen platform's frame is 2 pixels a side);
+  // (768*15 - 400) twips high.
+  EXPECT_EQ(f.size(), QSize(1020, 741));
   EXPECT_EQ(f.pos(), QPoint(0, 0));
 
   f.Kaldır();
   EXPECT_EQ(Kayıtlar(), (std::map<QString, QString>{{"BaslamaKonumu", "0"},
-                                                    {"Genislik", "15360"},
+                                                    {"Genislik", "15300"},
                                                     {"SolBosluk", "0"},
                                                     {"UstBosluk", "0"},
                                                     {"Yukseklik", "11115"}}));
@@ -339,12 +341,21 @@ TEST_F(AnaFormTesti, NormalKonumAynenKaydedilipGeriGelir) {
 }
 
 TEST(PencereYeri, EkranaSığdırılır) {
-  const QRect birincil(0, 0, 1024, 768), sağdaki(1024, 0, 1280, 1024), panelli(0, 30, 1024, 738);
+  const QRect birincil(0, 0, 1024, 768), sağdaki(1024, 0, 1280, 1024), panelli(0, 30, 1024, 738),
+      küçük(0, 0, 800, 600);
+  const QMargins başlıklı(4, 24, 4, 4);  // a window manager's title bar and borders
   const struct {
     QRect pencere;
     QList<QRect> alanlar;
     QRect beklenen;
+    QMargins çerçeve = {};
   } durumlar[] = {
+      // The frame fits whole: the inside is as much smaller as the title bar and borders take.
+      {{0, 0, 900, 620}, {küçük}, {0, 0, 792, 572}, başlıklı},
+      {{0, 0, 800, 573}, {küçük}, {0, 0, 792, 572}, başlıklı},  // first start on 800 x 600
+      {{100, 200, 600, 400}, {küçük}, {100, 172, 600, 400}, başlıklı},  // its bottom border on the edge
+      {{100, 50, 600, 400}, {küçük}, {100, 50, 600, 400}, başlıklı},
+      {{1500, 100, 1280, 1000}, {birincil, sağdaki}, {1024, 0, 1272, 996}, başlıklı},
       {{100, 50, 600, 400}, {birincil}, {100, 50, 600, 400}},             // on screen: untouched
       {{-200, 700, 600, 400}, {birincil}, {0, 368, 600, 400}},            // partly off: pulled in
       {{3000, 2000, 600, 400}, {birincil, sağdaki}, {424, 368, 600, 400}},  // its screen is gone
@@ -354,7 +365,8 @@ TEST(PencereYeri, EkranaSığdırılır) {
       {{0, 0, 1024, 741}, {panelli}, {0, 30, 1024, 738}},                 // below the panel
       {{5, 5, 600, 400}, {}, {5, 5, 600, 400}},                           // no screen known
   };
-  for (const auto& d : durumlar) EXPECT_EQ(EkranaSığdır(d.pencere, d.alanlar), d.beklenen) << d.pencere.x();
+  for (const auto& d : durumlar)
+    EXPECT_EQ(EkranaSığdır(d.pencere, d.alanlar, d.çerçeve), d.beklenen) << d.pencere.x() << " " << d.pencere.y();
 }
 
 TEST_F(AnaFormTesti, BozukYaDaEkranDışıKonumPencereyiEkrandaAçar) {
@@ -364,10 +376,11 @@ TEST_F(AnaFormTesti, BozukYaDaEkranDışıKonumPencereyiEkrandaAçar) {
     QList<QRect> alanlar;
     QRect beklenen;
   } durumlar[] = {
-      {"6000", "9000", "1500", "22500", {{0, 0, 1024, 768}}, {424, 100, 600, 400}},  // second screen gone
+      // The offscreen platform's frame, 2 pixels a side, stays on the screen too.
+      {"6000", "9000", "1500", "22500", {{0, 0, 1024, 768}}, {420, 100, 600, 400}},  // second screen gone
       {"6000", "9000", "1500", "22500", {{0, 0, 1024, 768}, sağdaki}, {1500, 100, 600, 400}},
-      {"75000", "90000", "-45000", "-3000", {{0, 0, 1024, 768}}, {0, 0, 1024, 768}},  // larger than the screen
-      {"-6000", "0", "-99999999", "1e30", {{0, 0, 1024, 768}}, {0, 0, 1024, 741}},    // no such lengths
+      {"75000", "90000", "-45000", "-3000", {{0, 0, 1024, 768}}, {0, 0, 1020, 764}},  // larger than the screen
+      {"-6000", "0", "-99999999", "1e30", {{0, 0, 1024, 768}}, {0, 0, 1020, 741}},    // no such lengths
   };
   for (const auto& d : durumlar) {
     SCOPED_TRACE(d.sol);
@@ -388,7 +401,7 @@ TEST_F(AnaFormTesti, BozukYaDaEkranDışıKonumPencereyiEkrandaAçar) {
   FormuYokEt<AnaForm>();
   AnaForm& f = AnaPencere();
   const QRect ekran = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_TRUE(ekran.contains(QRect(f.pos(), f.size()))) << f.x() << "," << f.y() << " " << f.width();
+  EXPECT_TRUE(ekran.contains(f.frameGeometry())) << f.x() << "," << f.y() << " " << f.width();
 }
 
 TEST_F(AnaFormTesti, EkranıKaplarkenYalnızBaşlamaKonumuYazılır) {
