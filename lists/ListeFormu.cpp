@@ -202,8 +202,10 @@ void ListeFormu::ListeleDüğmesi_Click() {
     İlkTarihKutusu->setFocus();
     return;
   }
+  oluşturuldu_ = false;
   Form<İlerlemeGösterFormu>().İşiÇalıştır(tasarım_.oluşturİşi, İş::OluşturBaşlık, İş::OluşturMetin, this);
-  if (Liste->SatırSayısı() == 0) MesajKutusu(BoşSonuç, Stil::Bilgi);
+  // After a failure the error box has spoken already.
+  if (oluşturuldu_ && Liste->SatırSayısı() == 0) MesajKutusu(BoşSonuç, Stil::Bilgi);
 }
 
 void ListeFormu::ListeOluştur() {
@@ -217,7 +219,7 @@ void ListeFormu::ListeOluştur() {
 
   Liste->Temizle();
   ToplamAğırlıkKutusu->clear();
-  HataYakala([&] {
+  oluşturuldu_ = HataYakala([&] {
     // "All dates" reaches the rows written meanwhile by other workstations too.
     if (TümTarihlerOnayı->isChecked() && !TümTarihleriGöster()) return;
     const std::vector<ListeVerileri::Satır> satırlar = Satırlar(*Ortak::Veritabanı, Süzgeç());

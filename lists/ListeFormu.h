@@ -95,6 +95,7 @@ private:
 
   Tasarım tasarım_;
   bool yüklü_ = false;
+  bool oluşturuldu_ = false;  // the last build ran to its end
 };
 
 // A list form registers its build and export jobs from its own file.

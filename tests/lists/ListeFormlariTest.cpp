@@ -182,6 +182,20 @@ TEST_F(ListeFormlarıTesti, ListeDüğmesiDepoVeDönemeGöreOluştururSütunlarS
   EXPECT_EQ(f.Liste->SatırSayısı(), 0);
 }
 
+TEST_F(ListeFormlarıTesti, VeritabanıHatasındaYalnızHataSöylenirİlerlemeKapanır) {
+  StokListesiFormu& f = Form<StokListesiFormu>();
+  Göster(f);
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  vt->Çalıştır("DELETE FROM KayitliSorgular WHERE Ad = 'MevcutStokSorgusu'");
+  Cevapla({Platform::Cevap::Evet});
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  ASSERT_EQ(mesajlar.size(), 1u);  // not also "no matching records"
+  EXPECT_TRUE(mesajlar[0].metin.contains("Hata Kodu: 3078"));
+  EXPECT_EQ(f.Liste->SatırSayısı(), 0);  // no stale rows pass for current ones
+  EXPECT_TRUE(f.ToplamAğırlıkKutusu->text().isEmpty());
+  EXPECT_FALSE(Form<İlerlemeGösterFormu>().isVisible());
+}
+
 TEST_F(ListeFormlarıTesti, FirmaVeİşlemListeleriTransferleriDışarıdaBırakır) {
   FirmalaraGöreStokListesi& f = Form<FirmalaraGöreStokListesi>();
   f.FirmaTürü = "Alici";
