@@ -34,13 +34,13 @@ QString Sığdır(const RaporTuvali& t, const QString& metin, double genişlik) 
   return metin.left(alt) + üç;
 }
 
+// A number is never cut: a part of it would read as another number.
 void Hücre(RaporTuvali& t, const Sütun& s, const QString& metin) {
-  const QString sığan = Sığdır(t, metin, s.sağ - s.x - Aralık);
   if (s.sayı) {
-    t.SağaYaslıYaz(s.sağ, sığan);
+    t.SağaYaslıYaz(s.sağ, metin);
   } else {
     t.X = s.x;
-    t.Yaz(sığan);
+    t.Yaz(Sığdır(t, metin, s.sağ - s.x - Aralık));
   }
 }
 

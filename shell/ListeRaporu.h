@@ -30,7 +30,7 @@ void Yazdır(QWidget& sahip, QPushButton* düğme, const ListeGörünümü& list
 
 // The report: rows in the order the list shows them, the visible columns in the order they were
 // made, each as wide on paper as its share of the list's width; texts are cut to their column,
-// numbers end at its right edge. Further pages begin with the running header and the heads again.
+// numbers end whole at its right edge. Further pages begin with the running header and the heads again.
 void ListeBaskıDüzeni(RaporTuvali& t, const ListeGörünümü& liste, const Tanım& tanım);
 
 // The export button: an empty list is told so; otherwise the export job `işKodu` runs under the
