@@ -207,6 +207,14 @@ private:
       QCoreApplication::sendEvent(alan_, &sekme);
       return true;
     }
+    if (aile_ == Aile::Ondalık && (tuş->modifiers() & Qt::KeypadModifier) && yazılan == u".") {
+      // The keypad's decimal key types the decimal comma, as under Turkish settings elsewhere; the
+      // main keyboard's point stays the grouping mark and is dropped below.
+      QKeyEvent virgül(tuş->type(), Qt::Key_Comma, tuş->modifiers() & ~Qt::KeypadModifier, QStringLiteral(","),
+                       tuş->isAutoRepeat(), tuş->count());
+      QCoreApplication::sendEvent(alan_, &virgül);
+      return true;
+    }
     if (SayıAlanı() || aile_ == Aile::Telefon) {
       for (QChar c : yazılan) {
         if (!c.isPrint() || (c >= u'0' && c <= u'9')) continue;

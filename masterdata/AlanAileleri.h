@@ -21,7 +21,8 @@ enum class Aile {
   Metin,    // free text: letters upper-cased as typed; trimmed and ' turned into ’ on leaving
   Ad,       // multi-line name: as Metin, and tabs and line breaks become blanks on leaving
   Tamsayı,  // digits only; shown grouped without decimals on leaving ("1.235")
-  Ondalık,  // digits and one decimal comma; shown with two decimals on leaving ("1.234,50")
+  Ondalık,  // digits and one decimal comma (also the keypad's decimal key); shown with two
+            // decimals on leaving ("1.234,50")
   Arama,    // search box: ? * ' refused, upper-cased, Enter trims it and runs `enter`
   Seçim,    // combo box or list: the caption takes the focus colour, nothing is selected;
             // an editable combo box also takes Metin's keys and leaving

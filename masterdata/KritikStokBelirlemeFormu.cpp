@@ -62,7 +62,8 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
 
   DepoListesi = new ListeKutusu(Altlık[0]);
   ÜrünListesi = new ListeKutusu(Altlık[0]);
-  DepoBulKutusu = new QLineEdit(Altlık[0]);
+  // Entering the warehouse find box leaves its text and caret as they were, as in the vouchers.
+  DepoBulKutusu = new AlanAileleri::SeçmedenGirilenKutu(Altlık[0]);
   ÜrünBulKutusu = new QLineEdit(Altlık[0]);
   for (int i = 0; i < 2; ++i) {
     DepoKoduAdıSeçeneği[i] = new QRadioButton(
@@ -151,8 +152,7 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
     setTabOrder(sıra[i - 1], sıra[i]);
 
   AlanAileleri::Bağla(DepoListesi, Etiket[0], Aile::Seçim);
-  AlanAileleri::Bağla(DepoBulKutusu, Etiket[1], Aile::Bul);
-  AlanAileleri::SeçmedenGir(DepoBulKutusu);
+  AlanAileleri::Bağla(DepoBulKutusu, Etiket[1], Aile::Seçim, {.olduğuGibi = true});
   AlanAileleri::Bağla(ÜrünListesi, Etiket[2], Aile::Seçim);
   AlanAileleri::Bağla(ÜrünBulKutusu, Etiket[3], Aile::Bul);
   AlanAileleri::Bağla(KritikStokMiktarıKutusu, Etiket[7], Aile::Ondalık);

@@ -20,9 +20,8 @@ QByteArray U8(const QString& metin) { return metin.toUtf8(); }
 // Characters a sheet name may not hold, and its length.
 QString SayfaAdı(QString ad) {
   for (const QChar c : QStringLiteral("[]:*?/\\")) ad.replace(c, u'-');
-  ad = ad.left(31);
   while (ad.startsWith(u'\'') || ad.endsWith(u'\'')) ad = ad.startsWith(u'\'') ? ad.mid(1) : ad.chopped(1);
-  ad = ad.trimmed();
+  ad = ad.left(31).trimmed();
   return ad.isEmpty() ? QStringLiteral("Sayfa1") : ad;
 }
 
@@ -113,7 +112,10 @@ ExcelKitabı::ExcelKitabı(const Tanım& tanım, const QString& klasör) : tanı
     Denetle(worksheet_write_string(sayfa_, 0, 0, U8(tanım_.başlık).constData(), başlıkBiçimi));
   for (lxw_col_t s = 0; s < tanım_.sütunlar.size(); ++s) {
     const Sütun& sütun = tanım_.sütunlar[s];
-    Denetle(worksheet_set_column(sayfa_, s, s, sütun.genişlik, nullptr));
+    // As in the list, a column narrower than a pixel is hidden but keeps its texts.
+    lxw_row_col_options seçenek{};
+    seçenek.hidden = sütun.genişlik * 7 < 0.5;
+    Denetle(worksheet_set_column_opt(sayfa_, s, s, sütun.genişlik, nullptr, &seçenek));
     Denetle(worksheet_write_string(sayfa_, 1, s, U8(sütun.başlık).constData(), sütunBaşlığıBiçimi));
   }
 }

@@ -1,5 +1,7 @@
 #pragma once
 // The date field of every form: a date edit with a calendar pop-up, shown as dd.MM.yyyy.
+// The date is one stop of the focus order: Tab leaves it in one press, the arrow keys move
+// between its day, month and year, and each time its form comes up it starts on the day.
 
 #include <QDate>
 #include <QDateEdit>
@@ -24,4 +26,10 @@ public:
 protected:
   void focusInEvent(QFocusEvent* olay) override;
   void focusOutEvent(QFocusEvent* olay) override;
+  bool focusNextPrevChild(bool ileri) override;
+  void keyPressEvent(QKeyEvent* olay) override;
+  void showEvent(QShowEvent* olay) override;
+
+private:
+  void BölümeGeç(int index);
 };

@@ -1,5 +1,6 @@
 #include "Veritabani.h"
 
+#include "StokBakiyesi.h"
 #include "TurkceMetin.h"
 
 #include <QCryptographicHash>
@@ -21,11 +22,14 @@
 namespace {
 
 constexpr int BeklemeSüresiMs = 10000;
+// Negative: KiB. The default 2 MB keeps a million-movement file reading its pages from the OS.
+constexpr int SayfaÖnbelleğiKB = -16384;
 
 struct DeyimSiler {
   void operator()(sqlite3_stmt* d) const { sqlite3_finalize(d); }
 };
 using Deyim = std::unique_ptr<sqlite3_stmt, DeyimSiler>;
+using KullanılanDeyim = std::unique_ptr<sqlite3_stmt, DeyimBırakıcı>;
 
 QString Metne(const unsigned char* p, int n) {
   return QString::fromUtf8(reinterpret_cast<const char*>(p), n);
@@ -295,6 +299,10 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   if (güvenlik.Sonda() ||
       ParolaÖzeti(güvenlik.Değer("Tuz").toByteArray(), Parola()) != güvenlik.Değer("Ozet").toByteArray())
     throw VeritabanıHatası(ParolaYanlış, QStringLiteral("Geçerli bir parola değil."));
+  // The stock balance is kept by triggers: a row replaced by INSERT OR REPLACE must fire them too.
+  vt->Çalıştır(QStringLiteral("PRAGMA recursive_triggers=ON"));
+  vt->Çalıştır(QStringLiteral("PRAGMA cache_size=%1").arg(SayfaÖnbelleğiKB));
+  StokBakiyesi::Ekle(*vt);
   return vt;
 }
 
@@ -311,7 +319,10 @@ int Veritabanı::Bekle(void* p, int kaçıncı) {
   return 1;
 }
 
-Veritabanı::~Veritabanı() { sqlite3_close_v2(db_); }
+Veritabanı::~Veritabanı() {
+  for (const auto& [metin, deyim] : önbellek_) sqlite3_finalize(deyim);
+  sqlite3_close_v2(db_);
+}
 
 void Veritabanı::HataVer(int kod) const {
   throw VeritabanıHatası(HataNumarası(kod), HataMetni(kod, QString::fromUtf8(sqlite3_errmsg(db_))));
@@ -371,9 +382,18 @@ sqlite3_stmt* Veritabanı::Hazırla(const QString& sql, const QVariantList& değ
   if (işlemAçık_ && sqlite3_get_autocommit(db_))
     throw VeritabanıHatası(İşlemYok, QStringLiteral("İşlem veritabanı tarafından geri alındı; değişiklikler "
                                                     "kaydedilmedi."));
+  const QByteArray metin = sql.toUtf8();
+  // A statement run before is taken from the cache: preparing one that fires the stock
+  // balance's triggers costs more than running it.
+  if (const auto önceki = önbellek_.find(metin.toStdString()); önceki != önbellek_.end()) {
+    sqlite3_stmt* hazır = önceki->second;
+    önbellek_.erase(önceki);
+    Deyim deyim(hazır);
+    Bağla(hazır, değerler);
+    return deyim.release();
+  }
   sqlite3_stmt* ham = nullptr;
   const char* kalan = nullptr;
-  const QByteArray metin = sql.toUtf8();
   const int kod = sqlite3_prepare_v2(db_, metin.constData(), static_cast<int>(metin.size()), &ham, &kalan);
   Deyim deyim(ham);
   if (kod != SQLITE_OK) HataVer(kod);
@@ -386,8 +406,16 @@ sqlite3_stmt* Veritabanı::Hazırla(const QString& sql, const QVariantList& değ
   return deyim.release();
 }
 
+void DeyimBırakıcı::operator()(sqlite3_stmt* deyim) const {
+  // Reset, it holds no lock; kept for the next run of the same text, a few dozen at most.
+  sqlite3_reset(deyim);
+  sqlite3_clear_bindings(deyim);
+  if (vt->önbellek_.size() < 64 && vt->önbellek_.emplace(sqlite3_sql(deyim), deyim).second) return;
+  sqlite3_finalize(deyim);
+}
+
 KayıtKümesi Veritabanı::KayıtKümesiAç(const QString& sql, const QVariantList& değerler) {
-  Deyim deyim(Hazırla(sql, değerler));
+  KullanılanDeyim deyim(Hazırla(sql, değerler), {this});
   sqlite3_stmt* ham = deyim.get();
   int kod = SQLITE_OK;
   KayıtKümesi küme;
@@ -430,7 +458,7 @@ KayıtKümesi Veritabanı::SorguAç(const QString& sorguAdı, const QVariantList
 }
 
 qint64 Veritabanı::Çalıştır(const QString& sql, const QVariantList& değerler) {
-  Deyim deyim(Hazırla(sql, değerler));
+  KullanılanDeyim deyim(Hazırla(sql, değerler), {this});
   const sqlite3_int64 önce = sqlite3_total_changes64(db_);
   int kod;
   while ((kod = sqlite3_step(deyim.get())) == SQLITE_ROW) {
@@ -495,4 +523,31 @@ void Veritabanı::İstatistikleriTazele() noexcept {
   }
   sqlite3_close(ham);
   if (tazelendi) sqlite3_exec(db_, "PRAGMA writable_schema=RESET", nullptr, nullptr, nullptr);
+}
+
+bool OkunanSatır::BoşMu(int sütun) const { return sqlite3_column_type(deyim_, sütun) == SQLITE_NULL; }
+
+QString OkunanSatır::Metin(int sütun) const {
+  if (sqlite3_column_type(deyim_, sütun) == SQLITE_FLOAT)
+    return QString::number(sqlite3_column_double(deyim_, sütun), 'g', 15);
+  return Metne(sqlite3_column_text(deyim_, sütun), sqlite3_column_bytes(deyim_, sütun));
+}
+
+qint64 OkunanSatır::Tamsayı(int sütun) const {
+  if (sqlite3_column_type(deyim_, sütun) == SQLITE_FLOAT)
+    return static_cast<qint64>(std::llround(sqlite3_column_double(deyim_, sütun)));
+  return sqlite3_column_int64(deyim_, sütun);
+}
+
+qint64 OkunanSatır::Miktar(int sütun) const { return TürkçeMetin::MiktaraÇevir(sqlite3_column_double(deyim_, sütun)); }
+
+QDate OkunanSatır::Tarih(int sütun) const { return TürkçeMetin::ISOTarih(Metin(sütun)); }
+
+void Veritabanı::SatırSatırOku(const QString& sql, const QVariantList& değerler,
+                               const std::function<void(const OkunanSatır&)>& işle) {
+  KullanılanDeyim deyim(Hazırla(sql, değerler), {this});
+  const OkunanSatır satır(deyim.get());
+  int kod;
+  while ((kod = sqlite3_step(deyim.get())) == SQLITE_ROW) işle(satır);
+  if (kod != SQLITE_DONE) HataVer(kod);
 }

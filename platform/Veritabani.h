@@ -13,8 +13,10 @@
 #include <QVariantList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -84,6 +86,28 @@ private:
   size_t konum_ = 0;
 };
 
+// One row of a statement while it steps (Veritabanı::SatırSatırOku); columns by position.
+class OkunanSatır {
+public:
+  bool BoşMu(int sütun) const;
+  QString Metin(int sütun) const;
+  qint64 Tamsayı(int sütun) const;  // null counts as 0
+  qint64 Miktar(int sütun) const;   // whole hundredths; null counts as 0
+  QDate Tarih(int sütun) const;     // from ISO text; null gives an invalid date
+
+private:
+  friend class Veritabanı;
+  explicit OkunanSatır(sqlite3_stmt* deyim) : deyim_(deyim) {}
+  sqlite3_stmt* deyim_;
+};
+
+class Veritabanı;
+// Gives a statement back to its connection's cache when its run is over.
+struct DeyimBırakıcı {
+  Veritabanı* vt;
+  void operator()(sqlite3_stmt* deyim) const;
+};
+
 class Veritabanı {
 public:
   static constexpr const char* DosyaAdı = "Vlm.vtb";
@@ -98,6 +122,9 @@ public:
   KayıtKümesi KayıtKümesiAç(const QString& sql, const QVariantList& değerler = {});
   // A saved query of the file, opened by name with its parameters by position.
   KayıtKümesi SorguAç(const QString& sorguAdı, const QVariantList& parametreler = {});
+  // Hands each row to `işle` as the statement steps, for lists too long to copy whole first;
+  // the statement is released when the last row has been handled, or when `işle` throws.
+  void SatırSatırOku(const QString& sql, const QVariantList& değerler, const std::function<void(const OkunanSatır&)>& işle);
   // Returns the number of rows changed.
   qint64 Çalıştır(const QString& sql, const QVariantList& değerler = {});
   qint64 SonEklenenNo() const;
@@ -137,6 +164,8 @@ private:
   sqlite3* db_;
   QString yol_;
   bool işlemAçık_ = false;
+  friend struct DeyimBırakıcı;
+  std::unordered_map<std::string, sqlite3_stmt*> önbellek_;  // statements not in use, by their text
   std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
 
 public:

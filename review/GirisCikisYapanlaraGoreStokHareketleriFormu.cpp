@@ -49,13 +49,13 @@ void GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlarL
   if (!kişi) return;
   const HareketTürü tür = Görünüm();
   OrtakYordamlarModülü::HataYakala([&] {
-    for (const KişiHareketi& h : KişiHareketleri(*Ortak::Veritabanı, *kişi, tür)) {
+    KişiHareketleri(*Ortak::Veritabanı, *kişi, tür, [&](const KişiHareketi& h) {
       QTreeWidgetItem* satır = liste.SatırEkle(h.ürünKodu);
       satır->setText(1, h.ürünAdı);
       satır->setText(2, TürkçeMetin::TarihMetni(h.tarih));
       satır->setText(3, TürkçeMetin::MiktarMetni(h.miktar));
       satır->setText(4, NedenAdı(tür, h.neden));
-    }
+    });
     ToplamlarıGöster(KişiToplamları(*Ortak::Veritabanı, *kişi));
   });
 }

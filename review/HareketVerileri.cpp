@@ -153,19 +153,18 @@ std::vector<ÜrünHareketi> ÜrünHareketleri(Veritabanı& vt, qint64 urunNo, Ha
   return satırlar;
 }
 
-std::vector<KişiHareketi> KişiHareketleri(Veritabanı& vt, qint64 kişiNo, HareketTürü tür) {
-  KayıtKümesi k = vt.KayıtKümesiAç(
-      Doldur(QStringLiteral("SELECT u.UrunKodu, u.UrunAdi, h.IslemTarihi, h.{miktar} AS Miktar, h.{neden} AS Neden "
+void KişiHareketleri(Veritabanı& vt, qint64 kişiNo, HareketTürü tür,
+                     const std::function<void(const KişiHareketi&)>& işle) {
+  KişiHareketi h;
+  vt.SatırSatırOku(
+      Doldur(QStringLiteral("SELECT u.UrunKodu, u.UrunAdi, h.IslemTarihi, h.{miktar}, h.{neden} "
                             "FROM UrunBilgileriTablosu u INNER JOIN {ad} h ON u.UrunNo = h.UrunNo "
                             "WHERE h.{yapan}= ? ORDER BY h.IslemNo"),
              T(tür)),
-      {kişiNo});
-  std::vector<KişiHareketi> satırlar;
-  satırlar.reserve(k.KayıtSayısı());
-  for (; !k.Sonda(); k.MoveNext())
-    satırlar.push_back({k.Metin(QStringLiteral("UrunKodu")), k.Metin(QStringLiteral("UrunAdi")),
-                        k.Tarih(QStringLiteral("IslemTarihi")), k.Miktar(QStringLiteral("Miktar")), Neden(k)});
-  return satırlar;
+      {kişiNo}, [&](const OkunanSatır& s) {
+        h = {s.Metin(0), s.Metin(1), s.Tarih(2), s.Miktar(3), s.BoşMu(4) ? NedenYok : s.Tamsayı(4)};
+        işle(h);
+      });
 }
 
 Toplamlar ÜrünToplamları(Veritabanı& vt, qint64 urunNo) { return Topla(vt, false, urunNo); }

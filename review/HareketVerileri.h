@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -60,7 +61,8 @@ using OrtakYordamlarModülü::KişileriOku;
 
 // In the order they were recorded.
 std::vector<ÜrünHareketi> ÜrünHareketleri(Veritabanı& vt, qint64 urunNo, HareketTürü tür);
-std::vector<KişiHareketi> KişiHareketleri(Veritabanı& vt, qint64 kişiNo, HareketTürü tür);
+// A person's movements, each handed over as it is read: a busy person has tens of thousands.
+void KişiHareketleri(Veritabanı& vt, qint64 kişiNo, HareketTürü tür, const std::function<void(const KişiHareketi&)>& işle);
 Toplamlar ÜrünToplamları(Veritabanı& vt, qint64 urunNo);
 Toplamlar KişiToplamları(Veritabanı& vt, qint64 kişiNo);
 

@@ -219,6 +219,11 @@ void İlerlemeGösterFormu::Form_Activate() {
 void İlerlemeGösterFormu::Satırlar(const QString& sql, const QVariantList& değerler, const QString& alan,
                                     const QString& anahtar, std::initializer_list<QListWidget*> listeler) {
   KayıtKümesi k = Ortak::Veritabanı->KayıtKümesiAç(sql, değerler);
+  Satırlar(k, alan, anahtar, listeler);
+}
+
+void İlerlemeGösterFormu::Satırlar(KayıtKümesi& k, const QString& alan, const QString& anahtar,
+                                    std::initializer_list<QListWidget*> listeler) {
   for (; !k.Sonda(); k.MoveNext()) {
     const QString metin = k.Metin(alan);
     const qint64 no = k.Tamsayı(anahtar);
@@ -255,15 +260,8 @@ void İlerlemeGösterFormu::DepoListesiYükle(const QString& alan) {
 }
 
 void İlerlemeGösterFormu::DepodakiÜrünListesiYükle(const QString& alan) {
-  const QString sql = QStringLiteral(
-      "SELECT UrunBilgileriTablosu.UrunNo, UrunBilgileriTablosu.UrunKodu, UrunBilgileriTablosu.UrunAdi "
-      "FROM UrunBilgileriTablosu INNER JOIN GirisIslemleriTablosu ON UrunBilgileriTablosu.UrunNo = "
-      "GirisIslemleriTablosu.UrunNo WHERE GirisIslemleriTablosu.DepoNo= ? "
-      "GROUP BY UrunBilgileriTablosu.UrunNo, UrunBilgileriTablosu.UrunKodu, UrunBilgileriTablosu.UrunAdi "
-      "ORDER BY UrunBilgileriTablosu.UrunAdi COLLATE TURKCE");
-  // The maximum is the number of rows, read before the loop (1 when there are none).
-  KayıtKümesi sayı = Ortak::Veritabanı->KayıtKümesiAç(
-      QStringLiteral("SELECT Count(*) AS n FROM (%1)").arg(sql), {SeçilenDepoNo});
-  EnBüyükYaz(std::max<qint64>(1, sayı.Tamsayı(QStringLiteral("n"))));
-  Satırlar(sql, {SeçilenDepoNo}, alan, QStringLiteral("UrunNo"), {hedef_.ÜrünListesi});
+  KayıtKümesi k = OrtakYordamlarModülü::DepodakiÜrünler(*Ortak::Veritabanı, SeçilenDepoNo);
+  // The maximum is the number of rows, known before the loop (1 when there are none).
+  EnBüyükYaz(std::max<qint64>(1, k.KayıtSayısı()));
+  Satırlar(k, alan, QStringLiteral("UrunNo"), {hedef_.ÜrünListesi});
 }

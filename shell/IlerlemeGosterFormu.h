@@ -10,6 +10,7 @@
 class QLabel;
 class QListWidget;
 class QProgressBar;
+class KayıtKümesi;
 
 // How a list-loading job reaches the lists and code/name options of its target form.
 struct ListeHedefi {
@@ -88,6 +89,8 @@ private:
   void FirmaListesiYükle(const QString& tür);
   void DepodakiÜrünListesiYükle(const QString& alan);
   void Satırlar(const QString& sql, const QVariantList& değerler, const QString& alan, const QString& anahtar,
+                std::initializer_list<QListWidget*> listeler);
+  void Satırlar(KayıtKümesi& k, const QString& alan, const QString& anahtar,
                 std::initializer_list<QListWidget*> listeler);
 
   qint64 yüklenenKayıtSayısı_ = 0;

@@ -195,14 +195,20 @@ void PanelliDüzen(QDialog& form, QWidget* altlık, QWidget* çerçeve, const st
 void OdaktakiDüğmeEnterAlır(QDialog& form) { new OdaktakiDüğme(form); }
 
 qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
-  // Summed in whole hundredths, so that many rows add up exactly.
-  return vt
-      .KayıtKümesiAç(QStringLiteral("SELECT Coalesce((SELECT Sum(Round(GirisMiktari * 100)) FROM GirisIslemleriTablosu "
-                                    "WHERE UrunNo= ?1 AND DepoNo= ?2), 0) - "
-                                    "Coalesce((SELECT Sum(Round(CikisMiktari * 100)) FROM CikisIslemleriTablosu "
-                                    "WHERE UrunNo= ?1 AND DepoNo= ?2), 0) AS Yuzde"),
-                     {ürünNo, depoNo})
-      .Tamsayı(QStringLiteral("Yuzde"));
+  // The balance the file keeps with every movement; a pair without one has none.
+  const KayıtKümesi k = vt.KayıtKümesiAç(
+      QStringLiteral("SELECT MevcutYuzde FROM StokBakiyeleriTablosu WHERE UrunNo= ? AND DepoNo= ?"), {ürünNo, depoNo});
+  return k.Sonda() ? 0 : k.Tamsayı(QStringLiteral("MevcutYuzde"));
+}
+
+KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo) {
+  return vt.KayıtKümesiAç(
+      QStringLiteral("SELECT UrunBilgileriTablosu.UrunNo, UrunBilgileriTablosu.UrunKodu, UrunBilgileriTablosu.UrunAdi "
+                     "FROM UrunBilgileriTablosu INNER JOIN StokBakiyeleriTablosu "
+                     "ON UrunBilgileriTablosu.UrunNo = StokBakiyeleriTablosu.UrunNo "
+                     "WHERE StokBakiyeleriTablosu.DepoNo= ? AND StokBakiyeleriTablosu.TumGirisSayisi > 0 "
+                     "ORDER BY UrunBilgileriTablosu.UrunAdi COLLATE TURKCE"),
+      {depoNo});
 }
 
 QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut) {

@@ -72,6 +72,8 @@ QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint6
 // Names of the exit reasons 0 to 6; another code has none (empty).
 inline constexpr int ÇıkışNedeniSayısı = 7;
 QString ÇıkışNedeniAdı(qint64 neden);
+// The products with at least one entry row in the warehouse (UrunNo, UrunKodu, UrunAdi), by name.
+KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo);
 
 // The persons who make movements, by name.
 struct Kişi {

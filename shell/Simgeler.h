@@ -1,8 +1,8 @@
 #pragma once
 // The program's own pictures, drawn by us: command icons by command id, the
-// connection signs "BAGLAN"/"BAGLANMA", the welcome picture "KARSILAMA", the spreadsheet "EXCEL", the about
-// box's "HAKKINDA" and its 32-pixel "PROGRAM", the error report's "HATABILDIR" and
-// the sort arrows "YUKARI"/"ASAGI".
+// connection signs "BAGLAN"/"BAGLANMA", the welcome picture "KARSILAMA", the about
+// box's "HAKKINDA" and its 32-pixel "PROGRAM", the error report's "HATABILDIR", the
+// spreadsheet "EXCEL" and the sort arrows "YUKARI"/"ASAGI".
 
 #include <QIcon>
 #include <QPixmap>

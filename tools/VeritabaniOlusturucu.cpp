@@ -1,5 +1,6 @@
 #include "VeritabaniOlusturucu.h"
 
+#include "StokBakiyesi.h"
 #include "Veritabani.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace VeritabanıOluşturucu {
 namespace {
@@ -113,34 +115,11 @@ CREATE INDEX GirisDepo ON GirisIslemleriTablosu (DepoNo);
 CREATE INDEX CikisDepo ON CikisIslemleriTablosu (DepoNo);
 CREATE INDEX GirisSatici ON GirisIslemleriTablosu (SaticiFirmaNo);
 CREATE INDEX CikisAlici ON CikisIslemleriTablosu (AliciFirmaNo);
-CREATE INDEX GirisYapan ON GirisIslemleriTablosu (GirisiYapan);
-CREATE INDEX CikisYapan ON CikisIslemleriTablosu (CikisiYapan);
 CREATE INDEX IadeIslemNo ON IadeBilgileriTablosu (IslemNo);
 -- The lists read a period, and "all dates" its first and last day, from these.
 CREATE INDEX GirisTarih ON GirisIslemleriTablosu (IslemTarihi);
 CREATE INDEX CikisTarih ON CikisIslemleriTablosu (IslemTarihi);
 CREATE INDEX IadeTarih ON IadeBilgileriTablosu (IadeTarihi);
-
--- Stock on hand against each critical level; sums in whole hundredths so that a
--- level met exactly compares as 0. Inner joins: levels of deleted products or
--- warehouses do not show.
-CREATE VIEW KritikStokSorgusu AS
-SELECT DepoNo, DepoAdi, UrunNo, UrunKodu, UrunAdi,
-       MevcutYuzde / 100.0 AS MevcutMiktari,
-       KritikYuzde / 100.0 AS KritikStokMiktari,
-       (MevcutYuzde - KritikYuzde) / 100.0 AS KritikStokBilgisi
-FROM (
-  SELECT d.DepoNo, d.DepoAdi, u.UrunNo, u.UrunKodu, u.UrunAdi,
-         ROUND(COALESCE(k.KritikStokMiktari, 0) * 100) AS KritikYuzde,
-         COALESCE((SELECT SUM(ROUND(g.GirisMiktari * 100)) FROM GirisIslemleriTablosu g
-                   WHERE g.UrunNo = k.UrunNo AND g.DepoNo = k.DepoNo), 0)
-       - COALESCE((SELECT SUM(ROUND(c.CikisMiktari * 100)) FROM CikisIslemleriTablosu c
-                   WHERE c.UrunNo = k.UrunNo AND c.DepoNo = k.DepoNo), 0) AS MevcutYuzde
-  FROM (KritikStokBilgileriTablosu k
-        INNER JOIN UrunBilgileriTablosu u ON k.UrunNo = u.UrunNo)
-        INNER JOIN DepoBilgileriTablosu d ON k.DepoNo = d.DepoNo
-)
-ORDER BY DepoAdi COLLATE TURKCE, UrunAdi COLLATE TURKCE;
 
 -- Saved queries with positional parameters, prepared by name.
 CREATE TABLE KayitliSorgular (
@@ -155,31 +134,11 @@ CREATE TABLE VeritabaniGuvenligi (
 ) STRICT;
 )SQL";
 
-struct KayıtlıSorgu {
-  const char* ad;
-  const char* metin;
-};
+using StokBakiyesi::KayıtlıSorgu;
 
-// ?5 of MevcutStokSorgusu: 99 keeps transfers out (reasons below 99), 100 keeps them in.
+// The stock balance's readers (KritikStokSorgusu, MevcutStokSorgusu, ToplamAgirlikBulSorgusu)
+// come with the balance itself.
 const KayıtlıSorgu Sorgular[] = {
-    {"MevcutStokSorgusu", R"SQL(
-SELECT u.UrunNo, u.UrunKodu, u.UrunAdi,
-       COALESCE(g.Yuzde, 0) / 100.0 AS GirenToplamMiktar,
-       ROUND(COALESCE(g.Yuzde, 0) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS GirenToplamAgirlik,
-       COALESCE(c.Yuzde, 0) / 100.0 AS CikanToplamMiktar,
-       ROUND(COALESCE(c.Yuzde, 0) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS CikanToplamAgirlik
-FROM (UrunBilgileriTablosu u
-      LEFT JOIN (SELECT UrunNo, SUM(ROUND(GirisMiktari * 100)) AS Yuzde
-                 FROM GirisIslemleriTablosu
-                 WHERE DepoNo BETWEEN ?1 AND ?2 AND IslemTarihi BETWEEN ?3 AND ?4 AND GirisNedeni < ?5
-                 GROUP BY UrunNo) g ON g.UrunNo = u.UrunNo)
-      LEFT JOIN (SELECT UrunNo, SUM(ROUND(CikisMiktari * 100)) AS Yuzde
-                 FROM CikisIslemleriTablosu
-                 WHERE DepoNo BETWEEN ?1 AND ?2 AND IslemTarihi BETWEEN ?3 AND ?4 AND CikisNedeni < ?5
-                 GROUP BY UrunNo) c ON c.UrunNo = u.UrunNo
-WHERE g.UrunNo IS NOT NULL OR c.UrunNo IS NOT NULL
-ORDER BY u.UrunAdi COLLATE TURKCE
-)SQL"},
     {"CikisNedeniSorgusu", R"SQL(
 SELECT u.UrunKodu, u.UrunAdi, d.DepoAdi, f.FirmaAdi,
        SUM(ROUND(c.CikisMiktari * 100)) / 100.0 AS ToplamCikisMiktari,
@@ -191,15 +150,6 @@ FROM ((CikisIslemleriTablosu c
 WHERE c.CikisNedeni BETWEEN ?1 AND ?2 AND c.CikisNedeni < 99 AND c.IslemTarihi BETWEEN ?3 AND ?4
 GROUP BY c.UrunNo, c.DepoNo, c.AliciFirmaNo
 ORDER BY u.UrunAdi COLLATE TURKCE, d.DepoAdi COLLATE TURKCE, f.FirmaAdi COLLATE TURKCE
-)SQL"},
-    {"ToplamAgirlikBulSorgusu", R"SQL(
-SELECT ROUND(COALESCE(SUM(s.Yuzde / 100.0 * COALESCE(u.BirimAgirligi, 0)), 0), 2) AS ToplamAgirlikBilgisi
-FROM (SELECT UrunNo, SUM(Yuzde) AS Yuzde FROM (
-        SELECT UrunNo, ROUND(GirisMiktari * 100) AS Yuzde FROM GirisIslemleriTablosu WHERE DepoNo = ?1
-        UNION ALL
-        SELECT UrunNo, -ROUND(CikisMiktari * 100) FROM CikisIslemleriTablosu WHERE DepoNo = ?1)
-      GROUP BY UrunNo) s
-      INNER JOIN UrunBilgileriTablosu u ON s.UrunNo = u.UrunNo
 )SQL"},
     {"ToplamKritikStokAgirligiBulSorgusu", R"SQL(
 SELECT ROUND(COALESCE(SUM(k.KritikStokMiktari * COALESCE(u.BirimAgirligi, 0)), 0), 2) AS ToplamAgirlikBilgisi
@@ -241,7 +191,12 @@ void ŞemayıYaz(const QString& yol) {
   Yürüt(ham, "PRAGMA journal_mode=DELETE");
   Yürüt(ham, "BEGIN IMMEDIATE");
   Yürüt(ham, Şema);
-  for (const auto& s : Sorgular) {
+  Yürüt(ham, StokBakiyesi::Şema());
+  Yürüt(ham, StokBakiyesi::KritikStokGörünümü());
+  Yürüt(ham, StokBakiyesi::KişiDizinleri());
+  std::vector<KayıtlıSorgu> sorgular(std::begin(Sorgular), std::end(Sorgular));
+  for (const KayıtlıSorgu* s = StokBakiyesi::Sorgular(); s->ad; ++s) sorgular.push_back({s->ad, s->metin});
+  for (const auto& s : sorgular) {
     Ekle(ham, "INSERT INTO KayitliSorgular (Ad, Metin) VALUES (?, ?)", [&](sqlite3_stmt* d) {
       sqlite3_bind_text(d, 1, s.ad, -1, SQLITE_STATIC);
       sqlite3_bind_text(d, 2, s.metin, -1, SQLITE_STATIC);
@@ -356,6 +311,8 @@ Yerleşim DosyayıYerleştir(const QString& geçici, const QString& hedef, Yerle
 QString SorguMetni(const QString& ad) {
   for (const auto& s : Sorgular)
     if (ad == QLatin1String(s.ad)) return QString::fromUtf8(s.metin);
+  for (const KayıtlıSorgu* s = StokBakiyesi::Sorgular(); s->ad; ++s)
+    if (ad == QLatin1String(s->ad)) return QString::fromUtf8(s->metin);
   return {};
 }
 

@@ -99,6 +99,7 @@ void ÇıkışİşlemleriFormu::ListeyeEkleDüğmesi_Click() {
           {[&] { return KişiKutusu->currentText().isEmpty(); }, QStringLiteral("Lütfen, ÇIKIŞI YAPANI giriniz!"),
            KişiKutusu},
           MiktarReddi(QStringLiteral("Lütfen, ÇIKIŞ MİKTARINI giriniz!")),
+          AğırlıkReddi(),
           StokReddi(QStringLiteral("Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!")),
           {[&] { return NedenKutusu->currentIndex() < 0; }, QStringLiteral("Lütfen ÇIKIŞ NEDENİ'ni belirtiniz."),
            NedenKutusu}}))

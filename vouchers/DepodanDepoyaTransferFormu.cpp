@@ -102,6 +102,7 @@ void DepodanDepoyaTransferFormu::ListeyeEkleDüğmesi_Click() {
            {[&] { return KişiKutusu->currentText().isEmpty(); }, QStringLiteral("Lütfen, TRANSFERİ YAPANI giriniz!"),
             KişiKutusu},
            MiktarReddi(QStringLiteral("Lütfen, TRANSFER MİKTARINI giriniz!")),
+           AğırlıkReddi(),
            StokReddi(QStringLiteral("Transfer miktarı mevcuttan FAZLA olamaz!"))}))
     return;
   HataYakala([&] {

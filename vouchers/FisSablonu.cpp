@@ -412,9 +412,20 @@ void FişFormu::StokGöster(std::optional<qint64> ürünNo, std::optional<qint64
   HataYakala([&] {
     const Miktar stok = FişVerileri::MevcutStok(*Ortak::Veritabanı, *ürünNo, *depoNo);
     MevcutÜrünSayısıKutusu->setText(TürkçeMetin::MiktarMetni(stok));
-    // The weight of the figure as shown, two decimals.
-    MevcutÜrünAğırlığıKutusu->setText(TürkçeMetin::MiktarMetni(FişVerileri::Ağırlık(stok, BirimAğırlığı)));
+    // The weight of the figure as shown, two decimals; one too large to hold stays empty, and a
+    // line of it is refused at the add.
+    if (FişVerileri::AğırlıkHesaplanır(stok, BirimAğırlığı))
+      MevcutÜrünAğırlığıKutusu->setText(TürkçeMetin::MiktarMetni(FişVerileri::Ağırlık(stok, BirimAğırlığı)));
   });
+}
+
+FişFormu::Ret FişFormu::AğırlıkReddi() {
+  return {[this] {
+            const auto miktar = FişVerileri::FişMiktarı(MiktarKutusu->text());
+            return miktar && !FişVerileri::AğırlıkHesaplanır(*miktar, BirimAğırlığı);
+          },
+          QStringLiteral("Bu miktarın AĞIRLIĞI hesaplanamayacak kadar büyük!\n\nLütfen, daha küçük bir MİKTAR giriniz."),
+          MiktarKutusu};
 }
 
 bool FişFormu::SatırKabulEdilir(const std::vector<Ret>& retler) {

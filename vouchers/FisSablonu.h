@@ -194,6 +194,9 @@ protected:
     QWidget* odak;
   };
   bool SatırKabulEdilir(const std::vector<Ret>& retler);
+  // A quantity whose weight is too large to be kept; checked after the quantity itself, so
+  // before anything (a new person) is stored.
+  Ret AğırlıkReddi();
   // The person of the line: a known one (letter case aside) or one stored now with its new number.
   qint64 KişiNumarası();
   // Adds the checked line, then chooses nothing in the choosers, empties the quantity and

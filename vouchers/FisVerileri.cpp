@@ -19,12 +19,15 @@ namespace {
   return {k.Metin(QStringLiteral("UrunKodu")), k.Ondalık(QStringLiteral("BirimAgirligi"))};
 }
 
-Miktar Ağırlık(Miktar miktar, double birimAğırlığı) {
-  const double ağırlık = TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı;
+bool AğırlıkHesaplanır(Miktar miktar, double birimAğırlığı) {
   // No larger than a quantity may be, so that the hundredths and their totals fit in 64 bits.
-  if (!(std::fabs(ağırlık) <= EnBüyükAğırlık))
+  return std::fabs(TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı) <= EnBüyükAğırlık;
+}
+
+Miktar Ağırlık(Miktar miktar, double birimAğırlığı) {
+  if (!AğırlıkHesaplanır(miktar, birimAğırlığı))
     throw VeritabanıHatası(VeritabanıHataNo::Genel, QStringLiteral("Miktarın ağırlığı hesaplanamayacak kadar büyük."));
-  return TürkçeMetin::MiktaraÇevir(ağırlık);
+  return TürkçeMetin::MiktaraÇevir(TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı);
 }
 
 std::optional<Miktar> FişMiktarı(const QString& metin) {

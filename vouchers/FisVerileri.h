@@ -35,6 +35,8 @@ using OrtakYordamlarModülü::MevcutStok;
 // EnBüyükAğırlık throws, rather than overflowing the hundredths.
 inline constexpr double EnBüyükAğırlık = 1e15;
 Miktar Ağırlık(Miktar miktar, double birimAğırlığı);
+// Whether the weight stays within EnBüyükAğırlık; a line is refused at the add otherwise.
+bool AğırlıkHesaplanır(Miktar miktar, double birimAğırlığı);
 
 // The quantity box of a line: a positive number in the fixed format, else none.
 std::optional<Miktar> FişMiktarı(const QString& metin);

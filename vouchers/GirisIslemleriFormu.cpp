@@ -144,6 +144,7 @@ void GirişİşlemleriFormu::ListeyeEkleDüğmesi_Click() {
           {[&] { return GirişiYapanKutusu->currentText().isEmpty(); }, QStringLiteral("Lütfen, GİRİŞİ YAPANI giriniz!"),
            GirişiYapanKutusu},
           {[&] { return !miktar(); }, QStringLiteral("Lütfen, GİRİŞ MİKTARINI giriniz!"), GirişMiktarıKutusu},
+          AğırlıkReddi(),
       }))
     return;
 

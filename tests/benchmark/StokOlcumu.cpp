@@ -1,9 +1,13 @@
 // Stock figures over generated files: 1,000 products, 10 warehouses and 200,000 movements with
-// statistics gathered by hand; and 5,000 products, 10 warehouses and 1,000,000 movements as the
-// program meets such a file, with statistics only from the creation tool and the refresh at
-// connection time (and, to compare, without that refresh).
+// statistics gathered by hand; and 5,000 products, 10 warehouses, 19 persons, 10,000 critical
+// levels and 1,000,000 movements as the program meets such a file, with statistics only from the
+// creation tool and the refresh at connection time (and, to compare, without that refresh).
 
+#include "CikisVerileri.h"
 #include "FisVerileri.h"
+#include "HareketVerileri.h"
+#include "OrtakYordamlarModulu.h"
+#include "StokBakiyesi.h"
 #include "Veritabani.h"
 #include "VeritabaniOlusturucu.h"
 
@@ -16,7 +20,11 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <fstream>
+
 namespace {
+
+constexpr int KişiSayısı = 19;
 
 struct DepoAralığı {
   qint64 ilk = 0, son = 0;
@@ -41,11 +49,11 @@ DepoAralığı Doldur(Veritabanı& vt, int ürünSayısı, int girişSayısı) {
   sqlite3_stmt *giriş = nullptr, *çıkış = nullptr;
   sqlite3_prepare_v2(db,
                      "INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisiYapan, GirisNedeni, "
-                     "IslemTarihi, GirisMiktari) VALUES (?, ?, 1, 1, ?, ?, ?)",
+                     "IslemTarihi, GirisMiktari) VALUES (?, ?, 1, ?, ?, ?, ?)",
                      -1, &giriş, nullptr);
   sqlite3_prepare_v2(db,
                      "INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisiYapan, CikisNedeni, "
-                     "IslemTarihi, CikisMiktari) VALUES (?, ?, 1, 1, ?, ?, ?)",
+                     "IslemTarihi, CikisMiktari) VALUES (?, ?, 1, ?, ?, ?, ?)",
                      -1, &çıkış, nullptr);
   QRandomGenerator üreteç(42);
   const QDate ilk(2024, 1, 1);
@@ -59,9 +67,11 @@ DepoAralığı Doldur(Veritabanı& vt, int ürünSayısı, int girişSayısı) {
       sqlite3_stmt* d = y == 0 ? giriş : çıkış;
       sqlite3_bind_int64(d, 1, ürün);
       sqlite3_bind_int64(d, 2, depo);
-      sqlite3_bind_int(d, 3, nedenler[y]);
-      sqlite3_bind_text(d, 4, tarih.constData(), static_cast<int>(tarih.size()), SQLITE_TRANSIENT);
-      sqlite3_bind_double(d, 5, miktarlar[y]);
+      // Nineteen persons: the busiest makes some 26,000 entries.
+      sqlite3_bind_int(d, 3, 1 + i % KişiSayısı);
+      sqlite3_bind_int(d, 4, nedenler[y]);
+      sqlite3_bind_text(d, 5, tarih.constData(), static_cast<int>(tarih.size()), SQLITE_TRANSIENT);
+      sqlite3_bind_double(d, 6, miktarlar[y]);
       if (sqlite3_step(d) != SQLITE_DONE) throw VeritabanıHatası(VeritabanıHataNo::Genel, "ölçüm verisi yazılamadı");
       sqlite3_reset(d);
     }
@@ -97,7 +107,16 @@ struct MilyonHareket {
 
   MilyonHareket() {
     asıl = VeritabanıOluşturucu::Oluştur(klasör.path());
-    depolar = Doldur(*Veritabanı::Aç(asıl), 5000, 500000);
+    auto vt = Veritabanı::Aç(asıl);
+    depolar = Doldur(*vt, 5000, 500000);
+    // Two levels per product, about half of them met.
+    Veritabanı::İşlem işlem(*vt);
+    QRandomGenerator üreteç(11);
+    for (qint64 u = 1; u <= 5000; ++u)
+      for (qint64 d : {depolar.ilk + u % 10, depolar.ilk + (u + 5) % 10})
+        vt->Çalıştır("INSERT INTO KritikStokBilgileriTablosu (UrunNo, DepoNo, KritikStokMiktari) VALUES (?, ?, ?)",
+                     {u, d, 50.0 + üreteç.bounded(900)});
+    işlem.Onayla();
   }
   std::unique_ptr<Veritabanı> Kopya(const QString& ad, bool tazele) const {
     const QString k = klasör.filePath(ad);
@@ -196,8 +215,19 @@ void MilyonHareketteBirÜrününBirDepodakiStoğu(benchmark::State& durum) {
 }
 BENCHMARK(MilyonHareketteBirÜrününBirDepodakiStoğu)->Unit(benchmark::kMicrosecond);
 
+// Arg 0: the same file without the balance's triggers, to compare.
+std::unique_ptr<Veritabanı> TetikleyiciliKopya(benchmark::State& durum, const QString& ad) {
+  const bool tetikleyicili = durum.range(0) != 0;
+  durum.SetLabel(tetikleyicili ? "bakiyeli" : "tetikleyicisiz");
+  auto vt = Milyon().Kopya(ad + QString::number(durum.range(0)), true);
+  if (!tetikleyicili)
+    for (const char* const* t = StokBakiyesi::Tetikleyiciler(); *t; ++t)
+      vt->Çalıştır(QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(*t)));
+  return vt;
+}
+
 void MilyonHareketteElliSatırlıkGirişFişi(benchmark::State& durum) {
-  auto vt = Milyon().Kopya(QStringLiteral("fis-aktar"), true);
+  auto vt = TetikleyiciliKopya(durum, QStringLiteral("fis-aktar"));
   const DepoAralığı depolar = Milyon().depolar;
   vt->Çalıştır("INSERT INTO SaticiFirmaBilgileriTablosu (FirmaAdi) VALUES ('SATICI')");
   const qint64 satıcı = vt->SonEklenenNo();
@@ -209,7 +239,122 @@ void MilyonHareketteElliSatırlıkGirişFişi(benchmark::State& durum) {
   for (auto _ : durum) FişVerileri::GirişleriYaz(*vt, satırlar);
   durum.SetItemsProcessed(durum.iterations() * static_cast<int64_t>(satırlar.size()));
 }
-BENCHMARK(MilyonHareketteElliSatırlıkGirişFişi)->Unit(benchmark::kMillisecond);
+BENCHMARK(MilyonHareketteElliSatırlıkGirişFişi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void MilyonHareketteElliSatırlıkÇıkışFişi(benchmark::State& durum) {
+  auto vt = TetikleyiciliKopya(durum, QStringLiteral("cikis-aktar"));
+  const DepoAralığı depolar = Milyon().depolar;
+  vt->Çalıştır("INSERT INTO AliciFirmaBilgileriTablosu (FirmaAdi) VALUES ('ALICI')");
+  const qint64 alıcı = vt->SonEklenenNo();
+  QRandomGenerator üreteç(7);
+  std::vector<FişVerileri::ÇıkışSatırı> satırlar;
+  // A hundredth each: every warehouse of the file holds that many times over.
+  for (int i = 0; i < 50; ++i)
+    satırlar.push_back({alıcı, 1 + üreteç.bounded(5000), depolar.ilk + üreteç.bounded(10), 1, i % 7,
+                        QDate(2026, 12, 7), 1, std::nullopt});
+  for (auto _ : durum) FişVerileri::ÇıkışlarıYaz(*vt, satırlar);
+  durum.SetItemsProcessed(durum.iterations() * static_cast<int64_t>(satırlar.size()));
+}
+BENCHMARK(MilyonHareketteElliSatırlıkÇıkışFişi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// F7 and the start-up warning: the count of critical levels met, then their rows.
+void MilyonHareketteKritikStokSayısıVeListesi(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("kritik"), true);
+  qint64 satır = 0;
+  for (auto _ : durum) {
+    const qint64 sayı =
+        vt->KayıtKümesiAç("SELECT Count (DepoAdi) As KritikStokSayisi FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0")
+            .Tamsayı("KritikStokSayisi");
+    auto k = vt->KayıtKümesiAç("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0");
+    satır = k.KayıtSayısı();
+    benchmark::DoNotOptimize(sayı);
+  }
+  durum.counters["satır"] = static_cast<double>(satır);
+}
+BENCHMARK(MilyonHareketteKritikStokSayısıVeListesi)->Unit(benchmark::kMillisecond);
+
+// The products of a warehouse, as the exit and transfer vouchers list them.
+void MilyonHareketteDepodakiÜrünler(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("depodaki"), true);
+  const DepoAralığı depolar = Milyon().depolar;
+  qint64 depo = depolar.ilk, satır = 0;
+  for (auto _ : durum) {
+    satır = OrtakYordamlarModülü::DepodakiÜrünler(*vt, depo).KayıtSayısı();
+    depo = depo == depolar.son ? depolar.ilk : depo + 1;
+  }
+  durum.counters["satır"] = static_cast<double>(satır);
+}
+BENCHMARK(MilyonHareketteDepodakiÜrünler)->Unit(benchmark::kMillisecond);
+
+qint64 BellekKB() {
+  std::ifstream durum("/proc/self/status");
+  std::string satır;
+  while (std::getline(durum, satır))
+    if (satır.rfind("VmRSS:", 0) == 0) return std::stoll(satır.substr(6));
+  return 0;
+}
+
+// The entries of the busiest person with the person's totals, as the review lists them.
+void MilyonHareketteEnÇokHareketliKişi(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("kisi"), true);
+  const qint64 önce = BellekKB();
+  qint64 satır = 0, enÇok = önce;
+  for (auto _ : durum) {
+    std::vector<HareketVerileri::KişiHareketi> hareketler;
+    HareketVerileri::KişiHareketleri(*vt, 1, HareketVerileri::HareketTürü::Giriş,
+                                     [&](const HareketVerileri::KişiHareketi& h) { hareketler.push_back(h); });
+    benchmark::DoNotOptimize(HareketVerileri::KişiToplamları(*vt, 1));
+    satır = static_cast<qint64>(hareketler.size());
+    enÇok = std::max(enÇok, BellekKB());
+  }
+  durum.counters["satır"] = static_cast<double>(satır);
+  durum.counters["ekMB"] = static_cast<double>(enÇok - önce) / 1024;
+}
+BENCHMARK(MilyonHareketteEnÇokHareketliKişi)->Unit(benchmark::kMillisecond);
+
+// Connecting to a file made before the balance: it is built and filled once.
+void MilyonHareketteBakiyeKurulumu(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("kurulum"), true);
+  for (auto _ : durum) {
+    durum.PauseTiming();
+    vt->Çalıştır("DROP TABLE StokBakiyeleriTablosu");
+    durum.ResumeTiming();
+    StokBakiyesi::Ekle(*vt);
+  }
+}
+BENCHMARK(MilyonHareketteBakiyeKurulumu)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The page cache of the connection (KiB) and memory mapping (MiB), over what a user does most
+// on a large file: the critical list, a warehouse's products, the current stock and a person.
+void MilyonHareketteÖnbellek(benchmark::State& durum) {
+  const QString ad = QStringLiteral("onbellek-%1-%2").arg(durum.range(0)).arg(durum.range(1));
+  auto vt = Milyon().Kopya(ad, true);
+  vt->Çalıştır(QStringLiteral("PRAGMA cache_size=-%1").arg(durum.range(0)));
+  vt->Çalıştır(QStringLiteral("PRAGMA mmap_size=%1").arg(durum.range(1) * 1024 * 1024));
+  const DepoAralığı depolar = Milyon().depolar;
+  const qint64 önce = BellekKB();
+  for (auto _ : durum) {
+    benchmark::DoNotOptimize(vt->KayıtKümesiAç("SELECT * FROM KritikStokSorgusu WHERE KritikStokBilgisi<=0"));
+    benchmark::DoNotOptimize(OrtakYordamlarModülü::DepodakiÜrünler(*vt, depolar.ilk + 3));
+    benchmark::DoNotOptimize(
+        vt->SorguAç("MevcutStokSorgusu", {depolar.ilk, depolar.son, QDate(2000, 1, 1), QDate(2100, 1, 1), 99}));
+    benchmark::DoNotOptimize(
+        vt->SorguAç("MevcutStokSorgusu", {depolar.ilk, depolar.son, QDate(2024, 3, 1), QDate(2100, 1, 1), 99}));
+    qint64 n = 0;
+    HareketVerileri::KişiHareketleri(*vt, 2, HareketVerileri::HareketTürü::Çıkış,
+                                     [&](const HareketVerileri::KişiHareketi&) { ++n; });
+    benchmark::DoNotOptimize(n);
+  }
+  durum.counters["ekMB"] = static_cast<double>(BellekKB() - önce) / 1024;
+}
+BENCHMARK(MilyonHareketteÖnbellek)
+    ->Args({2000, 0})
+    ->Args({8192, 0})
+    ->Args({16384, 0})
+    ->Args({65536, 0})
+    ->Args({2000, 256})
+    ->Args({16384, 256})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

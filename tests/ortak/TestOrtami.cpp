@@ -5,7 +5,32 @@
 #include "RaporTuvali.h"
 #include "VeritabaniOlusturucu.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QWidget>
+
+namespace {
+
+// Does what a window manager does and the offscreen platform does not: a window shown over
+// another (the progress form over the form whose list it loads) gives the activation back to
+// that window when it goes away, so that focus tests after it see the focus events a user's do.
+class PencereYöneticisi : public QObject {
+protected:
+  bool eventFilter(QObject* nesne, QEvent* olay) override {
+    if (olay->type() != QEvent::Hide || !nesne->isWidgetType()) return false;
+    auto* pencere = static_cast<QWidget*>(nesne);
+    if (!pencere->isWindow() || !pencere->parentWidget()) return false;
+    QWidget* etkin = QApplication::activeWindow();
+    if (etkin && etkin != pencere) return false;
+    QWidget* sahip = pencere->parentWidget()->window();
+    if (!sahip->isVisible()) return false;
+    sahip->activateWindow();
+    QApplication::setActiveWindow(sahip);  // at once: the test goes on without an event loop
+    return false;
+  }
+};
+
+}  // namespace
 
 int VarsayılanCevap(int stil) {
   const int düğme = (stil & 0x300) >> 8;
@@ -46,11 +71,15 @@ void TestOrtamı::SetUp() {
   Platform::BölgeAyarlarıOku = [] { return Platform::BölgeAyarları{",", ".", ",", ".", true}; };
   Platform::Bugün = [] { return QDate(2026, 12, 7); };
 
+  pencereYöneticisi_ = std::make_unique<PencereYöneticisi>();
+  qApp->installEventFilter(pencereYöneticisi_.get());
+
   sunucu_ = YeniVeritabanı(QStringLiteral("sunucu"));
   vt = Veritabanı::Aç(QDir(sunucu_).filePath(QStringLiteral("Vlm.vtb")));
 }
 
 void TestOrtamı::TearDown() {
+  pencereYöneticisi_.reset();
   vt.reset();
   Platform::VarsayılanlarıKur();
 }

@@ -36,6 +36,8 @@ protected:
 
   // The next message boxes answer these, in order; an empty queue answers the default button.
   void Cevapla(std::initializer_list<int> cevaplar);
+  // From now on a window going away hands the activation back to nobody, as some window systems do.
+  void EtkinlikGeriVerilmez() { pencereYöneticisi_.reset(); }
 
   QTemporaryDir geçici_;
   QString sunucu_;
@@ -43,6 +45,9 @@ protected:
   std::deque<int> cevaplar_;
   std::vector<GösterilenMesaj> mesajlar;
   std::vector<int> bitişler;  // exit codes the program ended with
+
+private:
+  std::unique_ptr<QObject> pencereYöneticisi_;
 };
 
 // Answer of a message box with no queued answer: its default button.

@@ -194,8 +194,7 @@ TEST_F(HareketFormTesti, SeçiliSatırıOlmayanListedeAşağıVeBaşİlkSatırı
 
   // Listed by code, the chooser is filled again with nothing selected.
   QTest::mouseClick(F().ÜrünKoduAdıSeçeneği[1], Qt::LeftButton);
-  F().activateWindow();  // given back after the progress form, as the window manager does
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&F()));
+  ASSERT_TRUE(F().isActiveWindow());  // the fixture gives it back after the progress form
   gir(ürünler, Qt::Key_Home);
   EXPECT_EQ(std::pair(seçiliÜrün(), ürünler->currentRow()), std::pair(QString("EL"), 0));
 }
@@ -322,6 +321,38 @@ TEST_F(HareketFormTesti, İadeKısmenYaDaTamamenYazılırFazlasıVeBozukKayıtHi
   EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatırKonumu(), 1);
   QTest::mouseClick(F().HareketTürüSeçeneği[0], Qt::LeftButton);
   EXPECT_FALSE(F().ÇıkışıStoğaİadeEtDüğmesi->isEnabled());
+}
+
+// The dialog is reused: each opening starts on the day, whatever part the last one was left on,
+// and Tab leaves the date in one press (the arrows move between its parts).
+TEST_F(HareketFormTesti, İadeDiyaloğuHerAçılıştaYazılanTarihiSaklar) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), ç = Çıkış(u, a, 10);
+  Giriş(u, a, 50);
+  Aç("EL", 1);
+  const char* const tarihler[] = {"03022026", "04032025"};
+  for (const char* yazılan : tarihler) {
+    SatırıSeç(ç);
+    Modalda([&](QWidget* d) {
+      auto& f = *static_cast<StoğaİadeEtFormu*>(d);
+      QTest::keyClicks(f.İadeTarihiKutusu, yazılan);
+      if (yazılan == tarihler[0]) {
+        QTest::keyClick(f.İadeTarihiKutusu, Qt::Key_Return);
+      } else {
+        QTest::keyClick(f.İadeTarihiKutusu, Qt::Key_Left);
+        EXPECT_EQ(f.İadeTarihiKutusu->currentSection(), QDateTimeEdit::MonthSection);  // Tab still leaves
+        QTest::keyClick(f.İadeTarihiKutusu, Qt::Key_Tab);
+      }
+      EXPECT_EQ(QApplication::focusWidget(), f.İadeMiktarıKutusu) << yazılan;
+      QTest::keyClicks(f.İadeMiktarıKutusu, "1");
+      QTest::mouseClick(f.İadeEtDüğmesi, Qt::LeftButton);
+    });
+    QTest::mouseClick(F().ÇıkışıStoğaİadeEtDüğmesi, Qt::LeftButton);
+  }
+  std::string saklanan;
+  for (KayıtKümesi k = vt->KayıtKümesiAç("SELECT IadeTarihi FROM IadeBilgileriTablosu ORDER BY IadeNo"); !k.Sonda();
+       k.MoveNext())
+    saklanan += k.Tarih("IadeTarihi").toString(Qt::ISODate).toStdString() + " ";
+  EXPECT_EQ(saklanan, "2026-02-03 2025-03-04 ");
 }
 
 TEST_F(HareketFormTesti, BaşkaYerdeDeğişenSatırYazılmazListeYenilenir) {

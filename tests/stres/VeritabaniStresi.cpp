@@ -1,7 +1,8 @@
 // Several workstations on one file: N writer and M reader processes for S seconds.
 // Each writer commits 10-row transactions back to back; at the end every process
 // reports its commits (or reads), failures and longest wait, and the file is
-// checked for half-written transactions.
+// checked for half-written transactions and for a stock balance that differs from
+// the movement rows.
 //
 //   velmora_stres <yazıcı> <okuyucu> <saniye> [klasör]
 
@@ -69,6 +70,10 @@ int Yazıcı(const QString& yol, int saniye, int no) {
       vt.Çalıştır(QStringLiteral("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisiYapan, "
                                  "GirisNedeni, IslemTarihi, GirisMiktari) VALUES (?, 1, 1, ?, 1, '2026-03-05', 1)"),
                   {i + 1, no});
+    // One exit too, so that both tables' triggers keep the balance under the same contention.
+    vt.Çalıştır(QStringLiteral("INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisiYapan, "
+                               "CikisNedeni, IslemTarihi, CikisMiktari) VALUES (?, 1, 1, ?, 0, '2026-03-06', 0.25)"),
+                {no, no});
     işlem.Onayla();
     return kilit;
   });
@@ -181,17 +186,30 @@ int main(int argc, char* argv[]) {
     toplamHata += s.başarısız;
   }
 
-  // Every committed transaction is whole, and nothing else is in the file.
-  qint64 satır = -1;
+  // Every committed transaction is whole, nothing else is in the file, and the kept balance of
+  // every product and warehouse is what its rows sum to.
+  qint64 satır = -1, çıkış = -1, farklı = -1;
   try {
-    satır = Veritabanı::Aç(yol)->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisIslemleriTablosu"))
-                .Tamsayı("n");
+    auto vt = Veritabanı::Aç(yol);
+    satır = vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisIslemleriTablosu")).Tamsayı("n");
+    çıkış = vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM CikisIslemleriTablosu")).Tamsayı("n");
+    farklı = vt->KayıtKümesiAç(QStringLiteral(
+                                   "SELECT Count(*) AS n FROM (SELECT UrunNo, DepoNo, Sum(y) AS y FROM ("
+                                   "SELECT UrunNo, DepoNo, Round(GirisMiktari * 100) AS y FROM GirisIslemleriTablosu "
+                                   "UNION ALL SELECT UrunNo, DepoNo, -Round(CikisMiktari * 100) FROM "
+                                   "CikisIslemleriTablosu) GROUP BY UrunNo, DepoNo) s FULL JOIN "
+                                   "StokBakiyeleriTablosu b USING (UrunNo, DepoNo) "
+                                   "WHERE Coalesce(s.y, 0) <> Coalesce(b.MevcutYuzde, 0)"))
+                 .Tamsayı("n");
   } catch (const VeritabanıHatası& h) {
     std::fprintf(stderr, "%s\n", h.what());
   }
-  std::printf("toplam: %ld işlem onaylandı, %ld başarısız; dosyada %lld satır (beklenen %ld)\n", toplamOnay,
-              toplamHata, static_cast<long long>(satır), toplamOnay * 10);
-  const bool tamam = hepsiBitti && hepsiYazdı && toplamHata == 0 && satır == toplamOnay * 10;
+  std::printf("toplam: %ld işlem onaylandı, %ld başarısız; dosyada %lld giriş (beklenen %ld), %lld çıkış "
+              "(beklenen %ld); satırlarından farklı stok bakiyesi: %lld\n",
+              toplamOnay, toplamHata, static_cast<long long>(satır), toplamOnay * 10, static_cast<long long>(çıkış),
+              toplamOnay, static_cast<long long>(farklı));
+  const bool tamam = hepsiBitti && hepsiYazdı && toplamHata == 0 && satır == toplamOnay * 10 &&
+                     çıkış == toplamOnay && farklı == 0;
   std::printf("%s\n", tamam ? "sonuç: tamam" : "sonuç: HATA");
   return tamam ? 0 : 1;
 }

@@ -1,0 +1,296 @@
+#include "StokBakiyesi.h"
+
+#include "Veritabani.h"
+
+#include <sqlite3.h>
+
+#include <string>
+
+namespace StokBakiyesi {
+namespace {
+
+// What one movement row adds to the balance of its pair; {r} is new or old, {M} the
+// quantity column, {N} the reason column. A row without product or warehouse belongs to
+// no pair, as no sum by pair ever counts it.
+const char* const Y = "CAST(COALESCE(ROUND({r}.{M} * 100), 0) AS INTEGER)";
+const char* const N = "COALESCE({r}.{N} < 99, 0)";
+const char* const T = "COALESCE({r}.{N} = 99, 0)";
+const char* const D = "COALESCE({r}.IslemTarihi, '')";
+
+const char* const Sütunlar =
+    "UrunNo, DepoNo, MevcutYuzde, TumGirisSayisi, GirisSayisi, GirisYuzde, TransferGirisSayisi, "
+    "TransferGirisYuzde, CikisSayisi, CikisYuzde, TransferCikisSayisi, TransferCikisYuzde, IlkTarih, SonTarih";
+
+const char* const Birleştir = R"SQL(
+ON CONFLICT (UrunNo, DepoNo) DO UPDATE SET
+  MevcutYuzde = MevcutYuzde + excluded.MevcutYuzde,
+  TumGirisSayisi = TumGirisSayisi + excluded.TumGirisSayisi,
+  GirisSayisi = GirisSayisi + excluded.GirisSayisi,
+  GirisYuzde = GirisYuzde + excluded.GirisYuzde,
+  TransferGirisSayisi = TransferGirisSayisi + excluded.TransferGirisSayisi,
+  TransferGirisYuzde = TransferGirisYuzde + excluded.TransferGirisYuzde,
+  CikisSayisi = CikisSayisi + excluded.CikisSayisi,
+  CikisYuzde = CikisYuzde + excluded.CikisYuzde,
+  TransferCikisSayisi = TransferCikisSayisi + excluded.TransferCikisSayisi,
+  TransferCikisYuzde = TransferCikisYuzde + excluded.TransferCikisYuzde,
+  IlkTarih = CASE WHEN IlkTarih IS NULL OR excluded.IlkTarih < IlkTarih THEN excluded.IlkTarih ELSE IlkTarih END,
+  SonTarih = CASE WHEN SonTarih IS NULL OR excluded.SonTarih > SonTarih THEN excluded.SonTarih ELSE SonTarih END)SQL";
+
+// A pair's first or last date from its rows, when the row that held it goes.
+const char* const TarihiBul =
+    "(SELECT {F}(t) FROM (SELECT COALESCE(IslemTarihi, '') AS t FROM GirisIslemleriTablosu "
+    "WHERE UrunNo = old.UrunNo AND DepoNo = old.DepoNo UNION ALL SELECT COALESCE(IslemTarihi, '') "
+    "FROM CikisIslemleriTablosu WHERE UrunNo = old.UrunNo AND DepoNo = old.DepoNo))";
+
+struct Taraf {
+  const char* tablo;
+  const char* ad;      // in the trigger names
+  const char* miktar;  // quantity column
+  const char* neden;   // reason column
+  bool giriş;
+};
+const Taraf Taraflar[] = {
+    {"GirisIslemleriTablosu", "Giris", "GirisMiktari", "GirisNedeni", true},
+    {"CikisIslemleriTablosu", "Cikis", "CikisMiktari", "CikisNedeni", false},
+};
+
+void Değiştir(std::string& s, const std::string& ne, const std::string& ile) {
+  for (size_t i = s.find(ne); i != std::string::npos; i = s.find(ne, i + ile.size())) s.replace(i, ne.size(), ile);
+}
+
+std::string Doldur(std::string s, const Taraf& t, const char* satır) {
+  Değiştir(s, "{y}", Y);
+  Değiştir(s, "{n}", N);
+  Değiştir(s, "{t}", T);
+  Değiştir(s, "{d}", D);
+  Değiştir(s, "{r}", satır);
+  Değiştir(s, "{M}", t.miktar);
+  Değiştir(s, "{N}", t.neden);
+  return s;
+}
+
+// The row `{r}` added to its pair.
+std::string Ekleme(const Taraf& t) {
+  const std::string değerler = t.giriş ? "{y}, 1, {n}, {n} * {y}, {t}, {t} * {y}, 0, 0, 0, 0"
+                                       : "-{y}, 0, 0, 0, 0, 0, {n}, {n} * {y}, {t}, {t} * {y}";
+  return "INSERT INTO StokBakiyeleriTablosu (" + std::string(Sütunlar) + ") SELECT {r}.UrunNo, {r}.DepoNo, " +
+         değerler + ", {d}, {d} WHERE {r}.UrunNo IS NOT NULL AND {r}.DepoNo IS NOT NULL" + Birleştir + ";\n";
+}
+
+// The row `old` taken off its pair.
+std::string Çıkarma(const Taraf& t) {
+  const std::string ön = t.giriş ? "Giris" : "Cikis";
+  std::string min = TarihiBul, max = TarihiBul;
+  Değiştir(min, "{F}", "Min");
+  Değiştir(max, "{F}", "Max");
+  return "UPDATE StokBakiyeleriTablosu SET MevcutYuzde = MevcutYuzde " + std::string(t.giriş ? "-" : "+") +
+         " {y}, " + (t.giriş ? "TumGirisSayisi = TumGirisSayisi - 1, " : "") + ön + "Sayisi = " + ön +
+         "Sayisi - {n}, " + ön + "Yuzde = " + ön + "Yuzde - {n} * {y}, Transfer" + ön + "Sayisi = Transfer" + ön +
+         "Sayisi - {t}, Transfer" + ön + "Yuzde = Transfer" + ön + "Yuzde - {t} * {y}, " +
+         "IlkTarih = CASE WHEN {d} > IlkTarih THEN IlkTarih ELSE " + min + " END, " +
+         "SonTarih = CASE WHEN {d} < SonTarih THEN SonTarih ELSE " + max + " END " +
+         "WHERE UrunNo = old.UrunNo AND DepoNo = old.DepoNo;\n";
+}
+
+std::string ŞemayıKur() {
+  std::string s = R"SQL(
+CREATE TABLE StokBakiyeleriTablosu (
+  UrunNo INTEGER NOT NULL,
+  DepoNo INTEGER NOT NULL,
+  MevcutYuzde INTEGER NOT NULL DEFAULT 0,
+  TumGirisSayisi INTEGER NOT NULL DEFAULT 0,
+  GirisSayisi INTEGER NOT NULL DEFAULT 0,
+  GirisYuzde INTEGER NOT NULL DEFAULT 0,
+  TransferGirisSayisi INTEGER NOT NULL DEFAULT 0,
+  TransferGirisYuzde INTEGER NOT NULL DEFAULT 0,
+  CikisSayisi INTEGER NOT NULL DEFAULT 0,
+  CikisYuzde INTEGER NOT NULL DEFAULT 0,
+  TransferCikisSayisi INTEGER NOT NULL DEFAULT 0,
+  TransferCikisYuzde INTEGER NOT NULL DEFAULT 0,
+  IlkTarih TEXT,
+  SonTarih TEXT,
+  PRIMARY KEY (UrunNo, DepoNo)
+) STRICT, WITHOUT ROWID;
+CREATE INDEX StokBakiyesiDepo ON StokBakiyeleriTablosu (DepoNo);
+CREATE INDEX StokBakiyesiIlkTarih ON StokBakiyeleriTablosu (IlkTarih);
+CREATE INDEX StokBakiyesiSonTarih ON StokBakiyeleriTablosu (SonTarih);
+)SQL";
+  for (const Taraf& t : Taraflar) {
+    const std::string ad = std::string("StokBakiyesi") + t.ad;
+    s += "CREATE TRIGGER " + ad + "Ekle AFTER INSERT ON " + t.tablo + " BEGIN\n" + Doldur(Ekleme(t), t, "new") +
+         "END;\n";
+    s += "CREATE TRIGGER " + ad + "Degistir AFTER UPDATE OF UrunNo, DepoNo, " + t.neden + ", " + t.miktar +
+         ", IslemTarihi ON " + t.tablo + " BEGIN\n" + Doldur(Çıkarma(t), t, "old") + Doldur(Ekleme(t), t, "new") +
+         "END;\n";
+    s += "CREATE TRIGGER " + ad + "Sil AFTER DELETE ON " + t.tablo + " BEGIN\n" + Doldur(Çıkarma(t), t, "old") +
+         "END;\n";
+  }
+  return s;
+}
+
+std::string DoldurmayıKur() {
+  std::string s;
+  for (const Taraf& t : Taraflar) {
+    // Grouped in the order of the covering (UrunNo, DepoNo, ...) index: no sort.
+    const std::string değerler =
+        t.giriş ? "Sum({y}), Count(*), Sum({n}), Sum({n} * {y}), Sum({t}), Sum({t} * {y}), 0, 0, 0, 0"
+                : "-Sum({y}), 0, 0, 0, 0, 0, Sum({n}), Sum({n} * {y}), Sum({t}), Sum({t} * {y})";
+    s += Doldur("INSERT INTO StokBakiyeleriTablosu (" + std::string(Sütunlar) + ") SELECT UrunNo, DepoNo, " +
+                    değerler + ", Min({d}), Max({d}) FROM " + t.tablo +
+                    " AS {r} WHERE UrunNo IS NOT NULL AND DepoNo IS NOT NULL GROUP BY UrunNo, DepoNo HAVING true" +
+                    Birleştir + ";\n",
+                t, "h");
+  }
+  return s;
+}
+
+const char* const Görünüm = R"SQL(
+-- Stock on hand against each critical level, from the kept balance; sums in whole
+-- hundredths so that a level met exactly compares as 0. Inner joins: levels of deleted
+-- products or warehouses do not show.
+CREATE VIEW KritikStokSorgusu AS
+SELECT DepoNo, DepoAdi, UrunNo, UrunKodu, UrunAdi,
+       MevcutYuzde / 100.0 AS MevcutMiktari,
+       KritikYuzde / 100.0 AS KritikStokMiktari,
+       (MevcutYuzde - KritikYuzde) / 100.0 AS KritikStokBilgisi
+FROM (
+  SELECT d.DepoNo, d.DepoAdi, u.UrunNo, u.UrunKodu, u.UrunAdi,
+         ROUND(COALESCE(k.KritikStokMiktari, 0) * 100) AS KritikYuzde,
+         COALESCE(b.MevcutYuzde, 0) AS MevcutYuzde
+  FROM ((KritikStokBilgileriTablosu k
+        INNER JOIN UrunBilgileriTablosu u ON k.UrunNo = u.UrunNo)
+        INNER JOIN DepoBilgileriTablosu d ON k.DepoNo = d.DepoNo)
+        LEFT JOIN StokBakiyeleriTablosu b ON b.UrunNo = k.UrunNo AND b.DepoNo = k.DepoNo
+)
+ORDER BY DepoAdi COLLATE TURKCE, UrunAdi COLLATE TURKCE;
+)SQL";
+
+// ?5 of MevcutStokSorgusu: 99 keeps transfers out (reasons below 99), 100 keeps them in.
+// A period that holds every movement of the file (and ?5 one of those two) is read from the
+// balance; any other is summed from the rows. The LIMIT of each branch is 0 when the other
+// answers, so that only one of them reads anything (a WHERE would still walk the rows). The
+// balance is read in its own order (by product), which the grouping needs, not by warehouse.
+const KayıtlıSorgu KayıtlıSorgular[] = {
+    {"MevcutStokSorgusu", R"SQL(
+WITH Kapsam AS (
+  SELECT ?5 IN (99, 100) AND CAST(?3 AS TEXT) > ''
+         AND CAST(?3 AS TEXT) <= (SELECT Min(IlkTarih) FROM StokBakiyeleriTablosu)
+         AND CAST(?4 AS TEXT) >= (SELECT Max(SonTarih) FROM StokBakiyeleriTablosu) AS Tumu)
+SELECT * FROM (
+  SELECT u.UrunNo, u.UrunKodu, u.UrunAdi,
+         b.GirisYuzde / 100.0 AS GirenToplamMiktar,
+         ROUND(b.GirisYuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS GirenToplamAgirlik,
+         b.CikisYuzde / 100.0 AS CikanToplamMiktar,
+         ROUND(b.CikisYuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS CikanToplamAgirlik
+  FROM UrunBilgileriTablosu u
+       INNER JOIN (SELECT UrunNo,
+                          Sum(GirisYuzde + CASE WHEN ?5 = 100 THEN TransferGirisYuzde ELSE 0 END) AS GirisYuzde,
+                          Sum(CikisYuzde + CASE WHEN ?5 = 100 THEN TransferCikisYuzde ELSE 0 END) AS CikisYuzde,
+                          Sum(GirisSayisi + CikisSayisi
+                              + CASE WHEN ?5 = 100 THEN TransferGirisSayisi + TransferCikisSayisi ELSE 0 END) AS Sayi
+                   FROM StokBakiyeleriTablosu
+                   WHERE +DepoNo BETWEEN ?1 AND ?2
+                   GROUP BY UrunNo) b ON b.UrunNo = u.UrunNo
+  WHERE b.Sayi > 0
+  LIMIT (SELECT CASE WHEN Tumu THEN -1 ELSE 0 END FROM Kapsam))
+UNION ALL
+SELECT * FROM (
+  SELECT u.UrunNo, u.UrunKodu, u.UrunAdi,
+         COALESCE(g.Yuzde, 0) / 100.0 AS GirenToplamMiktar,
+         ROUND(COALESCE(g.Yuzde, 0) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS GirenToplamAgirlik,
+         COALESCE(c.Yuzde, 0) / 100.0 AS CikanToplamMiktar,
+         ROUND(COALESCE(c.Yuzde, 0) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS CikanToplamAgirlik
+  FROM (UrunBilgileriTablosu u
+        LEFT JOIN (SELECT UrunNo, SUM(ROUND(GirisMiktari * 100)) AS Yuzde
+                   FROM GirisIslemleriTablosu
+                   WHERE DepoNo BETWEEN ?1 AND ?2 AND IslemTarihi BETWEEN ?3 AND ?4 AND GirisNedeni < ?5
+                   GROUP BY UrunNo) g ON g.UrunNo = u.UrunNo)
+        LEFT JOIN (SELECT UrunNo, SUM(ROUND(CikisMiktari * 100)) AS Yuzde
+                   FROM CikisIslemleriTablosu
+                   WHERE DepoNo BETWEEN ?1 AND ?2 AND IslemTarihi BETWEEN ?3 AND ?4 AND CikisNedeni < ?5
+                   GROUP BY UrunNo) c ON c.UrunNo = u.UrunNo
+  WHERE g.UrunNo IS NOT NULL OR c.UrunNo IS NOT NULL
+  LIMIT (SELECT CASE WHEN Tumu THEN 0 ELSE -1 END FROM Kapsam))
+ORDER BY UrunAdi COLLATE TURKCE
+)SQL"},
+    {"ToplamAgirlikBulSorgusu", R"SQL(
+SELECT ROUND(COALESCE(SUM(b.MevcutYuzde / 100.0 * COALESCE(u.BirimAgirligi, 0)), 0), 2) AS ToplamAgirlikBilgisi
+FROM StokBakiyeleriTablosu b INNER JOIN UrunBilgileriTablosu u ON b.UrunNo = u.UrunNo
+WHERE b.DepoNo = ?1
+)SQL"},
+    {nullptr, nullptr},
+};
+
+// The person review lists by person in entry order and sums by person: one index each
+// covers both, so neither reads the table.
+const char* const Dizinler = R"SQL(
+DROP INDEX IF EXISTS GirisYapan;
+DROP INDEX IF EXISTS CikisYapan;
+CREATE INDEX IF NOT EXISTS GirisYapanHareketleri
+  ON GirisIslemleriTablosu (GirisiYapan, IslemNo, UrunNo, IslemTarihi, GirisMiktari, GirisNedeni);
+CREATE INDEX IF NOT EXISTS CikisYapanHareketleri
+  ON CikisIslemleriTablosu (CikisiYapan, IslemNo, UrunNo, IslemTarihi, CikisMiktari, CikisNedeni);
+)SQL";
+
+const char* const TetikleyiciAdları[] = {"StokBakiyesiGirisEkle", "StokBakiyesiGirisDegistir",
+                                         "StokBakiyesiGirisSil",  "StokBakiyesiCikisEkle",
+                                         "StokBakiyesiCikisDegistir", "StokBakiyesiCikisSil", nullptr};
+
+void Yürüt(Veritabanı& vt, const std::string& sql) {
+  char* hata = nullptr;
+  if (sqlite3_exec(vt.Tutamaç(), sql.c_str(), nullptr, nullptr, &hata) != SQLITE_OK) {
+    const QString metin = QString::fromUtf8(hata ? hata : "?");
+    sqlite3_free(hata);
+    throw VeritabanıHatası(HataNumarası(sqlite3_extended_errcode(vt.Tutamaç())), metin);
+  }
+}
+
+// The table and every trigger are there.
+bool Tam(Veritabanı& vt) {
+  QVariantList adlar{QStringLiteral("StokBakiyeleriTablosu")};
+  for (const char* const* t = TetikleyiciAdları; *t; ++t) adlar << QString::fromLatin1(*t);
+  return vt.KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM sqlite_master WHERE name IN (?, ?, ?, ?, ?, ?, ?)"),
+                          adlar)
+             .Tamsayı(QStringLiteral("n")) == adlar.size();
+}
+
+}  // namespace
+
+const char* Şema() {
+  static const std::string s = ŞemayıKur();
+  return s.c_str();
+}
+
+const char* Doldurma() {
+  static const std::string s = DoldurmayıKur();
+  return s.c_str();
+}
+
+const char* KritikStokGörünümü() { return Görünüm; }
+const KayıtlıSorgu* Sorgular() { return KayıtlıSorgular; }
+const char* KişiDizinleri() { return Dizinler; }
+const char* const* Tetikleyiciler() { return TetikleyiciAdları; }
+
+bool Ekle(Veritabanı& vt) {
+  if (Tam(vt)) return false;
+  Veritabanı::İşlem işlem(vt);
+  // Another workstation may have built it while this one waited for the lock.
+  if (Tam(vt)) return false;
+  std::string sql;
+  for (const char* const* t = TetikleyiciAdları; *t; ++t) sql += std::string("DROP TRIGGER IF EXISTS ") + *t + ";\n";
+  sql += "DROP TABLE IF EXISTS StokBakiyeleriTablosu;\n";
+  sql += Şema();
+  sql += Doldurma();
+  sql += "DROP VIEW IF EXISTS KritikStokSorgusu;\n";
+  sql += Görünüm;
+  sql += Dizinler;
+  sql += "ANALYZE StokBakiyeleriTablosu;\n";
+  Yürüt(vt, sql);
+  for (const KayıtlıSorgu* s = KayıtlıSorgular; s->ad; ++s)
+    vt.Çalıştır(QStringLiteral("INSERT OR REPLACE INTO KayitliSorgular (Ad, Metin) VALUES (?, ?)"),
+                {QString::fromUtf8(s->ad), QString::fromUtf8(s->metin)});
+  işlem.Onayla();
+  return true;
+}
+
+}  // namespace StokBakiyesi

@@ -1,0 +1,41 @@
+#pragma once
+// The stock balance kept in the file: one row per product and warehouse, written by
+// triggers of both movement tables in the same transaction as every movement, so that
+// stock on hand is read without summing the movement rows. The creation tool builds it
+// with the schema; a file made before it gets it when the program connects.
+//
+// StokBakiyeleriTablosu, quantities in whole hundredths:
+//   MevcutYuzde                 every entry less every exit, whatever the reason (stock on hand)
+//   TumGirisSayisi              entry rows of any reason (the products of a warehouse)
+//   GirisSayisi, GirisYuzde     entries with a reason below 99
+//   TransferGirisSayisi, ...    entry halves of transfers (reason 99)
+//   CikisSayisi, CikisYuzde, TransferCikisSayisi, TransferCikisYuzde: the same for exits
+//   IlkTarih, SonTarih          first and last date of the pair's movements ('' for a row
+//                               without a date); NULL once the pair has none
+
+class Veritabanı;
+
+namespace StokBakiyesi {
+
+// Table, index and triggers; run inside the transaction that creates the schema.
+const char* Şema();
+// Fills the table from the movement rows already in the file.
+const char* Doldurma();
+// The readers the file carries that read the balance.
+const char* KritikStokGörünümü();  // CREATE VIEW KritikStokSorgusu
+struct KayıtlıSorgu {
+  const char* ad;
+  const char* metin;
+};
+const KayıtlıSorgu* Sorgular();  // ends with {nullptr, nullptr}
+// Indexes of the movement tables that the person review reads (covering its list and totals).
+const char* KişiDizinleri();
+// The triggers' names, for a file that must be rebuilt.
+const char* const* Tetikleyiciler();  // ends with nullptr
+
+// Adds the balance, filled, to a file that lacks it (with its readers), in one BEGIN IMMEDIATE
+// transaction; a file that has it, also one another workstation completed meanwhile, is left
+// as it is. Returns whether this call built it. Throws VeritabanıHatası.
+bool Ekle(Veritabanı& vt);
+
+}  // namespace StokBakiyesi
