@@ -294,15 +294,14 @@ TEST_F(ListeFormlarıTesti, AktarılanListeTürlüHücrelerleGeriOkunur) {
   EXPECT_EQ(k["birleşik"].toArray(), QJsonArray{"A1:G1"});
   const QJsonArray satırlar = k["satırlar"].toArray();
   ASSERT_EQ(satırlar.size(), 4);
-  EXPECT_EQ(XlsxHücre(satırlar[0].toArray()[0]), "s:İade Edilen Ürünler Listesi");
-  QStringList başlıklar, ilk, ikinci;
-  for (const QJsonValue& h : satırlar[1].toArray()) başlıklar << XlsxHücre(h);
-  for (const QJsonValue& h : satırlar[2].toArray()) ilk << XlsxHücre(h);
-  for (const QJsonValue& h : satırlar[3].toArray()) ikinci << XlsxHücre(h);
-  EXPECT_EQ(başlıklar, QStringList({"s:İade Tarihi", "s:Firması", "s:Ürün Kodu", "s:Ürün Adı", "s:Depo Adı",
-                                    "s:İade Miktarı", "s:Ağırlığı"}));
-  EXPECT_EQ(ilk, QStringList({"t:2026-02-01", "s:DOĞAN", "s:E1", "s:ELMA", "s:MERKEZ", "n:0.5", "n:1"}));
-  EXPECT_EQ(ikinci, QStringList({"t:2026-02-05", "s:DOĞAN", "s:A1", "s:ARMUT", "s:ŞUBE", "n:5", "n:2.5"}));
+  EXPECT_EQ(satırlar[0].toArray()[0].toObject()["d"].toString(), "İade Edilen Ürünler Listesi");
+  QStringList başlıklar;
+  for (const QJsonValue& h : satırlar[1].toArray()) başlıklar << h.toObject()["d"].toString();
+  EXPECT_EQ(başlıklar, QStringList({"İade Tarihi", "Firması", "Ürün Kodu", "Ürün Adı", "Depo Adı", "İade Miktarı",
+                                    "Ağırlığı"}));
+  // Dates as dates, figures as numbers, codes and names as text, each in its format.
+  EXPECT_EQ(k["metinler"].toArray(), (QJsonArray{"t:2026-02-01|s:DOĞAN|s:E1|s:ELMA|s:MERKEZ|n:0.5|n:1",
+                                                 "t:2026-02-05|s:DOĞAN|s:A1|s:ARMUT|s:ŞUBE|n:5|n:2.5"}));
 }
 
 }  // namespace
