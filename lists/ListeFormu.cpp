@@ -223,29 +223,27 @@ void ListeFormu::ListeOluştur() {
     // "All dates" reaches the rows written meanwhile by other workstations too.
     if (TümTarihlerOnayı->isChecked() && !TümTarihleriGöster()) return;
     const std::vector<ListeVerileri::Satır> satırlar = Satırlar(*Ortak::Veritabanı, Süzgeç());
-    ilerleme.EnBüyükYaz(static_cast<qint64>(satırlar.size()));
-    Liste->setUpdatesEnabled(false);
+    // The bar moves a hundred times at most: a repaint per row would cost more than the rows.
+    const qint64 n = static_cast<qint64>(satırlar.size()), adım = std::max<qint64>(1, n / 100);
+    ilerleme.EnBüyükYaz(n);
     TürkçeMetin::Miktar toplam = 0;
     qint64 eklenen = 0;
+    std::vector<QStringList> metinler;
+    metinler.reserve(satırlar.size());
     for (const ListeVerileri::Satır& r : satırlar) {
-      QTreeWidgetItem* satır = nullptr;
-      for (size_t s = 0; s < r.size() && s < tasarım_.sütunlar.size(); ++s) {
-        const QVariant& h = r[s];
-        const QString metin = h.typeId() == QMetaType::QDate ? TürkçeMetin::TarihMetni(h.toDate())
-                              : h.typeId() == QMetaType::LongLong ? TürkçeMetin::MiktarMetni(h.toLongLong())
-                                                                   : h.toString();
-        if (s == 0)
-          satır = Liste->SatırEkle(metin);
-        else
-          satır->setText(static_cast<int>(s), metin);
-      }
+      QStringList hücreler;
+      hücreler.reserve(static_cast<qsizetype>(r.size()));
+      for (const QVariant& h : r)
+        hücreler << (h.typeId() == QMetaType::QDate      ? TürkçeMetin::TarihMetni(h.toDate())
+                     : h.typeId() == QMetaType::LongLong ? TürkçeMetin::MiktarMetni(h.toLongLong())
+                                                          : h.toString());
+      metinler.push_back(std::move(hücreler));
       toplam += r[static_cast<size_t>(tasarım_.ağırlıkSütunu)].toLongLong();
-      ilerleme.DeğerYaz(++eklenen);
+      if (++eklenen % adım == 0 || eklenen == n) ilerleme.DeğerYaz(eklenen);
     }
-    Liste->setUpdatesEnabled(true);
+    Liste->SatırlarıEkle(metinler);
     ToplamAğırlıkKutusu->setText(TürkçeMetin::MiktarMetni(toplam));
   });
-  Liste->setUpdatesEnabled(true);
 }
 
 void ListeFormu::YazdırDüğmesi_Click() {
