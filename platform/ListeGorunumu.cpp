@@ -209,6 +209,23 @@ QTreeWidgetItem* ListeGörünümü::SatırEkle(const QString& metin) {
   return satır;
 }
 
+void ListeGörünümü::SatırlarıEkle(const std::vector<QStringList>& satırlar) {
+  QList<QTreeWidgetItem*> yeni;
+  yeni.reserve(static_cast<qsizetype>(satırlar.size()));
+  for (const QStringList& hücreler : satırlar) {
+    auto* satır = new QTreeWidgetItem(hücreler);
+    for (int k = 0; k < SütunSayısı(); ++k)
+      if (hizalar_[k] == Hiza::Sağ) satır->setTextAlignment(k, Qt::AlignRight | Qt::AlignVCenter);
+    if (sıralı_)
+      insertTopLevelItem(SıralıYer(SıralamaMetni(satır)), satır);
+    else
+      yeni << satır;
+  }
+  if (yeni.isEmpty()) return;
+  addTopLevelItems(yeni);
+  SıralamaBozuldu();
+}
+
 int ListeGörünümü::SatırSayısı() const { return topLevelItemCount(); }
 
 QTreeWidgetItem* ListeGörünümü::Satır(int konum) const {

@@ -4,6 +4,7 @@
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
 #include "ListeGorunumu.h"
+#include "ListeRaporu.h"
 #include "ListeyiSiralaModulu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
@@ -44,8 +45,12 @@ const std::array<Sütun, 5> Sütunlar{{
     {"Kritik Stok Miktarı", 2100, "KritikStokMiktari", true},
 }};
 
+const QString Başlık = QStringLiteral("Kritik Stok Listesi");
+constexpr int Aktarİşi = 26;
+
 [[maybe_unused]] const bool iş33 =
-    İlerlemeGösterFormu::İşProsedürüKaydet({33}, [] { Form<KritikStokListesiFormu>().ListeOluştur(); });
+    İlerlemeGösterFormu::İşProsedürüKaydet({33}, [] { Form<KritikStokListesiFormu>().ListeOluştur(); }) &&
+    İlerlemeGösterFormu::İşProsedürüKaydet({Aktarİşi}, [] { Form<KritikStokListesiFormu>().MSExceleAktar(); });
 
 }  // namespace
 
@@ -56,20 +61,24 @@ qint64 KritikStokSayısı() {
 }
 
 KritikStokListesiFormu::KritikStokListesiFormu() {
-  setWindowTitle(QStringLiteral("Kritik Stok Listesi"));
+  setWindowTitle(Başlık);
 
   KritikStokListesi = new ListeGörünümü(this);
   for (const Sütun& s : Sütunlar)
     KritikStokListesi->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
                                  s.miktar ? ListeGörünümü::Hiza::Sağ : ListeGörünümü::Hiza::Sol);
   BaşlangıçtaGösterOnayı = new QCheckBox(QStringLiteral("Program &Başlarken Listeyi Göster"), this);
+  YazdırDüğmesi = new QPushButton(QStringLiteral("&Yazdır"), this);
+  ExceleAktarDüğmesi = new QPushButton(QStringLiteral("Microsoft E&xcel'e Aktar"), this);
   KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-  KapatDüğmesi->setAutoDefault(false);
+  for (QPushButton* d : {YazdırDüğmesi, ExceleAktarDüğmesi, KapatDüğmesi}) d->setAutoDefault(false);
   OdaktakiDüğmeEnterAlır(*this);
 
   auto* alt = new QHBoxLayout;
   alt->addWidget(BaşlangıçtaGösterOnayı);
   alt->addStretch();
+  alt->addWidget(YazdırDüğmesi);
+  alt->addWidget(ExceleAktarDüğmesi);
   alt->addWidget(KapatDüğmesi);
   auto* düzen = new QVBoxLayout(this);
   düzen->addWidget(KritikStokListesi, 1);
@@ -80,6 +89,8 @@ KritikStokListesiFormu::KritikStokListesiFormu() {
   KritikStokListesi->BaşlığaTıklandı = [this](int i) { KritikStokListesi_ColumnClick(i); };
   // Only the user's change is saved; showing the stored value at load writes nothing.
   connect(BaşlangıçtaGösterOnayı, &QCheckBox::clicked, this, [this] { BaşlangıçtaGösterOnayı_Click(); });
+  connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
+  connect(ExceleAktarDüğmesi, &QPushButton::clicked, this, [this] { ExceleAktarDüğmesi_Click(); });
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { KapatDüğmesi_Click(); });
 
   Form_Load();
@@ -150,6 +161,18 @@ void KritikStokListesiFormu::BaşlangıçtaGösterOnayı_Click() {
   const bool göster = BaşlangıçtaGösterOnayı->isChecked();
   Ayarlar::Yaz(AyarBölümü, UyarıAnahtarı, göster ? QStringLiteral("1") : QStringLiteral("0"));
   Ortak::KritikStokUyarısı = göster ? 1 : 0;
+}
+
+void KritikStokListesiFormu::YazdırDüğmesi_Click() {
+  ListeRaporu::Yazdır(*this, YazdırDüğmesi, *KritikStokListesi, {Başlık, {}});
+}
+
+void KritikStokListesiFormu::ExceleAktarDüğmesi_Click() { ListeRaporu::ExceleAktar(*this, *KritikStokListesi, Aktarİşi); }
+
+void KritikStokListesiFormu::MSExceleAktar() {
+  std::vector<SütunTürü> türler;
+  for (const Sütun& s : Sütunlar) türler.push_back(s.miktar ? SütunTürü::Sayı : SütunTürü::Metin);
+  ListeRaporu::MSExceleAktar(*KritikStokListesi, QStringLiteral("Kritik Stoklar"), Başlık, türler);
 }
 
 void KritikStokListesiFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }

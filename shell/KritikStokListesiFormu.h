@@ -17,11 +17,15 @@ public:
 
   ListeGörünümü* KritikStokListesi;
   QCheckBox* BaşlangıçtaGösterOnayı;
+  QPushButton* YazdırDüğmesi;
+  QPushButton* ExceleAktarDüğmesi;
   QPushButton* KapatDüğmesi;
 
   // Fills the list from the database while it drives the progress form's bar, and
   // unloads the progress form at its end, whatever happened.
   void ListeOluştur();
+  // Job 26: the list to the spreadsheet program.
+  void MSExceleAktar();
 
   // Loads the form again after it was unloaded: controls as designed, saved layout, setting.
   void Yükle();
@@ -31,6 +35,8 @@ public:
   void Form_Unload();
   void KritikStokListesi_ColumnClick(int başlıkIndex);
   void BaşlangıçtaGösterOnayı_Click();
+  void YazdırDüğmesi_Click();
+  void ExceleAktarDüğmesi_Click();
   void KapatDüğmesi_Click();
 
   // Every way out (Kapat, Esc, the close box) unloads the form.

@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <array>
 #include <cstdlib>
 
 namespace OrtakYordamlarModülü {
@@ -240,6 +241,12 @@ std::vector<Kişi> KişileriOku(Veritabanı& vt) {
 }
 
 bool DosyaVarMı(const QString& yol) { return !yol.isEmpty() && QFileInfo::exists(yol); }
+
+QString ÇıkışNedeniAdı(qint64 neden) {
+  static const std::array<QString, ÇıkışNedeniSayısı> adlar{"Satış", "Numune", "İşçilik", "Hurda",
+                                                            "Zayi",  "Fire",   "Hediye"};
+  return neden >= 0 && neden < ÇıkışNedeniSayısı ? adlar[static_cast<size_t>(neden)] : QString();
+}
 
 bool TabloProgramıKurulu() { return Platform::TabloProgramıVar && Platform::TabloProgramıVar(); }
 

@@ -70,6 +70,9 @@ qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
 // "MERKEZ deposundaki CİVATA ürününün stok mevcudu (9,00)". A name gone meanwhile shows as its number.
 QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut);
 
+// Names of the exit reasons 0 to 6; another code has none (empty).
+inline constexpr int ÇıkışNedeniSayısı = 7;
+QString ÇıkışNedeniAdı(qint64 neden);
 // The products with at least one entry row in the warehouse (UrunNo, UrunKodu, UrunAdi), by name.
 KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo);
 
