@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -223,9 +224,11 @@ void ListeFormu::ListeOluştur() {
     // "All dates" reaches the rows written meanwhile by other workstations too.
     if (TümTarihlerOnayı->isChecked() && !TümTarihleriGöster()) return;
     const std::vector<ListeVerileri::Satır> satırlar = Satırlar(*Ortak::Veritabanı, Süzgeç());
-    // The bar moves a hundred times at most: a repaint per row would cost more than the rows.
-    const qint64 n = static_cast<qint64>(satırlar.size()), adım = std::max<qint64>(1, n / 100);
+    // The bar repaints at once on every move: it moves a few times a second, not per row.
+    const qint64 n = static_cast<qint64>(satırlar.size());
     ilerleme.EnBüyükYaz(n);
+    QElapsedTimer sonHareket;
+    sonHareket.start();
     TürkçeMetin::Miktar toplam = 0;
     qint64 eklenen = 0;
     std::vector<QStringList> metinler;
@@ -239,7 +242,10 @@ void ListeFormu::ListeOluştur() {
                                                           : h.toString());
       metinler.push_back(std::move(hücreler));
       toplam += r[static_cast<size_t>(tasarım_.ağırlıkSütunu)].toLongLong();
-      if (++eklenen % adım == 0 || eklenen == n) ilerleme.DeğerYaz(eklenen);
+      if (++eklenen == n || sonHareket.hasExpired(100)) {
+        ilerleme.DeğerYaz(eklenen);
+        sonHareket.restart();
+      }
     }
     Liste->SatırlarıEkle(metinler);
     ToplamAğırlıkKutusu->setText(TürkçeMetin::MiktarMetni(toplam));

@@ -12,9 +12,8 @@ struct Alan {
   Tür tür;
 };
 
-QVariant Hücre(const KayıtKümesi& k, const Alan& a) {
-  const QString ad = QString::fromUtf8(a.ad);
-  switch (a.tür) {
+QVariant Hücre(const KayıtKümesi& k, const QString& ad, Tür tür) {
+  switch (tür) {
     case Tür::Miktar: return k.Miktar(ad);
     case Tür::Tarih: return k.Tarih(ad);
     default: return k.Metin(ad);
@@ -22,12 +21,15 @@ QVariant Hücre(const KayıtKümesi& k, const Alan& a) {
 }
 
 std::vector<Satır> Oku(KayıtKümesi k, std::initializer_list<Alan> alanlar) {
+  std::vector<QString> adlar;
+  for (const Alan& a : alanlar) adlar.push_back(QString::fromUtf8(a.ad));
   std::vector<Satır> satırlar;
   satırlar.reserve(static_cast<size_t>(k.KayıtSayısı()));
   for (; !k.Sonda(); k.MoveNext()) {
     Satır s;
     s.reserve(alanlar.size());
-    for (const Alan& a : alanlar) s.push_back(Hücre(k, a));
+    size_t i = 0;
+    for (const Alan& a : alanlar) s.push_back(Hücre(k, adlar[i++], a.tür));
     satırlar.push_back(std::move(s));
   }
   return satırlar;
