@@ -7,7 +7,6 @@
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
-#include "Simgeler.h"
 #include "TarihKutusu.h"
 
 #include <QCheckBox>
@@ -19,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 using namespace OrtakYordamlarModülü;
@@ -76,6 +74,7 @@ ListeFormu::ListeFormu(Tasarım tasarım) : tasarım_(std::move(tasarım)) {
   Etiket[4] = new QLabel(tasarım_.listeEtiketi, this);
   Liste = new ListeGörünümü(this);
   Etiket[4]->setBuddy(Liste);
+  DüzenliListe(Liste, tasarım_.listeAdı);
   int genişlik = 0;
   for (const Sütun& s : tasarım_.sütunlar) {
     Liste->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
@@ -116,16 +115,8 @@ ListeFormu::ListeFormu(Tasarım tasarım) : tasarım_(std::move(tasarım)) {
   Liste->BaşlığaTıklandı = [this](int i) { Liste_ColumnClick(i); };
 }
 
-void ListeFormu::Yükle() {
-  if (!yüklü_) Form_Load();
-}
-
 void ListeFormu::Form_Load() {
-  yüklü_ = true;
-  // As designed first, so that a layout never saved still gives every column its place.
-  Liste->TasarımaDön();
-  Liste->BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
-  Liste->DüzeniYükle(tasarım_.listeAdı);
+  ListeFormuTabanı::Form_Load();
   ToplamAğırlıkKutusu->clear();
   SeçimKutusu->clear();
   DepoKutusu->clear();
@@ -151,20 +142,9 @@ void ListeFormu::Form_Load() {
 }
 
 void ListeFormu::Form_Unload() {
-  Liste->DüzeniKaydet(tasarım_.listeAdı);
+  ListeFormuTabanı::Form_Unload();
   // Loaded again, the form starts on its first control, not on the one used last.
   if (QWidget* odak = focusWidget()) odak->clearFocus();
-  yüklü_ = false;
-}
-
-void ListeFormu::done(int sonuç) {
-  if (yüklü_) Form_Unload();
-  QDialog::done(sonuç);
-}
-
-void ListeFormu::showEvent(QShowEvent* olay) {
-  if (!olay->spontaneous()) Yükle();
-  QDialog::showEvent(olay);
 }
 
 bool ListeFormu::TümTarihleriGöster() {
@@ -181,7 +161,7 @@ void ListeFormu::TümTarihlerOnayı_Click() {
   SonTarihKutusu->setEnabled(!tümü);
   Etiket[2]->setEnabled(!tümü);
   Etiket[3]->setEnabled(!tümü);
-  if (tümü && yüklü_) HataYakala([&] { TümTarihleriGöster(); });
+  if (tümü && Yüklü()) HataYakala([&] { TümTarihleriGöster(); });
 }
 
 ListeVerileri::Süzgeç ListeFormu::Süzgeç() const {
@@ -212,11 +192,7 @@ void ListeFormu::ListeleDüğmesi_Click() {
 void ListeFormu::ListeOluştur() {
   Yükle();
   İlerlemeGösterFormu& ilerleme = Form<İlerlemeGösterFormu>();
-  // The progress form goes when the list is done, also after an error or the end of the program.
-  struct İlerlemeKaldır {
-    İlerlemeGösterFormu& form;
-    ~İlerlemeKaldır() { form.Kaldır(); }
-  } kaldır{ilerleme};
+  const İlerlemeKaldırıcı kaldır(ilerleme);
 
   Liste->Temizle();
   ToplamAğırlıkKutusu->clear();

@@ -7,9 +7,8 @@
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
 #include "ListeVerileri.h"
+#include "ListeFormuTabani.h"
 #include "ListeyiSiralaModulu.h"
-
-#include <QDialog>
 
 #include <array>
 #include <vector>
@@ -22,7 +21,7 @@ class QLineEdit;
 class QPushButton;
 class TarihKutusu;
 
-class ListeFormu : public QDialog {
+class ListeFormu : public ListeFormuTabanı {
 public:
   // 0 the chooser, 1 the warehouse, 2 the first day, 3 the last day, 4 the list, 5 the total weight.
   std::array<QLabel*, 6> Etiket{};
@@ -48,12 +47,6 @@ public:
   void KapatDüğmesi_Click();
   void TümTarihlerOnayı_Click();
   void Liste_ColumnClick(int başlıkIndex);
-
-  // Loads the form after it was unloaded: filters from the database, list as designed, saved layout.
-  void Yükle();
-  bool Yüklü() const { return yüklü_; }
-  // Every way out (Kapat, Esc, the close box) unloads the form.
-  void done(int sonuç) override;
 
 protected:
   enum class Seçici { Yok, Firma, Neden };
@@ -84,9 +77,9 @@ protected:
   virtual QString SeçiciFirmaTürü() const { return {}; }
   virtual QString SayfaAdı() const { return tasarım_.sayfaAdı; }
 
-  void Form_Load();
-  void Form_Unload();
-  void showEvent(QShowEvent* olay) override;
+  // Beside the list: the filters from the database.
+  void Form_Load() override;
+  void Form_Unload() override;
 
 private:
   ListeVerileri::Süzgeç Süzgeç() const;
@@ -94,7 +87,6 @@ private:
   bool TümTarihleriGöster();
 
   Tasarım tasarım_;
-  bool yüklü_ = false;
   bool oluşturuldu_ = false;  // the last build ran to its end
 };
 

@@ -8,13 +8,11 @@
 #include "ListeyiSiralaModulu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
-#include "Simgeler.h"
 #include "TurkceMetin.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <array>
@@ -86,6 +84,7 @@ KritikStokListesiFormu::KritikStokListesiFormu() {
   // Within an 800-pixel screen with its frame; the list scrolls what its columns need beyond.
   resize(780, 420);
 
+  DüzenliListe(KritikStokListesi, ListeAdı);
   KritikStokListesi->BaşlığaTıklandı = [this](int i) { KritikStokListesi_ColumnClick(i); };
   // Only the user's change is saved; showing the stored value at load writes nothing.
   connect(BaşlangıçtaGösterOnayı, &QCheckBox::clicked, this, [this] { BaşlangıçtaGösterOnayı_Click(); });
@@ -96,44 +95,16 @@ KritikStokListesiFormu::KritikStokListesiFormu() {
   Form_Load();
 }
 
-void KritikStokListesiFormu::Yükle() {
-  if (!yüklü_) Form_Load();
-}
-
 void KritikStokListesiFormu::Form_Load() {
-  // As designed first, so that a layout never saved still gives every column its place.
-  KritikStokListesi->TasarımaDön();
-  KritikStokListesi->BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
-  KritikStokListesi->DüzeniYükle(ListeAdı);
+  ListeFormuTabanı::Form_Load();
   // Ticked only for the value that makes start-up show the list.
   BaşlangıçtaGösterOnayı->setChecked(Ayarlar::SayıOku(AyarBölümü, UyarıAnahtarı, 0) == 1);
-  yüklü_ = true;
-}
-
-void KritikStokListesiFormu::Form_Unload() {
-  KritikStokListesi->DüzeniKaydet(ListeAdı);
-  yüklü_ = false;
-}
-
-void KritikStokListesiFormu::done(int sonuç) {
-  if (yüklü_) Form_Unload();
-  QDialog::done(sonuç);
-}
-
-void KritikStokListesiFormu::showEvent(QShowEvent* olay) {
-  // Shown without a list built first (or again after closing): load from the design.
-  if (!olay->spontaneous()) Yükle();
-  QDialog::showEvent(olay);
 }
 
 void KritikStokListesiFormu::ListeOluştur() {
   Yükle();
   İlerlemeGösterFormu& ilerleme = Form<İlerlemeGösterFormu>();
-  // The progress form goes when the list is done, also after an error or the end of the program.
-  struct İlerlemeKaldır {
-    İlerlemeGösterFormu& form;
-    ~İlerlemeKaldır() { form.Kaldır(); }
-  } kaldır{ilerleme};
+  const İlerlemeKaldırıcı kaldır(ilerleme);
 
   KritikStokListesi->Temizle();
   HataYakala([&] {
