@@ -1,25 +1,32 @@
 #include "KomutDagitimi.h"
 
 #include "AnaForm.h"
+#include "CikisNedenineGoreStokListesiFormu.h"
 #include "CikisIslemleriFormu.h"
 #include "DepoIslemleriFormu.h"
 #include "DepodanDepoyaTransferFormu.h"
 #include "FirmaIslemleriFormu.h"
+#include "FirmalaraGoreStokListesi.h"
 #include "FormYoneticisi.h"
+#include "GirisCikisIslemleriListesiFormu.h"
 #include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "GirisIslemleriFormu.h"
 #include "GirisSifresiBelirleDegistirFormu.h"
 #include "HakkindaFormu.h"
 #include "HataBildirmeFormu.h"
+#include "IadeEdilenUrunlerListesiFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "IslemSecFormu.h"
 #include "KritikStokBelirlemeFormu.h"
 #include "KritikStokListesiFormu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
+#include "StokListesiFormu.h"
 #include "SunucuDegistirFormu.h"
 #include "UrunIslemleriFormu.h"
 #include "UrunlereGoreStokHareketleriFormu.h"
+
+#include <QLabel>
 
 namespace {
 
@@ -75,6 +82,26 @@ void FişAç(int iş) {
   İşinArdındanGöster<F>(iş);
 }
 
+// The company list for suppliers (203) or customers (204): the kind first, for the form's load reads it.
+FirmalaraGöreStokListesi& FirmaListesiniHazırla(bool satıcı) {
+  FirmalaraGöreStokListesi& f = Form<FirmalaraGöreStokListesi>();
+  f.FirmaTürü = satıcı ? QStringLiteral("Satici") : QStringLiteral("Alici");
+  f.Etiket[0]->setText(satıcı ? QStringLiteral("Satıcı &Firmalar") : QStringLiteral("Alıcı &Firmalar"));
+  f.Etiket[4]->setText(satıcı ? QStringLiteral("&Giriş Listesi") : QStringLiteral("&Çıkış Listesi"));
+  f.setWindowTitle(satıcı ? QStringLiteral("Satıcı Firmalara Göre Stok Listesi")
+                          : QStringLiteral("Alıcı Firmalara Göre Stok Listesi"));
+  return f;
+}
+
+// The entries (206) or exits (207) list.
+GirişÇıkışİşlemleriListesiFormu& İşlemListesiniHazırla(bool giriş) {
+  GirişÇıkışİşlemleriListesiFormu& f = Form<GirişÇıkışİşlemleriListesiFormu>();
+  f.İşlemTürü = giriş ? QStringLiteral("Giris") : QStringLiteral("Cikis");
+  f.setWindowTitle(giriş ? QStringLiteral("Giriş İşlemleri Listesi") : QStringLiteral("Çıkış İşlemleri Listesi"));
+  f.Etiket[4]->setText(giriş ? QStringLiteral("&Giriş Listesi") : QStringLiteral("&Çıkış Listesi"));
+  return f;
+}
+
 }  // namespace
 
 bool TanımlarıDenetle(const QString& işlemAdı, const QString& firmaTürü) {
@@ -122,7 +149,14 @@ bool KomutHazır(int komutNo) {
     case 109:
     case 110:
     case 111:
+    case 201:
+    case 202:
+    case 203:
+    case 204:
     case 205:
+    case 206:
+    case 207:
+    case 208:
     case 300:
     case 301:
     case 303:
@@ -149,7 +183,14 @@ void KomutDağıt(int komutNo) {
     case 106:
     case 402: FişAç<ÇıkışİşlemleriFormu>(2); break;
     case 107: FişAç<DepodanDepoyaTransferFormu>(8); break;
+    case 201: ModalGöster(Form<StokListesiFormu>()); break;
+    case 202: ModalGöster(Form<ÇıkışNedenineGöreStokListesiFormu>()); break;
+    case 203:
+    case 204: ModalGöster(FirmaListesiniHazırla(komutNo == 203)); break;
     case 205: İşinArdındanGöster<KritikStokListesiFormu>(33); break;
+    case 206:
+    case 207: ModalGöster(İşlemListesiniHazırla(komutNo == 206)); break;
+    case 208: ModalGöster(Form<İadeEdilenÜrünlerListesiFormu>()); break;
     case 109:
     case 403: İşinArdındanGöster<ÜrünlereGöreStokHareketleriFormu>(12, İş::ListeBaşlık, İş::ListeMetin); break;
     case 110: ModalGöster(Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>()); break;

@@ -75,6 +75,29 @@ protected:
   }
 };
 
+// A row keeps the texts it was made with in one list and takes its alignment from its column,
+// where a plain item stores every cell and every alignment apart: thousands of rows fill at
+// once. A text set later is stored by the item as usual and comes first.
+class ListeSatırı final : public QTreeWidgetItem {
+public:
+  explicit ListeSatırı(QStringList metinler = {}) : metinler_(std::move(metinler)) {}
+
+  QVariant data(int sütun, int rol) const override {
+    QVariant d = QTreeWidgetItem::data(sütun, rol);
+    if (d.isValid() || sütun < 0) return d;
+    if (rol == Qt::DisplayRole || rol == Qt::EditRole) return sütun < metinler_.size() ? metinler_[sütun] : d;
+    if (rol == Qt::TextAlignmentRole) {
+      const auto* liste = static_cast<const ListeGörünümü*>(treeWidget());
+      if (liste && liste->SütunHizası(sütun + 1) == ListeGörünümü::Hiza::Sağ)
+        return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return d;
+  }
+
+private:
+  QStringList metinler_;
+};
+
 ListeBaşlığı* Başlık(const QTreeWidget* liste) { return static_cast<ListeBaşlığı*>(liste->header()); }
 
 QString Bölüm(const QString& listeAdı) { return QStringLiteral("Listeler\\") + listeAdı; }
@@ -196,10 +219,7 @@ void ListeGörünümü::TasarımaDön() {
 }
 
 QTreeWidgetItem* ListeGörünümü::SatırEkle(const QString& metin) {
-  auto* satır = new QTreeWidgetItem();
-  satır->setText(0, metin);
-  for (int k = 0; k < SütunSayısı(); ++k)
-    if (hizalar_[k] == Hiza::Sağ) satır->setTextAlignment(k, Qt::AlignRight | Qt::AlignVCenter);
+  auto* satır = new ListeSatırı({metin});
   if (sıralı_) {
     insertTopLevelItem(SıralıYer(SıralamaMetni(satır)), satır);
   } else {
@@ -207,6 +227,21 @@ QTreeWidgetItem* ListeGörünümü::SatırEkle(const QString& metin) {
     SıralamaBozuldu();
   }
   return satır;
+}
+
+void ListeGörünümü::SatırlarıEkle(const std::vector<QStringList>& satırlar) {
+  QList<QTreeWidgetItem*> yeni;
+  yeni.reserve(static_cast<qsizetype>(satırlar.size()));
+  for (const QStringList& hücreler : satırlar) {
+    auto* satır = new ListeSatırı(hücreler);
+    if (sıralı_)
+      insertTopLevelItem(SıralıYer(SıralamaMetni(satır)), satır);
+    else
+      yeni << satır;
+  }
+  if (yeni.isEmpty()) return;
+  addTopLevelItems(yeni);
+  SıralamaBozuldu();
 }
 
 int ListeGörünümü::SatırSayısı() const { return topLevelItemCount(); }

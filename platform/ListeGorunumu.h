@@ -37,6 +37,9 @@ public:
   // While the list's own sort is off, adding a row or clearing the list takes the header
   // arrows off: the rows no longer stand in the order an arrow shows.
   QTreeWidgetItem* SatırEkle(const QString& metin);
+  // Rows of whole cells at once, after the rows there are and in this order (in their place while
+  // the own sort is on): a long list fills in one step instead of a step per cell.
+  void SatırlarıEkle(const std::vector<QStringList>& satırlar);
   int SatırSayısı() const;
   QTreeWidgetItem* Satır(int konum) const;  // null outside 1..SatırSayısı()
   int SatırKonumu(const QTreeWidgetItem* satır) const;  // 0 when not in this list

@@ -169,7 +169,7 @@ QString TürAdı(const QString& tür) {
 }
 
 // A Turkish text for a broken rule of the table, naming what failed.
-QString HataMetni(int kod, const QString& motor) {
+QString KuralMetni(int kod, const QString& motor) {
   const int ayraç = motor.indexOf(QStringLiteral(": "));
   const QString ne = ayraç < 0 ? motor : motor.mid(ayraç + 2);
   switch (kod) {
@@ -190,7 +190,62 @@ QString HataMetni(int kod, const QString& motor) {
     }
     case SQLITE_CONSTRAINT_TRIGGER: return QStringLiteral("Değer kabul edilmedi: %1").arg(motor);
   }
-  return motor;
+  return QStringLiteral("Değer kabul edilmedi: %1").arg(motor);
+}
+
+bool YerYok(int sistem) { return sistem == ENOSPC || sistem == EFBIG || sistem == EDQUOT; }
+bool YazılamazYer(int sistem) { return sistem == EROFS || sistem == EACCES; }
+
+// What happened and what the user can do, in Turkish; the engine's own text only where
+// it names a fault of the program that the error report must carry.
+QString MotorMetni(int kod, int sistem, int numara, const QString& motor) {
+  using namespace VeritabanıHataNo;
+  const QString yazılmadı = QStringLiteral("Veritabanına yazılamadı, işlem kaydedilmedi. ");
+  switch (numara) {
+    case DiskDolu:
+      if (sistem == EFBIG)
+        return QStringLiteral("Veritabanı dosyası izin verilen en büyük dosya boyutuna ulaştı. ") + yazılmadı +
+               QStringLiteral("Lütfen, sistem yöneticinizden dosya boyutu sınırını yükseltmesini isteyip yeniden "
+                              "deneyiniz.");
+      if (sistem == EDQUOT)
+        return QStringLiteral("Disk kotanız doldu. ") + yazılmadı +
+               QStringLiteral("Lütfen, kotanızda yer açıp ya da kotanızı artırtıp yeniden deneyiniz.");
+      return QStringLiteral("Diskte yer kalmadı. ") + yazılmadı +
+             QStringLiteral("Lütfen, veritabanının bulunduğu diskte yer açıp yeniden deneyiniz.");
+    case SaltOkunur:
+      if (kod == SQLITE_READONLY_DBMOVED)
+        return QStringLiteral("Veritabanı dosyası, program açıkken taşınmış ya da silinmiş. ") + yazılmadı +
+               QStringLiteral("Lütfen, dosyanın yerini denetleyip programı yeniden başlatınız.");
+      return QStringLiteral("Veritabanının bulunduğu klasör ya da disk salt okunur. ") + yazılmadı +
+             QStringLiteral("Lütfen, klasörün yazma iznini denetleyip yeniden deneyiniz.");
+    case AğHatası:
+      return QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken disk veya ağ hatası oluştu; işlem "
+                            "kaydedilmedi. Lütfen, sunucuya bağlantıyı ve diski denetleyiniz.");
+    case DosyaYok:
+      return QStringLiteral("Veritabanı dosyası ya da yanındaki geçici dosya açılamadı; işlem kaydedilmedi. "
+                            "Lütfen, veritabanının bulunduğu klasörü denetleyiniz.");
+    case Kilitli:
+      return QStringLiteral("Veritabanı başka bir bilgisayarda kullanılıyor ve beklenen süre içinde serbest kalmadı; "
+                            "işlem kaydedilmedi. Lütfen, biraz sonra yeniden deneyiniz.");
+  }
+  switch (kod & 0xff) {
+    case SQLITE_CONSTRAINT: return KuralMetni(kod, motor);
+    case SQLITE_CORRUPT: return QStringLiteral("Veritabanı dosyası bozuk. Lütfen, sistem yöneticinize başvurunuz.");
+    case SQLITE_NOTADB: return QStringLiteral("Dosya, bu programın veritabanı dosyası değil ya da bozuk.");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+      return QStringLiteral("Veritabanı dosyasına erişim izni yok. Lütfen, dosyanın izinlerini denetleyiniz.");
+    case SQLITE_NOMEM:
+      return QStringLiteral("Bellek yetersiz; işlem kaydedilmedi. Lütfen, başka programları kapatıp yeniden "
+                            "deneyiniz.");
+    case SQLITE_INTERRUPT: return QStringLiteral("İşlem yarıda kesildi; kaydedilmedi.");
+    case SQLITE_TOOBIG: return QStringLiteral("Değer, veritabanının alabileceğinden büyük; işlem kaydedilmedi.");
+    case SQLITE_PROTOCOL:
+    case SQLITE_SCHEMA:
+      return QStringLiteral("Veritabanı bu arada başka bir bilgisayarda değişti; işlem kaydedilmedi. Lütfen, "
+                            "yeniden deneyiniz.");
+  }
+  return QStringLiteral("Veritabanı komutu çalıştırılamadı: %1").arg(motor);
 }
 
 }  // namespace
@@ -198,7 +253,7 @@ QString HataMetni(int kod, const QString& motor) {
 VeritabanıHatası::VeritabanıHatası(int numara, const QString& açıklama)
     : std::runtime_error(açıklama.toStdString()), numara_(numara), açıklama_(açıklama) {}
 
-int HataNumarası(int kod) {
+int HataNumarası(int kod, int sistem) {
   using namespace VeritabanıHataNo;
   switch (kod) {
     case SQLITE_CONSTRAINT_UNIQUE:
@@ -213,13 +268,23 @@ int HataNumarası(int kod) {
     case SQLITE_CORRUPT:
     case SQLITE_PERM:
     case SQLITE_AUTH: return ErişimYok;
-    case SQLITE_CANTOPEN: return DosyaYok;
-    case SQLITE_IOERR: return AğHatası;
+    // A full disk and a folder that cannot be written leave the file as it was: the user
+    // can make room or fix the folder and save again.
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+      if (YerYok(sistem)) return DiskDolu;
+      if (YazılamazYer(sistem)) return SaltOkunur;
+      return (kod & 0xff) == SQLITE_IOERR ? AğHatası : DosyaYok;
     case SQLITE_FULL: return DiskDolu;
     case SQLITE_READONLY: return SaltOkunur;
     case SQLITE_CONSTRAINT: return KuralaAykırı;  // check, STRICT type, trigger
     default: return Genel;  // never 3356, which the error routine ignores
   }
+}
+
+VeritabanıHatası MotorHatası(int kod, int sistem, const QString& motor) {
+  const int numara = HataNumarası(kod, sistem);
+  return {numara, MotorMetni(kod, sistem, numara, motor)};
 }
 
 // --- KayıtKümesi --------------------------------------------------------------
@@ -307,9 +372,11 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   qint64 beklenen = 0, boyut = 0;
   try {
     // Rollback journal: WAL needs shared memory that network shares lack. A commit
-    // is reported only once it is on the disk.
+    // is reported only once it is on the disk, the journal's removal included (EXTRA
+    // syncs the folder too): else a power cut could bring the journal back and the
+    // next open would undo the commit.
     vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
-    vt->Çalıştır(QStringLiteral("PRAGMA synchronous=FULL"));
+    vt->Çalıştır(QStringLiteral("PRAGMA synchronous=EXTRA"));
     vt->Çalıştır(QStringLiteral("PRAGMA foreign_keys=OFF"));
     // One read transaction: no other workstation is half-way through writing the
     // file while its size is compared with its header.
@@ -367,7 +434,14 @@ Veritabanı::~Veritabanı() {
 }
 
 void Veritabanı::HataVer(int kod) const {
-  throw VeritabanıHatası(HataNumarası(kod), HataMetni(kod, QString::fromUtf8(sqlite3_errmsg(db_))));
+  int sistem = sqlite3_system_errno(db_);
+  // When a commit fails the rollback that follows may leave no errno here; the file keeps its own.
+  if (!sistem) sqlite3_file_control(db_, "main", SQLITE_FCNTL_LAST_ERRNO, &sistem);
+  // The journal could not be made beside the file: the folder tells why.
+  if ((kod & 0xff) == SQLITE_CANTOPEN &&
+      ::access(QFile::encodeName(QFileInfo(yol_).absolutePath()).constData(), W_OK | X_OK) != 0)
+    sistem = errno;
+  throw MotorHatası(kod, sistem, QString::fromUtf8(sqlite3_errmsg(db_)));
 }
 
 void Veritabanı::Bağla(sqlite3_stmt* deyim, const QVariantList& değerler) {
@@ -560,7 +634,7 @@ void Veritabanı::İstatistikleriTazele() noexcept {
   if (sqlite3_open_v2(QFile::encodeName(yol_).constData(), &ham, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
     sqlite3_busy_timeout(ham, 250);
     TürkçeİşlevleriKaydet(ham);
-    tazelendi = sqlite3_exec(ham, "PRAGMA synchronous=FULL; PRAGMA analysis_limit=400; ANALYZE", nullptr, nullptr,
+    tazelendi = sqlite3_exec(ham, "PRAGMA synchronous=EXTRA; PRAGMA analysis_limit=400; ANALYZE", nullptr, nullptr,
                              nullptr) == SQLITE_OK;
   }
   sqlite3_close(ham);

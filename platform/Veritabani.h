@@ -3,7 +3,8 @@
 //
 // Failures are reported with the engine error numbers the program tests
 // (3024 missing file, 3043/3044 path or I/O, 3051 access, 3055 bad name,
-// 3031 wrong password, 3260 locked by another workstation; 3022 duplicate key,
+// 3031 wrong password, 3260 locked by another workstation, 3026 disk full,
+// 3027 read-only folder; 3022 duplicate key,
 // 3314 empty required field, 3317 value against a rule or type of the table).
 
 #include <QDate>
@@ -178,5 +179,9 @@ public:
 // Text typed by the user as a prefix pattern for `LIKE ? ESCAPE '\'`.
 QString BaşlayanKalıbı(const QString& yazılan);
 
-// Maps an sqlite3 result code (extended) to the program's error number.
-int HataNumarası(int sqliteKodu);
+// Maps an sqlite3 result code (extended), with the errno of the failing file call, to the
+// program's error number: a full disk, a file-size limit or a quota is 3026, a folder or file
+// system that cannot be written 3027, any other I/O error 3043.
+int HataNumarası(int sqliteKodu, int sistemHatası = 0);
+// The error with that number and a Turkish text that says what happened and what to do.
+VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString& motorMetni);

@@ -174,9 +174,8 @@ Toplamlar KişiToplamları(Veritabanı& vt, qint64 kişiNo) { return Topla(vt, t
 QString NedenAdı(HareketTürü tür, qint64 neden) {
   if (neden == TransferNedeni) return QStringLiteral("Transfer");
   if (tür == HareketTürü::Giriş) return QStringLiteral("Alım");
-  static const std::array<QString, 7> adlar{"Satış", "Numune", "İşçilik", "Hurda", "Zayi", "Fire", "Hediye"};
   // No part of the program writes another code: it has no name.
-  return neden >= 0 && neden < static_cast<qint64>(adlar.size()) ? adlar[static_cast<size_t>(neden)] : QString();
+  return OrtakYordamlarModülü::ÇıkışNedeniAdı(neden);
 }
 
 bool TransferGirişiVar(Veritabanı& vt, qint64 urunNo) {

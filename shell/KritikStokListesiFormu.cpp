@@ -4,21 +4,21 @@
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
 #include "ListeGorunumu.h"
+#include "ListeRaporu.h"
 #include "ListeyiSiralaModulu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
-#include "Simgeler.h"
 #include "TurkceMetin.h"
 #include "Veritabani.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include <sqlite3.h>
 
@@ -48,8 +48,12 @@ const std::array<Sütun, 5> Sütunlar{{
     {"Kritik Stok Miktarı", 2100, "KritikStokMiktari", true},
 }};
 
+const QString Başlık = QStringLiteral("Kritik Stok Listesi");
+constexpr int Aktarİşi = 26;
+
 [[maybe_unused]] const bool iş33 =
-    İlerlemeGösterFormu::İşProsedürüKaydet({33}, [] { Form<KritikStokListesiFormu>().ListeOluştur(); });
+    İlerlemeGösterFormu::İşProsedürüKaydet({33}, [] { Form<KritikStokListesiFormu>().ListeOluştur(); }) &&
+    İlerlemeGösterFormu::İşProsedürüKaydet({Aktarİşi}, [] { Form<KritikStokListesiFormu>().MSExceleAktar(); });
 
 // What the file looked like to this connection when read: the engine's data version
 // changes with every write to the file, this connection's own or another workstation's.
@@ -100,20 +104,24 @@ qint64 KritikStokSayısı() {
 }
 
 KritikStokListesiFormu::KritikStokListesiFormu() {
-  setWindowTitle(QStringLiteral("Kritik Stok Listesi"));
+  setWindowTitle(Başlık);
 
   KritikStokListesi = new ListeGörünümü(this);
   for (const Sütun& s : Sütunlar)
     KritikStokListesi->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
                                  s.miktar ? ListeGörünümü::Hiza::Sağ : ListeGörünümü::Hiza::Sol);
   BaşlangıçtaGösterOnayı = new QCheckBox(QStringLiteral("Program &Başlarken Listeyi Göster"), this);
+  YazdırDüğmesi = new QPushButton(QStringLiteral("&Yazdır"), this);
+  ExceleAktarDüğmesi = new QPushButton(QStringLiteral("Microsoft E&xcel'e Aktar"), this);
   KapatDüğmesi = new QPushButton(QStringLiteral("Kapat (Esc)"), this);
-  KapatDüğmesi->setAutoDefault(false);
+  for (QPushButton* d : {YazdırDüğmesi, ExceleAktarDüğmesi, KapatDüğmesi}) d->setAutoDefault(false);
   OdaktakiDüğmeEnterAlır(*this);
 
   auto* alt = new QHBoxLayout;
   alt->addWidget(BaşlangıçtaGösterOnayı);
   alt->addStretch();
+  alt->addWidget(YazdırDüğmesi);
+  alt->addWidget(ExceleAktarDüğmesi);
   alt->addWidget(KapatDüğmesi);
   auto* düzen = new QVBoxLayout(this);
   düzen->addWidget(KritikStokListesi, 1);
@@ -121,52 +129,27 @@ KritikStokListesiFormu::KritikStokListesiFormu() {
   // Within an 800-pixel screen with its frame; the list scrolls what its columns need beyond.
   resize(780, 420);
 
+  DüzenliListe(KritikStokListesi, ListeAdı);
   KritikStokListesi->BaşlığaTıklandı = [this](int i) { KritikStokListesi_ColumnClick(i); };
   // Only the user's change is saved; showing the stored value at load writes nothing.
   connect(BaşlangıçtaGösterOnayı, &QCheckBox::clicked, this, [this] { BaşlangıçtaGösterOnayı_Click(); });
+  connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
+  connect(ExceleAktarDüğmesi, &QPushButton::clicked, this, [this] { ExceleAktarDüğmesi_Click(); });
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { KapatDüğmesi_Click(); });
 
   Form_Load();
 }
 
-void KritikStokListesiFormu::Yükle() {
-  if (!yüklü_) Form_Load();
-}
-
 void KritikStokListesiFormu::Form_Load() {
-  // As designed first, so that a layout never saved still gives every column its place.
-  KritikStokListesi->TasarımaDön();
-  KritikStokListesi->BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
-  KritikStokListesi->DüzeniYükle(ListeAdı);
+  ListeFormuTabanı::Form_Load();
   // Ticked only for the value that makes start-up show the list.
   BaşlangıçtaGösterOnayı->setChecked(Ayarlar::SayıOku(AyarBölümü, UyarıAnahtarı, 0) == 1);
-  yüklü_ = true;
-}
-
-void KritikStokListesiFormu::Form_Unload() {
-  KritikStokListesi->DüzeniKaydet(ListeAdı);
-  yüklü_ = false;
-}
-
-void KritikStokListesiFormu::done(int sonuç) {
-  if (yüklü_) Form_Unload();
-  QDialog::done(sonuç);
-}
-
-void KritikStokListesiFormu::showEvent(QShowEvent* olay) {
-  // Shown without a list built first (or again after closing): load from the design.
-  if (!olay->spontaneous()) Yükle();
-  QDialog::showEvent(olay);
 }
 
 void KritikStokListesiFormu::ListeOluştur() {
   Yükle();
   İlerlemeGösterFormu& ilerleme = Form<İlerlemeGösterFormu>();
-  // The progress form goes when the list is done, also after an error or the end of the program.
-  struct İlerlemeKaldır {
-    İlerlemeGösterFormu& form;
-    ~İlerlemeKaldır() { form.Kaldır(); }
-  } kaldır{ilerleme};
+  const İlerlemeKaldırıcı kaldır(ilerleme);
 
   KritikStokListesi->Temizle();
   HataYakala([&] {
@@ -180,14 +163,18 @@ void KritikStokListesiFormu::ListeOluştur() {
       for (size_t s = 0; s < a.size(); ++s) a[s] = QString::fromUtf8(Sütunlar[s].alan);
       return a;
     }();
+    std::vector<QStringList> metinler;
+    metinler.reserve(static_cast<size_t>(toplam));
     qint64 eklenen = 0;
     for (; !k.Sonda(); k.MoveNext()) {
-      QTreeWidgetItem* satır = KritikStokListesi->SatırEkle(k.Metin(alanlar[0]));
-      for (size_t s = 1; s < Sütunlar.size(); ++s)
-        satır->setText(static_cast<int>(s), Sütunlar[s].miktar ? TürkçeMetin::MiktarMetni(k.Miktar(alanlar[s]))
-                                                               : k.Metin(alanlar[s]));
+      QStringList hücreler;
+      hücreler.reserve(static_cast<qsizetype>(Sütunlar.size()));
+      for (size_t s = 0; s < Sütunlar.size(); ++s)
+        hücreler << (Sütunlar[s].miktar ? TürkçeMetin::MiktarMetni(k.Miktar(alanlar[s])) : k.Metin(alanlar[s]));
+      metinler.push_back(std::move(hücreler));
       if (++eklenen % adım == 0 || eklenen == toplam) ilerleme.DeğerYaz(eklenen);
     }
+    KritikStokListesi->SatırlarıEkle(metinler);
   });
 }
 
@@ -201,6 +188,18 @@ void KritikStokListesiFormu::BaşlangıçtaGösterOnayı_Click() {
   const bool göster = BaşlangıçtaGösterOnayı->isChecked();
   Ayarlar::Yaz(AyarBölümü, UyarıAnahtarı, göster ? QStringLiteral("1") : QStringLiteral("0"));
   Ortak::KritikStokUyarısı = göster ? 1 : 0;
+}
+
+void KritikStokListesiFormu::YazdırDüğmesi_Click() {
+  ListeRaporu::Yazdır(*this, YazdırDüğmesi, *KritikStokListesi, {Başlık, {}});
+}
+
+void KritikStokListesiFormu::ExceleAktarDüğmesi_Click() { ListeRaporu::ExceleAktar(*this, *KritikStokListesi, Aktarİşi); }
+
+void KritikStokListesiFormu::MSExceleAktar() {
+  std::vector<SütunTürü> türler;
+  for (const Sütun& s : Sütunlar) türler.push_back(s.miktar ? SütunTürü::Sayı : SütunTürü::Metin);
+  ListeRaporu::MSExceleAktar(*KritikStokListesi, QStringLiteral("Kritik Stoklar"), Başlık, türler);
 }
 
 void KritikStokListesiFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }

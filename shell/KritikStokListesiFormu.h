@@ -2,7 +2,7 @@
 // The critical stock list: every product and warehouse at or below its critical level.
 // Job 33 of the progress form builds it just before the form is shown.
 
-#include <QDialog>
+#include "ListeFormuTabani.h"
 
 class ListeGörünümü;
 class QCheckBox;
@@ -11,34 +11,27 @@ class QPushButton;
 // How many rows the list would show; the start-up warning and the list command ask it.
 qint64 KritikStokSayısı();
 
-class KritikStokListesiFormu : public QDialog {
+class KritikStokListesiFormu : public ListeFormuTabanı {
 public:
   KritikStokListesiFormu();
 
   ListeGörünümü* KritikStokListesi;
   QCheckBox* BaşlangıçtaGösterOnayı;
+  QPushButton* YazdırDüğmesi;
+  QPushButton* ExceleAktarDüğmesi;
   QPushButton* KapatDüğmesi;
 
   // Fills the list from the database while it drives the progress form's bar, and
   // unloads the progress form at its end, whatever happened.
   void ListeOluştur();
+  // Job 26: the list to the spreadsheet program.
+  void MSExceleAktar();
 
-  // Loads the form again after it was unloaded: controls as designed, saved layout, setting.
-  void Yükle();
-  bool Yüklü() const { return yüklü_; }
-
-  void Form_Load();
-  void Form_Unload();
+  // Beside the list: the start-up setting.
+  void Form_Load() override;
   void KritikStokListesi_ColumnClick(int başlıkIndex);
   void BaşlangıçtaGösterOnayı_Click();
+  void YazdırDüğmesi_Click();
+  void ExceleAktarDüğmesi_Click();
   void KapatDüğmesi_Click();
-
-  // Every way out (Kapat, Esc, the close box) unloads the form.
-  void done(int sonuç) override;
-
-protected:
-  void showEvent(QShowEvent* olay) override;
-
-private:
-  bool yüklü_ = false;
 };

@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <array>
 #include <cstdlib>
 
 namespace OrtakYordamlarModülü {
@@ -51,6 +52,12 @@ void HataİşleYordamı(int numara, const QString& açıklama) {
     ProgramıBitir(1);
   }
   if (numara == 3356) return;
+  if (numara == VeritabanıHataNo::DiskDolu || numara == VeritabanıHataNo::SaltOkunur) {
+    // Nothing was written and the file is sound: the user makes room or lets the folder be
+    // written, and saves the same work again. No reason to offer ending the program.
+    MesajKutusu(açıklama, Stil::Uyarı);
+    return;
+  }
   if (numara == VeritabanıHataNo::KayıtYok) {
     // Records are read by the numbers a list shows: one missing was deleted from another
     // workstation since, which is no reason to offer ending the program.
@@ -234,6 +241,12 @@ std::vector<Kişi> KişileriOku(Veritabanı& vt) {
 }
 
 bool DosyaVarMı(const QString& yol) { return !yol.isEmpty() && QFileInfo::exists(yol); }
+
+QString ÇıkışNedeniAdı(qint64 neden) {
+  static const std::array<QString, ÇıkışNedeniSayısı> adlar{"Satış", "Numune", "İşçilik", "Hurda",
+                                                            "Zayi",  "Fire",   "Hediye"};
+  return neden >= 0 && neden < ÇıkışNedeniSayısı ? adlar[static_cast<size_t>(neden)] : QString();
+}
 
 bool TabloProgramıKurulu() { return Platform::TabloProgramıVar && Platform::TabloProgramıVar(); }
 

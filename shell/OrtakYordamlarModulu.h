@@ -32,8 +32,9 @@ inline constexpr int SilmeSorusu = 292;      // No default
 int MesajKutusu(const QString& metin, int stil = 0, const QString& başlık = {});
 
 // The common error routine: 3043/3044 and 3051 end the program after their message,
-// 3356 is ignored, 3021 (a listed record deleted meanwhile) only says so, any other
-// number asks whether to go on; No ends the program.
+// 3356 is ignored, 3021 (a listed record deleted meanwhile) and 3026/3027 (disk full,
+// folder read-only: nothing written) only say so, any other number asks whether to go
+// on; No ends the program.
 void HataİşleYordamı(int numara, const QString& açıklama);
 void HataİşleYordamı(const VeritabanıHatası& hata);
 
@@ -69,6 +70,9 @@ qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
 // "MERKEZ deposundaki CİVATA ürününün stok mevcudu (9,00)". A name gone meanwhile shows as its number.
 QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut);
 
+// Names of the exit reasons 0 to 6; another code has none (empty).
+inline constexpr int ÇıkışNedeniSayısı = 7;
+QString ÇıkışNedeniAdı(qint64 neden);
 // The products with at least one entry row in the warehouse (UrunNo, UrunKodu, UrunAdi), by name.
 KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo);
 

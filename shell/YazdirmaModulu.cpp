@@ -20,6 +20,15 @@ namespace YazdırmaModülü {
 
 int TamMilimetre(double mm) { return static_cast<int>(std::nearbyint(mm)); }
 
+void SayfaBaşlığı(RaporTuvali& t, const QString& başlık) {
+  t.Y = 5;
+  t.X = 10;
+  t.Yaz(başlık);
+  const QString sayfa = QStringLiteral("Sayfa - %1").arg(t.SayfaNo());
+  t.SağaYaslıYaz(Ortak::SayfaGenişliği - 10, sayfa, true);
+  t.Çizgi(10, 10, Ortak::SayfaGenişliği - 10, 10);
+}
+
 bool Yazdır(QWidget* sahip, QPushButton* düğme, const QString& başlık, const std::function<void(RaporTuvali&)>& çiz) {
   if (!Ortak::YazıcıVar) {
     MesajKutusu(YazıcıYokMesajı, Stil::Uyarı);

@@ -22,6 +22,10 @@ inline const QString YazıcıYokMesajı =
 // ended here. True only when the report reached the printer whole.
 bool Yazdır(QWidget* sahip, QPushButton* düğme, const QString& başlık, const std::function<void(RaporTuvali&)>& çiz);
 
+// The running header of every page after the first: the title at (10, 5), "Sayfa - n" ending
+// 10 mm from the right edge, and a rule under them at y 10; in the font set before.
+void SayfaBaşlığı(RaporTuvali& t, const QString& başlık);
+
 // A length of the printable area to the nearest whole millimetre, a half to the even one.
 int TamMilimetre(double mm);
 

@@ -116,6 +116,10 @@ CREATE INDEX CikisDepo ON CikisIslemleriTablosu (DepoNo);
 CREATE INDEX GirisSatici ON GirisIslemleriTablosu (SaticiFirmaNo);
 CREATE INDEX CikisAlici ON CikisIslemleriTablosu (AliciFirmaNo);
 CREATE INDEX IadeIslemNo ON IadeBilgileriTablosu (IslemNo);
+-- The lists read a period, and "all dates" its first and last day, from these.
+CREATE INDEX GirisTarih ON GirisIslemleriTablosu (IslemTarihi);
+CREATE INDEX CikisTarih ON CikisIslemleriTablosu (IslemTarihi);
+CREATE INDEX IadeTarih ON IadeBilgileriTablosu (IadeTarihi);
 
 -- Saved queries with positional parameters, prepared by name.
 CREATE TABLE KayitliSorgular (

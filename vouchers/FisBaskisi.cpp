@@ -3,6 +3,7 @@
 #include "OrtakDegiskenlerModulu.h"
 #include "RaporTuvali.h"
 #include "TurkceMetin.h"
+#include "YazdirmaModulu.h"
 
 namespace {
 
@@ -13,15 +14,6 @@ constexpr double TarihX = 15, FirmaX = 35, MiktarSağı = 160, AğırlıkSağı 
 QString İkiOndalık(const QString& hücre) {
   const auto m = TürkçeMetin::MiktarOku(hücre);
   return m ? TürkçeMetin::MiktarMetni(*m) : hücre;
-}
-
-void SayfaBaşlığı(RaporTuvali& t, const QString& başlık) {
-  t.Y = 5;
-  t.X = 10;
-  t.Yaz(başlık);
-  const QString sayfa = QStringLiteral("Sayfa - %1").arg(t.SayfaNo());
-  t.SağaYaslıYaz(Ortak::SayfaGenişliği - 10, sayfa, true);
-  t.Çizgi(10, 10, Ortak::SayfaGenişliği - 10, 10);
 }
 
 }  // namespace
@@ -59,7 +51,7 @@ void FişBaskıDüzeni(RaporTuvali& t, const FişBaskısı& fiş, const std::vec
   for (const QStringList& h : satırlar) {
     if (t.Y + Ortak::AltBoşluk + 10 >= Ortak::SayfaYüksekliği) {
       t.YeniSayfa();
-      SayfaBaşlığı(t, fiş.başlık);
+      YazdırmaModülü::SayfaBaşlığı(t, fiş.başlık);
       t.Y = Ortak::ÜstBoşluk;
     }
     satırıYaz(h.value(Tarih), h.value(Firma), h.value(ÜrünKodu), h.value(Depo), İkiOndalık(h.value(Miktarı)),

@@ -123,10 +123,10 @@ TEST_F(KomutDağıtımıTesti, KritikStokKomutuSeviyeAltındaStokYoksaAçılmaz)
 }
 
 TEST_F(KomutDağıtımıTesti, YapılmamışFormlarınKomutlarıHazırDeğil) {
-  for (int komut :
-       {101, 102, 103, 104, 105, 106, 107, 109, 110, 111, 205, 300, 301, 303, 304, 305, 400, 401, 402, 403})
+  for (int komut : {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 201, 202, 203, 204, 205, 206, 207, 208,
+                    300, 301, 303, 304, 305, 400, 401, 402, 403})
     EXPECT_TRUE(KomutHazır(komut)) << komut;
-  for (int komut : {201, 202, 206})
+  for (int komut : {112, 209, 302})
     EXPECT_FALSE(KomutHazır(komut)) << komut;
 }
 

@@ -5,21 +5,32 @@
 // The forms that list most (the critical list, a person's movements) are filled offscreen.
 
 #include "Ayarlar.h"
+#include "CikisNedenineGoreStokListesiFormu.h"
 #include "CikisVerileri.h"
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
 #include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "HareketVerileri.h"
+#include "FirmalaraGoreStokListesi.h"
+#include "GirisCikisIslemleriListesiFormu.h"
 #include "KritikStokListesiFormu.h"
 #include "ListeGorunumu.h"
+#include "ListeRaporu.h"
+#include "ListeVerileri.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
+#include "RaporTuvali.h"
 #include "StokBakiyesi.h"
+#include "StokListesiFormu.h"
+#include "TarihKutusu.h"
 #include "Veritabani.h"
 #include "VeritabaniOlusturucu.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDate>
 #include <QDir>
 #include <QListWidget>
@@ -30,6 +41,7 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -191,13 +203,15 @@ void KritikStokSayısı(benchmark::State& durum) {
 BENCHMARK(KritikStokSayısı)->Unit(benchmark::kMillisecond);
 
 // The yardstick: the same two tables summed by product, nothing else.
+void DüzToplam(Veritabanı& vt) {
+  auto g = vt.KayıtKümesiAç("SELECT UrunNo, Sum(GirisMiktari) AS Toplam FROM GirisIslemleriTablosu GROUP BY UrunNo");
+  auto c = vt.KayıtKümesiAç("SELECT UrunNo, Sum(CikisMiktari) AS Toplam FROM CikisIslemleriTablosu GROUP BY UrunNo");
+  benchmark::DoNotOptimize(g.KayıtSayısı() + c.KayıtSayısı());
+}
+
 void MilyonHareketteDüzToplam(benchmark::State& durum) {
   auto vt = Milyon().Kopya(QStringLiteral("duz"), true);
-  for (auto _ : durum) {
-    auto g = vt->KayıtKümesiAç("SELECT UrunNo, Sum(GirisMiktari) AS Toplam FROM GirisIslemleriTablosu GROUP BY UrunNo");
-    auto c = vt->KayıtKümesiAç("SELECT UrunNo, Sum(CikisMiktari) AS Toplam FROM CikisIslemleriTablosu GROUP BY UrunNo");
-    benchmark::DoNotOptimize(g.KayıtSayısı() + c.KayıtSayısı());
-  }
+  for (auto _ : durum) DüzToplam(*vt);
 }
 BENCHMARK(MilyonHareketteDüzToplam)->Unit(benchmark::kMillisecond);
 
@@ -277,6 +291,7 @@ struct ProgramınBağlantısı {
   ~ProgramınBağlantısı() {
     FormuYokEt<KritikStokListesiFormu>();
     FormuYokEt<GirişÇıkışYapanlaraGöreStokHareketleriFormu>();
+    FormuYokEt<GirişÇıkışİşlemleriListesiFormu>();
     Ortak::Veritabanı.reset();
   }
 };
@@ -393,9 +408,186 @@ BENCHMARK(MilyonHareketteÖnbellek)
     ->Args({16384, 256})
     ->Unit(benchmark::kMillisecond);
 
+// Runs the yardstick beside the measured work in every iteration, outside the timing, and counts
+// their ratio: a busy machine slows both alike.
+template <class Ölçüt, class İş>
+void Oranla(benchmark::State& durum, Ölçüt ölçüt, İş iş) {
+  using Saat = std::chrono::steady_clock;
+  Saat::duration ölçütSüresi{}, işSüresi{};
+  for (auto _ : durum) {
+    durum.PauseTiming();
+    const auto ö = Saat::now();
+    ölçüt();
+    ölçütSüresi += Saat::now() - ö;
+    durum.ResumeTiming();
+    const auto i = Saat::now();
+    iş();
+    işSüresi += Saat::now() - i;
+  }
+  durum.counters["oran"] = static_cast<double>(işSüresi.count()) / static_cast<double>(ölçütSüresi.count());
+}
+
+// A list form on the million-movement file, shown as the user sees it; gone with the case.
+template <class F>
+struct AçıkListe {
+  F& f;
+  explicit AçıkListe(const QString& ad) : f((Platform::VarsayılanlarıKur(),
+                                             Ortak::Veritabanı = Milyon().Kopya(ad, true), Form<F>())) {
+    f.show();
+  }
+  ~AçıkListe() {
+    f.done(0);
+    FormuYokEt<F>();
+    Ortak::Veritabanı.reset();
+  }
+};
+
+// The current stock list of every warehouse and all dates, from its list button (the progress form
+// and the first and last dates included) to the filled list; the yardstick is the plain sum above,
+// run beside it.
+void MilyonHareketteStokListesi(benchmark::State& durum) {
+  AçıkListe<StokListesiFormu> a(QStringLiteral("stoklistesi"));
+  const qint64 önce = BellekKB();
+  Oranla(durum, [&] { DüzToplam(*Ortak::Veritabanı); }, [&] { a.f.ListeleDüğmesi_Click(); });
+  durum.counters["satır"] = a.f.Liste->SatırSayısı();
+  durum.counters["ekMB"] = static_cast<double>(BellekKB() - önce) / 1024;
+  durum.counters["MB"] = static_cast<double>(BellekKB()) / 1024;
+}
+BENCHMARK(MilyonHareketteStokListesi)->Unit(benchmark::kMillisecond);
+
+// A month of the file: some 16,700 entries and as many exits.
+const ListeVerileri::Dönem BirAy{QDate(2025, 3, 1), QDate(2025, 3, 31)};
+
+// The rows of the exit reason list and of the company lists (0 exit reasons, 1 suppliers,
+// 2 customers) for every warehouse and choice over a month, against the same rows summed by the
+// same groups through the date index, with no names and no order.
+void MilyonHareketteBirAylıkListe(benchmark::State& durum) {
+  const int tür = static_cast<int>(durum.range(0));
+  const char* const adlar[] = {"çıkış nedeni", "satıcı firmalar", "alıcı firmalar"};
+  durum.SetLabel(adlar[tür]);
+  auto vt = Milyon().Kopya(QStringLiteral("biray%1").arg(tür), true);
+  const ListeVerileri::Süzgeç s{std::nullopt, std::nullopt, BirAy};
+  const QString ölçüt =
+      tür == 1 ? QStringLiteral("SELECT SaticiFirmaNo, UrunNo, DepoNo, Sum(GirisMiktari) AS Toplam "
+                                "FROM GirisIslemleriTablosu WHERE IslemTarihi BETWEEN ? AND ? AND GirisNedeni < 99 "
+                                "GROUP BY SaticiFirmaNo, UrunNo, DepoNo")
+               : QStringLiteral("SELECT AliciFirmaNo, UrunNo, DepoNo, Sum(CikisMiktari) AS Toplam "
+                                "FROM CikisIslemleriTablosu WHERE IslemTarihi BETWEEN ? AND ? AND CikisNedeni < 99 "
+                                "GROUP BY AliciFirmaNo, UrunNo, DepoNo");
+  size_t satır = 0;
+  Oranla(
+      durum, [&] { benchmark::DoNotOptimize(vt->KayıtKümesiAç(ölçüt, {BirAy.ilk, BirAy.son}).KayıtSayısı()); },
+      [&] {
+        satır = tür == 0   ? ListeVerileri::ÇıkışNedeniListesi(*vt, s).size()
+                : tür == 1 ? ListeVerileri::FirmaStokListesi(*vt, QStringLiteral("Satici"), s).size()
+                           : ListeVerileri::FirmaStokListesi(*vt, QStringLiteral("Alici"), s).size();
+      });
+  durum.counters["satır"] = static_cast<double>(satır);
+}
+BENCHMARK(MilyonHareketteBirAylıkListe)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The same from the list button of the exit reason list, for a month: rows read, written and shown.
+void MilyonHareketteBirAylıkÇıkışNedeniListesi(benchmark::State& durum) {
+  AçıkListe<ÇıkışNedenineGöreStokListesiFormu> a(QStringLiteral("biraylik-neden"));
+  a.f.TümTarihlerOnayı->setChecked(false);
+  a.f.TümTarihlerOnayı_Click();
+  a.f.İlkTarihKutusu->DeğerAyarla(BirAy.ilk);
+  a.f.SonTarihKutusu->DeğerAyarla(BirAy.son);
+  const QString ölçüt = QStringLiteral(
+      "SELECT AliciFirmaNo, UrunNo, DepoNo, Sum(CikisMiktari) AS Toplam FROM CikisIslemleriTablosu "
+      "WHERE IslemTarihi BETWEEN ? AND ? AND CikisNedeni < 99 GROUP BY AliciFirmaNo, UrunNo, DepoNo");
+  Oranla(
+      durum,
+      [&] {
+        benchmark::DoNotOptimize(Ortak::Veritabanı->KayıtKümesiAç(ölçüt, {BirAy.ilk, BirAy.son}).KayıtSayısı());
+      },
+      [&] { a.f.ListeleDüğmesi_Click(); });
+  durum.counters["satır"] = a.f.Liste->SatırSayısı();
+}
+BENCHMARK(MilyonHareketteBirAylıkÇıkışNedeniListesi)->Unit(benchmark::kMillisecond);
+
+// A shown list view of the current stock list's columns emptied and filled with 5,000 rows of
+// texts, laid out and painted.
+void BeşBinSatırlıkListeDoldurma(benchmark::State& durum) {
+  ListeGörünümü liste;
+  for (int k = 0; k < 8; ++k)
+    liste.SütunEkle(QStringLiteral("Sütun %1").arg(k), 1150, k < 2 ? ListeGörünümü::Hiza::Sol : ListeGörünümü::Hiza::Sağ);
+  liste.resize(900, 500);
+  liste.show();
+  std::vector<QStringList> satırlar;
+  for (int i = 0; i < 5000; ++i) {
+    QStringList hücreler{QStringLiteral("U%1").arg(i), QStringLiteral("ÜRÜN %1").arg(i)};
+    for (int k = 2; k < 8; ++k) hücreler << TürkçeMetin::MiktarMetni(i * 1234 + k);
+    satırlar.push_back(std::move(hücreler));
+  }
+  for (auto _ : durum) {
+    liste.Temizle();
+    liste.SatırlarıEkle(satırlar);
+    QApplication::processEvents();
+  }
+  durum.counters["satır"] = liste.SatırSayısı();
+}
+BENCHMARK(BeşBinSatırlıkListeDoldurma)->Unit(benchmark::kMillisecond);
+
+// The built current stock list (5,000 rows) printed as its print button does once the printer is
+// chosen: on the recording canvas (0) and into a PDF file (1).
+void MilyonHareketteStokListesiBaskısı(benchmark::State& durum) {
+  const bool pdf = durum.range(0) != 0;
+  durum.SetLabel(pdf ? "PDF" : "kayıt");
+  AçıkListe<StokListesiFormu> a(QStringLiteral("baski%1").arg(pdf));
+  a.f.ListeleDüğmesi_Click();
+  QTemporaryDir klasör;
+  int sayfa = 0;
+  for (auto _ : durum) {
+    std::unique_ptr<RaporTuvali> t;
+    if (pdf)
+      t = YazıcıTuvali::PdfDosyasına(klasör.filePath(QStringLiteral("liste.pdf")), a.f.windowTitle());
+    else
+      t = std::make_unique<KayıtTuvali>();
+    t->YazıTipiAdı(Ortak::YazıcıYazıTipi);
+    Ortak::SayfaYüksekliği = static_cast<int>(t->SayfaYüksekliği());
+    Ortak::SayfaGenişliği = static_cast<int>(t->SayfaGenişliği());
+    ListeRaporu::ListeBaskıDüzeni(*t, *a.f.Liste, {a.f.windowTitle(), a.f.ToplamAğırlıkKutusu->text()});
+    t->BelgeyiBitir();
+    sayfa = t->SayfaNo();
+  }
+  durum.counters["satır"] = a.f.Liste->SatırSayısı();
+  durum.counters["sayfa"] = sayfa;
+}
+BENCHMARK(MilyonHareketteStokListesiBaskısı)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Resident memory with the largest lists of the file open, each built from its button: the current
+// stock list (5,000 rows), the exits of every reason and warehouse over all dates (some 50,000
+// rows) and the entry operations of all dates (500,000 rows).
+void MilyonHareketteEnBüyükListeninBelleği(benchmark::State& durum) {
+  const int tür = static_cast<int>(durum.range(0));
+  const char* const adlar[] = {"stok listesi", "çıkış nedeni, tüm tarihler", "giriş işlemleri, tüm tarihler"};
+  durum.SetLabel(adlar[tür]);
+  const QString ad = QStringLiteral("bellek%1").arg(tür);
+  int satır = 0;
+  const auto ölç = [&](ListeFormu& f) {
+    for (auto _ : durum) f.ListeleDüğmesi_Click();
+    satır = f.Liste->SatırSayısı();
+  };
+  if (tür == 0) {
+    AçıkListe<StokListesiFormu> a(ad);
+    ölç(a.f);
+  } else if (tür == 1) {
+    AçıkListe<ÇıkışNedenineGöreStokListesiFormu> a(ad);
+    ölç(a.f);
+  } else {
+    AçıkListe<GirişÇıkışİşlemleriListesiFormu> a(ad);
+    ölç(a.f);
+  }
+  durum.counters["satır"] = satır;
+  durum.counters["MB"] = static_cast<double>(BellekKB()) / 1024;
+}
+BENCHMARK(MilyonHareketteEnBüyükListeninBelleği)->DenseRange(0, 2)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // The program's memory on the million-movement file with its largest lists open: a process of
 // its own (this program again, with "--bellek"), so that building the file does not count.
-// It shows the busiest person's entries in the person review and the critical list beside it.
+// It shows the busiest person's entries in the person review, the critical list and the entry
+// operations of all dates (the longest list) beside it.
 int BellekÖlçümü(const QString& dosya) {
   ProgramınBağlantısı bağlantı(Veritabanı::Aç(dosya));
   const qint64 başta = BellekKB();
@@ -409,9 +601,12 @@ int BellekÖlçümü(const QString& dosya) {
   auto& kritik = Form<KritikStokListesiFormu>();
   if (::KritikStokSayısı() > 0) kritik.ListeOluştur();
   kritik.show();
+  auto& işlemler = Form<GirişÇıkışİşlemleriListesiFormu>();
+  işlemler.show();
+  işlemler.ListeleDüğmesi_Click();
   QApplication::processEvents();
   std::cout << başta << ' ' << BellekKB() << ' ' << BellekKB("VmHWM:") << ' ' << kişiSatırı << ' '
-            << kritik.KritikStokListesi->SatırSayısı() << std::endl;
+            << kritik.KritikStokListesi->SatırSayısı() << ' ' << işlemler.Liste->SatırSayısı() << std::endl;
   return 0;
 }
 
@@ -424,7 +619,7 @@ void MilyonHareketteBellek(benchmark::State& durum) {
                    {QStringLiteral("KİŞİ %1").arg(k)});
     dosya = vt->Yol();
   }
-  qint64 değerler[5] = {};
+  qint64 değerler[6] = {};
   for (auto _ : durum) {
     QProcess süreç;
     süreç.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--bellek"), dosya});
@@ -437,12 +632,14 @@ void MilyonHareketteBellek(benchmark::State& durum) {
   durum.counters["tepe_MB"] = static_cast<double>(değerler[2]) / 1024;
   durum.counters["kişi_satırı"] = static_cast<double>(değerler[3]);
   durum.counters["kritik_satırı"] = static_cast<double>(değerler[4]);
+  durum.counters["işlem_satırı"] = static_cast<double>(değerler[5]);
 }
 BENCHMARK(MilyonHareketteBellek)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The forms are measured on screen but need none.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication uygulama(argc, argv);
   // The forms' layouts and settings go to a folder of this run; a message is printed, never shown.

@@ -207,6 +207,38 @@ TEST_F(ListeGörünümüTesti, KendiSıralamasıTürkçeAlfabeyleVeEtiketleriKor
   EXPECT_EQ(Sütun(liste, 2).first(), "Zeytin");  // switched off: the order stays
 }
 
+// Rows added in one step hold their texts and their column's alignment until changed; a changed
+// key text still moves its row while the own sort is on.
+TEST_F(ListeGörünümüTesti, TopluEklenenSatırlarDeğişenMetniVeHizayıTutar) {
+  ListeGörünümü liste;
+  SütunlarıKur(liste);
+  liste.SatırlarıEkle({{"1", "K1", "Dut", "3", "1,00", "01.02.2026"},
+                       {"2", "K2", "Çay", "3", "2,00", "02.02.2026"},
+                       {"3", "K3", "Zeytin"}});
+  ASSERT_EQ(liste.SatırSayısı(), 3);
+  EXPECT_EQ(Sütun(liste, 2), (QStringList{"Dut", "Çay", "Zeytin"}));
+  EXPECT_EQ(liste.AltÖğe(3, 4), QString());  // a short row leaves its last cells empty
+  QTreeWidgetItem* ikinci = liste.Satır(2);
+  EXPECT_EQ(ikinci->textAlignment(4) & Qt::AlignRight, Qt::AlignRight);
+  EXPECT_EQ(ikinci->textAlignment(2) & Qt::AlignRight, 0);
+  ikinci->setTextAlignment(4, Qt::AlignLeft);
+  EXPECT_EQ(ikinci->textAlignment(4) & Qt::AlignRight, 0);
+
+  liste.AltÖğeAyarla(1, 4, "9,50");
+  liste.AltÖğeAyarla(1, 5, QString());
+  EXPECT_EQ(liste.AltÖğe(1, 4), "9,50");
+  EXPECT_EQ(liste.AltÖğe(1, 5), QString());
+  EXPECT_EQ(liste.AltÖğe(1, 2), "Dut");
+
+  liste.SıralamaAnahtarıAyarla(2);
+  liste.SıralıAyarla(true);
+  EXPECT_EQ(Sütun(liste, 2), (QStringList{"Çay", "Dut", "Zeytin"}));
+  liste.AltÖğeAyarla(1, 2, "Ağaç");  // was Çay
+  liste.AltÖğeAyarla(3, 2, "Armut");  // was Zeytin
+  EXPECT_EQ(Sütun(liste, 2), (QStringList{"Ağaç", "Armut", "Dut"}));
+  EXPECT_EQ(Sütun(liste, 0), (QStringList{"2", "3", "1"}));
+}
+
 TEST_F(ListeGörünümüTesti, BaşlıkTıklamasıVeÇiftTıklamaBildirilir) {
   ListeGörünümü liste;
   SütunlarıKur(liste);

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <limits>
+
 namespace {
 
 using namespace TürkçeMetin;
@@ -42,6 +44,32 @@ TEST(TürkçeMetin, SayılarVeMiktarlar) {
   EXPECT_EQ(MiktarMetni(123456), "1.234,56");
   EXPECT_EQ(MiktarMetni(-5), "-0,05");
   EXPECT_EQ(MiktaraÇevir(0.1) + MiktaraÇevir(0.2) - MiktaraÇevir(0.3), 0);
+}
+
+// Figures around every grouping step, both signs, as the locale writes them.
+TEST(TürkçeMetin, MiktarMetniYerelGibiYazar) {
+  const struct {
+    Miktar miktar;
+    const char* metin;
+  } durumlar[] = {{0, "0,00"},
+                  {7, "0,07"},
+                  {99, "0,99"},
+                  {100, "1,00"},
+                  {99999, "999,99"},
+                  {100000, "1.000,00"},
+                  {-100000, "-1.000,00"},
+                  {123456789012, "1.234.567.890,12"},
+                  {-1, "-0,01"},
+                  {100000000000000000, "1.000.000.000.000.000,00"},
+                  {std::numeric_limits<Miktar>::max(), "92.233.720.368.547.758,07"},
+                  {std::numeric_limits<Miktar>::min(), "-92.233.720.368.547.758,08"}};
+  for (const auto& d : durumlar) EXPECT_EQ(MiktarMetni(d.miktar), QString::fromUtf8(d.metin)) << d.miktar;
+  for (Miktar m = -250000; m <= 250000; m += 997) {
+    const Miktar mutlak = m < 0 ? -m : m;
+    const QString yerel = (m < 0 ? Yerel().negativeSign() : QString()) + Yerel().toString(mutlak / 100) +
+                          Yerel().decimalPoint() + QString::number(mutlak % 100).rightJustified(2, u'0');
+    EXPECT_EQ(MiktarMetni(m), yerel) << m;
+  }
 }
 
 TEST(TürkçeMetin, Tarihler) {

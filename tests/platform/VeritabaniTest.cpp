@@ -1,3 +1,4 @@
+#include "CocukSureci.h"
 #include "TestOrtami.h"
 #include "TurkceMetin.h"
 #include "VeritabaniOlusturucu.h"
@@ -11,7 +12,6 @@
 
 #include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <future>
@@ -75,20 +75,11 @@ int AçmaHatası(const QString& yol) { return AçılışSonucu(yol).first; }
 
 // Opens as an ordinary user: root may write to any folder, whatever its mode.
 std::pair<int, QString> KullanıcıOlarakAç(const QString& yol) {
-  int boru[2];
-  if (pipe(boru) != 0) return {-1, {}};
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(1);
+  const QByteArray çıktı = Çocukta([&]() -> QByteArray {
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) return {};
     const auto [numara, metin] = AçılışSonucu(yol);
-    const QByteArray çıktı = QByteArray::number(numara) + ' ' + metin.toUtf8();
-    _exit(write(boru[1], çıktı.constData(), static_cast<size_t>(çıktı.size())) < 0);
-  }
-  close(boru[1]);
-  QFile okunan;
-  okunan.open(boru[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-  const QByteArray çıktı = okunan.readAll();
-  waitpid(pid, nullptr, 0);
+    return QByteArray::number(numara) + ' ' + metin.toUtf8();
+  });
   return {çıktı.left(çıktı.indexOf(' ')).toInt(), QString::fromUtf8(çıktı.mid(çıktı.indexOf(' ') + 1))};
 }
 
@@ -376,7 +367,7 @@ TEST_F(VeritabanıTesti, YarıdaKalanİşlemHiçbirŞeyYazmaz) {
 }
 
 TEST_F(VeritabanıTesti, KendiliğindenGeriAlınanİşlemYazılmazVeOnaylanmaz) {
-  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA synchronous")).Tamsayı("synchronous"), 2);  // FULL
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA synchronous")).Tamsayı("synchronous"), 3);  // EXTRA
   EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("PRAGMA journal_mode")).Metin("journal_mode"), "delete");
   Depo(*vt, "ÖNCE");
   {

@@ -37,6 +37,18 @@ TEST_F(HataİşleYordamıTesti, AğVeErişimHatalarıProgramıBitirir) {
   }
 }
 
+// Nothing was written and the file is sound: the user is told what to do, the program goes on.
+TEST_F(HataİşleYordamıTesti, DoluDiskVeSaltOkunurKlasörSöylenirProgramSürer) {
+  for (int numara : {3026, 3027}) {
+    mesajlar.clear();
+    EXPECT_NO_THROW(HataİşleYordamı(numara, "Diskte yer kalmadı. Lütfen, yer açıp yeniden deneyiniz."));
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].stil, 48);
+    EXPECT_EQ(mesajlar[0].metin, "Diskte yer kalmadı. Lütfen, yer açıp yeniden deneyiniz.");
+  }
+  EXPECT_TRUE(bitişler.empty());
+}
+
 TEST_F(HataİşleYordamıTesti, Hata3356SessizGeçer) {
   EXPECT_NO_THROW(HataİşleYordamı(3356, "x"));
   EXPECT_TRUE(mesajlar.empty());

@@ -18,6 +18,10 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 namespace {
 
 class GirişFormuTesti : public FişTestOrtamı {
@@ -201,6 +205,36 @@ TEST_F(GirişFormuTesti, SıralananListeGörünenSıraylaYazılırBirSatırDüş
     beklenen.push_back({firma, ürün, merkez, ali, 1, tarih, *TürkçeMetin::MiktarOku(QString::fromUtf8(miktar))});
   }
   EXPECT_EQ(GirişSatırları(), beklenen);
+}
+
+// The disk takes nothing more (a file-size limit, as root and as any user): the user is told in
+// Turkish, nothing is stored, the list stays for the same commit once there is room again.
+TEST_F(GirişFormuTesti, DoluDiskteListeKalırYerAçılıncaBirKezYazılır) {
+  Aç();
+  Satır(akın, civata, merkez, "ALİ VELİ", "10");
+  Satır(yıldız, somun, şube, "ALİ VELİ", "5");
+  mesajlar.clear();
+  // No file may grow past 0 bytes: every write fails with EFBIG, as on a full disk.
+  rlimit sınır{}, dolu{};
+  getrlimit(RLIMIT_FSIZE, &sınır);
+  dolu = {0, sınır.rlim_max};
+  const auto sinyal = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &dolu);
+  f->ListeyiStoğaEkleDüğmesi->click();
+  setrlimit(RLIMIT_FSIZE, &sınır);
+  std::signal(SIGXFSZ, sinyal);
+  ASSERT_EQ(mesajlar.size(), 1u);
+  EXPECT_EQ(mesajlar[0].stil, 48);
+  EXPECT_TRUE(mesajlar[0].metin.contains(QStringLiteral("işlem kaydedilmedi"))) << mesajlar[0].metin.toStdString();
+  EXPECT_TRUE(bitişler.empty());
+  EXPECT_TRUE(GirişSatırları().empty());
+  EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 2);
+  EXPECT_TRUE(ListeAçık());
+
+  f->ListeyiStoğaEkleDüğmesi->click();
+  EXPECT_EQ(mesajlar.size(), 1u);
+  EXPECT_EQ(GirişSatırları().size(), 2u);
+  EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 0);
 }
 
 TEST_F(GirişFormuTesti, MevcutStokSeçilenÜrünVeDepodanOkunur) {

@@ -1,0 +1,34 @@
+#include "CikisNedenineGoreStokListesiFormu.h"
+
+using ListeyiSıralaModülü::SütunTürü;
+
+namespace {
+constexpr int Oluşturİşi = 31, Aktarİşi = 24;
+[[maybe_unused]] const bool işler = ListeİşleriniKaydet<ÇıkışNedenineGöreStokListesiFormu>(Oluşturİşi, Aktarİşi);
+}  // namespace
+
+ÇıkışNedenineGöreStokListesiFormu::ÇıkışNedenineGöreStokListesiFormu()
+    : ListeFormu({QStringLiteral("Çıkış Nedenine Göre Stok Listesi"),
+                  QStringLiteral("&Stok Listesi"),
+                  QStringLiteral("CikisNedeniListesi"),
+                  QStringLiteral("Çıkış Nedenine Göre"),
+                  Oluşturİşi,
+                  Aktarİşi,
+                  Seçici::Neden,
+                  false,
+                  {{"Ürün Kodu", 1200, SütunTürü::Metin},
+                   {"Ürün Adı", 2400, SütunTürü::Metin},
+                   {"Depo Adı", 1800, SütunTürü::Metin},
+                   {"Firma Adı", 2400, SütunTürü::Metin},
+                   {"Çıkış Miktarı", 1300, SütunTürü::Sayı},
+                   {"Ağırlığı", 1300, SütunTürü::Sayı}},
+                  5}) {}
+
+std::vector<ListeVerileri::Satır> ÇıkışNedenineGöreStokListesiFormu::Satırlar(Veritabanı& vt,
+                                                                              const ListeVerileri::Süzgeç& s) {
+  return ListeVerileri::ÇıkışNedeniListesi(vt, s);
+}
+
+ListeVerileri::Kaynak ÇıkışNedenineGöreStokListesiFormu::TarihKaynağı() const {
+  return ListeVerileri::Kaynak::Çıkış;
+}

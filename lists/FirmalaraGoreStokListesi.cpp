@@ -1,0 +1,41 @@
+#include "FirmalaraGoreStokListesi.h"
+
+#include <QLabel>
+
+using ListeyiSıralaModülü::SütunTürü;
+
+namespace {
+constexpr int Oluşturİşi = 32, Aktarİşi = 25;
+[[maybe_unused]] const bool işler = ListeİşleriniKaydet<FirmalaraGöreStokListesi>(Oluşturİşi, Aktarİşi);
+}  // namespace
+
+FirmalaraGöreStokListesi::FirmalaraGöreStokListesi()
+    : ListeFormu({QStringLiteral("Satıcı Firmalara Göre Stok Listesi"),
+                  QStringLiteral("&Giriş Listesi"),
+                  QStringLiteral("FirmaListesi"),
+                  {},
+                  Oluşturİşi,
+                  Aktarİşi,
+                  Seçici::Firma,
+                  true,
+                  {{"Firma Adı", 2400, SütunTürü::Metin},
+                   {"Ürün Kodu", 1200, SütunTürü::Metin},
+                   {"Ürün Adı", 2400, SütunTürü::Metin},
+                   {"Depo Adı", 1800, SütunTürü::Metin},
+                   {"Miktarı", 1200, SütunTürü::Sayı},
+                   {"Ağırlığı", 1200, SütunTürü::Sayı}},
+                  5}) {
+  Etiket[0]->setText(QStringLiteral("Satıcı &Firmalar"));
+}
+
+std::vector<ListeVerileri::Satır> FirmalaraGöreStokListesi::Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) {
+  return ListeVerileri::FirmaStokListesi(vt, FirmaTürü, s);
+}
+
+ListeVerileri::Kaynak FirmalaraGöreStokListesi::TarihKaynağı() const {
+  return FirmaTürü == QLatin1String("Alici") ? ListeVerileri::Kaynak::Çıkış : ListeVerileri::Kaynak::Giriş;
+}
+
+QString FirmalaraGöreStokListesi::SayfaAdı() const {
+  return FirmaTürü == QLatin1String("Alici") ? QStringLiteral("Alıcı Firmalar") : QStringLiteral("Satıcı Firmalar");
+}

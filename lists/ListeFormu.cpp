@@ -1,0 +1,249 @@
+#include "ListeFormu.h"
+
+#include "FormYoneticisi.h"
+#include "IlerlemeGosterFormu.h"
+#include "ListeGorunumu.h"
+#include "ListeRaporu.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "Platform.h"
+#include "TarihKutusu.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace OrtakYordamlarModülü;
+using ListeyiSıralaModülü::SütunTürü;
+
+namespace {
+
+const QString BoşSonuç = QStringLiteral("Seçtiğiniz ölçütlere uygun kayıt bulunamadı!");
+
+QPushButton* Düğme(const QString& metin, QWidget* ebeveyn) {
+  auto* d = new QPushButton(metin, ebeveyn);
+  d->setAutoDefault(false);
+  return d;
+}
+
+}  // namespace
+
+ListeFormu::ListeFormu(Tasarım tasarım) : tasarım_(std::move(tasarım)) {
+  setWindowTitle(tasarım_.başlık);
+
+  auto* süzgeçler = new QGroupBox(QStringLiteral("Liste Ölçütleri "), this);
+  auto* ızgara = new QGridLayout(süzgeçler);
+  const auto etiketli = [&](int e, const QString& metin, QWidget* alan, int satır, int sütun) {
+    Etiket[e] = new QLabel(metin, süzgeçler);
+    Etiket[e]->setBuddy(alan);
+    ızgara->addWidget(Etiket[e], satır, sütun);
+    ızgara->addWidget(alan, satır, sütun + 1);
+  };
+  // A form without a chooser shows its warehouse first.
+  const int depoSütunu = tasarım_.seçici == Seçici::Yok ? 0 : 2;
+  SeçimKutusu = new QComboBox(süzgeçler);
+  SeçimKutusu->setMinimumWidth(230);
+  etiketli(0, tasarım_.seçici == Seçici::Neden ? QStringLiteral("Çıkış &Nedeni :") : QStringLiteral("&Firmalar :"),
+           SeçimKutusu, 0, 2 - depoSütunu);
+  DepoKutusu = new QComboBox(süzgeçler);
+  DepoKutusu->setMinimumWidth(200);
+  etiketli(1, QStringLiteral("&Depo :"), DepoKutusu, 0, depoSütunu);
+  İlkTarihKutusu = new TarihKutusu(süzgeçler);
+  etiketli(2, QStringLiteral("&Başlangıç :"), İlkTarihKutusu, 1, 0);
+  SonTarihKutusu = new TarihKutusu(süzgeçler);
+  etiketli(3, QStringLiteral("Bi&tiş :"), SonTarihKutusu, 1, 2);
+  TümTarihlerOnayı = new QCheckBox(QStringLiteral("Tüm T&arihler"), süzgeçler);
+  ızgara->addWidget(TümTarihlerOnayı, 1, 4);
+  ListeleDüğmesi = Düğme(QStringLiteral("&Listele"), süzgeçler);
+  ızgara->addWidget(ListeleDüğmesi, 0, 4);
+  ızgara->setColumnStretch(5, 1);
+  // Where a form has no chooser or no warehouse, its row keeps its place empty.
+  for (int e : {0, 1}) {
+    const bool var = e == 0 ? tasarım_.seçici != Seçici::Yok : tasarım_.depo;
+    Etiket[e]->setVisible(var);
+    (e == 0 ? SeçimKutusu : DepoKutusu)->setVisible(var);
+  }
+
+  Etiket[4] = new QLabel(tasarım_.listeEtiketi, this);
+  Liste = new ListeGörünümü(this);
+  Etiket[4]->setBuddy(Liste);
+  DüzenliListe(Liste, tasarım_.listeAdı);
+  int genişlik = 0;
+  for (const Sütun& s : tasarım_.sütunlar) {
+    Liste->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
+                     s.tür == SütunTürü::Sayı ? ListeGörünümü::Hiza::Sağ : ListeGörünümü::Hiza::Sol);
+    genişlik += s.genişlikTwip / ListeGörünümü::PikselBaşınaTwip;
+  }
+  Liste->setMinimumSize(std::min(genişlik + 24, 760), 240);
+
+  Etiket[5] = new QLabel(QStringLiteral("Toplam Ağırlık :"), this);
+  ToplamAğırlıkKutusu = new QLineEdit(this);
+  ToplamAğırlıkKutusu->setReadOnly(true);
+  ToplamAğırlıkKutusu->setAlignment(Qt::AlignRight);
+  ToplamAğırlıkKutusu->setFocusPolicy(Qt::NoFocus);
+  ToplamAğırlıkKutusu->setMaximumWidth(140);
+  YazdırDüğmesi = Düğme(QStringLiteral("&Yazdır"), this);
+  ExceleAktarDüğmesi = Düğme(QStringLiteral("Microsoft E&xcel'e Aktar"), this);
+  KapatDüğmesi = Düğme(QStringLiteral("Kapat (Esc)"), this);
+  OdaktakiDüğmeEnterAlır(*this);
+
+  auto* alt = new QHBoxLayout;
+  alt->addWidget(Etiket[5]);
+  alt->addWidget(ToplamAğırlıkKutusu);
+  alt->addStretch();
+  alt->addWidget(YazdırDüğmesi);
+  alt->addWidget(ExceleAktarDüğmesi);
+  alt->addWidget(KapatDüğmesi);
+  auto* düzen = new QVBoxLayout(this);
+  düzen->addWidget(süzgeçler);
+  düzen->addWidget(Etiket[4]);
+  düzen->addWidget(Liste, 1);
+  düzen->addLayout(alt);
+
+  connect(ListeleDüğmesi, &QPushButton::clicked, this, [this] { ListeleDüğmesi_Click(); });
+  connect(YazdırDüğmesi, &QPushButton::clicked, this, [this] { YazdırDüğmesi_Click(); });
+  connect(ExceleAktarDüğmesi, &QPushButton::clicked, this, [this] { ExceleAktarDüğmesi_Click(); });
+  connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { KapatDüğmesi_Click(); });
+  connect(TümTarihlerOnayı, &QCheckBox::clicked, this, [this] { TümTarihlerOnayı_Click(); });
+  Liste->BaşlığaTıklandı = [this](int i) { Liste_ColumnClick(i); };
+}
+
+void ListeFormu::Form_Load() {
+  ListeFormuTabanı::Form_Load();
+  ToplamAğırlıkKutusu->clear();
+  SeçimKutusu->clear();
+  DepoKutusu->clear();
+  İlkTarihKutusu->DeğerAyarla(Platform::Bugün());
+  SonTarihKutusu->DeğerAyarla(Platform::Bugün());
+  TümTarihlerOnayı->setChecked(true);
+  TümTarihlerOnayı_Click();
+  HataYakala([&] {
+    Veritabanı& vt = *Ortak::Veritabanı;
+    if (tasarım_.seçici == Seçici::Firma) {
+      SeçimKutusu->addItem(QStringLiteral("Tüm Firmalar"));
+      for (const auto& f : ListeVerileri::Firmalar(vt, SeçiciFirmaTürü())) SeçimKutusu->addItem(f.ad, f.no);
+    } else if (tasarım_.seçici == Seçici::Neden) {
+      SeçimKutusu->addItem(QStringLiteral("Tüm Nedenler"));
+      for (int n = 0; n < ÇıkışNedeniSayısı; ++n) SeçimKutusu->addItem(ÇıkışNedeniAdı(n), n);
+    }
+    if (tasarım_.depo) {
+      DepoKutusu->addItem(QStringLiteral("Tüm Depolar"));
+      for (const auto& d : ListeVerileri::Depolar(vt)) DepoKutusu->addItem(d.ad, d.no);
+    }
+    TümTarihleriGöster();
+  });
+}
+
+void ListeFormu::Form_Unload() {
+  ListeFormuTabanı::Form_Unload();
+  // Loaded again, the form starts on its first control, not on the one used last.
+  if (QWidget* odak = focusWidget()) odak->clearFocus();
+}
+
+bool ListeFormu::TümTarihleriGöster() {
+  const auto dönem = ListeVerileri::TümDönem(*Ortak::Veritabanı, TarihKaynağı());
+  if (!dönem) return false;
+  İlkTarihKutusu->DeğerAyarla(dönem->ilk);
+  SonTarihKutusu->DeğerAyarla(dönem->son);
+  return true;
+}
+
+void ListeFormu::TümTarihlerOnayı_Click() {
+  const bool tümü = TümTarihlerOnayı->isChecked();
+  İlkTarihKutusu->setEnabled(!tümü);
+  SonTarihKutusu->setEnabled(!tümü);
+  Etiket[2]->setEnabled(!tümü);
+  Etiket[3]->setEnabled(!tümü);
+  if (tümü && Yüklü()) HataYakala([&] { TümTarihleriGöster(); });
+}
+
+ListeVerileri::Süzgeç ListeFormu::Süzgeç() const {
+  ListeVerileri::Süzgeç s;
+  const auto seçilen = [](const QComboBox* k) {
+    const QVariant v = k->currentData();
+    return v.isValid() ? std::optional<qint64>(v.toLongLong()) : std::nullopt;
+  };
+  if (tasarım_.seçici != Seçici::Yok) s.seçim = seçilen(SeçimKutusu);
+  if (tasarım_.depo) s.depo = seçilen(DepoKutusu);
+  s.dönem = {İlkTarihKutusu->Değer(), SonTarihKutusu->Değer()};
+  return s;
+}
+
+void ListeFormu::ListeleDüğmesi_Click() {
+  if (!TümTarihlerOnayı->isChecked() && İlkTarihKutusu->Değer() > SonTarihKutusu->Değer()) {
+    MesajKutusu(QStringLiteral("Başlangıç tarihi, bitiş tarihinden sonra olamaz! Lütfen, tarihleri kontrol ediniz."),
+                Stil::Bilgi);
+    İlkTarihKutusu->setFocus();
+    return;
+  }
+  oluşturuldu_ = false;
+  Form<İlerlemeGösterFormu>().İşiÇalıştır(tasarım_.oluşturİşi, İş::OluşturBaşlık, İş::OluşturMetin, this);
+  // After a failure the error box has spoken already.
+  if (oluşturuldu_ && Liste->SatırSayısı() == 0) MesajKutusu(BoşSonuç, Stil::Bilgi);
+}
+
+void ListeFormu::ListeOluştur() {
+  Yükle();
+  İlerlemeGösterFormu& ilerleme = Form<İlerlemeGösterFormu>();
+  const İlerlemeKaldırıcı kaldır(ilerleme);
+
+  Liste->Temizle();
+  ToplamAğırlıkKutusu->clear();
+  oluşturuldu_ = HataYakala([&] {
+    // "All dates" reaches the rows written meanwhile by other workstations too.
+    if (TümTarihlerOnayı->isChecked() && !TümTarihleriGöster()) return;
+    const std::vector<ListeVerileri::Satır> satırlar = Satırlar(*Ortak::Veritabanı, Süzgeç());
+    // The bar repaints at once on every move: it moves a few times a second, not per row.
+    const qint64 n = static_cast<qint64>(satırlar.size());
+    ilerleme.EnBüyükYaz(n);
+    QElapsedTimer sonHareket;
+    sonHareket.start();
+    TürkçeMetin::Miktar toplam = 0;
+    qint64 eklenen = 0;
+    std::vector<QStringList> metinler;
+    metinler.reserve(satırlar.size());
+    for (const ListeVerileri::Satır& r : satırlar) {
+      QStringList hücreler;
+      hücreler.reserve(static_cast<qsizetype>(r.size()));
+      for (const QVariant& h : r)
+        hücreler << (h.typeId() == QMetaType::QDate      ? TürkçeMetin::TarihMetni(h.toDate())
+                     : h.typeId() == QMetaType::LongLong ? TürkçeMetin::MiktarMetni(h.toLongLong())
+                                                          : h.toString());
+      metinler.push_back(std::move(hücreler));
+      toplam += r[static_cast<size_t>(tasarım_.ağırlıkSütunu)].toLongLong();
+      if (++eklenen == n || sonHareket.hasExpired(100)) {
+        ilerleme.DeğerYaz(eklenen);
+        sonHareket.restart();
+      }
+    }
+    Liste->SatırlarıEkle(metinler);
+    ToplamAğırlıkKutusu->setText(TürkçeMetin::MiktarMetni(toplam));
+  });
+}
+
+void ListeFormu::YazdırDüğmesi_Click() {
+  ListeRaporu::Yazdır(*this, YazdırDüğmesi, *Liste, {windowTitle(), ToplamAğırlıkKutusu->text()});
+}
+
+void ListeFormu::ExceleAktarDüğmesi_Click() { ListeRaporu::ExceleAktar(*this, *Liste, tasarım_.aktarİşi); }
+
+void ListeFormu::MSExceleAktar() {
+  std::vector<SütunTürü> türler;
+  for (const Sütun& s : tasarım_.sütunlar) türler.push_back(s.tür);
+  ListeRaporu::MSExceleAktar(*Liste, SayfaAdı(), windowTitle(), türler);
+}
+
+void ListeFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }
+
+void ListeFormu::Liste_ColumnClick(int başlıkIndex) {
+  if (başlıkIndex < 1 || başlıkIndex > static_cast<int>(tasarım_.sütunlar.size())) return;
+  ListeyiSıralaModülü::SütunTıklandı(*Liste, başlıkIndex,
+                                      tasarım_.sütunlar[static_cast<size_t>(başlıkIndex - 1)].tür);
+}

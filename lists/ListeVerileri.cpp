@@ -1,0 +1,224 @@
+#include "ListeVerileri.h"
+
+#include "OrtakYordamlarModulu.h"
+#include "Veritabani.h"
+
+namespace ListeVerileri {
+namespace {
+
+enum class Tür { Metin, Miktar, Tarih };
+struct Alan {
+  const char* ad;
+  Tür tür;
+};
+
+QVariant Hücre(const KayıtKümesi& k, const QString& ad, Tür tür) {
+  switch (tür) {
+    case Tür::Miktar: return k.Miktar(ad);
+    case Tür::Tarih: return k.Tarih(ad);
+    default: return k.Metin(ad);
+  }
+}
+
+std::vector<Satır> Oku(KayıtKümesi k, std::initializer_list<Alan> alanlar) {
+  std::vector<QString> adlar;
+  for (const Alan& a : alanlar) adlar.push_back(QString::fromUtf8(a.ad));
+  std::vector<Satır> satırlar;
+  satırlar.reserve(static_cast<size_t>(k.KayıtSayısı()));
+  for (; !k.Sonda(); k.MoveNext()) {
+    Satır s;
+    s.reserve(alanlar.size());
+    size_t i = 0;
+    for (const Alan& a : alanlar) s.push_back(Hücre(k, adlar[i++], a.tür));
+    satırlar.push_back(std::move(s));
+  }
+  return satırlar;
+}
+
+// The movement table read for a company kind ("Satici": entries) or an operation kind ("Giris").
+struct Hareket {
+  QString tablo, firmaTablosu, firmaNo, miktar, neden;
+};
+
+Hareket HareketTablosu(bool giriş) {
+  if (giriş)
+    return {"GirisIslemleriTablosu", "SaticiFirmaBilgileriTablosu", "SaticiFirmaNo", "GirisMiktari", "GirisNedeni"};
+  return {"CikisIslemleriTablosu", "AliciFirmaBilgileriTablosu", "AliciFirmaNo", "CikisMiktari", "CikisNedeni"};
+}
+
+QString Doldur(QString sql, const Hareket& h) {
+  return sql.replace(QLatin1String("{tablo}"), h.tablo)
+      .replace(QLatin1String("{firmaTablosu}"), h.firmaTablosu)
+      .replace(QLatin1String("{firmaNo}"), h.firmaNo)
+      .replace(QLatin1String("{miktar}"), h.miktar)
+      .replace(QLatin1String("{neden}"), h.neden);
+}
+
+// The period, then the warehouse and the chooser value where they are given.
+QString Koşullar(const QString& tarih, const Süzgeç& s, const QString& seçimAlanı, QVariantList& değerler) {
+  QString koşul = tarih + QStringLiteral(" BETWEEN ? AND ?");
+  değerler << s.dönem.ilk << s.dönem.son;
+  const QString tablo = tarih.section(QLatin1Char('.'), 0, 0);
+  if (s.depo) {
+    koşul += QStringLiteral(" AND %1.DepoNo = ?").arg(tablo);
+    değerler << *s.depo;
+  }
+  if (s.seçim && !seçimAlanı.isEmpty()) {
+    koşul += QStringLiteral(" AND %1 = ?").arg(seçimAlanı);
+    değerler << *s.seçim;
+  }
+  return koşul;
+}
+
+const QString AdlarıBirleştir = QStringLiteral(
+    "FROM (({tablo} h LEFT JOIN UrunBilgileriTablosu u ON h.UrunNo = u.UrunNo) "
+    "LEFT JOIN DepoBilgileriTablosu d ON h.DepoNo = d.DepoNo) "
+    "LEFT JOIN {firmaTablosu} f ON h.{firmaNo} = f.FirmaNo ");
+
+}  // namespace
+
+std::optional<Dönem> TümDönem(Veritabanı& vt, Kaynak kaynak) {
+  QStringList tablolar;
+  QString alan = QStringLiteral("IslemTarihi");
+  switch (kaynak) {
+    case Kaynak::GirişVeÇıkış: tablolar << "GirisIslemleriTablosu" << "CikisIslemleriTablosu"; break;
+    case Kaynak::Giriş: tablolar << "GirisIslemleriTablosu"; break;
+    case Kaynak::Çıkış: tablolar << "CikisIslemleriTablosu"; break;
+    case Kaynak::İade:
+      tablolar << "IadeBilgileriTablosu";
+      alan = QStringLiteral("IadeTarihi");
+      break;
+  }
+  // One Min or Max per subquery, so that each is answered from the date index.
+  QStringList parçalar;
+  for (const QString& t : tablolar)
+    parçalar << QStringLiteral("SELECT (SELECT Min(%1) FROM %2) AS a, (SELECT Max(%1) FROM %2) AS b").arg(alan, t);
+  const KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT Min(a) AS EnKucukTarih, Max(b) AS EnBuyukTarih FROM (") +
+                                         parçalar.join(QStringLiteral(" UNION ALL ")) + QLatin1Char(')'));
+  const QDate ilk = k.Tarih(QStringLiteral("EnKucukTarih")), son = k.Tarih(QStringLiteral("EnBuyukTarih"));
+  if (!ilk.isValid() || !son.isValid()) return std::nullopt;
+  return Dönem{ilk, son};
+}
+
+std::vector<Seçenek> Depolar(Veritabanı& vt) {
+  std::vector<Seçenek> d;
+  for (KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
+           "SELECT DepoNo, DepoAdi FROM DepoBilgileriTablosu ORDER BY DepoAdi COLLATE TURKCE"));
+       !k.Sonda(); k.MoveNext())
+    d.push_back({k.Tamsayı(QStringLiteral("DepoNo")), k.Metin(QStringLiteral("DepoAdi"))});
+  return d;
+}
+
+std::vector<Seçenek> Firmalar(Veritabanı& vt, const QString& firmaTürü) {
+  const QString tablo = firmaTürü == QLatin1String("Alici") ? QStringLiteral("AliciFirmaBilgileriTablosu")
+                                                            : QStringLiteral("SaticiFirmaBilgileriTablosu");
+  std::vector<Seçenek> f;
+  for (KayıtKümesi k = vt.KayıtKümesiAç(
+           QStringLiteral("SELECT FirmaNo, FirmaAdi FROM %1 ORDER BY FirmaAdi COLLATE TURKCE").arg(tablo));
+       !k.Sonda(); k.MoveNext())
+    f.push_back({k.Tamsayı(QStringLiteral("FirmaNo")), k.Metin(QStringLiteral("FirmaAdi"))});
+  return f;
+}
+
+std::vector<Satır> MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
+  qint64 alt = 0, üst = 0;
+  if (s.depo) {
+    alt = üst = *s.depo;
+  } else {
+    üst = vt.KayıtKümesiAç(QStringLiteral("SELECT Max(DepoNo) AS EnBuyukDepoNo FROM DepoBilgileriTablosu"))
+              .Tamsayı(QStringLiteral("EnBuyukDepoNo"));
+  }
+  // One warehouse counts the transfers that reached or left it; all warehouses leave them out.
+  const int nedenSınırı = s.depo ? 100 : 99;
+  std::vector<Satır> satırlar =
+      Oku(vt.SorguAç(QStringLiteral("MevcutStokSorgusu"), {alt, üst, s.dönem.ilk, s.dönem.son, nedenSınırı}),
+          {{"UrunKodu", Tür::Metin},
+           {"UrunAdi", Tür::Metin},
+           {"GirenToplamMiktar", Tür::Miktar},
+           {"GirenToplamAgirlik", Tür::Miktar},
+           {"CikanToplamMiktar", Tür::Miktar},
+           {"CikanToplamAgirlik", Tür::Miktar}});
+  for (Satır& r : satırlar) {
+    r.push_back(r[2].toLongLong() - r[4].toLongLong());
+    r.push_back(r[3].toLongLong() - r[5].toLongLong());
+  }
+  return satırlar;
+}
+
+std::vector<Satır> ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s) {
+  const qint64 alt = s.seçim.value_or(0), üst = s.seçim.value_or(98);
+  return Oku(vt.SorguAç(QStringLiteral("CikisNedeniSorgusu"), {alt, üst, s.dönem.ilk, s.dönem.son}),
+             {{"UrunKodu", Tür::Metin},
+              {"UrunAdi", Tür::Metin},
+              {"DepoAdi", Tür::Metin},
+              {"FirmaAdi", Tür::Metin},
+              {"ToplamCikisMiktari", Tür::Miktar},
+              {"ToplamAgirlik", Tür::Miktar}});
+}
+
+std::vector<Satır> FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const Süzgeç& s) {
+  const Hareket h = HareketTablosu(firmaTürü != QLatin1String("Alici"));
+  QVariantList değerler;
+  const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, QStringLiteral("h.") + h.firmaNo, değerler);
+  const QString sql = Doldur(
+      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
+                     "SUM(ROUND(h.{miktar} * 100)) / 100.0 AS Miktar, "
+                     "ROUND(SUM(ROUND(h.{miktar} * 100)) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
+          AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
+          QStringLiteral(" GROUP BY h.{firmaNo}, h.UrunNo, h.DepoNo "
+                         "ORDER BY f.FirmaAdi COLLATE TURKCE, u.UrunAdi COLLATE TURKCE, d.DepoAdi COLLATE TURKCE"),
+      h);
+  return Oku(vt.KayıtKümesiAç(sql, değerler), {{"FirmaAdi", Tür::Metin},
+                                              {"UrunKodu", Tür::Metin},
+                                              {"UrunAdi", Tür::Metin},
+                                              {"DepoAdi", Tür::Metin},
+                                              {"Miktar", Tür::Miktar},
+                                              {"Agirlik", Tür::Miktar}});
+}
+
+std::vector<Satır> İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s) {
+  const bool giriş = işlemTürü != QLatin1String("Cikis");
+  const Hareket h = HareketTablosu(giriş);
+  QVariantList değerler;
+  const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, {}, değerler);
+  const QString sql = Doldur(QStringLiteral("SELECT h.IslemTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
+                                            "h.{neden} AS Neden, h.{miktar} AS Miktar, "
+                                            "ROUND(h.{miktar} * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
+                                 AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
+                                 QStringLiteral(" ORDER BY h.IslemTarihi, h.IslemNo"),
+                             h);
+  std::vector<Satır> satırlar = Oku(vt.KayıtKümesiAç(sql, değerler), {{"IslemTarihi", Tür::Tarih},
+                                                                     {"FirmaAdi", Tür::Metin},
+                                                                     {"UrunKodu", Tür::Metin},
+                                                                     {"UrunAdi", Tür::Metin},
+                                                                     {"DepoAdi", Tür::Metin},
+                                                                     {"Neden", Tür::Metin},
+                                                                     {"Miktar", Tür::Miktar},
+                                                                     {"Agirlik", Tür::Miktar}});
+  for (Satır& r : satırlar)
+    r[5] = giriş ? QStringLiteral("Alım") : OrtakYordamlarModülü::ÇıkışNedeniAdı(r[5].toString().toLongLong());
+  return satırlar;
+}
+
+std::vector<Satır> İadeListesi(Veritabanı& vt, const Süzgeç& s) {
+  QVariantList değerler;
+  const QString koşul = Koşullar(QStringLiteral("i.IadeTarihi"), s, {}, değerler);
+  return Oku(vt.KayıtKümesiAç(
+                 QStringLiteral("SELECT i.IadeTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
+                                "i.IadeMiktari AS Miktar, "
+                                "ROUND(i.IadeMiktari * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik "
+                                "FROM ((IadeBilgileriTablosu i LEFT JOIN UrunBilgileriTablosu u ON i.UrunNo = u.UrunNo) "
+                                "LEFT JOIN DepoBilgileriTablosu d ON i.DepoNo = d.DepoNo) "
+                                "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
+                     koşul + QStringLiteral(" ORDER BY i.IadeTarihi, i.IadeNo"),
+                 değerler),
+             {{"IadeTarihi", Tür::Tarih},
+              {"FirmaAdi", Tür::Metin},
+              {"UrunKodu", Tür::Metin},
+              {"UrunAdi", Tür::Metin},
+              {"DepoAdi", Tür::Metin},
+              {"Miktar", Tür::Miktar},
+              {"Agirlik", Tür::Miktar}});
+}
+
+}  // namespace ListeVerileri

@@ -1,0 +1,154 @@
+#include "ListeRaporu.h"
+
+#include "ExcelAktarmaDuzeni.h"
+
+#include "ListeGorunumu.h"
+#include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
+#include "RaporTuvali.h"
+#include "YazdirmaModulu.h"
+
+namespace ListeRaporu {
+namespace {
+
+constexpr double SolKenar = 10, SağBoşluk = 10, Aralık = 1.5;
+
+struct Sütun {
+  int index;     // sub-item
+  double x, sağ;  // left and right edge on paper
+  bool sayı;
+};
+
+// Cut to the width, with an ellipsis, so that no text runs into the next column.
+QString Sığdır(const RaporTuvali& t, const QString& metin, double genişlik) {
+  if (t.MetinGenişliği(metin) <= genişlik) return metin;
+  const QString üç = QStringLiteral("…");
+  int alt = 0, üst = static_cast<int>(metin.size());
+  while (alt < üst) {
+    const int orta = (alt + üst + 1) / 2;
+    if (t.MetinGenişliği(metin.left(orta) + üç) <= genişlik)
+      alt = orta;
+    else
+      üst = orta - 1;
+  }
+  return metin.left(alt) + üç;
+}
+
+// A number is never cut: a part of it would read as another number.
+void Hücre(RaporTuvali& t, const Sütun& s, const QString& metin) {
+  if (s.sayı) {
+    t.SağaYaslıYaz(s.sağ, metin);
+  } else {
+    t.X = s.x;
+    t.Yaz(Sığdır(t, metin, s.sağ - s.x - Aralık));
+  }
+}
+
+// Heads too wide for their column break at their last blank onto a second line.
+void Başlıklar(RaporTuvali& t, const std::vector<Sütun>& sütunlar, const ListeGörünümü& liste) {
+  t.YazıBoyutu(9);
+  t.Kalın(true);
+  t.AltıÇizili(true);
+  std::vector<QStringList> satırlar;
+  size_t en = 1;
+  for (const Sütun& s : sütunlar) {
+    const QString b = liste.SütunBaşlığı(s.index + 1);
+    const qsizetype boşluk = b.lastIndexOf(QLatin1Char(' '));
+    if (t.MetinGenişliği(b) > s.sağ - s.x - Aralık && boşluk > 0)
+      satırlar.push_back({b.left(boşluk), b.mid(boşluk + 1)});
+    else
+      satırlar.push_back({b});
+    en = std::max(en, static_cast<size_t>(satırlar.back().size()));
+  }
+  for (size_t satır = 0; satır < en; ++satır) {
+    const double y = t.Y;
+    for (size_t i = 0; i < sütunlar.size(); ++i) {
+      t.Y = y;
+      if (satır < static_cast<size_t>(satırlar[i].size())) Hücre(t, sütunlar[i], satırlar[i][static_cast<qsizetype>(satır)]);
+    }
+    t.Y = y + t.SatırYüksekliği();
+  }
+  t.YazıBoyutu(8);
+  t.Kalın(false);
+  t.AltıÇizili(false);
+  t.Y += 1;
+}
+
+}  // namespace
+
+void ListeBaskıDüzeni(RaporTuvali& t, const ListeGörünümü& liste, const Tanım& tanım) {
+  std::vector<Sütun> sütunlar;
+  double toplamTwip = 0;
+  for (int i = 1; i <= liste.SütunSayısı(); ++i)
+    if (!liste.SütunGizli(i)) toplamTwip += liste.SütunGenişliği(i);
+  const double genişlik = Ortak::SayfaGenişliği - SolKenar - SağBoşluk;
+  double x = SolKenar;
+  for (int i = 1; i <= liste.SütunSayısı(); ++i) {
+    if (liste.SütunGizli(i)) continue;
+    const double w = genişlik * liste.SütunGenişliği(i) / toplamTwip;
+    sütunlar.push_back({i - 1, x, x + w, liste.SütunHizası(i) == ListeGörünümü::Hiza::Sağ});
+    x += w;
+  }
+
+  t.YazıBoyutu(14);
+  t.Kalın(true);
+  t.AltıÇizili(true);
+  t.Y = Ortak::ÜstBoşluk;
+  t.X = (Ortak::SayfaGenişliği - t.MetinGenişliği(tanım.başlık)) / 2;
+  t.SatırYaz(tanım.başlık);
+  t.Y += 5;
+  Başlıklar(t, sütunlar, liste);
+
+  const int n = liste.SatırSayısı();
+  for (int satır = 1; satır <= n; ++satır) {
+    if (t.Y + Ortak::AltBoşluk + 10 >= Ortak::SayfaYüksekliği) {
+      t.YeniSayfa();
+      YazdırmaModülü::SayfaBaşlığı(t, tanım.başlık);
+      t.Y = Ortak::ÜstBoşluk;
+      Başlıklar(t, sütunlar, liste);
+    }
+    const double y = t.Y;
+    for (const Sütun& s : sütunlar) {
+      t.Y = y;
+      Hücre(t, s, liste.AltÖğe(satır, s.index));
+    }
+    t.Y = y + t.SatırYüksekliği();
+  }
+
+  if (!tanım.toplamAğırlık.isEmpty()) {
+    t.YazıBoyutu(9);
+    t.Kalın(true);
+    t.Y += 4;
+    t.SağaYaslıYaz(Ortak::SayfaGenişliği - SağBoşluk, QStringLiteral("Toplam Ağırlık: ") + tanım.toplamAğırlık, true);
+    t.Kalın(false);
+  }
+}
+
+void Yazdır(QWidget& sahip, QPushButton* düğme, const ListeGörünümü& liste, const Tanım& tanım) {
+  if (liste.SatırSayısı() == 0) {
+    OrtakYordamlarModülü::MesajKutusu(BoşListeMetni, OrtakYordamlarModülü::Stil::Bilgi);
+    return;
+  }
+  YazdırmaModülü::Yazdır(&sahip, düğme, tanım.başlık, [&](RaporTuvali& t) { ListeBaskıDüzeni(t, liste, tanım); });
+}
+
+void ExceleAktar(QWidget& form, const ListeGörünümü& liste, int işKodu) {
+  if (liste.SatırSayısı() == 0) {
+    OrtakYordamlarModülü::MesajKutusu(BoşListeMetni, OrtakYordamlarModülü::Stil::Bilgi);
+    return;
+  }
+  ExcelAktarmaDüzeni::DüğmeTıklandı(&form, liste, işKodu);
+}
+
+void MSExceleAktar(const ListeGörünümü& liste, const QString& sayfaAdı, const QString& başlık,
+                   const std::vector<ListeyiSıralaModülü::SütunTürü>& türler) {
+  using ListeyiSıralaModülü::SütunTürü;
+  ExcelAktarmaDüzeni::Tanım t{sayfaAdı, başlık, {}};
+  for (size_t i = 0; i < türler.size(); ++i)
+    t.sütunlar.push_back({static_cast<int>(i), türler[i] == SütunTürü::Sayı    ? ExcelKitabı::HücreTürü::Sayı
+                                               : türler[i] == SütunTürü::Tarih ? ExcelKitabı::HücreTürü::Tarih
+                                                                               : ExcelKitabı::HücreTürü::Metin});
+  ExcelAktarmaDüzeni::MSExceleAktar(liste, t);
+}
+
+}  // namespace ListeRaporu

@@ -1,0 +1,307 @@
+// The list forms as a user meets them: opened by their commands, built with the list button
+// under the progress form for a warehouse and a period, sorted, printed on the canvas and exported.
+#include "CikisNedenineGoreStokListesiFormu.h"
+#include "FirmalaraGoreStokListesi.h"
+#include "GirisCikisIslemleriListesiFormu.h"
+#include "IadeEdilenUrunlerListesiFormu.h"
+#include "KomutDagitimi.h"
+#include "KritikStokListesiFormu.h"
+#include "ListeGorunumu.h"
+#include "ListeTestOrtami.h"
+#include "Platform.h"
+#include "RaporTuvali.h"
+#include "StokListesiFormu.h"
+#include "TarihKutusu.h"
+#include "XlsxOku.h"
+#include "YaziciSecmeFormu.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class ListeFormlarıTesti : public ListeTestOrtamı {
+protected:
+  void SetUp() override {
+    ListeTestOrtamı::SetUp();
+    VerileriYaz();
+    Ortak::SıralamaSütunu = Ortak::SıralamaYönü = 0;
+  }
+  void TearDown() override {
+    FormuYokEt<StokListesiFormu>();
+    FormuYokEt<ÇıkışNedenineGöreStokListesiFormu>();
+    FormuYokEt<FirmalaraGöreStokListesi>();
+    FormuYokEt<GirişÇıkışİşlemleriListesiFormu>();
+    FormuYokEt<İadeEdilenÜrünlerListesiFormu>();
+    FormuYokEt<KritikStokListesiFormu>();
+    FormuYokEt<YazıcıSeçmeFormu>();
+    FormuYokEt<İlerlemeGösterFormu>();
+    for (const QString& yol : açılanlar) QFile::remove(yol);
+    Ortak::YazıcıVar = false;
+    ListeTestOrtamı::TearDown();
+  }
+
+  static QStringList Satırlar(const ListeGörünümü& l, int k = -1) {
+    QStringList s;
+    for (int i = 1; i <= l.SatırSayısı(); ++i) {
+      QStringList h;
+      for (int j = 0; j < l.SütunSayısı(); ++j) h << l.AltÖğe(i, j);
+      s << (k < 0 ? h.join(" | ") : h[k]);
+    }
+    return s;
+  }
+  static void Göster(QWidget& w) {
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  }
+  static void BaşlığaTıkla(ListeGörünümü& l, int başlıkIndex) {
+    QHeaderView* h = l.header();
+    const int m = başlıkIndex - 1;
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                      QPoint(h->sectionViewportPosition(m) + h->sectionSize(m) / 2, h->height() / 2));
+  }
+  static void Seç(QComboBox* k, const QString& metin) { k->setCurrentIndex(k->findText(metin)); }
+
+  QStringList açılanlar;
+};
+
+TEST_F(ListeFormlarıTesti, KomutlarFormlarınıKurupAçar) {
+  const struct {
+    int komut;
+    QString başlık, etiket0, etiket4;
+    QStringList seçenekler;  // the chooser's entries
+  } durumlar[] = {
+      {201, "Stok Listesi", {}, "&Stok Listesi", {}},
+      {202, "Çıkış Nedenine Göre Stok Listesi", {}, "&Stok Listesi",
+       {"Tüm Nedenler", "Satış", "Numune", "İşçilik", "Hurda", "Zayi", "Fire", "Hediye"}},
+      {203, "Satıcı Firmalara Göre Stok Listesi", "Satıcı &Firmalar", "&Giriş Listesi",
+       {"Tüm Firmalar", "AKSOY", "BEŞER"}},
+      {204, "Alıcı Firmalara Göre Stok Listesi", "Alıcı &Firmalar", "&Çıkış Listesi", {"Tüm Firmalar", "DOĞAN", "IŞIK"}},
+      {206, "Giriş İşlemleri Listesi", {}, "&Giriş Listesi", {}},
+      {207, "Çıkış İşlemleri Listesi", {}, "&Çıkış Listesi", {}},
+      {208, "İade Edilen Ürünler Listesi", {}, "İ&ade Listesi", {}},
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(d.komut);
+    bool açıldı = false;
+    QTimer::singleShot(0, [&] {
+      auto* f = dynamic_cast<ListeFormu*>(QApplication::activeModalWidget());
+      ASSERT_TRUE(f);
+      açıldı = true;
+      EXPECT_EQ(f->windowTitle(), d.başlık);
+      if (!d.etiket0.isEmpty()) {
+        EXPECT_EQ(f->Etiket[0]->text(), d.etiket0);
+      }
+      EXPECT_EQ(f->Etiket[4]->text(), d.etiket4);
+      QStringList seçenekler;
+      for (int i = 0; i < f->SeçimKutusu->count(); ++i) seçenekler << f->SeçimKutusu->itemText(i);
+      EXPECT_EQ(seçenekler, d.seçenekler);
+      if (f->DepoKutusu->isVisibleTo(f)) {
+        EXPECT_EQ(f->DepoKutusu->itemText(0), "Tüm Depolar");
+      }
+      EXPECT_TRUE(f->TümTarihlerOnayı->isChecked());
+      EXPECT_FALSE(f->İlkTarihKutusu->isEnabled());
+      EXPECT_LE(f->width(), 790);  // within an 800-pixel screen
+      QTest::keyClick(f, Qt::Key_Escape);
+    });
+    KomutDağıt(d.komut);
+    EXPECT_TRUE(açıldı);
+  }
+  EXPECT_EQ(Form<FirmalaraGöreStokListesi>().FirmaTürü, "Alici");
+  EXPECT_EQ(Form<GirişÇıkışİşlemleriListesiFormu>().İşlemTürü, "Cikis");
+  EXPECT_TRUE(mesajlar.empty());
+}
+
+TEST_F(ListeFormlarıTesti, ListeDüğmesiDepoVeDönemeGöreOluştururSütunlarSıralanır) {
+  StokListesiFormu& f = Form<StokListesiFormu>();
+  Göster(f);
+  // All dates: the first and last movement are shown and every warehouse is summed.
+  EXPECT_EQ(f.İlkTarihKutusu->Değer(), QDate(2026, 1, 5));
+  EXPECT_EQ(f.SonTarihKutusu->Değer(), QDate(2026, 3, 5));
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  EXPECT_FALSE(Form<İlerlemeGösterFormu>().isVisible());
+  EXPECT_EQ(Form<İlerlemeGösterFormu>().İlerlemeÇubuğu->value(), 4);
+  EXPECT_EQ(Satırlar(*f.Liste), BeklenenStok({{}, {}, {{2026, 1, 5}, {2026, 3, 5}}}));
+  EXPECT_EQ(f.ToplamAğırlıkKutusu->text(), "56,75");  // 30,00 + 0 + 23,00 + 3,75 in the last column
+
+  // One warehouse and a period typed in.
+  Seç(f.DepoKutusu, "ŞUBE");
+  QTest::mouseClick(f.TümTarihlerOnayı, Qt::LeftButton);
+  ASSERT_TRUE(f.İlkTarihKutusu->isEnabled());
+  f.İlkTarihKutusu->DeğerAyarla({2026, 2, 1});
+  f.SonTarihKutusu->DeğerAyarla({2026, 2, 13});
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(Satırlar(*f.Liste), BeklenenStok({depoNo[1], {}, {{2026, 2, 1}, {2026, 2, 13}}}));
+  EXPECT_EQ(Satırlar(*f.Liste, 1), QStringList({"ARMUT", "ELMA"}));
+  EXPECT_TRUE(mesajlar.empty());
+
+  // Numbers sort as numbers, the same column again reverses.
+  QTest::mouseClick(f.TümTarihlerOnayı, Qt::LeftButton);
+  Seç(f.DepoKutusu, "Tüm Depolar");
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  BaşlığaTıkla(*f.Liste, 7);
+  EXPECT_EQ(Satırlar(*f.Liste, 6), QStringList({"0,01", "3,00", "11,50", "60,00"}));
+  BaşlığaTıkla(*f.Liste, 7);
+  EXPECT_EQ(Satırlar(*f.Liste, 6), QStringList({"60,00", "11,50", "3,00", "0,01"}));
+  EXPECT_EQ(f.Liste->BaşlıkResmi(7), 2);
+
+  // A period the wrong way round is refused; one without movements builds an empty list and says so.
+  QTest::mouseClick(f.TümTarihlerOnayı, Qt::LeftButton);
+  f.İlkTarihKutusu->DeğerAyarla({2026, 5, 1});
+  f.SonTarihKutusu->DeğerAyarla({2026, 4, 1});
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  ASSERT_EQ(mesajlar.size(), 1u);
+  EXPECT_EQ(mesajlar[0].metin, "Başlangıç tarihi, bitiş tarihinden sonra olamaz! Lütfen, tarihleri kontrol ediniz.");
+  EXPECT_EQ(f.Liste->SatırSayısı(), 4);
+  f.SonTarihKutusu->DeğerAyarla({2026, 6, 1});
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(f.Liste->SatırSayısı(), 0);
+  EXPECT_EQ(mesajlar.back().metin, "Seçtiğiniz ölçütlere uygun kayıt bulunamadı!");
+  // Nothing to print or export: said, not an empty page or sheet.
+  for (QPushButton* d : {f.YazdırDüğmesi, f.ExceleAktarDüğmesi}) {
+    mesajlar.clear();
+    QTest::mouseClick(d, Qt::LeftButton);
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_EQ(mesajlar[0].metin, "Listede kayıt yok! Lütfen, önce listeyi oluşturunuz.");
+  }
+
+  // Esc closes; the layout the user gave the list comes back on the next opening.
+  f.Liste->SütunGenişliğiAyarla(2, 3000);
+  QTest::keyClick(&f, Qt::Key_Escape);
+  EXPECT_FALSE(f.isVisible());
+  Göster(f);
+  EXPECT_EQ(f.Liste->SütunGenişliği(2), 3000);
+  EXPECT_EQ(f.Liste->SatırSayısı(), 0);
+}
+
+TEST_F(ListeFormlarıTesti, VeritabanıHatasındaYalnızHataSöylenirİlerlemeKapanır) {
+  StokListesiFormu& f = Form<StokListesiFormu>();
+  Göster(f);
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  vt->Çalıştır("DELETE FROM KayitliSorgular WHERE Ad = 'MevcutStokSorgusu'");
+  Cevapla({Platform::Cevap::Evet});
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  ASSERT_EQ(mesajlar.size(), 1u);  // not also "no matching records"
+  EXPECT_TRUE(mesajlar[0].metin.contains("Hata Kodu: 3078"));
+  EXPECT_EQ(f.Liste->SatırSayısı(), 0);  // no stale rows pass for current ones
+  EXPECT_TRUE(f.ToplamAğırlıkKutusu->text().isEmpty());
+  EXPECT_FALSE(Form<İlerlemeGösterFormu>().isVisible());
+}
+
+TEST_F(ListeFormlarıTesti, FirmaVeİşlemListeleriTransferleriDışarıdaBırakır) {
+  FirmalaraGöreStokListesi& f = Form<FirmalaraGöreStokListesi>();
+  f.FirmaTürü = "Alici";
+  Göster(f);
+  Seç(f.SeçimKutusu, "DOĞAN");
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(Satırlar(*f.Liste), BeklenenFirma(false, {{}, alıcıNo[1], {{2026, 1, 25}, {2026, 3, 5}}}));
+  EXPECT_EQ(f.Liste->SatırSayısı(), 2);
+
+  GirişÇıkışİşlemleriListesiFormu& i = Form<GirişÇıkışİşlemleriListesiFormu>();
+  i.İşlemTürü = "Cikis";
+  Göster(i);
+  Seç(i.DepoKutusu, "MERKEZ");
+  QTest::mouseClick(i.ListeleDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(Satırlar(*i.Liste), Beklenenİşlemler(false, {depoNo[0], {}, {{2026, 1, 25}, {2026, 3, 5}}}));
+  EXPECT_EQ(Satırlar(*i.Liste, 5), QStringList({"Satış", "Hurda", "Hediye"}));  // the transfer out is not listed
+  BaşlığaTıkla(*i.Liste, 1);  // the date column sorts as dates; at first the first column counts as clicked
+  EXPECT_EQ(Satırlar(*i.Liste, 0), QStringList({"05.03.2026", "20.02.2026", "25.01.2026"}));
+  EXPECT_TRUE(mesajlar.empty());
+}
+
+TEST_F(ListeFormlarıTesti, YazdırılanListeBaşlıklarıVeİkinciSayfasıylaKaydedilir) {
+  Ortak::YazıcıVar = true;
+  std::shared_ptr<KayıtTuvali> tuval;
+  // A short page, so that the known rows run onto a second one.
+  Platform::TuvalAç = [&](const QString&, const QString&) { return tuval = std::make_shared<KayıtTuvali>(190, 62); };
+  StokListesiFormu& f = Form<StokListesiFormu>();
+  Göster(f);
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  QTimer::singleShot(0, [] { QTest::mouseClick(Form<YazıcıSeçmeFormu>().TamamDüğmesi, Qt::LeftButton); });
+  QTest::mouseClick(f.YazdırDüğmesi, Qt::LeftButton);
+  ASSERT_TRUE(tuval);
+  EXPECT_TRUE(tuval->Bitti());
+  EXPECT_TRUE(mesajlar.empty());
+  ASSERT_EQ(tuval->SayfaSayısı, 2);
+
+  // The last text of the page that reads so.
+  const auto bul = [&](int sayfa, const QString& metin) -> const KayıtTuvali::Metin* {
+    const KayıtTuvali::Metin* bulunan = nullptr;
+    for (const auto& m : tuval->Metinler)
+      if (m.sayfa == sayfa && m.metin == metin) bulunan = &m;
+    return bulunan;
+  };
+  const auto* başlık = bul(1, "Stok Listesi");
+  ASSERT_TRUE(başlık);
+  EXPECT_DOUBLE_EQ(başlık->y, 15);
+  EXPECT_NEAR(başlık->x + başlık->genişlik / 2, 95, 0.01);  // centred
+  EXPECT_EQ(başlık->punto, 14);
+  EXPECT_TRUE(başlık->kalın && başlık->altıÇizili);
+  // Heads: the first at the left edge; a number's head ends at its column's right edge, the last at
+  // 180 mm; a head too wide for its column takes two lines.
+  const auto* kod = bul(1, "Ürün Kodu");
+  ASSERT_TRUE(kod);
+  EXPECT_DOUBLE_EQ(kod->x, 10);
+  EXPECT_EQ(kod->punto, 9);
+  const auto* son = bul(1, "Ağırlık");
+  const auto* sonÜst = bul(1, "Mevcut");
+  ASSERT_TRUE(son && sonÜst);
+  EXPECT_NEAR(son->Sağ(), 180, 0.01);
+  EXPECT_GT(son->y, sonÜst->y);
+  // The rows: four, each number ending at its column's edge, the total weight after them.
+  int satır = 0;
+  for (const auto& m : tuval->Metinler) satır += m.metin == "E1" || m.metin == "A1" || m.metin == "Ç1" || m.metin == "K1";
+  EXPECT_EQ(satır, 4);
+  const auto* toplam = bul(2, "Toplam Ağırlık: 56,75");
+  ASSERT_TRUE(toplam);
+  EXPECT_NEAR(toplam->Sağ(), 180, 0.01);
+  // Page 2: the running header, and the heads again before its rows.
+  const auto* sayfa2 = bul(2, "Sayfa - 2");
+  ASSERT_TRUE(sayfa2);
+  EXPECT_NEAR(sayfa2->Sağ(), 180, 0.01);
+  EXPECT_DOUBLE_EQ(sayfa2->y, 5);
+  ASSERT_TRUE(bul(2, "Stok Listesi"));
+  EXPECT_DOUBLE_EQ(bul(2, "Stok Listesi")->x, 10);
+  ASSERT_TRUE(bul(2, "Ürün Kodu"));
+  EXPECT_DOUBLE_EQ(bul(2, "Ürün Kodu")->y, 15);
+  ASSERT_EQ(tuval->Çizgiler.size(), 1u);
+  EXPECT_EQ(tuval->Çizgiler[0].sayfa, 2);
+}
+
+TEST_F(ListeFormlarıTesti, AktarılanListeTürlüHücrelerleGeriOkunur) {
+  Platform::TabloProgramıVar = [] { return true; };
+  Platform::DosyaAç = [this](const QUrl& u) {
+    açılanlar << u.toLocalFile();
+    return true;
+  };
+  İadeEdilenÜrünlerListesiFormu& f = Form<İadeEdilenÜrünlerListesiFormu>();
+  Göster(f);
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  QTest::mouseClick(f.ExceleAktarDüğmesi, Qt::LeftButton);
+  EXPECT_TRUE(mesajlar.empty());
+  EXPECT_FALSE(Form<İlerlemeGösterFormu>().isVisible());
+  ASSERT_EQ(açılanlar.size(), 1);
+  const QJsonObject k = XlsxOku(açılanlar[0]);
+  EXPECT_EQ(k["sayfalar"].toArray(), QJsonArray{"İade Edilen Ürünler"});
+  EXPECT_EQ(k["birleşik"].toArray(), QJsonArray{"A1:G1"});
+  const QJsonArray satırlar = k["satırlar"].toArray();
+  ASSERT_EQ(satırlar.size(), 4);
+  EXPECT_EQ(satırlar[0].toArray()[0].toObject()["d"].toString(), "İade Edilen Ürünler Listesi");
+  QStringList başlıklar;
+  for (const QJsonValue& h : satırlar[1].toArray()) başlıklar << h.toObject()["d"].toString();
+  EXPECT_EQ(başlıklar, QStringList({"İade Tarihi", "Firması", "Ürün Kodu", "Ürün Adı", "Depo Adı", "İade Miktarı",
+                                    "Ağırlığı"}));
+  // Dates as dates, figures as numbers, codes and names as text, each in its format.
+  EXPECT_EQ(k["metinler"].toArray(), (QJsonArray{"t:2026-02-01|s:DOĞAN|s:E1|s:ELMA|s:MERKEZ|n:0.5|n:1",
+                                                 "t:2026-02-05|s:DOĞAN|s:A1|s:ARMUT|s:ŞUBE|n:5|n:2.5"}));
+}
+
+}  // namespace

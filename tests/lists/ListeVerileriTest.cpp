@@ -1,0 +1,103 @@
+#include "ListeTestOrtami.h"
+
+#include <functional>
+
+namespace {
+
+using namespace ListeVerileri;
+
+class ListeVerileriTesti : public ListeTestOrtamı {
+protected:
+  void SetUp() override {
+    ListeTestOrtamı::SetUp();
+    VerileriYaz();
+  }
+};
+
+const Dönem Hepsi{{2000, 1, 1}, {2100, 1, 1}};
+const Dönem Şubat{{2026, 2, 1}, {2026, 2, 28}};
+
+TEST_F(ListeVerileriTesti, HerListeninSatırlarıBağımsızToplamlarlaAynı) {
+  const qint64 merkez = depoNo[0], şube = depoNo[1];
+  struct Durum {
+    const char* ad;
+    std::function<QStringList(const Süzgeç&)> liste;
+    std::function<QStringList(const Süzgeç&)> beklenen;
+    Süzgeç süzgeç;
+    int satırSayısı;  // holds the known set to what it is meant to show
+  };
+  const auto stok = [&](const Süzgeç& s) { return Metinler(MevcutStokListesi(*vt, s)); };
+  const auto bStok = [&](const Süzgeç& s) { return BeklenenStok(s); };
+  const auto neden = [&](const Süzgeç& s) { return Metinler(ÇıkışNedeniListesi(*vt, s)); };
+  const auto bNeden = [&](const Süzgeç& s) { return BeklenenÇıkışNedeni(s); };
+  const auto firma = [&](bool satıcı) {
+    return [&, satıcı](const Süzgeç& s) { return Metinler(FirmaStokListesi(*vt, satıcı ? "Satici" : "Alici", s)); };
+  };
+  const auto bFirma = [&](bool satıcı) { return [&, satıcı](const Süzgeç& s) { return BeklenenFirma(satıcı, s); }; };
+  const auto işlem = [&](bool giriş) {
+    return [&, giriş](const Süzgeç& s) { return Metinler(İşlemListesi(*vt, giriş ? "Giris" : "Cikis", s)); };
+  };
+  const auto bİşlem = [&](bool giriş) { return [&, giriş](const Süzgeç& s) { return Beklenenİşlemler(giriş, s); }; };
+  const auto iade = [&](const Süzgeç& s) { return Metinler(İadeListesi(*vt, s)); };
+  const auto bİade = [&](const Süzgeç& s) { return Beklenenİadeler(s); };
+
+  const Durum durumlar[] = {
+      // Every warehouse: transfers are moves inside the stock and are left out.
+      {"stok, tüm depolar", stok, bStok, {{}, {}, Hepsi}, 4},
+      // One warehouse: what reached or left it by transfer counts.
+      {"stok, merkez", stok, bStok, {merkez, {}, Hepsi}, 3},
+      {"stok, şube, şubat", stok, bStok, {şube, {}, Şubat}, 3},
+      {"stok, tüm depolar, şubat", stok, bStok, {{}, {}, Şubat}, 3},
+      {"çıkış nedeni, tümü", neden, bNeden, {{}, {}, Hepsi}, 5},
+      {"çıkış nedeni, satış", neden, bNeden, {{}, 0, Hepsi}, 2},
+      {"çıkış nedeni, hurda, ocak", neden, bNeden, {{}, 3, {{2026, 1, 1}, {2026, 1, 31}}}, 0},
+      {"satıcılar", firma(true), bFirma(true), {{}, {}, Hepsi}, 5},
+      {"satıcı AKSOY, şube", firma(true), bFirma(true), {şube, satıcıNo[1], Hepsi}, 2},
+      {"alıcılar, şubat", firma(false), bFirma(false), {{}, {}, Şubat}, 3},
+      {"alıcı DOĞAN", firma(false), bFirma(false), {{}, alıcıNo[1], Hepsi}, 2},
+      {"girişler", işlem(true), bİşlem(true), {{}, {}, Hepsi}, 5},
+      {"çıkışlar, merkez, şubat", işlem(false), bİşlem(false), {merkez, {}, Şubat}, 1},
+      {"iadeler", iade, bİade, {{}, {}, Hepsi}, 2},
+      {"iadeler, şube", iade, bİade, {şube, {}, Hepsi}, 1},
+      {"iadeler, şubat sonrası", iade, bİade, {{}, {}, {{2026, 2, 2}, {2026, 12, 31}}}, 1},
+  };
+  for (const Durum& d : durumlar) {
+    const QStringList satırlar = d.liste(d.süzgeç);
+    EXPECT_EQ(satırlar, d.beklenen(d.süzgeç)) << d.ad;
+    EXPECT_EQ(satırlar.size(), d.satırSayısı) << d.ad;
+  }
+}
+
+TEST_F(ListeVerileriTesti, ÖrnekSatırlarElleHesaplandığıGibi) {
+  // ELMA in every warehouse: 10,10 + 5 in, 2,5 + 1,1 out; the 3 moved to ŞUBE counts in neither.
+  EXPECT_EQ(Metinler(MevcutStokListesi(*vt, {{}, {}, Hepsi}))[2],
+            "E1 | ELMA | 15,10 | 30,20 | 3,60 | 7,20 | 11,50 | 23,00");
+  // ŞUBE: ARMUT 100 in, 40 sold and 10 moved to MERKEZ.
+  EXPECT_EQ(Metinler(MevcutStokListesi(*vt, {depoNo[1], {}, Hepsi}))[0],
+            "A1 | ARMUT | 100,00 | 50,00 | 50,00 | 25,00 | 50,00 | 25,00");
+  // A product without a unit weight weighs nothing.
+  EXPECT_EQ(Metinler(ÇıkışNedeniListesi(*vt, {{}, 6, Hepsi})),
+            QStringList{"Ç1 | ÇİVİ | MERKEZ | IŞIK | 999,99 | 0,00"});
+}
+
+TEST_F(ListeVerileriTesti, TümTarihlerKaynağınİlkVeSonGünü) {
+  const struct {
+    Kaynak kaynak;
+    QDate ilk, son;
+  } durumlar[] = {
+      {Kaynak::GirişVeÇıkış, {2026, 1, 5}, {2026, 3, 5}},
+      {Kaynak::Giriş, {2026, 1, 5}, {2026, 3, 1}},
+      {Kaynak::Çıkış, {2026, 1, 25}, {2026, 3, 5}},
+      {Kaynak::İade, {2026, 2, 1}, {2026, 2, 5}},
+  };
+  for (const auto& d : durumlar) {
+    const auto dönem = TümDönem(*vt, d.kaynak);
+    ASSERT_TRUE(dönem);
+    EXPECT_EQ(dönem->ilk, d.ilk);
+    EXPECT_EQ(dönem->son, d.son);
+  }
+  vt->Çalıştır("DELETE FROM IadeBilgileriTablosu");
+  EXPECT_FALSE(TümDönem(*vt, Kaynak::İade));
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// Disk faults while the file is open: the number and the Turkish text the user gets.
+#include "CocukSureci.h"
+#include "TestOrtami.h"
+
+#include <sqlite3.h>
+
+#include <sched.h>
+#include <sys/mount.h>
+
+#include <cerrno>
+
+namespace {
+
+TEST(DiskHatası, TürüneGöreNumaralanırVeTürkçeAnlatılır) {
+  const struct {
+    int kod, sistem, numara;
+    const char* metin;
+  } durumlar[] = {
+      {SQLITE_FULL, 0, 3026, "Diskte yer kalmadı"},
+      {SQLITE_IOERR_WRITE, EFBIG, 3026, "dosya boyutu sınırını"},
+      {SQLITE_IOERR_FSYNC, EDQUOT, 3026, "kotanızda yer açıp"},
+      {SQLITE_READONLY_DIRECTORY, 0, 3027, "yazma iznini denetleyip"},
+      {SQLITE_IOERR_WRITE, EROFS, 3027, "salt okunur"},
+      {SQLITE_CANTOPEN, EACCES, 3027, "salt okunur"},
+      {SQLITE_IOERR_READ, EIO, 3043, "disk veya ağ hatası"},
+      {SQLITE_CANTOPEN, ENOENT, 3024, "açılamadı"},
+      {SQLITE_BUSY, 0, 3260, "biraz sonra yeniden deneyiniz"},
+  };
+  for (const auto& d : durumlar) {
+    const QString motor = QString::fromUtf8(sqlite3_errstr(d.kod));
+    const VeritabanıHatası h = MotorHatası(d.kod, d.sistem, motor);
+    EXPECT_EQ(h.Numara(), d.numara) << d.kod << ' ' << d.sistem;
+    EXPECT_TRUE(h.Açıklama().contains(QString::fromUtf8(d.metin))) << h.Açıklama().toStdString();
+    EXPECT_FALSE(h.Açıklama().contains(motor)) << motor.toStdString();
+  }
+}
+
+using DiskHatalarıTesti = TestOrtamı;
+
+// The file system turns read-only while the file is open (a read-only bind mount in a mount
+// namespace of a child's own; the file keeps a mount of its own, as a file open for writing
+// stops a remount). A write says so and stores nothing; once writable, the same write goes through.
+TEST_F(DiskHatalarıTesti, SaltOkunurOlanDosyaSistemiSöylenirDüzelinceYazılır) {
+  const QByteArray klasör = QFile::encodeName(SunucuKlasörü()), dosya = klasör + "/Vlm.vtb";
+  const QByteArray kimlik = "0 " + QByteArray::number(geteuid()) + " 1", grup = "0 " + QByteArray::number(getegid()) + " 1";
+  const auto yaz = [](const char* yol, const QByteArray& metin) {
+    QFile f(QString::fromLatin1(yol));
+    return f.open(QIODevice::WriteOnly) && f.write(metin) == metin.size();
+  };
+  const auto saltOkunur = [&](bool evet) {
+    return mount(nullptr, klasör, nullptr, MS_BIND | MS_REMOUNT | (evet ? MS_RDONLY : 0), nullptr) == 0;
+  };
+  const QByteArray sonuç = Çocukta([&]() -> QByteArray {
+    // A user other than root gets a user namespace of its own, where the system allows it.
+    const bool alan = unshare(CLONE_NEWNS) == 0 ||
+                      (unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0 && yaz("/proc/self/setgroups", "deny") &&
+                       yaz("/proc/self/uid_map", kimlik) && yaz("/proc/self/gid_map", grup));
+    if (!alan || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount(klasör, klasör, nullptr, MS_BIND, nullptr) != 0 || mount(dosya, dosya, nullptr, MS_BIND, nullptr) != 0)
+      return "atla";
+    auto açık = Veritabanı::Aç(QFile::decodeName(dosya));
+    const auto ekle = [&] { açık->Çalıştır(QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoAdi) VALUES ('A')")); };
+    QByteArray s = "yazıldı";
+    try {
+      if (!saltOkunur(true)) return "atla";
+      ekle();
+    } catch (const VeritabanıHatası& h) {
+      s = QByteArray::number(h.Numara()) + ' ' + h.Açıklama().toUtf8();
+    }
+    return saltOkunur(false) && (ekle(), true) ? s : "düzelmedi";
+  });
+  if (sonuç == "atla") GTEST_SKIP() << "bu sistem bağlama alanı açmaya izin vermiyor";
+  EXPECT_TRUE(sonuç.startsWith("3027 ")) << sonuç.toStdString();
+  EXPECT_TRUE(sonuç.contains("yazma iznini denetleyip")) << sonuç.toStdString();
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"), 1);
+}
+
+}  // namespace
