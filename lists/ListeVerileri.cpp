@@ -47,7 +47,8 @@ Hareket HareketTablosu(bool giriş) {
 }
 
 QString Doldur(QString sql, const Hareket& h) {
-  return sql.replace(QLatin1String("{tablo}"), h.tablo)
+  return sql.replace(QLatin1String("{kaynak}"), QLatin1String("{tablo}"))
+      .replace(QLatin1String("{tablo}"), h.tablo)
       .replace(QLatin1String("{firmaTablosu}"), h.firmaTablosu)
       .replace(QLatin1String("{firmaNo}"), h.firmaNo)
       .replace(QLatin1String("{miktar}"), h.miktar)
@@ -70,8 +71,9 @@ QString Koşullar(const QString& tarih, const Süzgeç& s, const QString& seçim
   return koşul;
 }
 
+// {kaynak} is the movement table, or its rows already summed by group.
 const QString AdlarıBirleştir = QStringLiteral(
-    "FROM (({tablo} h LEFT JOIN UrunBilgileriTablosu u ON h.UrunNo = u.UrunNo) "
+    "FROM (({kaynak} h LEFT JOIN UrunBilgileriTablosu u ON h.UrunNo = u.UrunNo) "
     "LEFT JOIN DepoBilgileriTablosu d ON h.DepoNo = d.DepoNo) "
     "LEFT JOIN {firmaTablosu} f ON h.{firmaNo} = f.FirmaNo ");
 
@@ -160,13 +162,15 @@ std::vector<Satır> FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü
   const Hareket h = HareketTablosu(firmaTürü != QLatin1String("Alici"));
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, QStringLiteral("h.") + h.firmaNo, değerler);
+  // Summed by group from the period's rows first: the names are joined to a row per group.
+  const QString toplam = QStringLiteral("(SELECT h.{firmaNo}, h.UrunNo, h.DepoNo, SUM(ROUND(h.{miktar} * 100)) AS Yuzde "
+                                        "FROM {tablo} h WHERE h.{neden} < 99 AND ") +
+                         koşul + QStringLiteral(" GROUP BY h.{firmaNo}, h.UrunNo, h.DepoNo)");
   const QString sql = Doldur(
-      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                     "SUM(ROUND(h.{miktar} * 100)) / 100.0 AS Miktar, "
-                     "ROUND(SUM(ROUND(h.{miktar} * 100)) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
-          AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
-          QStringLiteral(" GROUP BY h.{firmaNo}, h.UrunNo, h.DepoNo "
-                         "ORDER BY f.FirmaAdi COLLATE TURKCE, u.UrunAdi COLLATE TURKCE, d.DepoAdi COLLATE TURKCE"),
+      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, h.Yuzde / 100.0 AS Miktar, "
+                     "ROUND(h.Yuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
+          QString(AdlarıBirleştir).replace(QLatin1String("{kaynak}"), toplam) +
+          QStringLiteral("ORDER BY f.FirmaAdi COLLATE TURKCE, u.UrunAdi COLLATE TURKCE, d.DepoAdi COLLATE TURKCE"),
       h);
   return Oku(vt.KayıtKümesiAç(sql, değerler), {{"FirmaAdi", Tür::Metin},
                                               {"UrunKodu", Tür::Metin},
