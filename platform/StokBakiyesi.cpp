@@ -213,8 +213,9 @@ SELECT * FROM (
   LIMIT (SELECT CASE WHEN Tumu THEN 0 ELSE -1 END FROM Kapsam))
 ORDER BY UrunAdi COLLATE TURKCE
 )SQL"},
-    // Each group summed from the month's rows (through the date index) before the names are
-    // joined: the join and the sort then touch a row per group, not per movement.
+    // Each group summed from the period's rows (through the date index) before the names are
+    // joined, so that the join touches a row per group, not per movement. The list orders the
+    // rows itself (by product, warehouse and company name).
     {"CikisNedeniSorgusu", R"SQL(
 SELECT u.UrunKodu, u.UrunAdi, d.DepoAdi, f.FirmaAdi,
        c.Yuzde / 100.0 AS ToplamCikisMiktari,
@@ -226,7 +227,6 @@ FROM (((SELECT UrunNo, DepoNo, AliciFirmaNo, SUM(ROUND(CikisMiktari * 100)) AS Y
        LEFT JOIN UrunBilgileriTablosu u ON c.UrunNo = u.UrunNo)
        LEFT JOIN DepoBilgileriTablosu d ON c.DepoNo = d.DepoNo)
        LEFT JOIN AliciFirmaBilgileriTablosu f ON c.AliciFirmaNo = f.FirmaNo
-ORDER BY u.UrunAdi COLLATE TURKCE, d.DepoAdi COLLATE TURKCE, f.FirmaAdi COLLATE TURKCE
 )SQL"},
     {"ToplamAgirlikBulSorgusu", R"SQL(
 SELECT ROUND(COALESCE(SUM(b.MevcutYuzde / 100.0 * COALESCE(u.BirimAgirligi, 0)), 0), 2) AS ToplamAgirlikBilgisi
