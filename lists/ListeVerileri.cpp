@@ -3,6 +3,11 @@
 #include "OrtakYordamlarModulu.h"
 #include "Veritabani.h"
 
+#include <QHash>
+
+#include <algorithm>
+#include <array>
+
 namespace ListeVerileri {
 namespace {
 
@@ -12,27 +17,55 @@ struct Alan {
   Tür tür;
 };
 
-QVariant Hücre(const KayıtKümesi& k, const QString& ad, Tür tür) {
+QVariant Hücre(const OkunanSatır& k, int sütun, Tür tür) {
   switch (tür) {
-    case Tür::Miktar: return k.Miktar(ad);
-    case Tür::Tarih: return k.Tarih(ad);
-    default: return k.Metin(ad);
+    case Tür::Miktar: return k.Miktar(sütun);
+    case Tür::Tarih: return k.Tarih(sütun);
+    default: return k.Metin(sütun);
   }
 }
 
-std::vector<Satır> Oku(KayıtKümesi k, std::initializer_list<Alan> alanlar) {
-  std::vector<QString> adlar;
-  for (const Alan& a : alanlar) adlar.push_back(QString::fromUtf8(a.ad));
+// The named fields of each row as the statement steps, without a copy of the whole result first.
+std::vector<Satır> Oku(Veritabanı& vt, const QString& sql, const QVariantList& değerler,
+                       std::initializer_list<Alan> alanlar) {
   std::vector<Satır> satırlar;
-  satırlar.reserve(static_cast<size_t>(k.KayıtSayısı()));
-  for (; !k.Sonda(); k.MoveNext()) {
+  std::vector<int> sütunlar;
+  vt.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) {
+    if (sütunlar.empty())
+      for (const Alan& a : alanlar) sütunlar.push_back(k.Sütun(QString::fromUtf8(a.ad)));
     Satır s;
     s.reserve(alanlar.size());
     size_t i = 0;
-    for (const Alan& a : alanlar) s.push_back(Hücre(k, adlar[i++], a.tür));
+    for (const Alan& a : alanlar) s.push_back(Hücre(k, sütunlar[i++], a.tür));
     satırlar.push_back(std::move(s));
-  }
+  });
   return satırlar;
+}
+
+// Orders the rows by the texts of three columns in Turkish order. Each distinct text (a few
+// thousand names at most) is placed among the others once; the rows are then ordered by those
+// places, which costs far less than comparing their texts row against row.
+void TürkçeSırala(std::vector<Satır>& satırlar, const std::array<size_t, 3>& sütunlar) {
+  QHash<QString, int> yer;
+  for (const Satır& r : satırlar)
+    for (size_t s : sütunlar) yer.insert(r[s].toString(), 0);
+  QStringList metinler = yer.keys();
+  std::sort(metinler.begin(), metinler.end(),
+            [](const QString& a, const QString& b) { return TürkçeMetin::Karşılaştır(a, b) < 0; });
+  for (int i = 0; i < metinler.size(); ++i) yer[metinler[i]] = i;
+  std::vector<std::pair<std::array<int, 3>, size_t>> anahtarlar;
+  anahtarlar.reserve(satırlar.size());
+  for (size_t i = 0; i < satırlar.size(); ++i) {
+    const Satır& r = satırlar[i];
+    anahtarlar.push_back({{yer.value(r[sütunlar[0]].toString()), yer.value(r[sütunlar[1]].toString()),
+                           yer.value(r[sütunlar[2]].toString())},
+                          i});
+  }
+  std::sort(anahtarlar.begin(), anahtarlar.end());
+  std::vector<Satır> sıralı;
+  sıralı.reserve(satırlar.size());
+  for (const auto& a : anahtarlar) sıralı.push_back(std::move(satırlar[a.second]));
+  satırlar = std::move(sıralı);
 }
 
 // The movement table read for a company kind ("Satici": entries) or an operation kind ("Giris").
@@ -47,7 +80,8 @@ Hareket HareketTablosu(bool giriş) {
 }
 
 QString Doldur(QString sql, const Hareket& h) {
-  return sql.replace(QLatin1String("{tablo}"), h.tablo)
+  return sql.replace(QLatin1String("{kaynak}"), QLatin1String("{tablo}"))
+      .replace(QLatin1String("{tablo}"), h.tablo)
       .replace(QLatin1String("{firmaTablosu}"), h.firmaTablosu)
       .replace(QLatin1String("{firmaNo}"), h.firmaNo)
       .replace(QLatin1String("{miktar}"), h.miktar)
@@ -70,8 +104,9 @@ QString Koşullar(const QString& tarih, const Süzgeç& s, const QString& seçim
   return koşul;
 }
 
+// {kaynak} is the movement table, or its rows already summed by group.
 const QString AdlarıBirleştir = QStringLiteral(
-    "FROM (({tablo} h LEFT JOIN UrunBilgileriTablosu u ON h.UrunNo = u.UrunNo) "
+    "FROM (({kaynak} h LEFT JOIN UrunBilgileriTablosu u ON h.UrunNo = u.UrunNo) "
     "LEFT JOIN DepoBilgileriTablosu d ON h.DepoNo = d.DepoNo) "
     "LEFT JOIN {firmaTablosu} f ON h.{firmaNo} = f.FirmaNo ");
 
@@ -131,7 +166,7 @@ std::vector<Satır> MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
   // One warehouse counts the transfers that reached or left it; all warehouses leave them out.
   const int nedenSınırı = s.depo ? 100 : 99;
   std::vector<Satır> satırlar =
-      Oku(vt.SorguAç(QStringLiteral("MevcutStokSorgusu"), {alt, üst, s.dönem.ilk, s.dönem.son, nedenSınırı}),
+      Oku(vt, vt.SorguMetni(QStringLiteral("MevcutStokSorgusu")), {alt, üst, s.dönem.ilk, s.dönem.son, nedenSınırı},
           {{"UrunKodu", Tür::Metin},
            {"UrunAdi", Tür::Metin},
            {"GirenToplamMiktar", Tür::Miktar},
@@ -147,33 +182,40 @@ std::vector<Satır> MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
 
 std::vector<Satır> ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s) {
   const qint64 alt = s.seçim.value_or(0), üst = s.seçim.value_or(98);
-  return Oku(vt.SorguAç(QStringLiteral("CikisNedeniSorgusu"), {alt, üst, s.dönem.ilk, s.dönem.son}),
-             {{"UrunKodu", Tür::Metin},
-              {"UrunAdi", Tür::Metin},
-              {"DepoAdi", Tür::Metin},
-              {"FirmaAdi", Tür::Metin},
-              {"ToplamCikisMiktari", Tür::Miktar},
-              {"ToplamAgirlik", Tür::Miktar}});
+  std::vector<Satır> satırlar =
+      Oku(vt, vt.SorguMetni(QStringLiteral("CikisNedeniSorgusu")), {alt, üst, s.dönem.ilk, s.dönem.son},
+          {{"UrunKodu", Tür::Metin},
+           {"UrunAdi", Tür::Metin},
+           {"DepoAdi", Tür::Metin},
+           {"FirmaAdi", Tür::Metin},
+           {"ToplamCikisMiktari", Tür::Miktar},
+           {"ToplamAgirlik", Tür::Miktar}});
+  TürkçeSırala(satırlar, {1, 2, 3});
+  return satırlar;
 }
 
 std::vector<Satır> FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const Süzgeç& s) {
   const Hareket h = HareketTablosu(firmaTürü != QLatin1String("Alici"));
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, QStringLiteral("h.") + h.firmaNo, değerler);
+  // Summed by group from the period's rows first: the names are joined to a row per group.
+  const QString toplam = QStringLiteral("(SELECT h.{firmaNo}, h.UrunNo, h.DepoNo, SUM(ROUND(h.{miktar} * 100)) AS Yuzde "
+                                        "FROM {tablo} h WHERE h.{neden} < 99 AND ") +
+                         koşul + QStringLiteral(" GROUP BY h.{firmaNo}, h.UrunNo, h.DepoNo)");
   const QString sql = Doldur(
-      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                     "SUM(ROUND(h.{miktar} * 100)) / 100.0 AS Miktar, "
-                     "ROUND(SUM(ROUND(h.{miktar} * 100)) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
-          AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
-          QStringLiteral(" GROUP BY h.{firmaNo}, h.UrunNo, h.DepoNo "
-                         "ORDER BY f.FirmaAdi COLLATE TURKCE, u.UrunAdi COLLATE TURKCE, d.DepoAdi COLLATE TURKCE"),
+      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, h.Yuzde / 100.0 AS Miktar, "
+                     "ROUND(h.Yuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
+          QString(AdlarıBirleştir).replace(QLatin1String("{kaynak}"), toplam),
       h);
-  return Oku(vt.KayıtKümesiAç(sql, değerler), {{"FirmaAdi", Tür::Metin},
-                                              {"UrunKodu", Tür::Metin},
-                                              {"UrunAdi", Tür::Metin},
-                                              {"DepoAdi", Tür::Metin},
-                                              {"Miktar", Tür::Miktar},
-                                              {"Agirlik", Tür::Miktar}});
+  std::vector<Satır> satırlar = Oku(vt, sql, değerler,
+                                    {{"FirmaAdi", Tür::Metin},
+                                     {"UrunKodu", Tür::Metin},
+                                     {"UrunAdi", Tür::Metin},
+                                     {"DepoAdi", Tür::Metin},
+                                     {"Miktar", Tür::Miktar},
+                                     {"Agirlik", Tür::Miktar}});
+  TürkçeSırala(satırlar, {0, 2, 3});
+  return satırlar;
 }
 
 std::vector<Satır> İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s) {
@@ -187,7 +229,7 @@ std::vector<Satır> İşlemListesi(Veritabanı& vt, const QString& işlemTürü,
                                  AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
                                  QStringLiteral(" ORDER BY h.IslemTarihi, h.IslemNo"),
                              h);
-  std::vector<Satır> satırlar = Oku(vt.KayıtKümesiAç(sql, değerler), {{"IslemTarihi", Tür::Tarih},
+  std::vector<Satır> satırlar = Oku(vt, sql, değerler, {{"IslemTarihi", Tür::Tarih},
                                                                      {"FirmaAdi", Tür::Metin},
                                                                      {"UrunKodu", Tür::Metin},
                                                                      {"UrunAdi", Tür::Metin},
@@ -203,15 +245,15 @@ std::vector<Satır> İşlemListesi(Veritabanı& vt, const QString& işlemTürü,
 std::vector<Satır> İadeListesi(Veritabanı& vt, const Süzgeç& s) {
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("i.IadeTarihi"), s, {}, değerler);
-  return Oku(vt.KayıtKümesiAç(
-                 QStringLiteral("SELECT i.IadeTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                                "i.IadeMiktari AS Miktar, "
-                                "ROUND(i.IadeMiktari * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik "
-                                "FROM ((IadeBilgileriTablosu i LEFT JOIN UrunBilgileriTablosu u ON i.UrunNo = u.UrunNo) "
-                                "LEFT JOIN DepoBilgileriTablosu d ON i.DepoNo = d.DepoNo) "
-                                "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
-                     koşul + QStringLiteral(" ORDER BY i.IadeTarihi, i.IadeNo"),
-                 değerler),
+  return Oku(vt,
+             QStringLiteral("SELECT i.IadeTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
+                            "i.IadeMiktari AS Miktar, "
+                            "ROUND(i.IadeMiktari * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik "
+                            "FROM ((IadeBilgileriTablosu i LEFT JOIN UrunBilgileriTablosu u ON i.UrunNo = u.UrunNo) "
+                            "LEFT JOIN DepoBilgileriTablosu d ON i.DepoNo = d.DepoNo) "
+                            "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
+             koşul + QStringLiteral(" ORDER BY i.IadeTarihi, i.IadeNo"),
+             değerler,
              {{"IadeTarihi", Tür::Tarih},
               {"FirmaAdi", Tür::Metin},
               {"UrunKodu", Tür::Metin},

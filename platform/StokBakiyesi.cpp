@@ -213,6 +213,21 @@ SELECT * FROM (
   LIMIT (SELECT CASE WHEN Tumu THEN 0 ELSE -1 END FROM Kapsam))
 ORDER BY UrunAdi COLLATE TURKCE
 )SQL"},
+    // Each group summed from the period's rows (through the date index) before the names are
+    // joined, so that the join touches a row per group, not per movement. The list orders the
+    // rows itself (by product, warehouse and company name).
+    {"CikisNedeniSorgusu", R"SQL(
+SELECT u.UrunKodu, u.UrunAdi, d.DepoAdi, f.FirmaAdi,
+       c.Yuzde / 100.0 AS ToplamCikisMiktari,
+       ROUND(c.Yuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS ToplamAgirlik
+FROM (((SELECT UrunNo, DepoNo, AliciFirmaNo, SUM(ROUND(CikisMiktari * 100)) AS Yuzde
+        FROM CikisIslemleriTablosu
+        WHERE CikisNedeni BETWEEN ?1 AND ?2 AND CikisNedeni < 99 AND IslemTarihi BETWEEN ?3 AND ?4
+        GROUP BY UrunNo, DepoNo, AliciFirmaNo) c
+       LEFT JOIN UrunBilgileriTablosu u ON c.UrunNo = u.UrunNo)
+       LEFT JOIN DepoBilgileriTablosu d ON c.DepoNo = d.DepoNo)
+       LEFT JOIN AliciFirmaBilgileriTablosu f ON c.AliciFirmaNo = f.FirmaNo
+)SQL"},
     {"ToplamAgirlikBulSorgusu", R"SQL(
 SELECT ROUND(COALESCE(SUM(b.MevcutYuzde / 100.0 * COALESCE(u.BirimAgirligi, 0)), 0), 2) AS ToplamAgirlikBilgisi
 FROM StokBakiyeleriTablosu b INNER JOIN UrunBilgileriTablosu u ON b.UrunNo = u.UrunNo
@@ -254,6 +269,22 @@ bool Tam(Veritabanı& vt) {
              .Tamsayı(QStringLiteral("n")) == adlar.size();
 }
 
+// Every saved query that comes with the balance has the text of this program.
+bool SorgularGüncel(Veritabanı& vt) {
+  for (const KayıtlıSorgu* s = KayıtlıSorgular; s->ad; ++s)
+    if (vt.KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM KayitliSorgular WHERE Ad = ? AND Metin = ?"),
+                         {QString::fromUtf8(s->ad), QString::fromUtf8(s->metin)})
+            .Tamsayı(QStringLiteral("n")) == 0)
+      return false;
+  return true;
+}
+
+void SorgularıYaz(Veritabanı& vt) {
+  for (const KayıtlıSorgu* s = KayıtlıSorgular; s->ad; ++s)
+    vt.Çalıştır(QStringLiteral("INSERT OR REPLACE INTO KayitliSorgular (Ad, Metin) VALUES (?, ?)"),
+                {QString::fromUtf8(s->ad), QString::fromUtf8(s->metin)});
+}
+
 }  // namespace
 
 const char* Şema() {
@@ -272,7 +303,18 @@ const char* KişiDizinleri() { return Dizinler; }
 const char* const* Tetikleyiciler() { return TetikleyiciAdları; }
 
 bool Ekle(Veritabanı& vt) {
-  if (Tam(vt)) return false;
+  if (Tam(vt)) {
+    if (SorgularGüncel(vt)) return false;
+    // A file with older texts of the readers gets this program's. The old texts give the same
+    // figures, so a file that cannot be written now keeps them until the next opening.
+    try {
+      Veritabanı::İşlem işlem(vt);
+      if (!SorgularGüncel(vt)) SorgularıYaz(vt);
+      işlem.Onayla();
+    } catch (const VeritabanıHatası&) {
+    }
+    return false;
+  }
   Veritabanı::İşlem işlem(vt);
   // Another workstation may have built it while this one waited for the lock.
   if (Tam(vt)) return false;
@@ -286,9 +328,7 @@ bool Ekle(Veritabanı& vt) {
   sql += Dizinler;
   sql += "ANALYZE StokBakiyeleriTablosu;\n";
   Yürüt(vt, sql);
-  for (const KayıtlıSorgu* s = KayıtlıSorgular; s->ad; ++s)
-    vt.Çalıştır(QStringLiteral("INSERT OR REPLACE INTO KayitliSorgular (Ad, Metin) VALUES (?, ?)"),
-                {QString::fromUtf8(s->ad), QString::fromUtf8(s->metin)});
+  SorgularıYaz(vt);
   işlem.Onayla();
   return true;
 }

@@ -27,6 +27,7 @@ struct KayıtlıSorgu {
   const char* ad;
   const char* metin;
 };
+// The saved queries the file carries with it (the balance's readers and the exit reason list).
 const KayıtlıSorgu* Sorgular();  // ends with {nullptr, nullptr}
 // Indexes of the movement tables that the person review reads (covering its list and totals).
 const char* KişiDizinleri();
@@ -35,7 +36,8 @@ const char* const* Tetikleyiciler();  // ends with nullptr
 
 // Adds the balance, filled, to a file that lacks it (with its readers), in one BEGIN IMMEDIATE
 // transaction; a file that has it, also one another workstation completed meanwhile, is left
-// as it is. Returns whether this call built it. Throws VeritabanıHatası.
+// as it is, but for saved queries whose text differs from Sorgular(), which are rewritten where
+// the file can be written. Returns whether this call built the balance. Throws VeritabanıHatası.
 bool Ekle(Veritabanı& vt);
 
 }  // namespace StokBakiyesi

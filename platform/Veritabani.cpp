@@ -564,13 +564,17 @@ KayıtKümesi Veritabanı::KayıtKümesiAç(const QString& sql, const QVariantLi
   return küme;
 }
 
-KayıtKümesi Veritabanı::SorguAç(const QString& sorguAdı, const QVariantList& parametreler) {
+QString Veritabanı::SorguMetni(const QString& sorguAdı) {
   KayıtKümesi tanım =
       KayıtKümesiAç(QStringLiteral("SELECT Metin FROM KayitliSorgular WHERE Ad = ?"), {sorguAdı});
   if (tanım.Sonda())
     throw VeritabanıHatası(VeritabanıHataNo::SorguYok,
                            QStringLiteral("'%1' sorgusu veritabanında bulunamadı.").arg(sorguAdı));
-  return KayıtKümesiAç(tanım.Metin("Metin"), parametreler);
+  return tanım.Metin("Metin");
+}
+
+KayıtKümesi Veritabanı::SorguAç(const QString& sorguAdı, const QVariantList& parametreler) {
+  return KayıtKümesiAç(SorguMetni(sorguAdı), parametreler);
 }
 
 qint64 Veritabanı::Çalıştır(const QString& sql, const QVariantList& değerler) {
@@ -658,6 +662,12 @@ qint64 OkunanSatır::Tamsayı(int sütun) const {
 qint64 OkunanSatır::Miktar(int sütun) const { return TürkçeMetin::MiktaraÇevir(sqlite3_column_double(deyim_, sütun)); }
 
 QDate OkunanSatır::Tarih(int sütun) const { return TürkçeMetin::ISOTarih(Metin(sütun)); }
+
+int OkunanSatır::Sütun(const QString& ad) const {
+  for (int i = 0; i < sqlite3_column_count(deyim_); ++i)
+    if (ad.compare(QString::fromUtf8(sqlite3_column_name(deyim_, i)), Qt::CaseInsensitive) == 0) return i;
+  throw VeritabanıHatası(VeritabanıHataNo::AlanYok, QStringLiteral("Bu koleksiyonda öğe bulunamadı: %1").arg(ad));
+}
 
 void Veritabanı::SatırSatırOku(const QString& sql, const QVariantList& değerler,
                                const std::function<void(const OkunanSatır&)>& işle) {

@@ -95,6 +95,8 @@ public:
   qint64 Tamsayı(int sütun) const;  // null counts as 0
   qint64 Miktar(int sütun) const;   // whole hundredths; null counts as 0
   QDate Tarih(int sütun) const;     // from ISO text; null gives an invalid date
+  // The place of a column by name or alias, without regard to case; an unknown name throws 3265.
+  int Sütun(const QString& ad) const;
 
 private:
   friend class Veritabanı;
@@ -123,6 +125,8 @@ public:
   KayıtKümesi KayıtKümesiAç(const QString& sql, const QVariantList& değerler = {});
   // A saved query of the file, opened by name with its parameters by position.
   KayıtKümesi SorguAç(const QString& sorguAdı, const QVariantList& parametreler = {});
+  // The SQL text of a saved query; throws SorguYok when the file lacks it.
+  QString SorguMetni(const QString& sorguAdı);
   // Hands each row to `işle` as the statement steps, for lists too long to copy whole first;
   // the statement is released when the last row has been handled, or when `işle` throws.
   void SatırSatırOku(const QString& sql, const QVariantList& değerler, const std::function<void(const OkunanSatır&)>& işle);

@@ -137,20 +137,8 @@ CREATE TABLE VeritabaniGuvenligi (
 using StokBakiyesi::KayıtlıSorgu;
 
 // The stock balance's readers (KritikStokSorgusu, MevcutStokSorgusu, ToplamAgirlikBulSorgusu)
-// come with the balance itself.
+// and CikisNedeniSorgusu come with the balance itself, which brings them to existing files too.
 const KayıtlıSorgu Sorgular[] = {
-    {"CikisNedeniSorgusu", R"SQL(
-SELECT u.UrunKodu, u.UrunAdi, d.DepoAdi, f.FirmaAdi,
-       SUM(ROUND(c.CikisMiktari * 100)) / 100.0 AS ToplamCikisMiktari,
-       ROUND(SUM(ROUND(c.CikisMiktari * 100)) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS ToplamAgirlik
-FROM ((CikisIslemleriTablosu c
-       LEFT JOIN UrunBilgileriTablosu u ON c.UrunNo = u.UrunNo)
-       LEFT JOIN DepoBilgileriTablosu d ON c.DepoNo = d.DepoNo)
-       LEFT JOIN AliciFirmaBilgileriTablosu f ON c.AliciFirmaNo = f.FirmaNo
-WHERE c.CikisNedeni BETWEEN ?1 AND ?2 AND c.CikisNedeni < 99 AND c.IslemTarihi BETWEEN ?3 AND ?4
-GROUP BY c.UrunNo, c.DepoNo, c.AliciFirmaNo
-ORDER BY u.UrunAdi COLLATE TURKCE, d.DepoAdi COLLATE TURKCE, f.FirmaAdi COLLATE TURKCE
-)SQL"},
     {"ToplamKritikStokAgirligiBulSorgusu", R"SQL(
 SELECT ROUND(COALESCE(SUM(k.KritikStokMiktari * COALESCE(u.BirimAgirligi, 0)), 0), 2) AS ToplamAgirlikBilgisi
 FROM KritikStokBilgileriTablosu k INNER JOIN UrunBilgileriTablosu u ON k.UrunNo = u.UrunNo

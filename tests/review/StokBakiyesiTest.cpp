@@ -242,3 +242,22 @@ TEST_F(StokBakiyesiTesti, EskiDosyaAçılıncaBakiyesiKurulurİkiİstasyondaBir)
 }
 
 }  // namespace
+
+namespace {
+
+// A file that has the balance but an older text of a saved query the program brings gets the
+// program's text when opened; the balance itself is not rebuilt.
+TEST_F(StokBakiyesiTesti, EskiKayıtlıSorguMetniAçılıştaYenilenir) {
+  const auto metin = [&] {
+    return vt->KayıtKümesiAç("SELECT Metin FROM KayitliSorgular WHERE Ad = 'CikisNedeniSorgusu'").Metin("Metin");
+  };
+  const QString yeni = metin();
+  vt->Çalıştır("UPDATE KayitliSorgular SET Metin = 'SELECT 1 AS UrunKodu' WHERE Ad = 'CikisNedeniSorgusu'");
+  const QString yol = vt->Yol();
+  vt.reset();
+  vt = Veritabanı::Aç(yol);
+  EXPECT_EQ(metin(), yeni);
+  EXPECT_FALSE(StokBakiyesi::Ekle(*vt));
+}
+
+}  // namespace
