@@ -24,7 +24,7 @@ constexpr int Oluşturİşi = 31, Aktarİşi = 24;
                    {"Ağırlığı", 1300, SütunTürü::Sayı}},
                   5}) {}
 
-std::vector<ListeVerileri::Satır> ÇıkışNedenineGöreStokListesiFormu::Satırlar(Veritabanı& vt,
+SıkıListe ÇıkışNedenineGöreStokListesiFormu::Satırlar(Veritabanı& vt,
                                                                               const ListeVerileri::Süzgeç& s) {
   return ListeVerileri::ÇıkışNedeniListesi(vt, s);
 }

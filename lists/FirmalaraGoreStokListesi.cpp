@@ -28,7 +28,7 @@ FirmalaraGöreStokListesi::FirmalaraGöreStokListesi()
   Etiket[0]->setText(QStringLiteral("Satıcı &Firmalar"));
 }
 
-std::vector<ListeVerileri::Satır> FirmalaraGöreStokListesi::Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) {
+SıkıListe FirmalaraGöreStokListesi::Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) {
   return ListeVerileri::FirmaStokListesi(vt, FirmaTürü, s);
 }
 

@@ -11,7 +11,7 @@ public:
   QString FirmaTürü = QStringLiteral("Satici");
 
 protected:
-  std::vector<ListeVerileri::Satır> Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) override;
+  SıkıListe Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) override;
   ListeVerileri::Kaynak TarihKaynağı() const override;
   QString SeçiciFirmaTürü() const override { return FirmaTürü; }
   QString SayfaAdı() const override;

@@ -26,7 +26,7 @@ GirişÇıkışİşlemleriListesiFormu::GirişÇıkışİşlemleriListesiFormu()
                    {"Ağırlığı", 1100, SütunTürü::Sayı}},
                   7}) {}
 
-std::vector<ListeVerileri::Satır> GirişÇıkışİşlemleriListesiFormu::Satırlar(Veritabanı& vt,
+SıkıListe GirişÇıkışİşlemleriListesiFormu::Satırlar(Veritabanı& vt,
                                                                             const ListeVerileri::Süzgeç& s) {
   return ListeVerileri::İşlemListesi(vt, İşlemTürü, s);
 }

@@ -10,7 +10,7 @@ public:
   QString İşlemTürü = QStringLiteral("Giris");
 
 protected:
-  std::vector<ListeVerileri::Satır> Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) override;
+  SıkıListe Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) override;
   ListeVerileri::Kaynak TarihKaynağı() const override;
   QString SayfaAdı() const override;
 };

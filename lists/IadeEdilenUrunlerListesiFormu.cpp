@@ -25,7 +25,7 @@ constexpr int Oluşturİşi = 35, Aktarİşi = 28;
                    {"Ağırlığı", 1200, SütunTürü::Sayı}},
                   6}) {}
 
-std::vector<ListeVerileri::Satır> İadeEdilenÜrünlerListesiFormu::Satırlar(Veritabanı& vt,
+SıkıListe İadeEdilenÜrünlerListesiFormu::Satırlar(Veritabanı& vt,
                                                                           const ListeVerileri::Süzgeç& s) {
   return ListeVerileri::İadeListesi(vt, s);
 }

@@ -8,6 +8,6 @@ public:
   İadeEdilenÜrünlerListesiFormu();
 
 protected:
-  std::vector<ListeVerileri::Satır> Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) override;
+  SıkıListe Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) override;
   ListeVerileri::Kaynak TarihKaynağı() const override;
 };

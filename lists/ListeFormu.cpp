@@ -2,16 +2,15 @@
 
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
-#include "ListeGorunumu.h"
 #include "ListeRaporu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
+#include "SikiListeGorunumu.h"
 #include "TarihKutusu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -72,14 +71,14 @@ ListeFormu::ListeFormu(Tasarım tasarım) : tasarım_(std::move(tasarım)) {
   }
 
   Etiket[4] = new QLabel(tasarım_.listeEtiketi, this);
-  Liste = new ListeGörünümü(this);
+  Liste = new SıkıListeGörünümü(this);
   Etiket[4]->setBuddy(Liste);
   DüzenliListe(Liste, tasarım_.listeAdı);
   int genişlik = 0;
   for (const Sütun& s : tasarım_.sütunlar) {
     Liste->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
-                     s.tür == SütunTürü::Sayı ? ListeGörünümü::Hiza::Sağ : ListeGörünümü::Hiza::Sol);
-    genişlik += s.genişlikTwip / ListeGörünümü::PikselBaşınaTwip;
+                     s.tür == SütunTürü::Sayı ? SütunluListe::Hiza::Sağ : SütunluListe::Hiza::Sol);
+    genişlik += s.genişlikTwip / SütunluListe::PikselBaşınaTwip;
   }
   Liste->setMinimumSize(std::min(genişlik + 24, 760), 240);
 
@@ -199,31 +198,13 @@ void ListeFormu::ListeOluştur() {
   oluşturuldu_ = HataYakala([&] {
     // "All dates" reaches the rows written meanwhile by other workstations too.
     if (TümTarihlerOnayı->isChecked() && !TümTarihleriGöster()) return;
-    const std::vector<ListeVerileri::Satır> satırlar = Satırlar(*Ortak::Veritabanı, Süzgeç());
-    // The bar repaints at once on every move: it moves a few times a second, not per row.
-    const qint64 n = static_cast<qint64>(satırlar.size());
+    SıkıListe satırlar = Satırlar(*Ortak::Veritabanı, Süzgeç());
+    // The rows come whole from the statement: the bar shows them read.
+    const qint64 n = satırlar.SatırSayısı();
     ilerleme.EnBüyükYaz(n);
-    QElapsedTimer sonHareket;
-    sonHareket.start();
-    TürkçeMetin::Miktar toplam = 0;
-    qint64 eklenen = 0;
-    std::vector<QStringList> metinler;
-    metinler.reserve(satırlar.size());
-    for (const ListeVerileri::Satır& r : satırlar) {
-      QStringList hücreler;
-      hücreler.reserve(static_cast<qsizetype>(r.size()));
-      for (const QVariant& h : r)
-        hücreler << (h.typeId() == QMetaType::QDate      ? TürkçeMetin::TarihMetni(h.toDate())
-                     : h.typeId() == QMetaType::LongLong ? TürkçeMetin::MiktarMetni(h.toLongLong())
-                                                          : h.toString());
-      metinler.push_back(std::move(hücreler));
-      toplam += r[static_cast<size_t>(tasarım_.ağırlıkSütunu)].toLongLong();
-      if (++eklenen == n || sonHareket.hasExpired(100)) {
-        ilerleme.DeğerYaz(eklenen);
-        sonHareket.restart();
-      }
-    }
-    Liste->SatırlarıEkle(metinler);
+    ilerleme.DeğerYaz(n);
+    const TürkçeMetin::Miktar toplam = n > 0 ? satırlar.Topla(tasarım_.ağırlıkSütunu) : 0;
+    Liste->Doldur(std::move(satırlar));
     ToplamAğırlıkKutusu->setText(TürkçeMetin::MiktarMetni(toplam));
   });
 }

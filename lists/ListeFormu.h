@@ -13,7 +13,7 @@
 #include <array>
 #include <vector>
 
-class ListeGörünümü;
+class SıkıListeGörünümü;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -31,7 +31,7 @@ public:
   TarihKutusu* SonTarihKutusu;
   QCheckBox* TümTarihlerOnayı;
   QPushButton* ListeleDüğmesi;
-  ListeGörünümü* Liste;
+  SıkıListeGörünümü* Liste;
   QLineEdit* ToplamAğırlıkKutusu;
   QPushButton* YazdırDüğmesi;
   QPushButton* ExceleAktarDüğmesi;
@@ -70,7 +70,7 @@ protected:
   explicit ListeFormu(Tasarım tasarım);
 
   // The rows for the filters, in the order the list shows them.
-  virtual std::vector<ListeVerileri::Satır> Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) = 0;
+  virtual SıkıListe Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) = 0;
   // What "all dates" stands for.
   virtual ListeVerileri::Kaynak TarihKaynağı() const = 0;
   // The companies of the chooser, for forms whose chooser lists them.

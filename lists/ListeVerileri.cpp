@@ -3,69 +3,46 @@
 #include "OrtakYordamlarModulu.h"
 #include "Veritabani.h"
 
-#include <QHash>
-
-#include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace ListeVerileri {
 namespace {
 
-enum class Tür { Metin, Miktar, Tarih };
 struct Alan {
   const char* ad;
-  Tür tür;
+  HücreTürü tür;
 };
 
-QVariant Hücre(const OkunanSatır& k, int sütun, Tür tür) {
-  switch (tür) {
-    case Tür::Miktar: return k.Miktar(sütun);
-    case Tür::Tarih: return k.Tarih(sütun);
-    default: return k.Metin(sütun);
-  }
-}
-
-// The named fields of each row as the statement steps, without a copy of the whole result first.
-std::vector<Satır> Oku(Veritabanı& vt, const QString& sql, const QVariantList& değerler,
-                       std::initializer_list<Alan> alanlar) {
-  std::vector<Satır> satırlar;
+// The named fields of each row as the statement steps, without a copy of the whole result first
+// and without a text per cell: names go to the list's pool as the engine gives them.
+SıkıListe Oku(Veritabanı& vt, const QString& sql, const QVariantList& değerler, std::initializer_list<Alan> alanlar) {
+  std::vector<HücreTürü> türler;
+  for (const Alan& a : alanlar) türler.push_back(a.tür);
+  SıkıListe satırlar(türler);
   std::vector<int> sütunlar;
   vt.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) {
     if (sütunlar.empty())
       for (const Alan& a : alanlar) sütunlar.push_back(k.Sütun(QString::fromUtf8(a.ad)));
-    Satır s;
-    s.reserve(alanlar.size());
-    size_t i = 0;
-    for (const Alan& a : alanlar) s.push_back(Hücre(k, sütunlar[i++], a.tür));
-    satırlar.push_back(std::move(s));
+    for (int i = 0; i < static_cast<int>(türler.size()); ++i) {
+      const int sütun = sütunlar[static_cast<size_t>(i)];
+      switch (türler[static_cast<size_t>(i)]) {
+        case HücreTürü::Miktar: satırlar.MiktarEkle(i, k.Miktar(sütun)); break;
+        case HücreTürü::Tarih: satırlar.TarihEkle(i, k.Utf8(sütun)); break;
+        default: satırlar.MetinEkle(i, k.Utf8(sütun)); break;
+      }
+    }
   });
   return satırlar;
 }
 
-// Orders the rows by the texts of three columns in Turkish order. Each distinct text (a few
-// thousand names at most) is placed among the others once; the rows are then ordered by those
-// places, which costs far less than comparing their texts row against row.
-void TürkçeSırala(std::vector<Satır>& satırlar, const std::array<size_t, 3>& sütunlar) {
-  QHash<QString, int> yer;
-  for (const Satır& r : satırlar)
-    for (size_t s : sütunlar) yer.insert(r[s].toString(), 0);
-  QStringList metinler = yer.keys();
-  std::sort(metinler.begin(), metinler.end(),
-            [](const QString& a, const QString& b) { return TürkçeMetin::Karşılaştır(a, b) < 0; });
-  for (int i = 0; i < metinler.size(); ++i) yer[metinler[i]] = i;
-  std::vector<std::pair<std::array<int, 3>, size_t>> anahtarlar;
-  anahtarlar.reserve(satırlar.size());
-  for (size_t i = 0; i < satırlar.size(); ++i) {
-    const Satır& r = satırlar[i];
-    anahtarlar.push_back({{yer.value(r[sütunlar[0]].toString()), yer.value(r[sütunlar[1]].toString()),
-                           yer.value(r[sütunlar[2]].toString())},
-                          i});
-  }
-  std::sort(anahtarlar.begin(), anahtarlar.end());
-  std::vector<Satır> sıralı;
-  sıralı.reserve(satırlar.size());
-  for (const auto& a : anahtarlar) sıralı.push_back(std::move(satırlar[a.second]));
-  satırlar = std::move(sıralı);
+// Orders the rows by the texts of three columns in Turkish order: sorted by the last column
+// first, then stably by the ones before it, each on the places of its distinct texts.
+void TürkçeSırala(SıkıListe& satırlar, const std::array<int, 3>& sütunlar) {
+  std::vector<quint32> sıra(static_cast<size_t>(satırlar.SatırSayısı()));
+  std::iota(sıra.begin(), sıra.end(), 0u);
+  for (auto s = sütunlar.rbegin(); s != sütunlar.rend(); ++s) satırlar.Sırala(sıra, *s, false);
+  satırlar.Diz(sıra);
 }
 
 // The movement table read for a company kind ("Satici": entries) or an operation kind ("Giris").
@@ -155,7 +132,7 @@ std::vector<Seçenek> Firmalar(Veritabanı& vt, const QString& firmaTürü) {
   return f;
 }
 
-std::vector<Satır> MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
+SıkıListe MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
   qint64 alt = 0, üst = 0;
   if (s.depo) {
     alt = üst = *s.depo;
@@ -165,36 +142,39 @@ std::vector<Satır> MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
   }
   // One warehouse counts the transfers that reached or left it; all warehouses leave them out.
   const int nedenSınırı = s.depo ? 100 : 99;
-  std::vector<Satır> satırlar =
+  SıkıListe satırlar =
       Oku(vt, vt.SorguMetni(QStringLiteral("MevcutStokSorgusu")), {alt, üst, s.dönem.ilk, s.dönem.son, nedenSınırı},
-          {{"UrunKodu", Tür::Metin},
-           {"UrunAdi", Tür::Metin},
-           {"GirenToplamMiktar", Tür::Miktar},
-           {"GirenToplamAgirlik", Tür::Miktar},
-           {"CikanToplamMiktar", Tür::Miktar},
-           {"CikanToplamAgirlik", Tür::Miktar}});
-  for (Satır& r : satırlar) {
-    r.push_back(r[2].toLongLong() - r[4].toLongLong());
-    r.push_back(r[3].toLongLong() - r[5].toLongLong());
+          {{"UrunKodu", HücreTürü::Metin},
+           {"UrunAdi", HücreTürü::Metin},
+           {"GirenToplamMiktar", HücreTürü::Miktar},
+           {"GirenToplamAgirlik", HücreTürü::Miktar},
+           {"CikanToplamMiktar", HücreTürü::Miktar},
+           {"CikanToplamAgirlik", HücreTürü::Miktar}});
+  // On hand: entered less gone out, for the quantity and the weight.
+  for (int s : {2, 3}) {
+    std::vector<Miktar> kalan;
+    kalan.reserve(static_cast<size_t>(satırlar.SatırSayısı()));
+    for (int r = 0; r < satırlar.SatırSayısı(); ++r) kalan.push_back(satırlar.Miktar(r, s) - satırlar.Miktar(r, s + 2));
+    satırlar.MiktarSütunuEkle(std::move(kalan));
   }
   return satırlar;
 }
 
-std::vector<Satır> ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s) {
+SıkıListe ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s) {
   const qint64 alt = s.seçim.value_or(0), üst = s.seçim.value_or(98);
-  std::vector<Satır> satırlar =
+  SıkıListe satırlar =
       Oku(vt, vt.SorguMetni(QStringLiteral("CikisNedeniSorgusu")), {alt, üst, s.dönem.ilk, s.dönem.son},
-          {{"UrunKodu", Tür::Metin},
-           {"UrunAdi", Tür::Metin},
-           {"DepoAdi", Tür::Metin},
-           {"FirmaAdi", Tür::Metin},
-           {"ToplamCikisMiktari", Tür::Miktar},
-           {"ToplamAgirlik", Tür::Miktar}});
+          {{"UrunKodu", HücreTürü::Metin},
+           {"UrunAdi", HücreTürü::Metin},
+           {"DepoAdi", HücreTürü::Metin},
+           {"FirmaAdi", HücreTürü::Metin},
+           {"ToplamCikisMiktari", HücreTürü::Miktar},
+           {"ToplamAgirlik", HücreTürü::Miktar}});
   TürkçeSırala(satırlar, {1, 2, 3});
   return satırlar;
 }
 
-std::vector<Satır> FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const Süzgeç& s) {
+SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const Süzgeç& s) {
   const Hareket h = HareketTablosu(firmaTürü != QLatin1String("Alici"));
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, QStringLiteral("h.") + h.firmaNo, değerler);
@@ -207,18 +187,18 @@ std::vector<Satır> FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü
                      "ROUND(h.Yuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
           QString(AdlarıBirleştir).replace(QLatin1String("{kaynak}"), toplam),
       h);
-  std::vector<Satır> satırlar = Oku(vt, sql, değerler,
-                                    {{"FirmaAdi", Tür::Metin},
-                                     {"UrunKodu", Tür::Metin},
-                                     {"UrunAdi", Tür::Metin},
-                                     {"DepoAdi", Tür::Metin},
-                                     {"Miktar", Tür::Miktar},
-                                     {"Agirlik", Tür::Miktar}});
+  SıkıListe satırlar = Oku(vt, sql, değerler,
+                                    {{"FirmaAdi", HücreTürü::Metin},
+                                     {"UrunKodu", HücreTürü::Metin},
+                                     {"UrunAdi", HücreTürü::Metin},
+                                     {"DepoAdi", HücreTürü::Metin},
+                                     {"Miktar", HücreTürü::Miktar},
+                                     {"Agirlik", HücreTürü::Miktar}});
   TürkçeSırala(satırlar, {0, 2, 3});
   return satırlar;
 }
 
-std::vector<Satır> İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s) {
+SıkıListe İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s) {
   const bool giriş = işlemTürü != QLatin1String("Cikis");
   const Hareket h = HareketTablosu(giriş);
   QVariantList değerler;
@@ -229,20 +209,21 @@ std::vector<Satır> İşlemListesi(Veritabanı& vt, const QString& işlemTürü,
                                  AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
                                  QStringLiteral(" ORDER BY h.IslemTarihi, h.IslemNo"),
                              h);
-  std::vector<Satır> satırlar = Oku(vt, sql, değerler, {{"IslemTarihi", Tür::Tarih},
-                                                                     {"FirmaAdi", Tür::Metin},
-                                                                     {"UrunKodu", Tür::Metin},
-                                                                     {"UrunAdi", Tür::Metin},
-                                                                     {"DepoAdi", Tür::Metin},
-                                                                     {"Neden", Tür::Metin},
-                                                                     {"Miktar", Tür::Miktar},
-                                                                     {"Agirlik", Tür::Miktar}});
-  for (Satır& r : satırlar)
-    r[5] = giriş ? QStringLiteral("Alım") : OrtakYordamlarModülü::ÇıkışNedeniAdı(r[5].toString().toLongLong());
+  SıkıListe satırlar = Oku(vt, sql, değerler, {{"IslemTarihi", HücreTürü::Tarih},
+                                                                     {"FirmaAdi", HücreTürü::Metin},
+                                                                     {"UrunKodu", HücreTürü::Metin},
+                                                                     {"UrunAdi", HücreTürü::Metin},
+                                                                     {"DepoAdi", HücreTürü::Metin},
+                                                                     {"Neden", HücreTürü::Metin},
+                                                                     {"Miktar", HücreTürü::Miktar},
+                                                                     {"Agirlik", HücreTürü::Miktar}});
+  satırlar.MetinleriDönüştür(5, [giriş](const QString& neden) {
+    return giriş ? QStringLiteral("Alım") : OrtakYordamlarModülü::ÇıkışNedeniAdı(qRound64(neden.toDouble()));
+  });
   return satırlar;
 }
 
-std::vector<Satır> İadeListesi(Veritabanı& vt, const Süzgeç& s) {
+SıkıListe İadeListesi(Veritabanı& vt, const Süzgeç& s) {
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("i.IadeTarihi"), s, {}, değerler);
   return Oku(vt,
@@ -254,13 +235,13 @@ std::vector<Satır> İadeListesi(Veritabanı& vt, const Süzgeç& s) {
                             "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
              koşul + QStringLiteral(" ORDER BY i.IadeTarihi, i.IadeNo"),
              değerler,
-             {{"IadeTarihi", Tür::Tarih},
-              {"FirmaAdi", Tür::Metin},
-              {"UrunKodu", Tür::Metin},
-              {"UrunAdi", Tür::Metin},
-              {"DepoAdi", Tür::Metin},
-              {"Miktar", Tür::Miktar},
-              {"Agirlik", Tür::Miktar}});
+             {{"IadeTarihi", HücreTürü::Tarih},
+              {"FirmaAdi", HücreTürü::Metin},
+              {"UrunKodu", HücreTürü::Metin},
+              {"UrunAdi", HücreTürü::Metin},
+              {"DepoAdi", HücreTürü::Metin},
+              {"Miktar", HücreTürü::Miktar},
+              {"Agirlik", HücreTürü::Miktar}});
 }
 
 }  // namespace ListeVerileri

@@ -1,16 +1,16 @@
 #pragma once
 // What the stock lists and the movement and company lists read, for a warehouse, a
-// chooser value and a period. Rows come as typed cells so that the forms, the print and
-// the export show them alike.
+// chooser value and a period. Rows come compact and typed (SıkıListe), straight from the
+// statement, so that the forms, the print and the export show them alike.
 //
 // Transfers (reason 99) are left out wherever stock leaves or reaches a company and when
 // every warehouse is summed; the stock of one warehouse counts them in.
 
+#include "SikiListe.h"
 #include "TurkceMetin.h"
 
 #include <QDate>
 #include <QString>
-#include <QVariant>
 
 #include <optional>
 #include <vector>
@@ -38,9 +38,6 @@ struct Seçenek {
 std::vector<Seçenek> Depolar(Veritabanı& vt);
 std::vector<Seçenek> Firmalar(Veritabanı& vt, const QString& firmaTürü);
 
-// A cell is a QString, a Miktar (whole hundredths, qint64) or a QDate.
-using Satır = std::vector<QVariant>;
-
 struct Süzgeç {
   std::optional<qint64> depo;   // none: every warehouse
   std::optional<qint64> seçim;  // the exit reason or the company; none: all
@@ -48,16 +45,16 @@ struct Süzgeç {
 };
 
 // UrunKodu, UrunAdi, entered, its weight, left, its weight, on hand, its weight.
-std::vector<Satır> MevcutStokListesi(Veritabanı& vt, const Süzgeç& s);
+SıkıListe MevcutStokListesi(Veritabanı& vt, const Süzgeç& s);
 // UrunKodu, UrunAdi, DepoAdi, FirmaAdi, quantity gone out, its weight.
-std::vector<Satır> ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s);
+SıkıListe ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s);
 // FirmaAdi, UrunKodu, UrunAdi, DepoAdi, quantity, weight: entries of suppliers ("Satici") or
 // exits to customers ("Alici") per company, product and warehouse.
-std::vector<Satır> FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const Süzgeç& s);
+SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const Süzgeç& s);
 // One row per entry ("Giris") or exit ("Cikis"): date, company, UrunKodu, UrunAdi, DepoAdi,
 // reason, quantity, weight; in date order.
-std::vector<Satır> İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s);
+SıkıListe İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s);
 // One row per return: date, customer, UrunKodu, UrunAdi, DepoAdi, quantity, weight.
-std::vector<Satır> İadeListesi(Veritabanı& vt, const Süzgeç& s);
+SıkıListe İadeListesi(Veritabanı& vt, const Süzgeç& s);
 
 }  // namespace ListeVerileri

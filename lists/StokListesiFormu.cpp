@@ -26,7 +26,7 @@ StokListesiFormu::StokListesiFormu()
                    {"Mevcut Ağırlık", 1150, SütunTürü::Sayı}},
                   7}) {}
 
-std::vector<ListeVerileri::Satır> StokListesiFormu::Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) {
+SıkıListe StokListesiFormu::Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) {
   return ListeVerileri::MevcutStokListesi(vt, s);
 }
 

@@ -653,6 +653,11 @@ QString OkunanSatır::Metin(int sütun) const {
   return Metne(sqlite3_column_text(deyim_, sütun), sqlite3_column_bytes(deyim_, sütun));
 }
 
+QByteArrayView OkunanSatır::Utf8(int sütun) const {
+  const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(deyim_, sütun));
+  return p ? QByteArrayView(p, sqlite3_column_bytes(deyim_, sütun)) : QByteArrayView();
+}
+
 qint64 OkunanSatır::Tamsayı(int sütun) const {
   if (sqlite3_column_type(deyim_, sütun) == SQLITE_FLOAT)
     return static_cast<qint64>(std::llround(sqlite3_column_double(deyim_, sütun)));

@@ -7,6 +7,7 @@
 // 3027 read-only folder; 3022 duplicate key,
 // 3314 empty required field, 3317 value against a rule or type of the table).
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -92,6 +93,8 @@ class OkunanSatır {
 public:
   bool BoşMu(int sütun) const;
   QString Metin(int sütun) const;
+  // The engine's own UTF-8 text of the cell, valid until the next row; empty for null.
+  QByteArrayView Utf8(int sütun) const;
   qint64 Tamsayı(int sütun) const;  // null counts as 0
   qint64 Miktar(int sütun) const;   // whole hundredths; null counts as 0
   QDate Tarih(int sütun) const;     // from ISO text; null gives an invalid date

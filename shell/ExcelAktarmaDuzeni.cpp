@@ -2,7 +2,7 @@
 
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
-#include "ListeGorunumu.h"
+#include "SutunluListe.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
@@ -16,7 +16,7 @@ namespace ExcelAktarmaDüzeni {
 
 using namespace OrtakYordamlarModülü;
 
-void DüğmeTıklandı(QWidget* form, const ListeGörünümü& liste, int işKodu) {
+void DüğmeTıklandı(QWidget* form, const SütunluListe& liste, int işKodu) {
   if (liste.SatırSayısı() == 0) return;
   if (!Platform::TabloProgramıVar()) {
     MesajKutusu(ExcelYokMetni, Stil::Bilgi);
@@ -25,7 +25,7 @@ void DüğmeTıklandı(QWidget* form, const ListeGörünümü& liste, int işKod
   Form<İlerlemeGösterFormu>().İşiÇalıştır(işKodu, İş::ExcelBaşlık, İş::ExcelMetin, form, true);
 }
 
-void MSExceleAktar(const ListeGörünümü& liste, const Tanım& tanım) {
+void MSExceleAktar(const SütunluListe& liste, const Tanım& tanım) {
   İlerlemeGösterFormu& ilerleme = Form<İlerlemeGösterFormu>();
   const auto kaldır = qScopeGuard([&] {
     Ortak::ExcelUygulaması = nullptr;

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class ListeGörünümü;
+class SütunluListe;
 class QWidget;
 
 namespace ExcelAktarmaDüzeni {
@@ -30,12 +30,12 @@ inline const QString ExcelYokMetni = QStringLiteral("Bilgisayarınızda MS Excel
 // The export button: nothing for an empty list; the message when no program opens spreadsheet
 // files; otherwise job `işKodu` runs under the progress form over `form`, whose registered
 // procedure calls MSExceleAktar.
-void DüğmeTıklandı(QWidget* form, const ListeGörünümü& liste, int işKodu);
+void DüğmeTıklandı(QWidget* form, const SütunluListe& liste, int işKodu);
 
 // The job: headers and widths as the user sees them (twips / 100), one sheet row per list row in
 // the list's order with the progress bar moving per row, page setup only with a printer, then the
 // workbook opened. A failure leaves no file and goes to the error routine. The progress form is
 // unloaded in every case.
-void MSExceleAktar(const ListeGörünümü& liste, const Tanım& tanım);
+void MSExceleAktar(const SütunluListe& liste, const Tanım& tanım);
 
 }  // namespace ExcelAktarmaDüzeni

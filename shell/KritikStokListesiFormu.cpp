@@ -3,11 +3,11 @@
 #include "Ayarlar.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
-#include "ListeGorunumu.h"
 #include "ListeRaporu.h"
 #include "ListeyiSiralaModulu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
+#include "SikiListeGorunumu.h"
 #include "TurkceMetin.h"
 #include "Veritabani.h"
 
@@ -106,10 +106,10 @@ qint64 KritikStokSayısı() {
 KritikStokListesiFormu::KritikStokListesiFormu() {
   setWindowTitle(Başlık);
 
-  KritikStokListesi = new ListeGörünümü(this);
+  KritikStokListesi = new SıkıListeGörünümü(this);
   for (const Sütun& s : Sütunlar)
     KritikStokListesi->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
-                                 s.miktar ? ListeGörünümü::Hiza::Sağ : ListeGörünümü::Hiza::Sol);
+                                 s.miktar ? SütunluListe::Hiza::Sağ : SütunluListe::Hiza::Sol);
   BaşlangıçtaGösterOnayı = new QCheckBox(QStringLiteral("Program &Başlarken Listeyi Göster"), this);
   YazdırDüğmesi = new QPushButton(QStringLiteral("&Yazdır"), this);
   ExceleAktarDüğmesi = new QPushButton(QStringLiteral("Microsoft E&xcel'e Aktar"), this);
@@ -163,18 +163,20 @@ void KritikStokListesiFormu::ListeOluştur() {
       for (size_t s = 0; s < a.size(); ++s) a[s] = QString::fromUtf8(Sütunlar[s].alan);
       return a;
     }();
-    std::vector<QStringList> metinler;
-    metinler.reserve(static_cast<size_t>(toplam));
+    std::vector<HücreTürü> türler;
+    for (const Sütun& s : Sütunlar) türler.push_back(s.miktar ? HücreTürü::Miktar : HücreTürü::Metin);
+    SıkıListe satırlar(türler);
     qint64 eklenen = 0;
     for (; !k.Sonda(); k.MoveNext()) {
-      QStringList hücreler;
-      hücreler.reserve(static_cast<qsizetype>(Sütunlar.size()));
-      for (size_t s = 0; s < Sütunlar.size(); ++s)
-        hücreler << (Sütunlar[s].miktar ? TürkçeMetin::MiktarMetni(k.Miktar(alanlar[s])) : k.Metin(alanlar[s]));
-      metinler.push_back(std::move(hücreler));
+      for (int s = 0; s < static_cast<int>(Sütunlar.size()); ++s) {
+        if (Sütunlar[static_cast<size_t>(s)].miktar)
+          satırlar.MiktarEkle(s, k.Miktar(alanlar[static_cast<size_t>(s)]));
+        else
+          satırlar.MetinEkle(s, k.Metin(alanlar[static_cast<size_t>(s)]));
+      }
       if (++eklenen % adım == 0 || eklenen == toplam) ilerleme.DeğerYaz(eklenen);
     }
-    KritikStokListesi->SatırlarıEkle(metinler);
+    KritikStokListesi->Doldur(std::move(satırlar));
   });
 }
 

@@ -4,7 +4,7 @@
 
 #include "ListeFormuTabani.h"
 
-class ListeGörünümü;
+class SıkıListeGörünümü;
 class QCheckBox;
 class QPushButton;
 
@@ -15,7 +15,7 @@ class KritikStokListesiFormu : public ListeFormuTabanı {
 public:
   KritikStokListesiFormu();
 
-  ListeGörünümü* KritikStokListesi;
+  SıkıListeGörünümü* KritikStokListesi;
   QCheckBox* BaşlangıçtaGösterOnayı;
   QPushButton* YazdırDüğmesi;
   QPushButton* ExceleAktarDüğmesi;

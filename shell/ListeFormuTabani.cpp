@@ -1,12 +1,12 @@
 #include "ListeFormuTabani.h"
 
 #include "IlerlemeGosterFormu.h"
-#include "ListeGorunumu.h"
+#include "SutunluListe.h"
 #include "Simgeler.h"
 
 #include <QShowEvent>
 
-void ListeFormuTabanı::DüzenliListe(ListeGörünümü* liste, const QString& listeAdı) {
+void ListeFormuTabanı::DüzenliListe(SütunluListe* liste, const QString& listeAdı) {
   liste_ = liste;
   listeAdı_ = listeAdı;
 }

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QString>
 
-class ListeGörünümü;
+class SütunluListe;
 class İlerlemeGösterFormu;
 
 class ListeFormuTabanı : public QDialog {
@@ -21,7 +21,7 @@ protected:
   ListeFormuTabanı() = default;
   // The list whose layout is kept in settings section "Listeler\<listeAdı>"; given by the form's
   // constructor once it has made the list.
-  void DüzenliListe(ListeGörünümü* liste, const QString& listeAdı);
+  void DüzenliListe(SütunluListe* liste, const QString& listeAdı);
   // The list as designed, with its header arrows and its saved layout; the form counts as loaded
   // from the start, so that what a form loads after this sees it so.
   virtual void Form_Load();
@@ -30,7 +30,7 @@ protected:
   void showEvent(QShowEvent* olay) override;
 
 private:
-  ListeGörünümü* liste_ = nullptr;
+  SütunluListe* liste_ = nullptr;
   QString listeAdı_;
   bool yüklü_ = false;
 };

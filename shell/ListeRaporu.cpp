@@ -2,7 +2,7 @@
 
 #include "ExcelAktarmaDuzeni.h"
 
-#include "ListeGorunumu.h"
+#include "SutunluListe.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "RaporTuvali.h"
@@ -45,7 +45,7 @@ void Hücre(RaporTuvali& t, const Sütun& s, const QString& metin) {
 }
 
 // Heads too wide for their column break at their last blank onto a second line.
-void Başlıklar(RaporTuvali& t, const std::vector<Sütun>& sütunlar, const ListeGörünümü& liste) {
+void Başlıklar(RaporTuvali& t, const std::vector<Sütun>& sütunlar, const SütunluListe& liste) {
   t.YazıBoyutu(9);
   t.Kalın(true);
   t.AltıÇizili(true);
@@ -76,7 +76,7 @@ void Başlıklar(RaporTuvali& t, const std::vector<Sütun>& sütunlar, const Lis
 
 }  // namespace
 
-void ListeBaskıDüzeni(RaporTuvali& t, const ListeGörünümü& liste, const Tanım& tanım) {
+void ListeBaskıDüzeni(RaporTuvali& t, const SütunluListe& liste, const Tanım& tanım) {
   std::vector<Sütun> sütunlar;
   double toplamTwip = 0;
   for (int i = 1; i <= liste.SütunSayısı(); ++i)
@@ -86,7 +86,7 @@ void ListeBaskıDüzeni(RaporTuvali& t, const ListeGörünümü& liste, const Ta
   for (int i = 1; i <= liste.SütunSayısı(); ++i) {
     if (liste.SütunGizli(i)) continue;
     const double w = genişlik * liste.SütunGenişliği(i) / toplamTwip;
-    sütunlar.push_back({i - 1, x, x + w, liste.SütunHizası(i) == ListeGörünümü::Hiza::Sağ});
+    sütunlar.push_back({i - 1, x, x + w, liste.SütunHizası(i) == SütunluListe::Hiza::Sağ});
     x += w;
   }
 
@@ -124,7 +124,7 @@ void ListeBaskıDüzeni(RaporTuvali& t, const ListeGörünümü& liste, const Ta
   }
 }
 
-void Yazdır(QWidget& sahip, QPushButton* düğme, const ListeGörünümü& liste, const Tanım& tanım) {
+void Yazdır(QWidget& sahip, QPushButton* düğme, const SütunluListe& liste, const Tanım& tanım) {
   if (liste.SatırSayısı() == 0) {
     OrtakYordamlarModülü::MesajKutusu(BoşListeMetni, OrtakYordamlarModülü::Stil::Bilgi);
     return;
@@ -132,7 +132,7 @@ void Yazdır(QWidget& sahip, QPushButton* düğme, const ListeGörünümü& list
   YazdırmaModülü::Yazdır(&sahip, düğme, tanım.başlık, [&](RaporTuvali& t) { ListeBaskıDüzeni(t, liste, tanım); });
 }
 
-void ExceleAktar(QWidget& form, const ListeGörünümü& liste, int işKodu) {
+void ExceleAktar(QWidget& form, const SütunluListe& liste, int işKodu) {
   if (liste.SatırSayısı() == 0) {
     OrtakYordamlarModülü::MesajKutusu(BoşListeMetni, OrtakYordamlarModülü::Stil::Bilgi);
     return;
@@ -140,7 +140,7 @@ void ExceleAktar(QWidget& form, const ListeGörünümü& liste, int işKodu) {
   ExcelAktarmaDüzeni::DüğmeTıklandı(&form, liste, işKodu);
 }
 
-void MSExceleAktar(const ListeGörünümü& liste, const QString& sayfaAdı, const QString& başlık,
+void MSExceleAktar(const SütunluListe& liste, const QString& sayfaAdı, const QString& başlık,
                    const std::vector<ListeyiSıralaModülü::SütunTürü>& türler) {
   using ListeyiSıralaModülü::SütunTürü;
   ExcelAktarmaDüzeni::Tanım t{sayfaAdı, başlık, {}};

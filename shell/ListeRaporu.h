@@ -9,7 +9,7 @@
 
 #include <vector>
 
-class ListeGörünümü;
+class SütunluListe;
 class QPushButton;
 class QWidget;
 class RaporTuvali;
@@ -26,18 +26,18 @@ inline const QString BoşListeMetni = QStringLiteral("Listede kayıt yok! Lütfe
 
 // The print button: an empty list is told so; otherwise the print run (no printer: the message;
 // the printer choice, which may cancel) prints the report on the chosen printer.
-void Yazdır(QWidget& sahip, QPushButton* düğme, const ListeGörünümü& liste, const Tanım& tanım);
+void Yazdır(QWidget& sahip, QPushButton* düğme, const SütunluListe& liste, const Tanım& tanım);
 
 // The report: rows in the order the list shows them, the visible columns in the order they were
 // made, each as wide on paper as its share of the list's width; texts are cut to their column,
 // numbers end whole at its right edge. Further pages begin with the running header and the heads again.
-void ListeBaskıDüzeni(RaporTuvali& t, const ListeGörünümü& liste, const Tanım& tanım);
+void ListeBaskıDüzeni(RaporTuvali& t, const SütunluListe& liste, const Tanım& tanım);
 
 // The export button: an empty list is told so; otherwise the export job `işKodu` runs under the
 // progress form over `form` (after the check that a spreadsheet program is there).
-void ExceleAktar(QWidget& form, const ListeGörünümü& liste, int işKodu);
+void ExceleAktar(QWidget& form, const SütunluListe& liste, int işKodu);
 // The export job: every column of the list, its cells typed by the column's sort kind.
-void MSExceleAktar(const ListeGörünümü& liste, const QString& sayfaAdı, const QString& başlık,
+void MSExceleAktar(const SütunluListe& liste, const QString& sayfaAdı, const QString& başlık,
                    const std::vector<ListeyiSıralaModülü::SütunTürü>& türler);
 
 }  // namespace ListeRaporu

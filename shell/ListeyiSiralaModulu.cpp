@@ -2,6 +2,7 @@
 
 #include "ListeGorunumu.h"
 #include "OrtakDegiskenlerModulu.h"
+#include "SikiListeGorunumu.h"
 #include "TurkceMetin.h"
 
 #include <algorithm>
@@ -51,12 +52,16 @@ void ListeyiSırala(ListeGörünümü& liste) {
   liste.SatırlarıDiz(sıra);
 }
 
-void ListeyeSimgeEkle(ListeGörünümü& liste, int başlıkIndex) {
+void ListeyeSimgeEkle(SütunluListe& liste, int başlıkIndex) {
   const int resim = Ortak::SıralamaYönü + 1;
   for (int i = 1; i <= liste.SütunSayısı(); ++i) liste.BaşlıkResmiAyarla(i, i == başlıkIndex ? resim : 0);
 }
 
-void SütunTıklandı(ListeGörünümü& liste, int başlıkIndex, SütunTürü tür) {
+namespace {
+
+// The click on either kind of list; `değereGöre` orders the rows by the column's dates or numbers.
+template <class Liste, class DeğereGöre>
+void Tıklandı(Liste& liste, int başlıkIndex, SütunTürü tür, DeğereGöre değereGöre) {
   const qint64 sütun = static_cast<qint64>(başlıkIndex) - 1;
   if (Ortak::SıralamaSütunu == sütun)
     Ortak::SıralamaYönü = Ortak::SıralamaYönü == 0 ? 1 : 0;
@@ -72,15 +77,24 @@ void SütunTıklandı(ListeGörünümü& liste, int başlıkIndex, SütunTürü 
       liste.SıralıAyarla(true);
       break;
     case SütunTürü::Tarih:
-      Ortak::SayısalSırala = 0;
-      ListeyiSırala(liste);
-      break;
     case SütunTürü::Sayı:
-      Ortak::SayısalSırala = 1;
-      ListeyiSırala(liste);
+      Ortak::SayısalSırala = tür == SütunTürü::Tarih ? 0 : 1;
+      değereGöre();
       break;
   }
   ListeyeSimgeEkle(liste, başlıkIndex);
+}
+
+}  // namespace
+
+void SütunTıklandı(ListeGörünümü& liste, int başlıkIndex, SütunTürü tür) {
+  Tıklandı(liste, başlıkIndex, tür, [&] { ListeyiSırala(liste); });
+}
+
+void SütunTıklandı(SıkıListeGörünümü& liste, int başlıkIndex, SütunTürü tür) {
+  Tıklandı(liste, başlıkIndex, tür, [&] {
+    liste.SütunaGöreSırala(static_cast<int>(Ortak::SıralamaSütunu), Ortak::SıralamaYönü != 0);
+  });
 }
 
 }  // namespace ListeyiSıralaModülü

@@ -5,6 +5,8 @@
 #include <QString>
 
 class ListeGörünümü;
+class SıkıListeGörünümü;
+class SütunluListe;
 
 namespace ListeyiSıralaModülü {
 
@@ -19,10 +21,13 @@ void ListeyiSırala(ListeGörünümü& liste);
 double SıralamaDeğeri(const QString& hücre);
 
 // Shows arrow `SıralamaYönü` + 1 on the header and takes it off the others.
-void ListeyeSimgeEkle(ListeGörünümü& liste, int başlıkIndex);
+void ListeyeSimgeEkle(SütunluListe& liste, int başlıkIndex);
 
 // What every list form does on a header click: the same column again reverses the
 // direction, another one starts ascending; then sorts by the column's kind and moves the arrow.
+// A text column turns the list's own sort on: the list comes back sorted by it when rebuilt.
 void SütunTıklandı(ListeGörünümü& liste, int başlıkIndex, SütunTürü tür);
+// The same on a list of compact rows: its rows are ordered on their typed values, not their texts.
+void SütunTıklandı(SıkıListeGörünümü& liste, int başlıkIndex, SütunTürü tür);
 
 }  // namespace ListeyiSıralaModülü

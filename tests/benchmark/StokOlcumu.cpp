@@ -21,6 +21,7 @@
 #include "OrtakYordamlarModulu.h"
 #include "Platform.h"
 #include "RaporTuvali.h"
+#include "SikiListeGorunumu.h"
 #include "StokBakiyesi.h"
 #include "StokListesiFormu.h"
 #include "TarihKutusu.h"
@@ -474,13 +475,13 @@ void MilyonHareketteBirAylıkListe(benchmark::State& durum) {
                : QStringLiteral("SELECT AliciFirmaNo, UrunNo, DepoNo, Sum(CikisMiktari) AS Toplam "
                                 "FROM CikisIslemleriTablosu WHERE IslemTarihi BETWEEN ? AND ? AND CikisNedeni < 99 "
                                 "GROUP BY AliciFirmaNo, UrunNo, DepoNo");
-  size_t satır = 0;
+  int satır = 0;
   Oranla(
       durum, [&] { benchmark::DoNotOptimize(vt->KayıtKümesiAç(ölçüt, {BirAy.ilk, BirAy.son}).KayıtSayısı()); },
       [&] {
-        satır = tür == 0   ? ListeVerileri::ÇıkışNedeniListesi(*vt, s).size()
-                : tür == 1 ? ListeVerileri::FirmaStokListesi(*vt, QStringLiteral("Satici"), s).size()
-                           : ListeVerileri::FirmaStokListesi(*vt, QStringLiteral("Alici"), s).size();
+        satır = tür == 0   ? ListeVerileri::ÇıkışNedeniListesi(*vt, s).SatırSayısı()
+                : tür == 1 ? ListeVerileri::FirmaStokListesi(*vt, QStringLiteral("Satici"), s).SatırSayısı()
+                           : ListeVerileri::FirmaStokListesi(*vt, QStringLiteral("Alici"), s).SatırSayısı();
       });
   durum.counters["satır"] = static_cast<double>(satır);
 }

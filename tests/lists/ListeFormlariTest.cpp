@@ -6,7 +6,7 @@
 #include "IadeEdilenUrunlerListesiFormu.h"
 #include "KomutDagitimi.h"
 #include "KritikStokListesiFormu.h"
-#include "ListeGorunumu.h"
+#include "SikiListeGorunumu.h"
 #include "ListeTestOrtami.h"
 #include "Platform.h"
 #include "RaporTuvali.h"
@@ -49,7 +49,7 @@ protected:
     ListeTestOrtamı::TearDown();
   }
 
-  static QStringList Satırlar(const ListeGörünümü& l, int k = -1) {
+  static QStringList Satırlar(const SıkıListeGörünümü& l, int k = -1) {
     QStringList s;
     for (int i = 1; i <= l.SatırSayısı(); ++i) {
       QStringList h;
@@ -62,7 +62,7 @@ protected:
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   }
-  static void BaşlığaTıkla(ListeGörünümü& l, int başlıkIndex) {
+  static void BaşlığaTıkla(SıkıListeGörünümü& l, int başlıkIndex) {
     QHeaderView* h = l.header();
     const int m = başlıkIndex - 1;
     QTest::mouseClick(h->viewport(), Qt::LeftButton, {},

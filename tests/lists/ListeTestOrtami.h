@@ -86,17 +86,14 @@ protected:
   static QString M(qint64 yüzde) { return TürkçeMetin::MiktarMetni(yüzde); }
   static qint64 Yüzde(double m) { return std::llround(m * 100); }
   qint64 Ağırlık(int ürün, qint64 yüzde) const { return std::llround(yüzde * ürünler[ürün].ağırlık); }
-  static QString Metin(const ListeVerileri::Satır& r) {
-    QStringList h;
-    for (const QVariant& v : r)
-      h << (v.typeId() == QMetaType::QDate      ? TürkçeMetin::TarihMetni(v.toDate())
-            : v.typeId() == QMetaType::LongLong ? M(v.toLongLong())
-                                                 : v.toString());
-    return h.join(" | ");
-  }
-  static QStringList Metinler(const std::vector<ListeVerileri::Satır>& rs) {
+  // Each row of a list as the lists show it, its cells joined.
+  static QStringList Metinler(const SıkıListe& l) {
     QStringList s;
-    for (const auto& r : rs) s << Metin(r);
+    for (int r = 0; r < l.SatırSayısı(); ++r) {
+      QStringList h;
+      for (int k = 0; k < l.SütunSayısı(); ++k) h << l.HücreMetni(r, k);
+      s << h.join(" | ");
+    }
     return s;
   }
 

@@ -6,7 +6,7 @@
 #include "GirisSifresiSorFormu.h"
 #include "KabukTestOrtami.h"
 #include "KritikStokListesiFormu.h"
-#include "ListeGorunumu.h"
+#include "SikiListeGorunumu.h"
 #include "Platform.h"
 #include "SifreModulu.h"
 

@@ -5,7 +5,7 @@
 #include "IlerlemeGosterFormu.h"
 #include "KabukTestOrtami.h"
 #include "KritikStokListesiFormu.h"
-#include "ListeGorunumu.h"
+#include "SikiListeGorunumu.h"
 #include "Platform.h"
 
 #include <QApplication>
@@ -67,7 +67,7 @@ protected:
   }
 
   static void İş33() { Form<İlerlemeGösterFormu>().İşiÇalıştır(33, İş::ListelerBaşlık, İş::ListelerMetin); }
-  static ListeGörünümü& Liste() { return *Form<KritikStokListesiFormu>().KritikStokListesi; }
+  static SıkıListeGörünümü& Liste() { return *Form<KritikStokListesiFormu>().KritikStokListesi; }
   static QStringList Satırlar(int k = -1) {
     QStringList s;
     for (int i = 1; i <= Liste().SatırSayısı(); ++i) {
