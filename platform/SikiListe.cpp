@@ -116,24 +116,20 @@ const std::vector<qint32>& SıkıListe::Sıralar() const {
 void SıkıListe::Sırala(std::vector<quint32>& sıra, int sütun, bool azalan) const {
   if (sütun < 0 || sütun >= SütunSayısı()) return;
   const Sütun& s = sütunlar_[static_cast<size_t>(sütun)];
-  const std::vector<qint32>* sıralar = s.tür == HücreTürü::Metin ? &Sıralar() : nullptr;
-  std::vector<std::pair<qint64, quint32>> anahtarlar;
-  anahtarlar.reserve(sıra.size());
-  for (quint32 satır : sıra) {
-    qint64 değer;
-    if (s.tür == HücreTürü::Miktar) {
-      değer = s.büyük[satır];
-    } else {
-      const qint32 k = s.küçük[satır];
-      değer = sıralar ? (*sıralar)[static_cast<size_t>(k)] : k == TarihYok ? SıfırGünü : k;
-    }
-    anahtarlar.emplace_back(değer, satır);
+  // The row numbers are sorted themselves, each comparison reading the two values: a long list
+  // needs no copy of its keys beside it.
+  const auto sırala = [&](auto değer) {
+    if (azalan)
+      std::stable_sort(sıra.begin(), sıra.end(), [&](quint32 a, quint32 b) { return değer(a) > değer(b); });
+    else
+      std::stable_sort(sıra.begin(), sıra.end(), [&](quint32 a, quint32 b) { return değer(a) < değer(b); });
+  };
+  const qint32* küçük = s.küçük.data();
+  switch (s.tür) {
+    case HücreTürü::Miktar: sırala([b = s.büyük.data()](quint32 r) { return b[r]; }); break;
+    case HücreTürü::Tarih: sırala([küçük](quint32 r) { return küçük[r] == TarihYok ? SıfırGünü : küçük[r]; }); break;
+    case HücreTürü::Metin: sırala([küçük, y = Sıralar().data()](quint32 r) { return y[küçük[r]]; }); break;
   }
-  if (azalan)
-    std::stable_sort(anahtarlar.begin(), anahtarlar.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-  else
-    std::stable_sort(anahtarlar.begin(), anahtarlar.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (size_t i = 0; i < sıra.size(); ++i) sıra[i] = anahtarlar[i].second;
 }
 
 void SıkıListe::Diz(const std::vector<quint32>& sıra) {

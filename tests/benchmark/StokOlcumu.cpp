@@ -629,6 +629,19 @@ void MilyonHareketteİşlemListesi(benchmark::State& durum) {
 }
 BENCHMARK(MilyonHareketteİşlemListesi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The entry operations of all dates shown, built from its button and sorted twice, as a user looks
+// through it: by date, then by quantity.
+GirişÇıkışİşlemleriListesiFormu& İşlemListesiniAç() {
+  auto& işlemler = Form<GirişÇıkışİşlemleriListesiFormu>();
+  işlemler.show();
+  işlemler.ListeleDüğmesi_Click();
+  QApplication::processEvents();
+  işlemler.Liste_ColumnClick(1);
+  işlemler.Liste_ColumnClick(7);
+  QApplication::processEvents();
+  return işlemler;
+}
+
 // The program's memory on the million-movement file with its largest lists open: a process of
 // its own (this program again, with "--bellek"), so that building the file does not count.
 // It shows the busiest person's entries in the person review, the critical list and the entry
@@ -648,37 +661,40 @@ int BellekÖlçümü(const QString& dosya) {
   kritik.show();
   QApplication::processEvents();
   const qint64 ikiListe = BellekKB();
-  auto& işlemler = Form<GirişÇıkışİşlemleriListesiFormu>();
-  işlemler.show();
-  işlemler.ListeleDüğmesi_Click();
-  QApplication::processEvents();
-  // Sorted twice, as a user looks through it: by date, then by quantity.
-  işlemler.Liste_ColumnClick(1);
-  işlemler.Liste_ColumnClick(7);
-  QApplication::processEvents();
+  auto& işlemler = İşlemListesiniAç();
   std::cout << başta << ' ' << ikiListe << ' ' << BellekKB() << ' ' << BellekKB("VmHWM:") << ' ' << kişiSatırı << ' '
             << kritik.KritikStokListesi->SatırSayısı() << ' ' << işlemler.Liste->SatırSayısı() << std::endl;
   return 0;
 }
 
-void MilyonHareketteBellek(benchmark::State& durum) {
-  QString dosya;
-  {
+// The million-movement file with its persons, made once for the memory measures.
+const QString& BellekDosyası() {
+  static const QString dosya = [] {
     auto vt = Milyon().Kopya(QStringLiteral("bellek"), true);
     for (int k = 1; k <= KişiSayısı; ++k)
       vt->Çalıştır("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)",
                    {QStringLiteral("KİŞİ %1").arg(k)});
-    dosya = vt->Yol();
-  }
-  qint64 değerler[7] = {};
+    return vt->Yol();
+  }();
+  return dosya;
+}
+
+// This program again as a child with `kip` on the file; the figures it prints.
+std::vector<qint64> AltSüreç(benchmark::State& durum, const char* kip, size_t kaç) {
+  std::vector<qint64> değerler(kaç);
   for (auto _ : durum) {
     QProcess süreç;
     süreç.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    süreç.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--bellek"), dosya});
+    süreç.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kip), BellekDosyası()});
     süreç.waitForFinished(-1);
     std::istringstream çıktı(süreç.readAllStandardOutput().toStdString());
     for (qint64& d : değerler) çıktı >> d;
   }
+  return değerler;
+}
+
+void MilyonHareketteBellek(benchmark::State& durum) {
+  const std::vector<qint64> değerler = AltSüreç(durum, "--bellek", 7);
   durum.counters["başta_MB"] = static_cast<double>(değerler[0]) / 1024;
   durum.counters["kişi_kritik_MB"] = static_cast<double>(değerler[1]) / 1024;
   durum.counters["RSS_MB"] = static_cast<double>(değerler[2]) / 1024;
@@ -688,6 +704,26 @@ void MilyonHareketteBellek(benchmark::State& durum) {
   durum.counters["işlem_satırı"] = static_cast<double>(değerler[6]);
 }
 BENCHMARK(MilyonHareketteBellek)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The entry operations of all dates alone in a process (this program again, with "--bellek-islem"):
+// resident memory at start, with the list built and sorted by date and by quantity, and at its most.
+int İşlemListesiBelleği(const QString& dosya) {
+  ProgramınBağlantısı bağlantı(Veritabanı::Aç(dosya));
+  const qint64 başta = BellekKB();
+  auto& işlemler = İşlemListesiniAç();
+  std::cout << başta << ' ' << BellekKB() << ' ' << BellekKB("VmHWM:") << ' ' << işlemler.Liste->SatırSayısı()
+            << std::endl;
+  return 0;
+}
+
+void MilyonHareketteİşlemListesiBelleği(benchmark::State& durum) {
+  const std::vector<qint64> d = AltSüreç(durum, "--bellek-islem", 4);
+  durum.counters["başta_MB"] = static_cast<double>(d[0]) / 1024;
+  durum.counters["RSS_MB"] = static_cast<double>(d[1]) / 1024;
+  durum.counters["tepe_MB"] = static_cast<double>(d[2]) / 1024;
+  durum.counters["satır"] = static_cast<double>(d[3]);
+}
+BENCHMARK(MilyonHareketteİşlemListesiBelleği)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
@@ -704,6 +740,8 @@ int main(int argc, char** argv) {
     return Platform::Cevap::Tamam;
   };
   if (argc == 3 && std::strcmp(argv[1], "--bellek") == 0) return BellekÖlçümü(QString::fromLocal8Bit(argv[2]));
+  if (argc == 3 && std::strcmp(argv[1], "--bellek-islem") == 0)
+    return İşlemListesiBelleği(QString::fromLocal8Bit(argv[2]));
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

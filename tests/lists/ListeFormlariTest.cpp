@@ -26,6 +26,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
+#include <set>
+
 namespace {
 
 class ListeFormlarıTesti : public ListeTestOrtamı {
@@ -214,6 +217,43 @@ TEST_F(ListeFormlarıTesti, FirmaVeİşlemListeleriTransferleriDışarıdaBırak
   EXPECT_EQ(Satırlar(*i.Liste, 5), QStringList({"Satış", "Hurda", "Hediye"}));  // the transfer out is not listed
   BaşlığaTıkla(*i.Liste, 1);  // the date column sorts as dates; at first the first column counts as clicked
   EXPECT_EQ(Satırlar(*i.Liste, 0), QStringList({"05.03.2026", "20.02.2026", "25.01.2026"}));
+  EXPECT_TRUE(mesajlar.empty());
+}
+
+TEST_F(ListeFormlarıTesti, TekrarlananAdlarBirKezTutulurKlavyeSeçilenSatırdanDevamEder) {
+  GirişÇıkışİşlemleriListesiFormu& f = Form<GirişÇıkışİşlemleriListesiFormu>();
+  Göster(f);
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  ASSERT_EQ(f.Liste->SatırSayısı(), 5);
+  // Every cell that shows a name shows the one copy the list holds of it.
+  const QAbstractItemModel& m = *f.Liste->model();
+  std::map<QString, std::set<const QChar*>> kopyalar;
+  for (int r = 0; r < m.rowCount(); ++r)
+    for (int k = 1; k <= 5; ++k) {
+      const QString metin = m.data(m.index(r, k)).toString();
+      kopyalar[metin].insert(metin.constData());
+    }
+  EXPECT_EQ(kopyalar["ELMA"].size(), 1u);
+  for (const auto& [metin, k] : kopyalar) EXPECT_EQ(k.size(), 1u) << metin.toStdString();
+
+  // A fresh list: Down selects the first row; the next key goes on from the row highlighted last.
+  f.Liste->setFocus();
+  QTest::keyClick(f.Liste, Qt::Key_Down);
+  EXPECT_EQ(f.Liste->SeçiliSatırKonumu(), 1);
+  f.Liste->selectionModel()->select(m.index(3, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  QTest::keyClick(f.Liste, Qt::Key_Down);
+  EXPECT_EQ(f.Liste->SeçiliSatırKonumu(), 5);
+  // Sorted, the highlighted row stays highlighted where it now stands; built again, Home starts over.
+  const QString seçilen = f.Liste->AltÖğe(5, 6);
+  BaşlığaTıkla(*f.Liste, 7);
+  EXPECT_EQ(f.Liste->AltÖğe(f.Liste->SeçiliSatırKonumu(), 6), seçilen);
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(f.Liste->SeçiliSatırKonumu(), 0);
+  f.Liste->setFocus();
+  QTest::keyClick(f.Liste, Qt::Key_Home);
+  EXPECT_EQ(f.Liste->SeçiliSatırKonumu(), 1);
   EXPECT_TRUE(mesajlar.empty());
 }
 

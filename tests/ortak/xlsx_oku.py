@@ -20,7 +20,7 @@ def metin(satır):
     parçalar = []
     for h in map(hücre, satır):
         tür = "t" if h["t"] == "tarih" else h["t"]
-        değer = f'{h["d"]:.15g}' if tür == "n" else h["d"]
+        değer = f'{h["d"]:.15g}' if tür == "n" and h["d"] is not None else h["d"]
         parçalar.append(f"{tür}:{değer}" + ("" if biçimler.get(tür) == h["f"] else "?"))
     return "|".join(parçalar)
 
