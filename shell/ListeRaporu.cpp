@@ -96,6 +96,14 @@ void ListeBaskıDüzeni(RaporTuvali& t, const ListeGörünümü& liste, const Ta
   t.Y = Ortak::ÜstBoşluk;
   t.X = (Ortak::SayfaGenişliği - t.MetinGenişliği(tanım.başlık)) / 2;
   t.SatırYaz(tanım.başlık);
+  if (!tanım.kapsam.isEmpty()) {
+    t.YazıBoyutu(9);
+    t.Kalın(false);
+    t.AltıÇizili(false);
+    t.Y += 1;
+    t.X = (Ortak::SayfaGenişliği - t.MetinGenişliği(tanım.kapsam)) / 2;
+    t.SatırYaz(tanım.kapsam);
+  }
   t.Y += 5;
   Başlıklar(t, sütunlar, liste);
 
