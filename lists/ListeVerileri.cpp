@@ -1,6 +1,7 @@
 #include "ListeVerileri.h"
 
 #include "OrtakYordamlarModulu.h"
+#include "StokBakiyesi.h"
 #include "Veritabani.h"
 
 #include <QHash>
@@ -104,6 +105,11 @@ QString Koşullar(const QString& tarih, const Süzgeç& s, const QString& seçim
   return koşul;
 }
 
+// The weight of `yüzde` hundredths of the product u, rounded once, as the column "Agirlik".
+QString Ağırlık(const char* yüzde) {
+  return QString::fromStdString(StokBakiyesi::Ağırlık(yüzde)) + QStringLiteral(" AS Agirlik ");
+}
+
 // {kaynak} is the movement table, or its rows already summed by group.
 const QString AdlarıBirleştir = QStringLiteral(
     "FROM (({kaynak} h LEFT JOIN UrunBilgileriTablosu u ON h.UrunNo = u.UrunNo) "
@@ -172,11 +178,10 @@ std::vector<Satır> MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
            {"GirenToplamMiktar", Tür::Miktar},
            {"GirenToplamAgirlik", Tür::Miktar},
            {"CikanToplamMiktar", Tür::Miktar},
-           {"CikanToplamAgirlik", Tür::Miktar}});
-  for (Satır& r : satırlar) {
-    r.push_back(r[2].toLongLong() - r[4].toLongLong());
-    r.push_back(r[3].toLongLong() - r[5].toLongLong());
-  }
+           {"CikanToplamAgirlik", Tür::Miktar},
+           {"MevcutAgirlik", Tür::Miktar}});
+  // The on-hand weight comes from the query, rounded once; the rounded weights do not subtract.
+  for (Satır& r : satırlar) r.insert(r.begin() + 6, r[2].toLongLong() - r[4].toLongLong());
   return satırlar;
 }
 
@@ -203,8 +208,8 @@ std::vector<Satır> FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü
                                         "FROM {tablo} h WHERE h.{neden} < 99 AND ") +
                          koşul + QStringLiteral(" GROUP BY h.{firmaNo}, h.UrunNo, h.DepoNo)");
   const QString sql = Doldur(
-      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, h.Yuzde / 100.0 AS Miktar, "
-                     "ROUND(h.Yuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
+      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, h.Yuzde / 100.0 AS Miktar, ") +
+          Ağırlık("h.Yuzde") +
           QString(AdlarıBirleştir).replace(QLatin1String("{kaynak}"), toplam),
       h);
   std::vector<Satır> satırlar = Oku(vt, sql, değerler,
@@ -224,8 +229,8 @@ std::vector<Satır> İşlemListesi(Veritabanı& vt, const QString& işlemTürü,
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, {}, değerler);
   const QString sql = Doldur(QStringLiteral("SELECT h.IslemTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                                            "h.{neden} AS Neden, h.{miktar} AS Miktar, "
-                                            "ROUND(h.{miktar} * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
+                                            "h.{neden} AS Neden, h.{miktar} AS Miktar, ") +
+                                 Ağırlık("ROUND(h.{miktar} * 100)") +
                                  AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
                                  QStringLiteral(" ORDER BY h.IslemTarihi, h.IslemNo"),
                              h);
@@ -247,11 +252,11 @@ std::vector<Satır> İadeListesi(Veritabanı& vt, const Süzgeç& s) {
   const QString koşul = Koşullar(QStringLiteral("i.IadeTarihi"), s, {}, değerler);
   return Oku(vt,
              QStringLiteral("SELECT i.IadeTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                            "i.IadeMiktari AS Miktar, "
-                            "ROUND(i.IadeMiktari * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik "
-                            "FROM ((IadeBilgileriTablosu i LEFT JOIN UrunBilgileriTablosu u ON i.UrunNo = u.UrunNo) "
-                            "LEFT JOIN DepoBilgileriTablosu d ON i.DepoNo = d.DepoNo) "
-                            "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
+                            "i.IadeMiktari AS Miktar, ") +
+                 Ağırlık("ROUND(i.IadeMiktari * 100)") +
+                 QStringLiteral("FROM ((IadeBilgileriTablosu i LEFT JOIN UrunBilgileriTablosu u ON i.UrunNo = u.UrunNo) "
+                                "LEFT JOIN DepoBilgileriTablosu d ON i.DepoNo = d.DepoNo) "
+                                "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
              koşul + QStringLiteral(" ORDER BY i.IadeTarihi, i.IadeNo"),
              değerler,
              {{"IadeTarihi", Tür::Tarih},
