@@ -346,11 +346,12 @@ const char* KişiDizinleri() { return Dizinler; }
 const char* const* Tetikleyiciler() { return TetikleyiciAdları; }
 
 bool Ekle(Veritabanı& vt) {
+  for (const KayıtlıSorgu* s = Sorgular(); s->ad; ++s)
+    vt.SorguMetniAyarla(QString::fromUtf8(s->ad), QString::fromUtf8(s->metin));
   if (Tam(vt)) {
     if (SorgularGüncel(vt)) return false;
     // A file with older texts of the readers gets this program's. A file that cannot be written
-    // now keeps them until the next opening; the current stock list, which needs the on-hand
-    // weight column, then says that the column is missing.
+    // now keeps them until the next opening; this connection runs its own texts meanwhile.
     try {
       Veritabanı::İşlem işlem(vt);
       if (!SorgularGüncel(vt)) SorgularıYaz(vt);

@@ -260,6 +260,17 @@ TEST_F(StokBakiyesiTesti, EskiKayıtlıSorguMetniAçılıştaYenilenir) {
   vt = Veritabanı::Aç(yol);
   EXPECT_EQ(metin(), yeni);
   EXPECT_FALSE(StokBakiyesi::Ekle(*vt));
+
+  // An older program on another workstation writes its text back: this connection still reads
+  // the columns of its own, while the file's row is what makes the query exist.
+  const qint64 u = Ürün("U1", "ÜRÜN 1"), d = Depo("A");
+  vt->Çalıştır("UPDATE UrunBilgileriTablosu SET BirimAgirligi = 0.15 WHERE UrunNo = ?", {u});
+  Giriş(u, d, 119.5);
+  vt->Çalıştır("UPDATE KayitliSorgular SET Metin = 'SELECT 1 AS UrunKodu' WHERE Ad = 'MevcutStokSorgusu'");
+  EXPECT_EQ(vt->SorguAç("MevcutStokSorgusu", {d, d, QDate(2000, 1, 1), QDate(2100, 1, 1), 99}).Miktar("MevcutAgirlik"),
+            1793);
+  vt->Çalıştır("DELETE FROM KayitliSorgular WHERE Ad = 'MevcutStokSorgusu'");
+  EXPECT_THROW(vt->SorguAç("MevcutStokSorgusu", {d, d, QDate(2000, 1, 1), QDate(2100, 1, 1), 99}), VeritabanıHatası);
 }
 
 }  // namespace
