@@ -261,6 +261,11 @@ SELECT {T:b.MevcutYuzde} AS ToplamAgirlikBilgisi
 FROM StokBakiyeleriTablosu b INNER JOIN UrunBilgileriTablosu u ON b.UrunNo = u.UrunNo
 WHERE b.DepoNo = ?1
 )SQL"},
+    {"ToplamKritikStokAgirligiBulSorgusu", R"SQL(
+SELECT {T:ROUND(k.KritikStokMiktari * 100)} AS ToplamAgirlikBilgisi
+FROM KritikStokBilgileriTablosu k INNER JOIN UrunBilgileriTablosu u ON k.UrunNo = u.UrunNo
+WHERE k.DepoNo = ?1
+)SQL"},
     {nullptr, nullptr},
 };
 
