@@ -10,7 +10,7 @@ constexpr int Oluşturİşi = 31, Aktarİşi = 24;
 ÇıkışNedenineGöreStokListesiFormu::ÇıkışNedenineGöreStokListesiFormu()
     : ListeFormu({QStringLiteral("Çıkış Nedenine Göre Stok Listesi"),
                   QStringLiteral("&Stok Listesi"),
-                  QStringLiteral("CikisNedeniListesi"),
+                  QStringLiteral("CikisNedeniStokListesi"),
                   QStringLiteral("Çıkış Nedenine Göre"),
                   Oluşturİşi,
                   Aktarİşi,
@@ -22,7 +22,8 @@ constexpr int Oluşturİşi = 31, Aktarİşi = 24;
                    {"Firma Adı", 2400, SütunTürü::Metin},
                    {"Çıkış Miktarı", 1300, SütunTürü::Sayı},
                    {"Ağırlığı", 1300, SütunTürü::Sayı}},
-                  5}) {}
+                  5,
+                  QStringLiteral("CikisNedeniListesi")}) {}
 
 SıkıListe ÇıkışNedenineGöreStokListesiFormu::Satırlar(Veritabanı& vt,
                                                                               const ListeVerileri::Süzgeç& s) {

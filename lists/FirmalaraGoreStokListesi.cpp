@@ -12,7 +12,7 @@ constexpr int Oluşturİşi = 32, Aktarİşi = 25;
 FirmalaraGöreStokListesi::FirmalaraGöreStokListesi()
     : ListeFormu({QStringLiteral("Satıcı Firmalara Göre Stok Listesi"),
                   QStringLiteral("&Giriş Listesi"),
-                  QStringLiteral("FirmaListesi"),
+                  QStringLiteral("FirmalaraGoreStokListesi"),
                   {},
                   Oluşturİşi,
                   Aktarİşi,
@@ -24,7 +24,8 @@ FirmalaraGöreStokListesi::FirmalaraGöreStokListesi()
                    {"Depo Adı", 1800, SütunTürü::Metin},
                    {"Miktarı", 1200, SütunTürü::Sayı},
                    {"Ağırlığı", 1200, SütunTürü::Sayı}},
-                  5}) {
+                  5,
+                  QStringLiteral("FirmaListesi")}) {
   Etiket[0]->setText(QStringLiteral("Satıcı &Firmalar"));
 }
 

@@ -10,7 +10,7 @@ constexpr int Oluşturİşi = 34, Aktarİşi = 27;
 GirişÇıkışİşlemleriListesiFormu::GirişÇıkışİşlemleriListesiFormu()
     : ListeFormu({QStringLiteral("Giriş İşlemleri Listesi"),
                   QStringLiteral("&Giriş Listesi"),
-                  QStringLiteral("IslemListesi"),
+                  QStringLiteral("GirisCikisListesi"),
                   {},
                   Oluşturİşi,
                   Aktarİşi,
@@ -24,7 +24,8 @@ GirişÇıkışİşlemleriListesiFormu::GirişÇıkışİşlemleriListesiFormu()
                    {"Nedeni", 900, SütunTürü::Metin},
                    {"Miktarı", 1100, SütunTürü::Sayı},
                    {"Ağırlığı", 1100, SütunTürü::Sayı}},
-                  7}) {}
+                  7,
+                  QStringLiteral("IslemListesi")}) {}
 
 SıkıListe GirişÇıkışİşlemleriListesiFormu::Satırlar(Veritabanı& vt,
                                                                             const ListeVerileri::Süzgeç& s) {

@@ -9,7 +9,7 @@ constexpr int Oluşturİşi = 35, Aktarİşi = 28;
 
 İadeEdilenÜrünlerListesiFormu::İadeEdilenÜrünlerListesiFormu()
     : ListeFormu({QStringLiteral("İade Edilen Ürünler Listesi"),
-                  QStringLiteral("İ&ade Listesi"),
+                  QStringLiteral("İad&e Listesi"),
                   QStringLiteral("IadeListesi"),
                   QStringLiteral("İade Edilen Ürünler"),
                   Oluşturİşi,

@@ -73,7 +73,7 @@ ListeFormu::ListeFormu(Tasarım tasarım) : tasarım_(std::move(tasarım)) {
   Etiket[4] = new QLabel(tasarım_.listeEtiketi, this);
   Liste = new SıkıListeGörünümü(this);
   Etiket[4]->setBuddy(Liste);
-  DüzenliListe(Liste, tasarım_.listeAdı);
+  DüzenliListe(Liste, tasarım_.listeAdı, tasarım_.eskiListeAdı);
   int genişlik = 0;
   for (const Sütun& s : tasarım_.sütunlar) {
     Liste->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
@@ -117,6 +117,7 @@ ListeFormu::ListeFormu(Tasarım tasarım) : tasarım_(std::move(tasarım)) {
 void ListeFormu::Form_Load() {
   ListeFormuTabanı::Form_Load();
   ToplamAğırlıkKutusu->clear();
+  kapsam_.clear();
   SeçimKutusu->clear();
   DepoKutusu->clear();
   İlkTarihKutusu->DeğerAyarla(Platform::Bugün());
@@ -175,8 +176,28 @@ ListeVerileri::Süzgeç ListeFormu::Süzgeç() const {
   return s;
 }
 
+QString ListeFormu::Kapsam() const {
+  QStringList parçalar;
+  if (tasarım_.depo) parçalar << QStringLiteral("Depo: ") + DepoKutusu->currentText();
+  parçalar << QStringLiteral("Dönem: ") + (TümTarihlerOnayı->isChecked()
+                                               ? QStringLiteral("Tüm Tarihler")
+                                               : TürkçeMetin::TarihMetni(İlkTarihKutusu->Değer()) + QStringLiteral(" - ") +
+                                                     TürkçeMetin::TarihMetni(SonTarihKutusu->Değer()));
+  if (tasarım_.seçici == Seçici::Firma) parçalar << QStringLiteral("Firma: ") + SeçimKutusu->currentText();
+  if (tasarım_.seçici == Seçici::Neden) parçalar << QStringLiteral("Çıkış Nedeni: ") + SeçimKutusu->currentText();
+  return parçalar.join(QStringLiteral("     "));
+}
+
+void ListeFormu::ListeyiBoşalt() {
+  Liste->Temizle();
+  ToplamAğırlıkKutusu->clear();
+  kapsam_.clear();
+}
+
 void ListeFormu::ListeleDüğmesi_Click() {
   if (!TümTarihlerOnayı->isChecked() && İlkTarihKutusu->Değer() > SonTarihKutusu->Değer()) {
+    // The rows of the last build no longer stand under the dates shown.
+    ListeyiBoşalt();
     MesajKutusu(QStringLiteral("Başlangıç tarihi, bitiş tarihinden sonra olamaz! Lütfen, tarihleri kontrol ediniz."),
                 Stil::Bilgi);
     İlkTarihKutusu->setFocus();
@@ -193,8 +214,7 @@ void ListeFormu::ListeOluştur() {
   İlerlemeGösterFormu& ilerleme = Form<İlerlemeGösterFormu>();
   const İlerlemeKaldırıcı kaldır(ilerleme);
 
-  Liste->Temizle();
-  ToplamAğırlıkKutusu->clear();
+  ListeyiBoşalt();
   oluşturuldu_ = HataYakala([&] {
     // "All dates" reaches the rows written meanwhile by other workstations too.
     if (TümTarihlerOnayı->isChecked() && !TümTarihleriGöster()) return;
@@ -206,11 +226,12 @@ void ListeFormu::ListeOluştur() {
     const TürkçeMetin::Miktar toplam = n > 0 ? satırlar.Topla(tasarım_.ağırlıkSütunu) : 0;
     Liste->Doldur(std::move(satırlar));
     ToplamAğırlıkKutusu->setText(TürkçeMetin::MiktarMetni(toplam));
+    kapsam_ = Kapsam();
   });
 }
 
 void ListeFormu::YazdırDüğmesi_Click() {
-  ListeRaporu::Yazdır(*this, YazdırDüğmesi, *Liste, {windowTitle(), ToplamAğırlıkKutusu->text()});
+  ListeRaporu::Yazdır(*this, YazdırDüğmesi, *Liste, {windowTitle(), ToplamAğırlıkKutusu->text(), kapsam_});
 }
 
 void ListeFormu::ExceleAktarDüğmesi_Click() { ListeRaporu::ExceleAktar(*this, *Liste, tasarım_.aktarİşi); }

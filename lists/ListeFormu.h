@@ -66,6 +66,7 @@ protected:
     bool depo;  // whether the list can be built for one warehouse
     std::vector<Sütun> sütunlar;
     int ağırlıkSütunu;  // the column whose figures make the total weight
+    QString eskiListeAdı = {};  // where an earlier version saved the layout
   };
   explicit ListeFormu(Tasarım tasarım);
 
@@ -83,11 +84,15 @@ protected:
 
 private:
   ListeVerileri::Süzgeç Süzgeç() const;
+  // What the filters cover, for the printed list: warehouse, period, company or exit reason.
+  QString Kapsam() const;
+  void ListeyiBoşalt();
   // Puts the first and last dates of the source in the date fields; false when there are none.
   bool TümTarihleriGöster();
 
   Tasarım tasarım_;
   bool oluşturuldu_ = false;  // the last build ran to its end
+  QString kapsam_;            // what the rows shown were built for
 };
 
 // A list form registers its build and export jobs from its own file.

@@ -1,6 +1,7 @@
 #include "ListeVerileri.h"
 
 #include "OrtakYordamlarModulu.h"
+#include "StokBakiyesi.h"
 #include "Veritabani.h"
 
 #include <array>
@@ -81,6 +82,11 @@ QString Koşullar(const QString& tarih, const Süzgeç& s, const QString& seçim
   return koşul;
 }
 
+// The weight of `yüzde` hundredths of the product u, rounded once, as the column "Agirlik".
+QString Ağırlık(const char* yüzde) {
+  return QString::fromStdString(StokBakiyesi::Ağırlık(yüzde)) + QStringLiteral(" AS Agirlik ");
+}
+
 // {kaynak} is the movement table, or its rows already summed by group.
 const QString AdlarıBirleştir = QStringLiteral(
     "FROM (({kaynak} h LEFT JOIN UrunBilgileriTablosu u ON h.UrunNo = u.UrunNo) "
@@ -149,14 +155,13 @@ SıkıListe MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
            {"GirenToplamMiktar", HücreTürü::Miktar},
            {"GirenToplamAgirlik", HücreTürü::Miktar},
            {"CikanToplamMiktar", HücreTürü::Miktar},
-           {"CikanToplamAgirlik", HücreTürü::Miktar}});
-  // On hand: entered less gone out, for the quantity and the weight.
-  for (int s : {2, 3}) {
-    std::vector<Miktar> kalan;
-    kalan.reserve(static_cast<size_t>(satırlar.SatırSayısı()));
-    for (int r = 0; r < satırlar.SatırSayısı(); ++r) kalan.push_back(satırlar.Miktar(r, s) - satırlar.Miktar(r, s + 2));
-    satırlar.MiktarSütunuEkle(std::move(kalan));
-  }
+           {"CikanToplamAgirlik", HücreTürü::Miktar},
+           {"MevcutAgirlik", HücreTürü::Miktar}});
+  // The on-hand weight comes from the query, rounded once; the rounded weights do not subtract.
+  std::vector<Miktar> kalan;
+  kalan.reserve(static_cast<size_t>(satırlar.SatırSayısı()));
+  for (int r = 0; r < satırlar.SatırSayısı(); ++r) kalan.push_back(satırlar.Miktar(r, 2) - satırlar.Miktar(r, 4));
+  satırlar.MiktarSütunuEkle(6, std::move(kalan));
   return satırlar;
 }
 
@@ -183,8 +188,8 @@ SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const 
                                         "FROM {tablo} h WHERE h.{neden} < 99 AND ") +
                          koşul + QStringLiteral(" GROUP BY h.{firmaNo}, h.UrunNo, h.DepoNo)");
   const QString sql = Doldur(
-      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, h.Yuzde / 100.0 AS Miktar, "
-                     "ROUND(h.Yuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
+      QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, h.Yuzde / 100.0 AS Miktar, ") +
+          Ağırlık("h.Yuzde") +
           QString(AdlarıBirleştir).replace(QLatin1String("{kaynak}"), toplam),
       h);
   SıkıListe satırlar = Oku(vt, sql, değerler,
@@ -204,8 +209,8 @@ SıkıListe İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const S
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, {}, değerler);
   const QString sql = Doldur(QStringLiteral("SELECT h.IslemTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                                            "h.{neden} AS Neden, h.{miktar} AS Miktar, "
-                                            "ROUND(h.{miktar} * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik ") +
+                                            "h.{neden} AS Neden, h.{miktar} AS Miktar, ") +
+                                 Ağırlık("ROUND(h.{miktar} * 100)") +
                                  AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
                                  QStringLiteral(" ORDER BY h.IslemTarihi, h.IslemNo"),
                              h);
@@ -228,11 +233,11 @@ SıkıListe İadeListesi(Veritabanı& vt, const Süzgeç& s) {
   const QString koşul = Koşullar(QStringLiteral("i.IadeTarihi"), s, {}, değerler);
   return Oku(vt,
              QStringLiteral("SELECT i.IadeTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                            "i.IadeMiktari AS Miktar, "
-                            "ROUND(i.IadeMiktari * COALESCE(u.BirimAgirligi, 0), 2) AS Agirlik "
-                            "FROM ((IadeBilgileriTablosu i LEFT JOIN UrunBilgileriTablosu u ON i.UrunNo = u.UrunNo) "
-                            "LEFT JOIN DepoBilgileriTablosu d ON i.DepoNo = d.DepoNo) "
-                            "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
+                            "i.IadeMiktari AS Miktar, ") +
+                 Ağırlık("ROUND(i.IadeMiktari * 100)") +
+                 QStringLiteral("FROM ((IadeBilgileriTablosu i LEFT JOIN UrunBilgileriTablosu u ON i.UrunNo = u.UrunNo) "
+                                "LEFT JOIN DepoBilgileriTablosu d ON i.DepoNo = d.DepoNo) "
+                                "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
              koşul + QStringLiteral(" ORDER BY i.IadeTarihi, i.IadeNo"),
              değerler,
              {{"IadeTarihi", HücreTürü::Tarih},

@@ -1,5 +1,7 @@
 #include "KritikStokVerileri.h"
 
+#include "StokBakiyesi.h"
+
 namespace KritikStokVerileri {
 
 namespace {
@@ -10,11 +12,12 @@ TürkçeMetin::Miktar Toplam(Veritabanı& vt, const QString& sorgu, qint64 depoN
 
 std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
   const KayıtKümesi k = vt.KayıtKümesiAç(
-      QStringLiteral("SELECT KritikStokBilgileriTablosu.KritikStokMiktari, "
-                     "ROUND(KritikStokMiktari * BirimAgirligi, 2) AS KritikStokAgirligi "
-                     "FROM KritikStokBilgileriTablosu LEFT JOIN UrunBilgileriTablosu "
-                     "ON KritikStokBilgileriTablosu.UrunNo = UrunBilgileriTablosu.UrunNo "
-                     "WHERE KritikStokBilgileriTablosu.DepoNo= ? AND KritikStokBilgileriTablosu.UrunNo= ?"),
+      QStringLiteral("SELECT KritikStokBilgileriTablosu.KritikStokMiktari, ") +
+          QString::fromStdString(StokBakiyesi::Ağırlık("ROUND(KritikStokMiktari * 100)")) +
+          QStringLiteral(" AS KritikStokAgirligi "
+                         "FROM KritikStokBilgileriTablosu LEFT JOIN UrunBilgileriTablosu u "
+                         "ON KritikStokBilgileriTablosu.UrunNo = u.UrunNo "
+                         "WHERE KritikStokBilgileriTablosu.DepoNo= ? AND KritikStokBilgileriTablosu.UrunNo= ?"),
       {depoNo, ürünNo});
   if (k.Sonda()) return std::nullopt;
   return Seviye{k.Miktar(QStringLiteral("KritikStokMiktari")), k.Miktar(QStringLiteral("KritikStokAgirligi"))};

@@ -25,6 +25,10 @@ public:
   explicit ListeKlavyesi(QAbstractItemView& liste) : QObject(&liste), liste_(liste) {
     liste.installEventFilter(this);
     connect(liste.selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { AkımıSeçimeGetir(); });
+    // A row chosen by program is current in its first column, which a list view may hide: from a
+    // hidden cell the view's arrow keys start again at the first row.
+    connect(liste.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& akım) { AkımıGörünürSütunaGetir(akım); });
   }
 
   bool eventFilter(QObject* nesne, QEvent* olay) override {
@@ -52,6 +56,14 @@ private:
     if (akım.isValid() && akım.row() == ilk.row() && akım.parent() == ilk.parent()) return;
     seçim->setCurrentIndex(ilk.siblingAtColumn(akım.isValid() ? akım.column() : GezilenSütun(liste_)),
                            QItemSelectionModel::NoUpdate);
+  }
+
+  void AkımıGörünürSütunaGetir(const QModelIndex& akım) {
+    const auto* ağaç = qobject_cast<const QTreeView*>(&liste_);
+    if (!akım.isValid() || !ağaç || !ağaç->isColumnHidden(akım.column())) return;
+    const int sütun = GezilenSütun(liste_);
+    if (sütun != akım.column())
+      liste_.selectionModel()->setCurrentIndex(akım.siblingAtColumn(sütun), QItemSelectionModel::NoUpdate);
   }
 
   QAbstractItemView& liste_;

@@ -43,6 +43,20 @@ double RaporTuvali::SatırYüksekliği() const {
   return QFontMetricsF(yazıTipi_, &ÖlçümAygıtı()).height() / MilimetreBaşınaNokta();
 }
 
+QString RaporTuvali::Sığdır(const QString& metin, double genişlik) const {
+  if (MetinGenişliği(metin) <= genişlik) return metin;
+  const QString üç = QStringLiteral("…");
+  int alt = 0, üst = static_cast<int>(metin.size());
+  while (alt < üst) {
+    const int orta = (alt + üst + 1) / 2;
+    if (MetinGenişliği(metin.left(orta) + üç) <= genişlik)
+      alt = orta;
+    else
+      üst = orta - 1;
+  }
+  return metin.left(alt) + üç;
+}
+
 void RaporTuvali::Yaz(const QString& metin) {
   MetinÇiz(X, Y, metin);
   X += MetinGenişliği(metin);

@@ -45,6 +45,9 @@ public:
   // Width of a text and height of a line in the current font, in millimetres.
   double MetinGenişliği(const QString& metin) const;
   double SatırYüksekliği() const;
+  // The text cut to `genişlik` millimetres with an ellipsis, so that it never runs into the
+  // next column; a text that fits comes back whole.
+  QString Sığdır(const QString& metin, double genişlik) const;
 
   // Prints at the print position; the position moves to the end of the text.
   void Yaz(const QString& metin);

@@ -67,8 +67,8 @@ void SıkıListe::TarihEkle(int sütun, QByteArrayView iso) {
   TarihEkle(sütun, TürkçeMetin::ISOTarih(QString::fromUtf8(iso)));
 }
 
-void SıkıListe::MiktarSütunuEkle(std::vector<TürkçeMetin::Miktar> değerler) {
-  sütunlar_.push_back({HücreTürü::Miktar, {}, std::move(değerler)});
+void SıkıListe::MiktarSütunuEkle(int yer, std::vector<TürkçeMetin::Miktar> değerler) {
+  sütunlar_.insert(sütunlar_.begin() + yer, {HücreTürü::Miktar, {}, std::move(değerler)});
 }
 
 const QString& SıkıListe::Metin(int satır, int sütun) const {

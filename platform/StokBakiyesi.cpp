@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <string>
+#include <vector>
 
 namespace StokBakiyesi {
 namespace {
@@ -165,12 +166,37 @@ FROM (
 ORDER BY DepoAdi COLLATE TURKCE, UrunAdi COLLATE TURKCE;
 )SQL";
 
+// A weight in millionths: hundredths of quantity times the unit weight in ten-thousandths,
+// both whole numbers, so the product is exact.
+std::string Çarpım(const std::string& yüzde) {
+  return "CAST(" + yüzde + " AS INTEGER) * CAST(ROUND(COALESCE(u.BirimAgirligi, 0) * 10000) AS INTEGER)";
+}
+
+// Millionths rounded once to hundredths, half away from zero (integer division truncates
+// toward zero). A double product rounded afterwards can fall on the wrong side of a half, and
+// weights rounded apart and then subtracted drift by a hundredth.
+std::string Yuvarla(const std::string& p) {
+  return "(((" + p + ") + CASE WHEN (" + p + ") < 0 THEN -5000 ELSE 5000 END) / 10000 / 100.0)";
+}
+
+// In a text, {A:x} is the weight of x hundredths of the product u, {T:x} the sum over the rows.
+std::string Aç(std::string s) {
+  for (size_t i = s.find("{"); i != std::string::npos; i = s.find("{", i)) {
+    const size_t son = s.find('}', i);
+    const std::string x = s.substr(i + 3, son - i - 3);
+    const std::string ifade = s[i + 1] == 'T' ? Yuvarla("COALESCE(SUM(" + Çarpım(x) + "), 0)") : Ağırlık(x);
+    s.replace(i, son + 1 - i, ifade);
+    i += ifade.size();
+  }
+  return s;
+}
+
 // ?5 of MevcutStokSorgusu: 99 keeps transfers out (reasons below 99), 100 keeps them in.
 // A period that holds every movement of the file (and ?5 one of those two) is read from the
 // balance; any other is summed from the rows. The LIMIT of each branch is 0 when the other
 // answers, so that only one of them reads anything (a WHERE would still walk the rows). The
 // balance is read in its own order (by product), which the grouping needs, not by warehouse.
-const KayıtlıSorgu KayıtlıSorgular[] = {
+const KayıtlıSorgu Şablonlar[] = {
     {"MevcutStokSorgusu", R"SQL(
 WITH Kapsam AS (
   SELECT ?5 IN (99, 100) AND CAST(?3 AS TEXT) > ''
@@ -179,9 +205,10 @@ WITH Kapsam AS (
 SELECT * FROM (
   SELECT u.UrunNo, u.UrunKodu, u.UrunAdi,
          b.GirisYuzde / 100.0 AS GirenToplamMiktar,
-         ROUND(b.GirisYuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS GirenToplamAgirlik,
+         {A:b.GirisYuzde} AS GirenToplamAgirlik,
          b.CikisYuzde / 100.0 AS CikanToplamMiktar,
-         ROUND(b.CikisYuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS CikanToplamAgirlik
+         {A:b.CikisYuzde} AS CikanToplamAgirlik,
+         {A:b.GirisYuzde - b.CikisYuzde} AS MevcutAgirlik
   FROM UrunBilgileriTablosu u
        INNER JOIN (SELECT UrunNo,
                           Sum(GirisYuzde + CASE WHEN ?5 = 100 THEN TransferGirisYuzde ELSE 0 END) AS GirisYuzde,
@@ -197,9 +224,10 @@ UNION ALL
 SELECT * FROM (
   SELECT u.UrunNo, u.UrunKodu, u.UrunAdi,
          COALESCE(g.Yuzde, 0) / 100.0 AS GirenToplamMiktar,
-         ROUND(COALESCE(g.Yuzde, 0) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS GirenToplamAgirlik,
+         {A:COALESCE(g.Yuzde, 0)} AS GirenToplamAgirlik,
          COALESCE(c.Yuzde, 0) / 100.0 AS CikanToplamMiktar,
-         ROUND(COALESCE(c.Yuzde, 0) / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS CikanToplamAgirlik
+         {A:COALESCE(c.Yuzde, 0)} AS CikanToplamAgirlik,
+         {A:COALESCE(g.Yuzde, 0) - COALESCE(c.Yuzde, 0)} AS MevcutAgirlik
   FROM (UrunBilgileriTablosu u
         LEFT JOIN (SELECT UrunNo, SUM(ROUND(GirisMiktari * 100)) AS Yuzde
                    FROM GirisIslemleriTablosu
@@ -219,7 +247,7 @@ ORDER BY UrunAdi COLLATE TURKCE
     {"CikisNedeniSorgusu", R"SQL(
 SELECT u.UrunKodu, u.UrunAdi, d.DepoAdi, f.FirmaAdi,
        c.Yuzde / 100.0 AS ToplamCikisMiktari,
-       ROUND(c.Yuzde / 100.0 * COALESCE(u.BirimAgirligi, 0), 2) AS ToplamAgirlik
+       {A:c.Yuzde} AS ToplamAgirlik
 FROM (((SELECT UrunNo, DepoNo, AliciFirmaNo, SUM(ROUND(CikisMiktari * 100)) AS Yuzde
         FROM CikisIslemleriTablosu
         WHERE CikisNedeni BETWEEN ?1 AND ?2 AND CikisNedeni < 99 AND IslemTarihi BETWEEN ?3 AND ?4
@@ -229,9 +257,14 @@ FROM (((SELECT UrunNo, DepoNo, AliciFirmaNo, SUM(ROUND(CikisMiktari * 100)) AS Y
        LEFT JOIN AliciFirmaBilgileriTablosu f ON c.AliciFirmaNo = f.FirmaNo
 )SQL"},
     {"ToplamAgirlikBulSorgusu", R"SQL(
-SELECT ROUND(COALESCE(SUM(b.MevcutYuzde / 100.0 * COALESCE(u.BirimAgirligi, 0)), 0), 2) AS ToplamAgirlikBilgisi
+SELECT {T:b.MevcutYuzde} AS ToplamAgirlikBilgisi
 FROM StokBakiyeleriTablosu b INNER JOIN UrunBilgileriTablosu u ON b.UrunNo = u.UrunNo
 WHERE b.DepoNo = ?1
+)SQL"},
+    {"ToplamKritikStokAgirligiBulSorgusu", R"SQL(
+SELECT {T:ROUND(k.KritikStokMiktari * 100)} AS ToplamAgirlikBilgisi
+FROM KritikStokBilgileriTablosu k INNER JOIN UrunBilgileriTablosu u ON k.UrunNo = u.UrunNo
+WHERE k.DepoNo = ?1
 )SQL"},
     {nullptr, nullptr},
 };
@@ -271,7 +304,7 @@ bool Tam(Veritabanı& vt) {
 
 // Every saved query that comes with the balance has the text of this program.
 bool SorgularGüncel(Veritabanı& vt) {
-  for (const KayıtlıSorgu* s = KayıtlıSorgular; s->ad; ++s)
+  for (const KayıtlıSorgu* s = Sorgular(); s->ad; ++s)
     if (vt.KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM KayitliSorgular WHERE Ad = ? AND Metin = ?"),
                          {QString::fromUtf8(s->ad), QString::fromUtf8(s->metin)})
             .Tamsayı(QStringLiteral("n")) == 0)
@@ -280,7 +313,7 @@ bool SorgularGüncel(Veritabanı& vt) {
 }
 
 void SorgularıYaz(Veritabanı& vt) {
-  for (const KayıtlıSorgu* s = KayıtlıSorgular; s->ad; ++s)
+  for (const KayıtlıSorgu* s = Sorgular(); s->ad; ++s)
     vt.Çalıştır(QStringLiteral("INSERT OR REPLACE INTO KayitliSorgular (Ad, Metin) VALUES (?, ?)"),
                 {QString::fromUtf8(s->ad), QString::fromUtf8(s->metin)});
 }
@@ -298,15 +331,32 @@ const char* Doldurma() {
 }
 
 const char* KritikStokGörünümü() { return Görünüm; }
-const KayıtlıSorgu* Sorgular() { return KayıtlıSorgular; }
+std::string Ağırlık(const std::string& yüzde) { return Yuvarla(Çarpım(yüzde)); }
+
+const KayıtlıSorgu* Sorgular() {
+  static const std::vector<std::string> metinler = [] {
+    std::vector<std::string> m;
+    for (const KayıtlıSorgu* s = Şablonlar; s->ad; ++s) m.push_back(Aç(s->metin));
+    return m;
+  }();
+  static const std::vector<KayıtlıSorgu> sorgular = [] {
+    std::vector<KayıtlıSorgu> s;
+    for (size_t i = 0; i < metinler.size(); ++i) s.push_back({Şablonlar[i].ad, metinler[i].c_str()});
+    s.push_back({nullptr, nullptr});
+    return s;
+  }();
+  return sorgular.data();
+}
 const char* KişiDizinleri() { return Dizinler; }
 const char* const* Tetikleyiciler() { return TetikleyiciAdları; }
 
 bool Ekle(Veritabanı& vt) {
+  for (const KayıtlıSorgu* s = Sorgular(); s->ad; ++s)
+    vt.SorguMetniAyarla(QString::fromUtf8(s->ad), QString::fromUtf8(s->metin));
   if (Tam(vt)) {
     if (SorgularGüncel(vt)) return false;
-    // A file with older texts of the readers gets this program's. The old texts give the same
-    // figures, so a file that cannot be written now keeps them until the next opening.
+    // A file with older texts of the readers gets this program's. A file that cannot be written
+    // now keeps them until the next opening; this connection runs its own texts meanwhile.
     try {
       Veritabanı::İşlem işlem(vt);
       if (!SorgularGüncel(vt)) SorgularıYaz(vt);

@@ -13,6 +13,8 @@
 //   IlkTarih, SonTarih          first and last date of the pair's movements ('' for a row
 //                               without a date); NULL once the pair has none
 
+#include <string>
+
 class Veritabanı;
 
 namespace StokBakiyesi {
@@ -29,6 +31,9 @@ struct KayıtlıSorgu {
 };
 // The saved queries the file carries with it (the balance's readers and the exit reason list).
 const KayıtlıSorgu* Sorgular();  // ends with {nullptr, nullptr}
+// SQL for the weight of `yüzde` hundredths of the product aliased u: quantity times unit
+// weight, rounded once to hundredths, half away from zero.
+std::string Ağırlık(const std::string& yüzde);
 // Indexes of the movement tables that the person review reads (covering its list and totals).
 const char* KişiDizinleri();
 // The triggers' names, for a file that must be rebuilt.

@@ -570,7 +570,7 @@ QString Veritabanı::SorguMetni(const QString& sorguAdı) {
   if (tanım.Sonda())
     throw VeritabanıHatası(VeritabanıHataNo::SorguYok,
                            QStringLiteral("'%1' sorgusu veritabanında bulunamadı.").arg(sorguAdı));
-  return tanım.Metin("Metin");
+  return sorguMetinleri_.value(sorguAdı, tanım.Metin("Metin"));
 }
 
 KayıtKümesi Veritabanı::SorguAç(const QString& sorguAdı, const QVariantList& parametreler) {

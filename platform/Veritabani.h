@@ -9,6 +9,7 @@
 
 #include <QByteArrayView>
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -130,6 +131,10 @@ public:
   KayıtKümesi SorguAç(const QString& sorguAdı, const QVariantList& parametreler = {});
   // The SQL text of a saved query; throws SorguYok when the file lacks it.
   QString SorguMetni(const QString& sorguAdı);
+  // The text this connection runs for a saved query the file holds, whatever text the file
+  // keeps: a file that could not be written, or that another workstation's older program
+  // wrote back, is still read with this program's columns.
+  void SorguMetniAyarla(const QString& sorguAdı, const QString& metin) { sorguMetinleri_[sorguAdı] = metin; }
   // Hands each row to `işle` as the statement steps, for lists too long to copy whole first;
   // the statement is released when the last row has been handled, or when `işle` throws.
   void SatırSatırOku(const QString& sql, const QVariantList& değerler, const std::function<void(const OkunanSatır&)>& işle);
@@ -175,6 +180,7 @@ private:
   friend struct DeyimBırakıcı;
   std::unordered_map<std::string, sqlite3_stmt*> önbellek_;  // statements not in use, by their text
   std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
+  QHash<QString, QString> sorguMetinleri_;
 
 public:
   // Brings the planner's statistics up to date with a short, limited analysis. Never fails:

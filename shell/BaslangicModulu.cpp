@@ -95,16 +95,18 @@ int Main() {
   };
   Form<AnaForm>().Yükle();  // creation check, load, placement; closes the welcome form
 
-  VeritabanınaBağlanFormu& bağlantı = Form<VeritabanınaBağlanFormu>();
-  ModalGöster(bağlantı);
-  // Giving up in the connection form unloads the main window: no process stays without a window.
-  if (bağlantı.Vazgeçildi() || !FormYüklü<AnaForm>()) return 0;
-
+  // Before connecting: the critical stock list the connection may open can already print.
   Ortak::YazıcıVar = !Platform::Yazıcılar().isEmpty();
   if (Ortak::YazıcıVar) {
     Ortak::YazıcıYazıTipi = QStringLiteral("Liberation Sans");
     Ortak::GeçerliYazıcı = Platform::VarsayılanYazıcı();
   }
+
+  VeritabanınaBağlanFormu& bağlantı = Form<VeritabanınaBağlanFormu>();
+  ModalGöster(bağlantı);
+  // Giving up in the connection form unloads the main window: no process stays without a window.
+  if (bağlantı.Vazgeçildi() || !FormYüklü<AnaForm>()) return 0;
+
   return QApplication::exec();
 }
 

@@ -3,6 +3,7 @@
 #include "BaglantiEtiketleri.h"
 #include "BaslangicModulu.h"
 #include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
 #include "Simgeler.h"
 #include "Surum.h"
 
@@ -90,8 +91,9 @@ HakkındaFormu::HakkındaFormu() {
   Bağlantılar->AltlıkEkle(Altlık[0]);
   Bağlantılar->AltlıkEkle(Altlık[1]);
   Bağlantılar->Bitir();
-  // Tamam is the cancel button: Esc closes as it does.
+  // Tamam is the cancel button: Esc closes as it does, and Enter while it has the focus.
   TamamDüğmesi->setAutoDefault(false);
+  OrtakYordamlarModülü::OdaktakiDüğmeEnterAlır(*this);
   connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { reject(); });
 }
 

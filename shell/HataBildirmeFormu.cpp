@@ -73,8 +73,9 @@ HataBildirmeFormu::HataBildirmeFormu() {
   Bağlantılar->BağlantıEkle(EPostaEtiketi, QUrl(QStringLiteral("mailto:") + EPostaAdresi()));
   Bağlantılar->AltlıkEkle(Altlık);
   Bağlantılar->Bitir();
-  // Kapat is the cancel button: Esc closes as it does.
+  // Kapat is the cancel button: Esc closes as it does, and Enter while it has the focus.
   KapatDüğmesi->setAutoDefault(false);
+  OrtakYordamlarModülü::OdaktakiDüğmeEnterAlır(*this);
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { reject(); });
 }
 

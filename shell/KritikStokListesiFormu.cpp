@@ -193,7 +193,7 @@ void KritikStokListesiFormu::BaşlangıçtaGösterOnayı_Click() {
 }
 
 void KritikStokListesiFormu::YazdırDüğmesi_Click() {
-  ListeRaporu::Yazdır(*this, YazdırDüğmesi, *KritikStokListesi, {Başlık, {}});
+  ListeRaporu::Yazdır(*this, YazdırDüğmesi, *KritikStokListesi, {Başlık, {}, {}});
 }
 
 void KritikStokListesiFormu::ExceleAktarDüğmesi_Click() { ListeRaporu::ExceleAktar(*this, *KritikStokListesi, Aktarİşi); }

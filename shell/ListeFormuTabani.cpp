@@ -1,14 +1,16 @@
 #include "ListeFormuTabani.h"
 
+#include "Ayarlar.h"
 #include "IlerlemeGosterFormu.h"
 #include "SutunluListe.h"
 #include "Simgeler.h"
 
 #include <QShowEvent>
 
-void ListeFormuTabanı::DüzenliListe(SütunluListe* liste, const QString& listeAdı) {
+void ListeFormuTabanı::DüzenliListe(SütunluListe* liste, const QString& listeAdı, const QString& eskiAdı) {
   liste_ = liste;
   listeAdı_ = listeAdı;
+  eskiAdı_ = eskiAdı;
 }
 
 void ListeFormuTabanı::Yükle() {
@@ -20,6 +22,11 @@ void ListeFormuTabanı::Form_Load() {
   // As designed first, so that a layout never saved still gives every column its place.
   liste_->TasarımaDön();
   liste_->BaşlıkResimleriAyarla(Resim(QStringLiteral("YUKARI")), Resim(QStringLiteral("ASAGI")));
+  const QString bölüm = QStringLiteral("Listeler\\") + listeAdı_, eski = QStringLiteral("Listeler\\") + eskiAdı_;
+  if (!eskiAdı_.isEmpty() && Ayarlar::BölümVar(eski)) {
+    if (!Ayarlar::BölümVar(bölüm)) Ayarlar::BölümüYaz(bölüm, Ayarlar::TümünüOku(eski));
+    Ayarlar::BölümüSil(eski);
+  }
   liste_->DüzeniYükle(listeAdı_);
 }
 

@@ -20,8 +20,9 @@ public:
 protected:
   ListeFormuTabanı() = default;
   // The list whose layout is kept in settings section "Listeler\<listeAdı>"; given by the form's
-  // constructor once it has made the list.
-  void DüzenliListe(SütunluListe* liste, const QString& listeAdı);
+  // constructor once it has made the list. A layout saved under `eskiAdı` by an earlier version
+  // is taken over once.
+  void DüzenliListe(SütunluListe* liste, const QString& listeAdı, const QString& eskiAdı = {});
   // The list as designed, with its header arrows and its saved layout; the form counts as loaded
   // from the start, so that what a form loads after this sees it so.
   virtual void Form_Load();
@@ -32,6 +33,7 @@ protected:
 private:
   SütunluListe* liste_ = nullptr;
   QString listeAdı_;
+  QString eskiAdı_;
   bool yüklü_ = false;
 };
 

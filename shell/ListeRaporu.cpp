@@ -19,28 +19,13 @@ struct Sütun {
   bool sayı;
 };
 
-// Cut to the width, with an ellipsis, so that no text runs into the next column.
-QString Sığdır(const RaporTuvali& t, const QString& metin, double genişlik) {
-  if (t.MetinGenişliği(metin) <= genişlik) return metin;
-  const QString üç = QStringLiteral("…");
-  int alt = 0, üst = static_cast<int>(metin.size());
-  while (alt < üst) {
-    const int orta = (alt + üst + 1) / 2;
-    if (t.MetinGenişliği(metin.left(orta) + üç) <= genişlik)
-      alt = orta;
-    else
-      üst = orta - 1;
-  }
-  return metin.left(alt) + üç;
-}
-
 // A number is never cut: a part of it would read as another number.
 void Hücre(RaporTuvali& t, const Sütun& s, const QString& metin) {
   if (s.sayı) {
     t.SağaYaslıYaz(s.sağ, metin);
   } else {
     t.X = s.x;
-    t.Yaz(Sığdır(t, metin, s.sağ - s.x - Aralık));
+    t.Yaz(t.Sığdır(metin, s.sağ - s.x - Aralık));
   }
 }
 
@@ -96,6 +81,14 @@ void ListeBaskıDüzeni(RaporTuvali& t, const SütunluListe& liste, const Tanım
   t.Y = Ortak::ÜstBoşluk;
   t.X = (Ortak::SayfaGenişliği - t.MetinGenişliği(tanım.başlık)) / 2;
   t.SatırYaz(tanım.başlık);
+  if (!tanım.kapsam.isEmpty()) {
+    t.YazıBoyutu(9);
+    t.Kalın(false);
+    t.AltıÇizili(false);
+    t.Y += 1;
+    t.X = (Ortak::SayfaGenişliği - t.MetinGenişliği(tanım.kapsam)) / 2;
+    t.SatırYaz(tanım.kapsam);
+  }
   t.Y += 5;
   Başlıklar(t, sütunlar, liste);
 

@@ -19,6 +19,7 @@ namespace ListeRaporu {
 struct Tanım {
   QString başlık;
   QString toplamAğırlık;  // printed under the rows when given
+  QString kapsam;         // under the title: what the list covers (warehouse, period, ...)
 };
 
 // Said for an empty list instead of printing or exporting nothing.

@@ -136,15 +136,8 @@ CREATE TABLE VeritabaniGuvenligi (
 
 using StokBakiyesi::KayıtlıSorgu;
 
-// The stock balance's readers (KritikStokSorgusu, MevcutStokSorgusu, ToplamAgirlikBulSorgusu)
-// and CikisNedeniSorgusu come with the balance itself, which brings them to existing files too.
-const KayıtlıSorgu Sorgular[] = {
-    {"ToplamKritikStokAgirligiBulSorgusu", R"SQL(
-SELECT ROUND(COALESCE(SUM(k.KritikStokMiktari * COALESCE(u.BirimAgirligi, 0)), 0), 2) AS ToplamAgirlikBilgisi
-FROM KritikStokBilgileriTablosu k INNER JOIN UrunBilgileriTablosu u ON k.UrunNo = u.UrunNo
-WHERE k.DepoNo = ?1
-)SQL"},
-};
+// Every saved query (the stock balance's readers, the exit reason and the weight sums) comes with
+// the balance itself, which brings them to existing files too.
 
 void Yürüt(sqlite3* db, const char* sql) {
   char* hata = nullptr;
@@ -182,9 +175,8 @@ void ŞemayıYaz(const QString& yol) {
   Yürüt(ham, StokBakiyesi::Şema());
   Yürüt(ham, StokBakiyesi::KritikStokGörünümü());
   Yürüt(ham, StokBakiyesi::KişiDizinleri());
-  std::vector<KayıtlıSorgu> sorgular(std::begin(Sorgular), std::end(Sorgular));
-  for (const KayıtlıSorgu* s = StokBakiyesi::Sorgular(); s->ad; ++s) sorgular.push_back({s->ad, s->metin});
-  for (const auto& s : sorgular) {
+  for (const KayıtlıSorgu* q = StokBakiyesi::Sorgular(); q->ad; ++q) {
+    const KayıtlıSorgu& s = *q;
     Ekle(ham, "INSERT INTO KayitliSorgular (Ad, Metin) VALUES (?, ?)", [&](sqlite3_stmt* d) {
       sqlite3_bind_text(d, 1, s.ad, -1, SQLITE_STATIC);
       sqlite3_bind_text(d, 2, s.metin, -1, SQLITE_STATIC);
@@ -297,8 +289,6 @@ Yerleşim DosyayıYerleştir(const QString& geçici, const QString& hedef, Yerle
 }
 
 QString SorguMetni(const QString& ad) {
-  for (const auto& s : Sorgular)
-    if (ad == QLatin1String(s.ad)) return QString::fromUtf8(s.metin);
   for (const KayıtlıSorgu* s = StokBakiyesi::Sorgular(); s->ad; ++s)
     if (ad == QLatin1String(s->ad)) return QString::fromUtf8(s->metin);
   return {};

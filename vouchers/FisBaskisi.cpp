@@ -10,6 +10,8 @@ namespace {
 // Columns of a working-list row that the voucher prints.
 enum { Tarih = 4, Firma = 5, ÜrünKodu = 6, Depo = 8, Miktarı = 9, Ağırlığı = 10 };
 constexpr double TarihX = 15, FirmaX = 35, MiktarSağı = 160, AğırlıkSağı = 180;
+// Space kept between a cut text and the column after it.
+constexpr double Aralık = 1.5;
 
 QString İkiOndalık(const QString& hücre) {
   const auto m = TürkçeMetin::MiktarOku(hücre);
@@ -28,16 +30,18 @@ void FişBaskıDüzeni(RaporTuvali& t, const FişBaskısı& fiş, const std::vec
 
   t.YazıBoyutu(9);
   t.Y += 5;
+  // A text is cut where the next column begins (the last one where the quantity begins), so a
+  // long name never prints over its neighbour; the numbers are printed whole.
   const auto satırıYaz = [&t, &fiş](const QString& tarih, const QString& firma, const QString& ürünKodu,
                                     const QString& depo, const QString& miktar, const QString& ağırlık) {
-    t.X = TarihX;
-    t.Yaz(tarih);
-    t.X = FirmaX;
-    t.Yaz(firma);
-    t.X = fiş.ürünKoduX;
-    t.Yaz(ürünKodu);
-    t.X = fiş.depoX;
-    t.Yaz(depo);
+    const auto metin = [&t](double x, double sonraki, const QString& m) {
+      t.X = x;
+      t.Yaz(t.Sığdır(m, sonraki - x - Aralık));
+    };
+    metin(TarihX, FirmaX, tarih);
+    metin(FirmaX, fiş.ürünKoduX, firma);
+    metin(fiş.ürünKoduX, fiş.depoX, ürünKodu);
+    metin(fiş.depoX, MiktarSağı - t.MetinGenişliği(miktar), depo);
     t.SağaYaslıYaz(MiktarSağı, miktar);
     t.SağaYaslıYaz(AğırlıkSağı, ağırlık, true);
   };

@@ -108,7 +108,7 @@ GirişİşlemleriFormu::GirişİşlemleriFormu() : FişFormu(GirişFişi()) {
   connect(ListeyiTemizleDüğmesi, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
   connect(ListeyiStoğaEkleDüğmesi, &QPushButton::clicked, this, [this] { ListeyiStoğaEkleDüğmesi_Click(); });
   connect(GirişFişiYazdırDüğmesi, &QPushButton::clicked, this, [this] { GirişFişiYazdırDüğmesi_Click(); });
-  // The export comes later; until then its button does nothing.
+  // The export button is connected by the voucher template: it runs job 20 above.
   GirişiYapılacakÜrünListesi->BaşlığaTıklandı = [this](int i) { GirişiYapılacakÜrünListesi_ColumnClick(i); };
   GirişiYapılacakÜrünListesi->SatıraÇiftTıklandı = [this](QTreeWidgetItem*) { GirişiYapılacakÜrünListesi_DblClick(); };
 

@@ -548,7 +548,7 @@ void MilyonHareketteStokListesiBaskısı(benchmark::State& durum) {
     t->YazıTipiAdı(Ortak::YazıcıYazıTipi);
     Ortak::SayfaYüksekliği = static_cast<int>(t->SayfaYüksekliği());
     Ortak::SayfaGenişliği = static_cast<int>(t->SayfaGenişliği());
-    ListeRaporu::ListeBaskıDüzeni(*t, *a.f.Liste, {a.f.windowTitle(), a.f.ToplamAğırlıkKutusu->text()});
+    ListeRaporu::ListeBaskıDüzeni(*t, *a.f.Liste, {a.f.windowTitle(), a.f.ToplamAğırlıkKutusu->text(), {}});
     t->BelgeyiBitir();
     sayfa = t->SayfaNo();
   }

@@ -1,5 +1,6 @@
 // The list forms as a user meets them: opened by their commands, built with the list button
 // under the progress form for a warehouse and a period, sorted, printed on the canvas and exported.
+#include "Ayarlar.h"
 #include "CikisNedenineGoreStokListesiFormu.h"
 #include "FirmalaraGoreStokListesi.h"
 #include "GirisCikisIslemleriListesiFormu.h"
@@ -12,6 +13,7 @@
 #include "RaporTuvali.h"
 #include "StokListesiFormu.h"
 #include "TarihKutusu.h"
+#include "TurkceMetin.h"
 #include "XlsxOku.h"
 #include "YaziciSecmeFormu.h"
 
@@ -21,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -90,7 +93,7 @@ TEST_F(ListeFormlarıTesti, KomutlarFormlarınıKurupAçar) {
       {204, "Alıcı Firmalara Göre Stok Listesi", "Alıcı &Firmalar", "&Çıkış Listesi", {"Tüm Firmalar", "DOĞAN", "IŞIK"}},
       {206, "Giriş İşlemleri Listesi", {}, "&Giriş Listesi", {}},
       {207, "Çıkış İşlemleri Listesi", {}, "&Çıkış Listesi", {}},
-      {208, "İade Edilen Ürünler Listesi", {}, "İ&ade Listesi", {}},
+      {208, "İade Edilen Ürünler Listesi", {}, "İad&e Listesi", {}},
   };
   for (const auto& d : durumlar) {
     SCOPED_TRACE(d.komut);
@@ -113,6 +116,19 @@ TEST_F(ListeFormlarıTesti, KomutlarFormlarınıKurupAçar) {
       EXPECT_TRUE(f->TümTarihlerOnayı->isChecked());
       EXPECT_FALSE(f->İlkTarihKutusu->isEnabled());
       EXPECT_LE(f->width(), 790);  // within an 800-pixel screen
+      // Each access key reaches one control.
+      QMap<QChar, QString> tuşlar;
+      for (QWidget* w : f->findChildren<QWidget*>()) {
+        QString metin;
+        if (auto* e = qobject_cast<QLabel*>(w)) metin = e->text();
+        if (auto* d = qobject_cast<QAbstractButton*>(w)) metin = d->text();
+        const qsizetype i = metin.remove("&&").indexOf('&');
+        if (!w->isVisibleTo(f) || i < 0 || i + 1 >= metin.size()) continue;
+        const QChar tuş = TürkçeMetin::BüyükHarf(metin[i + 1]);
+        EXPECT_FALSE(tuşlar.contains(tuş)) << metin.toStdString() << " / " << tuşlar.value(tuş).toStdString();
+        tuşlar[tuş] = metin;
+      }
+      EXPECT_GE(tuşlar.size(), 8);
       QTest::keyClick(f, Qt::Key_Escape);
     });
     KomutDağıt(d.komut);
@@ -163,7 +179,9 @@ TEST_F(ListeFormlarıTesti, ListeDüğmesiDepoVeDönemeGöreOluştururSütunlarS
   QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
   ASSERT_EQ(mesajlar.size(), 1u);
   EXPECT_EQ(mesajlar[0].metin, "Başlangıç tarihi, bitiş tarihinden sonra olamaz! Lütfen, tarihleri kontrol ediniz.");
-  EXPECT_EQ(f.Liste->SatırSayısı(), 4);
+  // The rows of the last build do not stay under the refused dates.
+  EXPECT_EQ(f.Liste->SatırSayısı(), 0);
+  EXPECT_TRUE(f.ToplamAğırlıkKutusu->text().isEmpty());
   f.SonTarihKutusu->DeğerAyarla({2026, 6, 1});
   QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
   EXPECT_EQ(f.Liste->SatırSayısı(), 0);
@@ -285,6 +303,12 @@ TEST_F(ListeFormlarıTesti, YazdırılanListeBaşlıklarıVeİkinciSayfasıylaKa
   EXPECT_NEAR(başlık->x + başlık->genişlik / 2, 95, 0.01);  // centred
   EXPECT_EQ(başlık->punto, 14);
   EXPECT_TRUE(başlık->kalın && başlık->altıÇizili);
+  // Under the title, centred: what the list was built for.
+  const auto* kapsam = bul(1, "Depo: Tüm Depolar     Dönem: Tüm Tarihler");
+  ASSERT_TRUE(kapsam);
+  EXPECT_NEAR(kapsam->x + kapsam->genişlik / 2, 95, 0.01);
+  EXPECT_GT(kapsam->y, başlık->y);
+  EXPECT_EQ(kapsam->punto, 9);
   // Heads: the first at the left edge; a number's head ends at its column's right edge, the last at
   // 180 mm; a head too wide for its column takes two lines.
   const auto* kod = bul(1, "Ürün Kodu");
@@ -314,6 +338,61 @@ TEST_F(ListeFormlarıTesti, YazdırılanListeBaşlıklarıVeİkinciSayfasıylaKa
   EXPECT_DOUBLE_EQ(bul(2, "Ürün Kodu")->y, 15);
   ASSERT_EQ(tuval->Çizgiler.size(), 1u);
   EXPECT_EQ(tuval->Çizgiler[0].sayfa, 2);
+}
+
+TEST_F(ListeFormlarıTesti, YazdırılanListeOluşturulduğuSeçimleriSöyler) {
+  Ortak::YazıcıVar = true;
+  std::shared_ptr<KayıtTuvali> tuval;
+  Platform::TuvalAç = [&](const QString&, const QString&) { return tuval = std::make_shared<KayıtTuvali>(190, 277); };
+  const auto yazdır = [&](ListeFormu& f) {
+    QTimer::singleShot(0, [] { QTest::mouseClick(Form<YazıcıSeçmeFormu>().TamamDüğmesi, Qt::LeftButton); });
+    QTest::mouseClick(f.YazdırDüğmesi, Qt::LeftButton);
+    return tuval && tuval->Metinler.size() > 1 ? tuval->Metinler[1].metin : QString();
+  };
+  ÇıkışNedenineGöreStokListesiFormu& n = Form<ÇıkışNedenineGöreStokListesiFormu>();
+  Göster(n);
+  Seç(n.SeçimKutusu, "Satış");
+  QTest::mouseClick(n.TümTarihlerOnayı, Qt::LeftButton);
+  n.İlkTarihKutusu->DeğerAyarla({2026, 1, 1});
+  n.SonTarihKutusu->DeğerAyarla({2026, 3, 31});
+  QTest::mouseClick(n.ListeleDüğmesi, Qt::LeftButton);
+  // Filters changed after the build do not change what the rows were built for.
+  Seç(n.SeçimKutusu, "Hurda");
+  EXPECT_EQ(yazdır(n), "Dönem: 01.01.2026 - 31.03.2026     Çıkış Nedeni: Satış");
+
+  FirmalaraGöreStokListesi& f = Form<FirmalaraGöreStokListesi>();
+  f.FirmaTürü = "Satici";
+  Göster(f);
+  Seç(f.DepoKutusu, "ŞUBE");
+  Seç(f.SeçimKutusu, "AKSOY");
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(yazdır(f), "Depo: ŞUBE     Dönem: Tüm Tarihler     Firma: AKSOY");
+  EXPECT_TRUE(mesajlar.empty());
+}
+
+TEST_F(ListeFormlarıTesti, DüzenListeninAdıylaSaklanırEskiAdlaSaklananBirKezAlınır) {
+  const struct {
+    ListeFormu* form;
+    QString ad, eski;
+  } durumlar[] = {
+      {&Form<StokListesiFormu>(), "StokListesi", {}},
+      {&Form<ÇıkışNedenineGöreStokListesiFormu>(), "CikisNedeniStokListesi", "CikisNedeniListesi"},
+      {&Form<FirmalaraGöreStokListesi>(), "FirmalaraGoreStokListesi", "FirmaListesi"},
+      {&Form<GirişÇıkışİşlemleriListesiFormu>(), "GirisCikisListesi", "IslemListesi"},
+      {&Form<İadeEdilenÜrünlerListesiFormu>(), "IadeListesi", {}},
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(d.ad.toStdString());
+    if (!d.eski.isEmpty()) Ayarlar::Yaz("Listeler\\" + d.eski, "Genislik-2", "2985");
+    Göster(*d.form);
+    if (!d.eski.isEmpty()) {
+      EXPECT_EQ(d.form->Liste->SütunGenişliği(2), 2985);
+      EXPECT_FALSE(Ayarlar::BölümVar("Listeler\\" + d.eski));
+    }
+    d.form->Liste->SütunGenişliğiAyarla(2, 3015);
+    QTest::keyClick(d.form, Qt::Key_Escape);
+    EXPECT_EQ(Ayarlar::Oku("Listeler\\" + d.ad, "Genislik-2"), "3015");
+  }
 }
 
 TEST_F(ListeFormlarıTesti, AktarılanListeTürlüHücrelerleGeriOkunur) {

@@ -85,7 +85,12 @@ protected:
   // Figures as the lists show them.
   static QString M(qint64 yüzde) { return TürkçeMetin::MiktarMetni(yüzde); }
   static qint64 Yüzde(double m) { return std::llround(m * 100); }
-  qint64 Ağırlık(int ürün, qint64 yüzde) const { return std::llround(yüzde * ürünler[ürün].ağırlık); }
+  // Quantity times unit weight rounded once, half away from zero, in exact integers.
+  static qint64 Ağırlık(qint64 yüzde, double birim) {
+    const qint64 p = yüzde * std::llround(birim * 10000);
+    return (p + (p < 0 ? -5000 : 5000)) / 10000;
+  }
+  qint64 Ağırlık(int ürün, qint64 yüzde) const { return Ağırlık(yüzde, ürünler[ürün].ağırlık); }
   // Each row of a list as the lists show it, its cells joined.
   static QStringList Metinler(const SıkıListe& l) {
     QStringList s;
@@ -134,7 +139,7 @@ protected:
       const int u = v.first;
       const auto [g, c] = gc[k[0]];
       r << QStringList{ürünler[u].kod, ürünler[u].ad, M(g), M(Ağırlık(u, g)), M(c), M(Ağırlık(u, c)), M(g - c),
-                       M(Ağırlık(u, g) - Ağırlık(u, c))}
+                       M(Ağırlık(u, g - c))}
                .join(" | ");
     }
     return r;

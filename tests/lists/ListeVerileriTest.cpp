@@ -80,6 +80,49 @@ TEST_F(ListeVerileriTesti, ÖrnekSatırlarElleHesaplandığıGibi) {
             QStringList{"Ç1 | ÇİVİ | MERKEZ | IŞIK | 999,99 | 0,00"});
 }
 
+// On-hand weight is the on-hand quantity times the unit weight, rounded once, whether the
+// list reads the kept balance (every date) or sums the period's rows; in and out weights
+// rounded apart would give 17,92, 365,15 and 15,42.
+TEST_F(ListeVerileriTesti, MevcutAğırlıkBirKezYuvarlanırİkiOkumadaAynı) {
+  const struct {
+    const char *kod, *ad;
+    double birim, giren, çıkan;
+    const char* satır;
+  } ürünlerim[] = {
+      {"M1", "MUSLUK", 0.35, 1043.5, 0.23, "M1 | MUSLUK | 1.043,50 | 365,23 | 0,23 | 0,08 | 1.043,27 | 365,14"},
+      {"P1", "PVC KELEPÇE", 0.15, 120, 0.5, "P1 | PVC KELEPÇE | 120,00 | 18,00 | 0,50 | 0,08 | 119,50 | 17,93"},
+      {"V1", "VİDA", 1.25, 12.52, 0.18, "V1 | VİDA | 12,52 | 15,65 | 0,18 | 0,23 | 12,34 | 15,43"},
+  };
+  QStringList beklenen;
+  for (const auto& u : ürünlerim) {
+    const qint64 no = Ekle("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?, ?, ?)",
+                           {QString::fromUtf8(u.kod), QString::fromUtf8(u.ad), u.birim});
+    Ekle("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisNedeni, IslemTarihi, GirisMiktari) "
+         "VALUES (?, ?, ?, 1, ?, ?)",
+         {no, depoNo[0], satıcıNo[0], QDate(2026, 2, 3), u.giren});
+    Ekle("INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisNedeni, IslemTarihi, CikisMiktari) "
+         "VALUES (?, ?, ?, 0, ?, ?)",
+         {no, depoNo[0], alıcıNo[0], QDate(2026, 2, 4), u.çıkan});
+    beklenen << QString::fromUtf8(u.satır);
+  }
+  const Süzgeç süzgeçler[] = {{{}, {}, Hepsi}, {{}, {}, Şubat}, {depoNo[0], {}, Hepsi}, {depoNo[0], {}, Şubat}};
+  for (const Süzgeç& s : süzgeçler) {
+    QStringList satırlar;
+    qint64 toplam = 0;
+    SCOPED_TRACE(s.dönem.ilk.toString().toStdString() + (s.depo ? " merkez" : ""));
+    const SıkıListe liste = MevcutStokListesi(*vt, s);
+    const QStringList metinler = Metinler(liste);
+    for (int r = 0; r < liste.SatırSayısı(); ++r)
+      if (QStringList{"M1", "P1", "V1"}.contains(liste.Metin(r, 0))) {
+        satırlar << metinler[r];
+        toplam += liste.Miktar(r, 7);
+      }
+    EXPECT_EQ(satırlar, beklenen);
+    // The total box adds the rows as shown.
+    EXPECT_EQ(M(toplam), "398,50");
+  }
+}
+
 TEST_F(ListeVerileriTesti, TümTarihlerKaynağınİlkVeSonGünü) {
   const struct {
     Kaynak kaynak;

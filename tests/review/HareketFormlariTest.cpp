@@ -199,6 +199,63 @@ TEST_F(HareketFormTesti, SeçiliSatırıOlmayanListedeAşağıVeBaşİlkSatırı
   EXPECT_EQ(std::pair(seçiliÜrün(), ürünler->currentRow()), std::pair(QString("EL"), 0));
 }
 
+// The second row chosen, a command by its access key, then Alt+O and the arrows: after the list was
+// listed again (and sorted) they move on from the row the user sees, not from the first.
+TEST_F(HareketFormTesti, İadeDeğişiklikSilmeVeSıralamadanSonraOklarGörülenSatırdanYürür) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
+  Giriş(u, a, 100);
+  for (double m : {1, 2, 3, 4, 5, 6}) Çıkış(u, a, m);
+  struct Durum {
+    Qt::Key erişim;  // Key_unknown: a click on the "Firması" header
+    const char* yazılan;
+    std::vector<int> oklardanSonra;  // after Down, Down, Up
+  };
+  // A return keeps row 2 chosen, a change chooses nothing, a delete the row that moved up, a sort the same row.
+  const std::vector<Durum> durumlar{{Qt::Key_T, "1", {3, 4, 3}},
+                                    {Qt::Key_D, "9", {1, 2, 1}},
+                                    {Qt::Key_S, nullptr, {3, 4, 3}},
+                                    {Qt::Key_unknown, nullptr, {3, 4, 3}}};
+  Aç("EL", 1);
+  F().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&F()));
+  ListeGörünümü& l = *F().StokHareketleriListesi;
+  // Each command changes the exits' sum: it has run when the sum moves.
+  const auto toplam = [this] {
+    return vt->KayıtKümesiAç("SELECT Total(CikisMiktari) AS m FROM CikisIslemleriTablosu").Ondalık("m");
+  };
+  for (const Durum& d : durumlar) {
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.Satır(2)).center());
+    const double önce = toplam();
+    if (d.yazılan)
+      Modalda([&d](QWidget* diyalog) {
+        auto* f = static_cast<TarihMiktarFormu*>(diyalog);
+        QTest::keyClick(f, Qt::Key_M, Qt::AltModifier);
+        f->Miktar->selectAll();
+        QTest::keyClicks(f->Miktar, d.yazılan);
+        f->ÜstDüğme->setFocus();
+        QTest::keyClick(f->ÜstDüğme, Qt::Key_Return);
+      });
+    if (d.erişim == Qt::Key_unknown) {
+      QHeaderView* h = l.header();
+      QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                        QPoint(h->sectionViewportPosition(1) + 5, h->height() / 2));
+    } else {
+      QTest::keyClick(&F(), d.erişim, Qt::AltModifier);
+      ASSERT_TRUE(QTest::qWaitFor([&] { return toplam() != önce; })) << d.erişim;
+    }
+    ASSERT_TRUE(F().isActiveWindow());
+    QTest::keyClick(&F(), Qt::Key_O, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), &l);
+    std::vector<int> konumlar;
+    for (Qt::Key tuş : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+      QTest::keyClick(&l, tuş);
+      konumlar.push_back(l.SeçiliSatırKonumu());
+      EXPECT_EQ(l.currentItem(), l.Satır(konumlar.back()));
+    }
+    EXPECT_EQ(konumlar, d.oklardanSonra) << d.erişim;
+  }
+}
+
 // 10 in warehouse A (20 in, 10 out) and 100 in B: the product's totals would allow each refused step.
 TEST_F(HareketFormTesti, DepoEksiyeDüşürenSilmeVeDeğişiklikReddedilir) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), b = Depo("B");

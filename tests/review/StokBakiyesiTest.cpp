@@ -88,6 +88,8 @@ protected:
 TEST_F(StokBakiyesiTesti, RastgeleYazmalardanSonraBakiyeSatırToplamınaEşittir) {
   for (int i = 0; i < 4; ++i) ürünler.push_back(Ürün(QStringLiteral("U%1").arg(i), QStringLiteral("ÜRÜN %1").arg(i)));
   for (int i = 0; i < 3; ++i) depolar.push_back(Depo(QStringLiteral("DEPO %1").arg(i)));
+  // Weights on half hundredths, so that both ways round the on-hand weight alike.
+  vt->Çalıştır("UPDATE UrunBilgileriTablosu SET BirimAgirligi = 0.15 + 0.2 * UrunNo");
   const qint64 satıcı = Satıcı("SATICI"), alıcı = Alıcı("ALICI"), kişi = Kişi("KİŞİ");
   QRandomGenerator r(20261207);
   const auto ürün = [&] { return ürünler[r.bounded(static_cast<int>(ürünler.size()))]; };
@@ -258,6 +260,17 @@ TEST_F(StokBakiyesiTesti, EskiKayıtlıSorguMetniAçılıştaYenilenir) {
   vt = Veritabanı::Aç(yol);
   EXPECT_EQ(metin(), yeni);
   EXPECT_FALSE(StokBakiyesi::Ekle(*vt));
+
+  // An older program on another workstation writes its text back: this connection still reads
+  // the columns of its own, while the file's row is what makes the query exist.
+  const qint64 u = Ürün("U1", "ÜRÜN 1"), d = Depo("A");
+  vt->Çalıştır("UPDATE UrunBilgileriTablosu SET BirimAgirligi = 0.15 WHERE UrunNo = ?", {u});
+  Giriş(u, d, 119.5);
+  vt->Çalıştır("UPDATE KayitliSorgular SET Metin = 'SELECT 1 AS UrunKodu' WHERE Ad = 'MevcutStokSorgusu'");
+  EXPECT_EQ(vt->SorguAç("MevcutStokSorgusu", {d, d, QDate(2000, 1, 1), QDate(2100, 1, 1), 99}).Miktar("MevcutAgirlik"),
+            1793);
+  vt->Çalıştır("DELETE FROM KayitliSorgular WHERE Ad = 'MevcutStokSorgusu'");
+  EXPECT_THROW(vt->SorguAç("MevcutStokSorgusu", {d, d, QDate(2000, 1, 1), QDate(2100, 1, 1), 99}), VeritabanıHatası);
 }
 
 }  // namespace

@@ -103,4 +103,23 @@ TEST_F(YardımTesti, YardımKomutlarıDiyaloglarıAçar) {
   }
 }
 
+// Enter presses the button that has the focus, as on every other form.
+TEST_F(YardımTesti, EnterOdaktakiKapatmaDüğmesiniBasar) {
+  for (int komut : {303, 304}) {
+    QString odakta;
+    bool açıkKaldı = true;
+    QTimer::singleShot(0, [&] {
+      QWidget* açık = QApplication::activeModalWidget();
+      if (!açık || !QTest::qWaitFor([açık] { return açık->isAncestorOf(QApplication::focusWidget()); })) return;
+      if (auto* düğme = qobject_cast<QPushButton*>(QApplication::focusWidget())) odakta = düğme->text();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      açıkKaldı = açık->isVisible();
+      if (açıkKaldı) QTest::keyClick(açık, Qt::Key_Escape);
+    });
+    KomutDağıt(komut);
+    EXPECT_EQ(odakta, komut == 303 ? "Kapat (Esc)" : "Tamam");
+    EXPECT_FALSE(açıkKaldı) << komut;
+  }
+}
+
 }  // namespace

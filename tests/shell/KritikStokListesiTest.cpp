@@ -1,20 +1,26 @@
 #include "AnaForm.h"
 #include "Ayarlar.h"
 #include "BaglantiSonrasi.h"
+#include "BaslangicModulu.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
 #include "KabukTestOrtami.h"
+#include "KarsilamaFormu.h"
 #include "KritikStokListesiFormu.h"
 #include "SikiListeGorunumu.h"
 #include "Platform.h"
+#include "VeritabaninaBaglanFormu.h"
+#include "YaziciSecmeFormu.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -270,6 +276,57 @@ TEST_F(KritikStokListesiTesti, BaşlangıçUyarısıYalnızcaAyar1VeKritikStokVa
   EXPECT_EQ(Form<İlerlemeGösterFormu>().windowTitle(), "Listeler Yükleniyor");
   EXPECT_EQ(Form<İlerlemeGösterFormu>().Etiket->text(), "Listeler yüklenirken lütfen bekleyiniz!");
   EXPECT_TRUE(mesajlar.empty());
+}
+
+// The warning at start-up opens inside the connection form, before start-up goes on.
+TEST_F(KritikStokListesiTesti, BaşlangıçtaAçılanListeYazıcıSeçiminiSunar) {
+  FormuYokEt<AnaForm>();
+  ÖrnekStok();
+  Ayarlar::Yaz("Sunucular", "Sunucu-1", SunucuKlasörü());
+  Ayarlar::Yaz("Ayarlar", "Veritabani", "0");
+  Ayarlar::Yaz("Ayarlar", "KritikStokUyarisi", "1");
+  Platform::Yazıcılar = [] { return QStringList{"Ofis"}; };
+  Platform::VarsayılanYazıcı = [] { return QStringLiteral("Ofis"); };
+  Ortak::Veritabanı.reset();
+
+  QObject bağlam;
+  bool listeAçıldı = false;
+  QString seçimdekiYazıcı;
+  std::function<void()> bekle = [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!FormVar<KritikStokListesiFormu>() || modal != &Form<KritikStokListesiFormu>()) {
+      QTimer::singleShot(10, &bağlam, bekle);
+      return;
+    }
+    listeAçıldı = true;
+    QTimer::singleShot(0, &bağlam, [&] {
+      if (!FormVar<YazıcıSeçmeFormu>() || QApplication::activeModalWidget() != &Form<YazıcıSeçmeFormu>()) return;
+      seçimdekiYazıcı = Form<YazıcıSeçmeFormu>().YazıcıAdlarıKutusu->currentText();
+      QTest::mouseClick(Form<YazıcıSeçmeFormu>().İptalDüğmesi, Qt::LeftButton);
+    });
+    QTest::mouseClick(Form<KritikStokListesiFormu>().YazdırDüğmesi, Qt::LeftButton);
+    Form<KritikStokListesiFormu>().KapatDüğmesi_Click();
+  };
+  QTimer::singleShot(0, &bağlam, bekle);
+  // Start-up ends in the program's own event loop, once no form is modal any more.
+  QTimer bitir;
+  bitir.callOnTimeout([] {
+    if (QThread::currentThread()->loopLevel() == 1 && !QApplication::activeModalWidget()) QCoreApplication::quit();
+  });
+  bitir.start(20);
+  EXPECT_EQ(BaşlangıçModülü::Main(), 0);
+
+  EXPECT_TRUE(listeAçıldı);
+  EXPECT_EQ(seçimdekiYazıcı, "Ofis");
+  EXPECT_TRUE(mesajlar.empty());
+
+  FormuYokEt<YazıcıSeçmeFormu>();
+  FormuYokEt<VeritabanınaBağlanFormu>();
+  FormuYokEt<KarşılamaFormu>();
+  FormuYokEt<AnaForm>();
+  AnaForm::KarşılamaFormunuKaldır = nullptr;
+  Ortak::YazıcıVar = false;
+  Ortak::GeçerliYazıcı.clear();
 }
 
 }  // namespace

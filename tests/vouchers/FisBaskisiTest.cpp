@@ -65,18 +65,26 @@ protected:
     });
   }
 
-  // Rows straight into the working list, cells as the form writes them.
+  // Rows straight into the working list, cells as the form writes them; `uzunMetinler` puts
+  // long texts and a long quantity in every row.
+  void SatırEkle(FişFormu& f, QStringList h, int i) {
+    if (uzunMetinler) {
+      h[5] = "ÇAĞDAŞ YAPI MALZEMELERİ LTD. ŞTİ.";
+      h[6] = "ÇOK UZUN BİR ÜRÜN KODU 1234567890";
+      h[8] = "ÇOK UZUN ADLI BİR DEPO, İKİNCİ KAT";
+      h[9] = "1234567,5";
+    }
+    f.Çalışma->Ekle(h, QString::number(i));
+  }
   void GirişSatırıEkle(FişFormu& f, int n) {
     for (int i = 0; i < n; ++i)
-      f.Çalışma->Ekle({QString::number(akın), QString::number(civata), QString::number(merkez), QString::number(ali),
-                       "07.12.2026", "AKIN LTD.", "C-10", "CİVATA", i % 2 ? "ŞUBE" : "MERKEZ", "5", "1234,5"},
-                      QString::number(i));
+      SatırEkle(f, {QString::number(akın), QString::number(civata), QString::number(merkez), QString::number(ali),
+                    "07.12.2026", "AKIN LTD.", "C-10", "CİVATA", i % 2 ? "ŞUBE" : "MERKEZ", "5", "1234,5"}, i);
   }
   void TransferSatırıEkle(FişFormu& f, int n) {
     for (int i = 0; i < n; ++i)
-      f.Çalışma->Ekle({QString::number(merkez), QString::number(civata), QString::number(şube), QString::number(ali),
-                       "07.12.2026", "MERKEZ", "C-10", "CİVATA", "ŞUBE", "0,01", "0,00"},
-                      QString::number(i));
+      SatırEkle(f, {QString::number(merkez), QString::number(civata), QString::number(şube), QString::number(ali),
+                    "07.12.2026", "MERKEZ", "C-10", "CİVATA", "ŞUBE", "0,01", "0,00"}, i);
   }
 
   // Opens the form with n rows and clicks its print button; the dialog gets `cevap`.
@@ -101,6 +109,7 @@ protected:
   }
 
   int hatalıMetin = 0;
+  bool uzunMetinler = false;
   QPushButton* düğme = nullptr;
   QStringList açılan;
   QString belgeAdı, gösterilenYazıcı, gösterilenBağlantı;
@@ -114,10 +123,20 @@ const KayıtTuvali::Metin* MetniBul(const std::vector<KayıtTuvali::Metin>& meti
   return nullptr;
 }
 
+// Line height on the recording canvas, in the face the print run gives it.
+double SatırYüksekliği(double punto, bool kalın) {
+  KayıtTuvali t;
+  t.YazıTipiAdı(Ortak::YazıcıYazıTipi);
+  t.YazıBoyutu(punto);
+  t.Kalın(kalın);
+  t.AltıÇizili(kalın);
+  return t.SatırYüksekliği();
+}
+
 struct Düzen {
   bool transfer;
   int satır;
-  int sayfa;
+  std::vector<int> sayfaSatırları;  // rows on each page
   const char* başlık;
   double ürünKoduX, depoX;
   const char* firma;  // the cell under the head "Firma"
@@ -128,11 +147,16 @@ struct Düzen {
 
 TEST_F(FişBaskısıTesti, FişlerKendiDüzenlerindeVeSayfalarıylaÇizilir) {
   const Düzen düzenler[] = {
-      {false, 3, 1, "Depo/Stok Giriş Fişi", 80, 115, "AKIN LTD.", "MERKEZ", "5,00", "1.234,50"},
-      {false, 150, 3, "Depo/Stok Giriş Fişi", 80, 115, "AKIN LTD.", "MERKEZ", "5,00", "1.234,50"},
-      {true, 2, 1, "Depo/Stok Transfer Fişi", 70, 110, "MERKEZ", "ŞUBE", "0,01", "0,00"},
+      {false, 3, {3}, "Depo/Stok Giriş Fişi", 80, 115, "AKIN LTD.", "MERKEZ", "5,00", "1.234,50"},
+      {false, 150, {71, 76, 3}, "Depo/Stok Giriş Fişi", 80, 115, "AKIN LTD.", "MERKEZ", "5,00", "1.234,50"},
+      {true, 2, {2}, "Depo/Stok Transfer Fişi", 70, 110, "MERKEZ", "ŞUBE", "0,01", "0,00"},
   };
+  // Where the lines stand: 5 mm under the title's line, 1 mm under the heads' and 4 mm under the last row's.
+  const double başlıkSatırı = SatırYüksekliği(14, true), başlarSatırı = SatırYüksekliği(9, true),
+               satırYüksekliği = SatırYüksekliği(8, false);
+  const double başlarY = 15 + başlıkSatırı + 5, ilkSatırY = başlarY + başlarSatırı + 1;
   for (const Düzen& d : düzenler) {
+    const int sayfaSayısı = static_cast<int>(d.sayfaSatırları.size());
     SCOPED_TRACE(d.başlık + QString::number(d.satır).toStdString());
     Cevapla({Platform::Cevap::Hayır});
     Yazdır(d.transfer, d.satır);
@@ -143,7 +167,7 @@ TEST_F(FişBaskısıTesti, FişlerKendiDüzenlerindeVeSayfalarıylaÇizilir) {
     EXPECT_TRUE(düğme->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(tuval->Bitti());
-    ASSERT_EQ(tuval->SayfaSayısı, d.sayfa);
+    ASSERT_EQ(tuval->SayfaSayısı, sayfaSayısı);
     EXPECT_EQ(Ortak::SayfaGenişliği, 190);
     EXPECT_EQ(Ortak::SayfaYüksekliği, 277);
 
@@ -164,19 +188,18 @@ TEST_F(FişBaskısıTesti, FişlerKendiDüzenlerindeVeSayfalarıylaÇizilir) {
       if (i < 4) EXPECT_EQ(m.x, solX[i]) << m.metin.toStdString();
       else EXPECT_NEAR(m.Sağ(), i == 4 ? 160 : 180, 1e-9);
     }
-    // Heads 5 mm under the title's line, the first row 1 mm under theirs.
-    EXPECT_GT(ilk.at(1).y, 15 + 5 + 4);
-    EXPECT_LT(ilk.at(1).y, 15 + 5 + 7);
-    EXPECT_GT(ilk.at(7).y, ilk.at(1).y + 1 + 3);
-    EXPECT_LT(ilk.at(7).y, ilk.at(1).y + 1 + 5);
+    EXPECT_NEAR(ilk.at(1).y, başlarY, 1e-9);
+    EXPECT_NEAR(ilk.at(7).y, ilkSatırY, 1e-9);
 
     // Every row: plain 8 points, cells under their heads, numbers ending at the column's edge.
-    int satırlar = 0;
-    for (int s = 1; s <= d.sayfa; ++s) {
+    // A row begins a new page when it would come within 10 mm of the bottom margin.
+    std::vector<int> sayfaSatırları;
+    for (int s = 1; s <= sayfaSayısı; ++s) {
       const auto sayfa = tuval->Sayfa(s);
+      sayfaSatırları.push_back(0);
       for (size_t i = 0; i < sayfa.size(); ++i) {
         if (sayfa[i].metin != "07.12.2026") continue;
-        ++satırlar;
+        EXPECT_NEAR(sayfa[i].y, (s == 1 ? ilkSatırY : 15) + sayfaSatırları.back()++ * satırYüksekliği, 1e-9);
         const auto* hücre = &sayfa[i];
         EXPECT_TRUE(!hücre->kalın && !hücre->altıÇizili && hücre->punto == 8);
         EXPECT_EQ(hücre[1].metin, d.firma);
@@ -203,13 +226,13 @@ TEST_F(FişBaskısıTesti, FişlerKendiDüzenlerindeVeSayfalarıylaÇizilir) {
       EXPECT_EQ(sayfa.at(2).y, 15);
       EXPECT_EQ(MetniBul(sayfa, "Tarihi"), nullptr);
     }
-    EXPECT_EQ(satırlar, d.satır);
-    ASSERT_EQ(tuval->Çizgiler.size(), size_t(d.sayfa - 1));
+    EXPECT_EQ(sayfaSatırları, d.sayfaSatırları);
+    ASSERT_EQ(tuval->Çizgiler.size(), size_t(sayfaSayısı - 1));
     for (const auto& ç : tuval->Çizgiler)
       EXPECT_TRUE(ç.x1 == 10 && ç.y1 == 10 && ç.x2 == 180 && ç.y2 == 10 && ç.sayfa > 1);
 
     // The footer right after the last row, on its page: a place to write the weight.
-    const auto son = tuval->Sayfa(d.sayfa);
+    const auto son = tuval->Sayfa(sayfaSayısı);
     const auto& toplam = son.at(son.size() - 2);
     const auto& noktalar = son.back();
     EXPECT_EQ(toplam.metin, "Toplam Ağırlık:");
@@ -217,9 +240,36 @@ TEST_F(FişBaskısıTesti, FişlerKendiDüzenlerindeVeSayfalarıylaÇizilir) {
     EXPECT_NEAR(toplam.Sağ(), 160, 1e-9);
     EXPECT_NEAR(noktalar.Sağ(), 180, 1e-9);
     EXPECT_TRUE(toplam.kalın && !toplam.altıÇizili && toplam.punto == 9);
-    EXPECT_GT(toplam.y, son.at(son.size() - 3).y + 4);
-    EXPECT_LT(toplam.y, son.at(son.size() - 3).y + 8);
+    EXPECT_NEAR(toplam.y, (sayfaSayısı == 1 ? ilkSatırY : 15) + d.sayfaSatırları.back() * satırYüksekliği + 4, 1e-9);
+    EXPECT_EQ(noktalar.y, toplam.y);
 
+    FormuYokEt<GirişİşlemleriFormu>();
+    FormuYokEt<DepodanDepoyaTransferFormu>();
+    tuval.reset();
+  }
+}
+
+// A long name is cut with "…" before the next column begins, as on the printed lists; numbers stay whole.
+TEST_F(FişBaskısıTesti, UzunMetinSonrakiSütundanÖnceKesilir) {
+  uzunMetinler = true;
+  for (const bool transfer : {false, true}) {
+    SCOPED_TRACE(transfer);
+    Cevapla({Platform::Cevap::Hayır});
+    Yazdır(transfer, 1);
+    ASSERT_TRUE(tuval);
+    const auto sayfa = tuval->Sayfa(1);
+    ASSERT_EQ(sayfa.size(), 15u);  // title, six heads, six cells, footer
+    // Heads and cells: each ends before the next one on its line begins.
+    for (size_t i = 1; i + 1 < 13; ++i) {
+      if (i == 6) continue;  // the heads' line ends
+      EXPECT_LT(sayfa[i].Sağ(), sayfa[i + 1].x) << sayfa[i].metin.toStdString();
+    }
+    const KayıtTuvali::Metin* hücre = &sayfa[7];
+    EXPECT_TRUE(hücre[1].metin.startsWith("ÇAĞDAŞ YAPI") && hücre[1].metin.endsWith("…")) << hücre[1].metin.toStdString();
+    EXPECT_EQ(hücre[2].x, transfer ? 70 : 80);
+    EXPECT_TRUE(hücre[3].metin.startsWith("ÇOK UZUN ADLI") && hücre[3].metin.endsWith("…"));
+    EXPECT_EQ(hücre[4].metin, "1.234.567,50");
+    EXPECT_NEAR(hücre[4].Sağ(), 160, 1e-9);
     FormuYokEt<GirişİşlemleriFormu>();
     FormuYokEt<DepodanDepoyaTransferFormu>();
     tuval.reset();

@@ -26,6 +26,7 @@ TEST_F(FişVerileriTesti, MiktarHücreVeAğırlıkKurallarıKuruşla) {
   for (const auto& [metin, beklenen] : miktarlar) EXPECT_EQ(FişMiktarı(QString::fromUtf8(metin)), beklenen) << metin;
   EXPECT_EQ(Ağırlık(100, 0.333), 33);
   EXPECT_EQ(Ağırlık(1250, 0.333), 416);
+  EXPECT_EQ(Ağırlık(150, 0.15), 23);  // 0,225 exactly
   EXPECT_EQ(Ağırlık(-100'000'000'000'000'000, 0.01), -1'000'000'000'000'000);
   EXPECT_THROW(Ağırlık(100'000'000'000'000'000, 1e6), VeritabanıHatası);  // 1e21 kg: no 64-bit hundredths
   EXPECT_EQ(SatırAnahtarı(40000, 70000, 3), QStringLiteral("40000-70000-3"));
