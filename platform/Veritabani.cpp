@@ -270,12 +270,13 @@ QString MotorMetni(int kod, int sistem, int numara, const QString& motor) {
 constexpr int DiskHatasıAl = 0x564C4D01;
 
 struct DiskHatası {
-  int sistem = 0;            // errno of the call
-  bool günlükSilinirken = false;  // the call deleted the journal
+  int sistem = 0;                // errno of the call
+  bool günlüktenSonra = false;  // the call deleted the journal, or came once it was deleted
 };
 
 struct HataKaydı {
   DiskHatası ilk;
+  bool günlükSilindi = false;  // since the record was last asked
   const char* anaAd = nullptr;     // the names as the engine passes them, which it keeps
   const char* günlükAdı = nullptr;
 };
@@ -313,7 +314,7 @@ void Kaydet(HataKaydı* kayıt, int kod, int sistem, bool silme) {
   if (!kayıt || kayıt->ilk.sistem || !sistem || kod == SQLITE_IOERR_SHORT_READ || kod == SQLITE_IOERR_DELETE_NOENT ||
       (tür != SQLITE_IOERR && tür != SQLITE_FULL && tür != SQLITE_CANTOPEN))
     return;
-  kayıt->ilk = {sistem, silme};
+  kayıt->ilk = {sistem, silme || kayıt->günlükSilindi};
 }
 
 // errno is read before anything else runs.
@@ -345,7 +346,9 @@ int KatmanKapat(sqlite3_file* f) {
 
 int KatmanDenetimi(sqlite3_file* f, int işlem, void* değer) {
   if (işlem != DiskHatasıAl || !Katman(f)->ana) return Alt(f)->pMethods->xFileControl(Alt(f), işlem, değer);
-  *static_cast<DiskHatası*>(değer) = std::exchange(Katman(f)->kayıt->ilk, {});
+  HataKaydı& k = *Katman(f)->kayıt;
+  *static_cast<DiskHatası*>(değer) = std::exchange(k.ilk, {});
+  k.günlükSilindi = false;
   return SQLITE_OK;
 }
 
@@ -416,9 +419,10 @@ int KatmanAç(sqlite3_vfs* v, const char* ad, sqlite3_file* f, int bayrak, int* 
 
 int KatmanSil(sqlite3_vfs* v, const char* ad, int klasörü) {
   const int kod = Alt(v)->xDelete(Alt(v), ad, klasörü);
-  if (kod != SQLITE_OK) {
-    const int sistem = errno;
-    Kaydet(KaydıBul(ad).get(), kod, sistem, true);
+  const int sistem = errno;
+  if (const auto kayıt = KaydıBul(ad)) {
+    Kaydet(kayıt.get(), kod, sistem, true);
+    if (kod == SQLITE_OK) kayıt->günlükSilindi = true;
   }
   return kod;
 }
@@ -676,7 +680,7 @@ Veritabanı::~Veritabanı() {
 
 void Veritabanı::HataVer(int kod) const {
   const DiskHatası disk = DiskHatasınıAl(db_);
-  günlükSilinirkenHata_ = disk.günlükSilinirken;
+  günlüktenSonraHata_ = disk.günlüktenSonra;
   int sistem = disk.sistem ? disk.sistem : sqlite3_system_errno(db_);
   if (!sistem) sqlite3_file_control(db_, "main", SQLITE_FCNTL_LAST_ERRNO, &sistem);
   // The journal could not be made beside the file: the folder tells why.
@@ -855,7 +859,7 @@ Veritabanı::İşlem::~İşlem() {
 void Veritabanı::İşlem::Onayla() {
   // Failures the engine passed over before the commit are not the commit's.
   DiskHatasınıAl(vt_.db_);
-  vt_.günlükSilinirkenHata_ = false;
+  vt_.günlüktenSonraHata_ = false;
   try {
     // Hazırla refuses the COMMIT when the transaction is gone.
     vt_.Çalıştır(QStringLiteral("COMMIT"));
@@ -868,10 +872,11 @@ void Veritabanı::İşlem::Onayla() {
   vt_.işlemAçık_ = false;
 }
 
-// Deleting the journal is the commit: when the first failure of a failed COMMIT came only then, the
-// engine has ended the transaction and no journal is left to roll it back, every change is in the file.
+// Deleting the journal is the commit: when the first failure of a failed COMMIT came only then or
+// later, the engine has ended the transaction and no journal is left to roll it back, every change
+// is in the file.
 bool Veritabanı::OnayYerinde() const {
-  if (!günlükSilinirkenHata_ || !sqlite3_get_autocommit(db_)) return false;
+  if (!günlüktenSonraHata_ || !sqlite3_get_autocommit(db_)) return false;
   const char* günlük = sqlite3_filename_journal(sqlite3_db_filename(db_, "main"));
   return günlük && ::access(günlük, F_OK) != 0 && errno == ENOENT;
 }

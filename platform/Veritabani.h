@@ -173,7 +173,7 @@ private:
   sqlite3* db_;
   QString yol_;
   bool işlemAçık_ = false;
-  mutable bool günlükSilinirkenHata_ = false;  // the last error's first failing call deleted the journal
+  mutable bool günlüktenSonraHata_ = false;  // the last error began with the journal's deletion or after it
   friend struct DeyimBırakıcı;
   std::unordered_map<std::string, sqlite3_stmt*> önbellek_;  // statements not in use, by their text
   std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
