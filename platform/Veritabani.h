@@ -147,6 +147,8 @@ public:
   // BEGIN IMMEDIATE, tried once more when the lock wait runs out; rolled back
   // unless Onayla() was called. Onayla() throws when the engine has already
   // rolled the transaction back, and so does every statement run after that.
+  // A COMMIT that the disk failed only once it was in the file is done: Onayla()
+  // returns and the user is warned to check the disk.
   class İşlem {
   public:
     explicit İşlem(Veritabanı& vt);
@@ -173,10 +175,13 @@ private:
   sqlite3_stmt* Hazırla(const QString& sql, const QVariantList& değerler);
   void Bağla(sqlite3_stmt* deyim, const QVariantList& değerler);
   [[noreturn]] void HataVer(int kod) const;
+  // After a COMMIT that failed: whether it is in the file all the same.
+  bool OnayYerinde() const;
   static int Bekle(void* vt, int kaçıncı);
   sqlite3* db_;
   QString yol_;
   bool işlemAçık_ = false;
+  mutable bool günlüktenSonraHata_ = false;  // the last error began with the journal's deletion or after it
   friend struct DeyimBırakıcı;
   std::unordered_map<std::string, sqlite3_stmt*> önbellek_;  // statements not in use, by their text
   std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
@@ -194,7 +199,7 @@ QString BaşlayanKalıbı(const QString& yazılan);
 
 // Maps an sqlite3 result code (extended), with the errno of the failing file call, to the
 // program's error number: a full disk, a file-size limit or a quota is 3026, a folder or file
-// system that cannot be written 3027, any other I/O error 3043.
+// system that cannot be written (or refuses to create a file with EIO) 3027, any other I/O error 3043.
 int HataNumarası(int sqliteKodu, int sistemHatası = 0);
 // The error with that number and a Turkish text that says what happened and what to do.
 VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString& motorMetni);

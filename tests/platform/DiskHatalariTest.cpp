@@ -4,10 +4,16 @@
 
 #include <sqlite3.h>
 
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
 
 #include <cerrno>
+#include <cstddef>
+#include <fcntl.h>
 
 namespace {
 
@@ -22,6 +28,7 @@ TEST(DiskHatası, TürüneGöreNumaralanırVeTürkçeAnlatılır) {
       {SQLITE_READONLY_DIRECTORY, 0, 3027, "yazma iznini denetleyip"},
       {SQLITE_IOERR_WRITE, EROFS, 3027, "salt okunur"},
       {SQLITE_CANTOPEN, EACCES, 3027, "salt okunur"},
+      {SQLITE_CANTOPEN, EIO, 3027, "yazmayı kabul etmiyor"},
       {SQLITE_IOERR_READ, EIO, 3043, "disk veya ağ hatası"},
       {SQLITE_CANTOPEN, ENOENT, 3024, "açılamadı"},
       {SQLITE_BUSY, 0, 3260, "biraz sonra yeniden deneyiniz"},
@@ -73,6 +80,37 @@ TEST_F(DiskHatalarıTesti, SaltOkunurOlanDosyaSistemiSöylenirDüzelinceYazılı
   EXPECT_TRUE(sonuç.startsWith("3027 ")) << sonuç.toStdString();
   EXPECT_TRUE(sonuç.contains("yazma iznini denetleyip")) << sonuç.toStdString();
   EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"), 1);
+}
+
+// A file system the kernel has marked failed refuses every open that would create a file (EROFS,
+// or EIO once shut down) while the folder still reads as writable; the engine then retries the
+// journal read-only and sees only "no such file". The write is told as read-only, nothing stored.
+TEST_F(DiskHatalarıTesti, ÇökmüşDosyaSistemiSaltOkunurSayılır) {
+  for (const int hata : {EROFS, EIO}) {
+    const QByteArray sonuç = Çocukta([&]() -> QByteArray {
+      auto açık = Veritabanı::Aç(vt->Yol());
+      sock_filter süzgeç[] = {
+          BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+          BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_openat, 0, 3),
+          BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+          BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_CREAT, 0, 1),
+          BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<unsigned>(hata)),
+          BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+      };
+      const sock_fprog program{static_cast<unsigned short>(std::size(süzgeç)), süzgeç};
+      if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+        return "atla";
+      try {
+        açık->Çalıştır(QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoAdi) VALUES ('A')"));
+      } catch (const VeritabanıHatası& h) {
+        return QByteArray::number(h.Numara());
+      }
+      return "yazıldı";
+    });
+    if (sonuç == "atla") GTEST_SKIP() << "bu sistem süzgeç kurmaya izin vermiyor";
+    EXPECT_EQ(sonuç, "3027") << hata;
+  }
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"), 0);
 }
 
 }  // namespace

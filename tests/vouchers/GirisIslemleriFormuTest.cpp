@@ -18,11 +18,60 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <sqlite3.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <csignal>
 
 namespace {
+
+// A disk under the engine that fails one sync with the given error number, as a network share
+// does when the quota or the disk fills at sync: the journal's sync, or the folder's sync after
+// the journal's deletion (the file is gone by then).
+class HatalıDisk {
+public:
+  enum Yer { GünlükEşitlemesi, KlasörEşitlemesi };
+  HatalıDisk(Yer yer, int hata) {
+    yer_ = yer, hata_ = hata, alt_ = sqlite3_vfs_find("unix");
+    vfs_ = *alt_;
+    vfs_.zName = "hatali-disk";
+    vfs_.xOpen = [](sqlite3_vfs*, const char* ad, sqlite3_file* f, int bayrak, int* çıkan) {
+      const int kod = alt_->xOpen(alt_, ad, f, bayrak, çıkan);
+      if (kod == SQLITE_OK && (bayrak & SQLITE_OPEN_MAIN_JOURNAL)) {
+        yöntemler_ = *f->pMethods, eşitle_ = f->pMethods->xSync;
+        yöntemler_.xSync = [](sqlite3_file* f, int b) {
+          if (yer_ != GünlükEşitlemesi || !hata_) return eşitle_(f, b);
+          errno = hata_;
+          return SQLITE_IOERR_FSYNC;
+        };
+        f->pMethods = &yöntemler_;
+      }
+      return kod;
+    };
+    vfs_.xDelete = [](sqlite3_vfs*, const char* ad, int klasörü) {
+      if (yer_ != KlasörEşitlemesi || !hata_ || !klasörü || !QByteArray(ad).endsWith("-journal"))
+        return alt_->xDelete(alt_, ad, klasörü);
+      const int kod = alt_->xDelete(alt_, ad, 0);
+      errno = hata_;
+      return kod == SQLITE_OK ? SQLITE_IOERR_DIR_FSYNC : kod;
+    };
+    sqlite3_vfs_register(&vfs_, 1);
+  }
+  ~HatalıDisk() {
+    hata_ = 0;
+    sqlite3_vfs_unregister(&vfs_);
+    sqlite3_vfs_register(alt_, 1);
+  }
+
+private:
+  static inline sqlite3_vfs* alt_ = nullptr;
+  static inline sqlite3_vfs vfs_{};
+  static inline sqlite3_io_methods yöntemler_{};
+  static inline int (*eşitle_)(sqlite3_file*, int) = nullptr;
+  static inline Yer yer_ = GünlükEşitlemesi;
+  static inline int hata_ = 0;
+};
 
 class GirişFormuTesti : public FişTestOrtamı {
 protected:
@@ -235,6 +284,42 @@ TEST_F(GirişFormuTesti, DoluDiskteListeKalırYerAçılıncaBirKezYazılır) {
   EXPECT_EQ(mesajlar.size(), 1u);
   EXPECT_EQ(GirişSatırları().size(), 2u);
   EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 0);
+}
+
+// The disk fails while the voucher is committed. At the journal's sync nothing is stored: the
+// user is told why, the list stays and the retry stores it once. At the folder's sync after the
+// journal is gone the voucher is stored: the list is emptied and the user is told to check the disk.
+TEST_F(GirişFormuTesti, EşitlemedeDiskHatasıKaydınYerindeOlupOlmadığınıSöyler) {
+  const struct {
+    HatalıDisk::Yer yer;
+    int hata;
+    bool yazıldı;
+    const char* metin;
+  } durumlar[] = {
+      {HatalıDisk::GünlükEşitlemesi, ENOSPC, false, "Diskte yer kalmadı"},
+      {HatalıDisk::GünlükEşitlemesi, EDQUOT, false, "Disk kotanız doldu"},
+      {HatalıDisk::KlasörEşitlemesi, EIO, true, "kaydedildi; ancak disk"},
+  };
+  Aç();
+  for (const auto& d : durumlar) {
+    const size_t önce = GirişSatırları().size();
+    Satır(akın, civata, merkez, "ALİ VELİ", "10");
+    mesajlar.clear();
+    {
+      HatalıDisk disk(d.yer, d.hata);
+      Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+      f->ListeyiStoğaEkleDüğmesi->click();
+    }
+    ASSERT_EQ(mesajlar.size(), 1u) << d.hata;
+    EXPECT_EQ(mesajlar[0].stil, 48);
+    EXPECT_TRUE(mesajlar[0].metin.contains(QString::fromUtf8(d.metin))) << mesajlar[0].metin.toStdString();
+    EXPECT_TRUE(bitişler.empty());
+    EXPECT_EQ(GirişSatırları().size(), önce + d.yazıldı);
+    EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), d.yazıldı ? 0 : 1);
+    f->ListeyiStoğaEkleDüğmesi->click();  // the retry; a stored list has left nothing to store
+    EXPECT_EQ(GirişSatırları().size(), önce + 1) << d.hata;
+    EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 0);
+  }
 }
 
 TEST_F(GirişFormuTesti, MevcutStokSeçilenÜrünVeDepodanOkunur) {
