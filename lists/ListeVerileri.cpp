@@ -5,6 +5,8 @@
 #include "Veritabani.h"
 
 #include <array>
+#include <functional>
+#include <unordered_map>
 #include <numeric>
 
 namespace ListeVerileri {
@@ -86,6 +88,58 @@ QString Koşullar(const QString& tarih, const Süzgeç& s, const QString& seçim
 QString Ağırlık(const char* yüzde) {
   return QString::fromStdString(StokBakiyesi::Ağırlık(yüzde)) + QStringLiteral(" AS Agirlik ");
 }
+
+// The names of the products, warehouses and companies, by key, numbered in the list's pool. A list
+// of a whole period has hundreds of thousands of rows but a few thousand names: each row reads only
+// its keys and takes its names from here, where a join would look each one up again for every row.
+class Adlar {
+public:
+  struct Ürün {
+    qint32 kod, ad;
+    double birimAğırlığı;
+  };
+
+  Adlar(Veritabanı& vt, SıkıListe& liste, const QString& firmaTablosu)
+      : vt_(vt),
+        liste_(liste),
+        ürünSql_(QStringLiteral("SELECT UrunNo, UrunKodu, UrunAdi, BirimAgirligi FROM UrunBilgileriTablosu")),
+        depoSql_(QStringLiteral("SELECT DepoNo, DepoAdi FROM DepoBilgileriTablosu")),
+        firmaSql_(QStringLiteral("SELECT FirmaNo, FirmaAdi FROM %1").arg(firmaTablosu)),
+        boş_(liste.MetinNo(QByteArrayView())) {
+    Oku(ürünler_, ürünSql_, {});
+    Oku(depolar_, depoSql_, {});
+    Oku(firmalar_, firmaSql_, {});
+  }
+
+  const Ürün& ÜrünAdı(qint64 no) { return Bul(ürünler_, no, ürünSql_ + QStringLiteral(" WHERE UrunNo = ?"), {boş_, boş_, 0}); }
+  qint32 DepoAdı(qint64 no) { return Bul(depolar_, no, depoSql_ + QStringLiteral(" WHERE DepoNo = ?"), boş_); }
+  qint32 FirmaAdı(qint64 no) { return Bul(firmalar_, no, firmaSql_ + QStringLiteral(" WHERE FirmaNo = ?"), boş_); }
+
+private:
+  // A key missing from the names read first is a record added since, or none at all: asked for
+  // once, it shows its name, or nothing, as a join would.
+  template <class T>
+  const T& Bul(std::unordered_map<qint64, T>& adlar, qint64 no, const QString& sql, const T& yok) {
+    if (const auto i = adlar.find(no); i != adlar.end()) return i->second;
+    Oku(adlar, sql, {no});
+    return adlar.try_emplace(no, yok).first->second;
+  }
+  void Oku(std::unordered_map<qint64, Ürün>& adlar, const QString& sql, const QVariantList& değerler) {
+    vt_.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) {
+      adlar[k.Tamsayı(0)] = {liste_.MetinNo(k.Utf8(1)), liste_.MetinNo(k.Utf8(2)), k.Ondalık(3)};
+    });
+  }
+  void Oku(std::unordered_map<qint64, qint32>& adlar, const QString& sql, const QVariantList& değerler) {
+    vt_.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) { adlar[k.Tamsayı(0)] = liste_.MetinNo(k.Utf8(1)); });
+  }
+
+  Veritabanı& vt_;
+  SıkıListe& liste_;
+  const QString ürünSql_, depoSql_, firmaSql_;
+  const qint32 boş_;
+  std::unordered_map<qint64, Ürün> ürünler_;
+  std::unordered_map<qint64, qint32> depolar_, firmalar_;
+};
 
 // {kaynak} is the movement table, or its rows already summed by group.
 const QString AdlarıBirleştir = QStringLiteral(
@@ -203,50 +257,57 @@ SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const 
   return satırlar;
 }
 
+// Columns: date, company, product code, product name, warehouse, [reason,] quantity, weight.
+SıkıListe HareketSatırları(Veritabanı& vt, const QString& sql, const QVariantList& değerler,
+                           const QString& firmaTablosu, const std::function<qint32(SıkıListe&, qint64)>& neden) {
+  std::vector<HücreTürü> türler{HücreTürü::Tarih, HücreTürü::Metin, HücreTürü::Metin, HücreTürü::Metin,
+                                HücreTürü::Metin};
+  if (neden) türler.push_back(HücreTürü::Metin);
+  türler.insert(türler.end(), {HücreTürü::Miktar, HücreTürü::Miktar});
+  SıkıListe satırlar(türler);
+  Adlar adlar(vt, satırlar, firmaTablosu);
+  const int miktarSütunu = neden ? 6 : 5;
+  vt.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) {
+    const Adlar::Ürün& ürün = adlar.ÜrünAdı(k.Tamsayı(2));
+    satırlar.TarihEkle(0, k.Utf8(0));
+    satırlar.MetinNoEkle(1, adlar.FirmaAdı(k.Tamsayı(1)));
+    satırlar.MetinNoEkle(2, ürün.kod);
+    satırlar.MetinNoEkle(3, ürün.ad);
+    satırlar.MetinNoEkle(4, adlar.DepoAdı(k.Tamsayı(3)));
+    if (neden) satırlar.MetinNoEkle(5, neden(satırlar, k.Tamsayı(4)));
+    const Miktar miktar = k.Miktar(5);
+    satırlar.MiktarEkle(miktarSütunu, miktar);
+    satırlar.MiktarEkle(miktarSütunu + 1, StokBakiyesi::Ağırlık(miktar, ürün.birimAğırlığı));
+  });
+  return satırlar;
+}
+
 SıkıListe İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s) {
   const bool giriş = işlemTürü != QLatin1String("Cikis");
   const Hareket h = HareketTablosu(giriş);
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, {}, değerler);
-  const QString sql = Doldur(QStringLiteral("SELECT h.IslemTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                                            "h.{neden} AS Neden, h.{miktar} AS Miktar, ") +
-                                 Ağırlık("ROUND(h.{miktar} * 100)") +
-                                 AdlarıBirleştir + QStringLiteral("WHERE h.{neden} < 99 AND ") + koşul +
-                                 QStringLiteral(" ORDER BY h.IslemTarihi, h.IslemNo"),
+  const QString sql = Doldur(QStringLiteral("SELECT h.IslemTarihi, h.{firmaNo}, h.UrunNo, h.DepoNo, h.{neden}, "
+                                            "h.{miktar} FROM {tablo} h WHERE h.{neden} < 99 AND ") +
+                                 koşul + QStringLiteral(" ORDER BY h.IslemTarihi, h.IslemNo"),
                              h);
-  SıkıListe satırlar = Oku(vt, sql, değerler, {{"IslemTarihi", HücreTürü::Tarih},
-                                                                     {"FirmaAdi", HücreTürü::Metin},
-                                                                     {"UrunKodu", HücreTürü::Metin},
-                                                                     {"UrunAdi", HücreTürü::Metin},
-                                                                     {"DepoAdi", HücreTürü::Metin},
-                                                                     {"Neden", HücreTürü::Metin},
-                                                                     {"Miktar", HücreTürü::Miktar},
-                                                                     {"Agirlik", HücreTürü::Miktar}});
-  satırlar.MetinleriDönüştür(5, [giriş](const QString& neden) {
-    return giriş ? QStringLiteral("Alım") : OrtakYordamlarModülü::ÇıkışNedeniAdı(qRound64(neden.toDouble()));
+  std::unordered_map<qint64, qint32> nedenler;
+  return HareketSatırları(vt, sql, değerler, h.firmaTablosu, [&](SıkıListe& l, qint64 n) {
+    auto i = nedenler.find(n);
+    if (i == nedenler.end())
+      i = nedenler.emplace(n, l.MetinNo(QByteArrayView((giriş ? QStringLiteral("Alım") : OrtakYordamlarModülü::ÇıkışNedeniAdı(n)).toUtf8()))).first;
+    return i->second;
   });
-  return satırlar;
 }
 
 SıkıListe İadeListesi(Veritabanı& vt, const Süzgeç& s) {
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("i.IadeTarihi"), s, {}, değerler);
-  return Oku(vt,
-             QStringLiteral("SELECT i.IadeTarihi, f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, "
-                            "i.IadeMiktari AS Miktar, ") +
-                 Ağırlık("ROUND(i.IadeMiktari * 100)") +
-                 QStringLiteral("FROM ((IadeBilgileriTablosu i LEFT JOIN UrunBilgileriTablosu u ON i.UrunNo = u.UrunNo) "
-                                "LEFT JOIN DepoBilgileriTablosu d ON i.DepoNo = d.DepoNo) "
-                                "LEFT JOIN AliciFirmaBilgileriTablosu f ON i.FirmaNo = f.FirmaNo WHERE ") +
-             koşul + QStringLiteral(" ORDER BY i.IadeTarihi, i.IadeNo"),
-             değerler,
-             {{"IadeTarihi", HücreTürü::Tarih},
-              {"FirmaAdi", HücreTürü::Metin},
-              {"UrunKodu", HücreTürü::Metin},
-              {"UrunAdi", HücreTürü::Metin},
-              {"DepoAdi", HücreTürü::Metin},
-              {"Miktar", HücreTürü::Miktar},
-              {"Agirlik", HücreTürü::Miktar}});
+  return HareketSatırları(vt,
+                          QStringLiteral("SELECT i.IadeTarihi, i.FirmaNo, i.UrunNo, i.DepoNo, 0, i.IadeMiktari "
+                                         "FROM IadeBilgileriTablosu i WHERE ") +
+                              koşul + QStringLiteral(" ORDER BY i.IadeTarihi, i.IadeNo"),
+                          değerler, QStringLiteral("AliciFirmaBilgileriTablosu"), {});
 }
 
 }  // namespace ListeVerileri

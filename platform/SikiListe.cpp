@@ -146,12 +146,3 @@ void SıkıListe::Diz(const std::vector<quint32>& sıra) {
       diz(s.küçük);
   }
 }
-
-void SıkıListe::MetinleriDönüştür(int sütun, const std::function<QString(const QString&)>& dönüştür) {
-  std::unordered_map<qint32, qint32> yeni;
-  for (qint32& no : sütunlar_[static_cast<size_t>(sütun)].küçük) {
-    auto i = yeni.find(no);
-    if (i == yeni.end()) i = yeni.emplace(no, MetinNo(dönüştür(metinler_[static_cast<size_t>(no)]).toUtf8().toStdString())).first;
-    no = i->second;
-  }
-}

@@ -10,7 +10,6 @@
 #include <QDate>
 #include <QString>
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -32,6 +31,10 @@ public:
   // A row is built by giving each column its cell in turn; a text given as UTF-8 bytes is looked
   // up as it is, so a text the pool holds already costs nothing more.
   void MetinEkle(int sütun, QByteArrayView utf8);
+  // A text's number in the pool (put there when new), and a cell that shows the text numbered so:
+  // a name read once serves every row that repeats it.
+  qint32 MetinNo(QByteArrayView utf8) { return MetinNo(std::string_view(utf8.data(), static_cast<size_t>(utf8.size()))); }
+  void MetinNoEkle(int sütun, qint32 no) { sütunlar_[static_cast<size_t>(sütun)].küçük.push_back(no); }
   void MetinEkle(int sütun, const QString& metin);
   void MiktarEkle(int sütun, TürkçeMetin::Miktar yüzde);
   void TarihEkle(int sütun, const QDate& tarih);
@@ -53,8 +56,6 @@ public:
   void Sırala(std::vector<quint32>& sıra, int sütun, bool azalan) const;
   // Puts the rows in the order of `sıra`, which holds every row once.
   void Diz(const std::vector<quint32>& sıra);
-  // Gives every distinct text of a column what `dönüştür` makes of it, asked once per text.
-  void MetinleriDönüştür(int sütun, const std::function<QString(const QString&)>& dönüştür);
 
 private:
   struct Sütun {

@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -332,6 +333,11 @@ const char* Doldurma() {
 
 const char* KritikStokGörünümü() { return Görünüm; }
 std::string Ağırlık(const std::string& yüzde) { return Yuvarla(Çarpım(yüzde)); }
+
+qint64 Ağırlık(qint64 yüzde, double birimAğırlığı) {
+  const __int128 p = static_cast<__int128>(yüzde) * static_cast<__int128>(std::llround(birimAğırlığı * 10000));
+  return static_cast<qint64>((p + (p < 0 ? -5000 : 5000)) / 10000);
+}
 
 const KayıtlıSorgu* Sorgular() {
   static const std::vector<std::string> metinler = [] {

@@ -13,6 +13,8 @@
 //   IlkTarih, SonTarih          first and last date of the pair's movements ('' for a row
 //                               without a date); NULL once the pair has none
 
+#include <QtGlobal>
+
 #include <string>
 
 class Veritabanı;
@@ -34,6 +36,8 @@ const KayıtlıSorgu* Sorgular();  // ends with {nullptr, nullptr}
 // SQL for the weight of `yüzde` hundredths of the product aliased u: quantity times unit
 // weight, rounded once to hundredths, half away from zero.
 std::string Ağırlık(const std::string& yüzde);
+// The same rule in the program: the weight of `yüzde` hundredths at `birimAğırlığı`, in hundredths.
+qint64 Ağırlık(qint64 yüzde, double birimAğırlığı);
 // Indexes of the movement tables that the person review reads (covering its list and totals).
 const char* KişiDizinleri();
 // The triggers' names, for a file that must be rebuilt.

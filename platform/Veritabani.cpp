@@ -929,6 +929,8 @@ qint64 OkunanSatır::Tamsayı(int sütun) const {
 
 qint64 OkunanSatır::Miktar(int sütun) const { return TürkçeMetin::MiktaraÇevir(sqlite3_column_double(deyim_, sütun)); }
 
+double OkunanSatır::Ondalık(int sütun) const { return sqlite3_column_double(deyim_, sütun); }
+
 QDate OkunanSatır::Tarih(int sütun) const { return TürkçeMetin::ISOTarih(Metin(sütun)); }
 
 int OkunanSatır::Sütun(const QString& ad) const {

@@ -98,6 +98,7 @@ public:
   QByteArrayView Utf8(int sütun) const;
   qint64 Tamsayı(int sütun) const;  // null counts as 0
   qint64 Miktar(int sütun) const;   // whole hundredths; null counts as 0
+  double Ondalık(int sütun) const;  // null counts as 0
   QDate Tarih(int sütun) const;     // from ISO text; null gives an invalid date
   // The place of a column by name or alias, without regard to case; an unknown name throws 3265.
   int Sütun(const QString& ad) const;

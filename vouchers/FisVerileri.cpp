@@ -1,5 +1,6 @@
 #include "FisVerileri.h"
 
+#include "StokBakiyesi.h"
 #include "Veritabani.h"
 
 #include <cmath>
@@ -27,10 +28,8 @@ bool AğırlıkHesaplanır(Miktar miktar, double birimAğırlığı) {
 Miktar Ağırlık(Miktar miktar, double birimAğırlığı) {
   if (!AğırlıkHesaplanır(miktar, birimAğırlığı))
     throw VeritabanıHatası(VeritabanıHataNo::Genel, QStringLiteral("Miktarın ağırlığı hesaplanamayacak kadar büyük."));
-  // Exactly, in millionths, and rounded once half away from zero, as the lists do: the double
-  // product of 1,50 and 0,15 falls just under 0,225.
-  const __int128 p = static_cast<__int128>(miktar) * static_cast<__int128>(std::round(birimAğırlığı * 10000));
-  return static_cast<Miktar>((p + (p < 0 ? -5000 : 5000)) / 10000);
+  // Exactly and rounded once, as the lists do: the double product of 1,50 and 0,15 falls just under 0,225.
+  return StokBakiyesi::Ağırlık(miktar, birimAğırlığı);
 }
 
 std::optional<Miktar> FişMiktarı(const QString& metin) {

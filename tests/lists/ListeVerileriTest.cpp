@@ -78,6 +78,13 @@ TEST_F(ListeVerileriTesti, ÖrnekSatırlarElleHesaplandığıGibi) {
   // A product without a unit weight weighs nothing.
   EXPECT_EQ(Metinler(ÇıkışNedeniListesi(*vt, {{}, 6, Hepsi})),
             QStringList{"Ç1 | ÇİVİ | MERKEZ | IŞIK | 999,99 | 0,00"});
+  // Keys that no record answers to keep their rows, without names or weight.
+  vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisNedeni, IslemTarihi, "
+               "GirisMiktari) VALUES (?, 999, 998, 1, '2026-04-01', 2), (997, ?, ?, 1, '2026-04-01', 3)",
+               {ürünNo[0], depoNo[0], satıcıNo[0]});
+  EXPECT_EQ(Metinler(İşlemListesi(*vt, "Giris", {{}, {}, {{2026, 4, 1}, {2026, 4, 1}}})),
+            (QStringList{"01.04.2026 |  | E1 | ELMA |  | Alım | 2,00 | 4,00",
+                         "01.04.2026 | BEŞER |  |  | MERKEZ | Alım | 3,00 | 0,00"}));
 }
 
 // On-hand weight is the on-hand quantity times the unit weight, rounded once, whether the
