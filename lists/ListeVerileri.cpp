@@ -111,7 +111,9 @@ public:
     Oku(firmalar_, firmaSql_, {});
   }
 
-  const Ürün& ÜrünAdı(qint64 no) { return Bul(ürünler_, no, ürünSql_ + QStringLiteral(" WHERE UrunNo = ?"), {boş_, boş_, 0}); }
+  const Ürün& ÜrünAdı(qint64 no) {
+    return Bul(ürünler_, no, ürünSql_ + QStringLiteral(" WHERE UrunNo = ?"), {boş_, boş_, 0});
+  }
   qint32 DepoAdı(qint64 no) { return Bul(depolar_, no, depoSql_ + QStringLiteral(" WHERE DepoNo = ?"), boş_); }
   qint32 FirmaAdı(qint64 no) { return Bul(firmalar_, no, firmaSql_ + QStringLiteral(" WHERE FirmaNo = ?"), boş_); }
 
@@ -130,7 +132,8 @@ private:
     });
   }
   void Oku(std::unordered_map<qint64, qint32>& adlar, const QString& sql, const QVariantList& değerler) {
-    vt_.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) { adlar[k.Tamsayı(0)] = liste_.MetinNo(k.Utf8(1)); });
+    vt_.SatırSatırOku(sql, değerler,
+                      [&](const OkunanSatır& k) { adlar[k.Tamsayı(0)] = liste_.MetinNo(k.Utf8(1)); });
   }
 
   Veritabanı& vt_;
@@ -294,8 +297,10 @@ SıkıListe İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const S
   std::unordered_map<qint64, qint32> nedenler;
   return HareketSatırları(vt, sql, değerler, h.firmaTablosu, [&](SıkıListe& l, qint64 n) {
     auto i = nedenler.find(n);
-    if (i == nedenler.end())
-      i = nedenler.emplace(n, l.MetinNo(QByteArrayView((giriş ? QStringLiteral("Alım") : OrtakYordamlarModülü::ÇıkışNedeniAdı(n)).toUtf8()))).first;
+    if (i == nedenler.end()) {
+      const QString ad = giriş ? QStringLiteral("Alım") : OrtakYordamlarModülü::ÇıkışNedeniAdı(n);
+      i = nedenler.emplace(n, l.MetinNo(QByteArrayView(ad.toUtf8()))).first;
+    }
     return i->second;
   });
 }
