@@ -48,6 +48,8 @@ public:
   // The text cut to `genişlik` millimetres with an ellipsis, so that it never runs into the
   // next column; a text that fits comes back whole.
   QString Sığdır(const QString& metin, double genişlik) const;
+  // Space kept between a cut text and the column after it, in millimetres.
+  static constexpr double SütunAralığı = 1.5;
 
   // Prints at the print position; the position moves to the end of the text.
   void Yaz(const QString& metin);

@@ -11,7 +11,7 @@
 namespace ListeRaporu {
 namespace {
 
-constexpr double SolKenar = 10, SağBoşluk = 10, Aralık = 1.5;
+constexpr double SolKenar = 10, SağBoşluk = 10, Aralık = RaporTuvali::SütunAralığı;
 
 struct Sütun {
   int index;     // sub-item

@@ -10,8 +10,6 @@ namespace {
 // Columns of a working-list row that the voucher prints.
 enum { Tarih = 4, Firma = 5, ÜrünKodu = 6, Depo = 8, Miktarı = 9, Ağırlığı = 10 };
 constexpr double TarihX = 15, FirmaX = 35, MiktarSağı = 160, AğırlıkSağı = 180;
-// Space kept between a cut text and the column after it.
-constexpr double Aralık = 1.5;
 
 QString İkiOndalık(const QString& hücre) {
   const auto m = TürkçeMetin::MiktarOku(hücre);
@@ -36,7 +34,7 @@ void FişBaskıDüzeni(RaporTuvali& t, const FişBaskısı& fiş, const std::vec
                                     const QString& depo, const QString& miktar, const QString& ağırlık) {
     const auto metin = [&t](double x, double sonraki, const QString& m) {
       t.X = x;
-      t.Yaz(t.Sığdır(m, sonraki - x - Aralık));
+      t.Yaz(t.Sığdır(m, sonraki - x - RaporTuvali::SütunAralığı));
     };
     metin(TarihX, FirmaX, tarih);
     metin(FirmaX, fiş.ürünKoduX, firma);
