@@ -1,6 +1,7 @@
 #include "Ayarlar.h"
 #include "BaslangicModulu.h"
 #include "KomutDagitimi.h"
+#include "OrtakYordamlarModulu.h"
 #include "Platform.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Belvaro"));
   Platform::VarsayılanlarıKur();
   Platform::ArayüzYazıTipiniKur();
+  Veritabanı::KayıttanSonraDiskHatası = OrtakYordamlarModülü::KayıttanSonraDiskHatasıUyarısı;
   QTranslator qtÇevirisi;
   BaşlangıçModülü::QtÇevirisiniYükle(qtÇevirisi);
 

@@ -1,15 +1,13 @@
 #include "Veritabani.h"
 
-#include "Platform.h"
+#include "DiskKatmani.h"
 #include "StokBakiyesi.h"
 #include "TurkceMetin.h"
 
-#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QVarLengthArray>
 
 #include <sqlite3.h>
@@ -17,15 +15,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fcntl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <mutex>
-#include <new>
 #include <thread>
 #include <utility>
 
@@ -102,47 +96,6 @@ int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
                                   QString::fromUtf8(static_cast<const char*>(b), n2));
 }
 
-struct Sorun {
-  int numara = 0;
-  QString metin;
-};
-
-// Why a file cannot be opened, decided before sqlite3 guesses.
-Sorun AçılışSorunu(const QString& yol) {
-  using namespace VeritabanıHataNo;
-  const auto sorun = [&](int numara, const QString& metin) { return Sorun{numara, metin.arg(yol)}; };
-  const QString geçersiz = QStringLiteral("'%1' geçerli bir dosya adı değil.");
-  const QString erişilemiyor = QStringLiteral("'%1' dosyasına erişilemiyor.");
-  if (yol.trimmed().isEmpty() || yol.contains(QChar(0))) return sorun(DosyaAdıGeçersiz, geçersiz);
-  const QFileInfo dosya(yol);
-  const QByteArray yerel = QFile::encodeName(dosya.absoluteFilePath());
-  const QByteArray klasör = QFile::encodeName(dosya.absolutePath());
-  // The engine names the file by its full path and cannot hold a longer one.
-  if (yerel.size() >= sqlite3_vfs_find(nullptr)->mxPathname)
-    return sorun(DosyaAdıGeçersiz, QStringLiteral("'%1' geçerli bir dosya adı değil: yol çok uzun."));
-  struct stat bilgi {};
-  if (::stat(yerel.constData(), &bilgi) != 0) {
-    switch (errno) {
-      case ENAMETOOLONG:
-      case ELOOP: return sorun(DosyaAdıGeçersiz, geçersiz);
-      // A folder we may not enter is not the same as a missing file.
-      case EACCES: return sorun(ErişimYok, erişilemiyor);
-      case ENOENT:
-        if (::stat(klasör.constData(), &bilgi) == 0 && S_ISDIR(bilgi.st_mode))
-          return sorun(DosyaYok, QStringLiteral("'%1' dosyası bulunamadı."));
-    }
-    return sorun(YolGeçersiz, QStringLiteral("'%1' geçerli bir yol değil."));
-  }
-  if (S_ISDIR(bilgi.st_mode)) return sorun(DosyaAdıGeçersiz, geçersiz);
-  if (::access(yerel.constData(), R_OK | W_OK) != 0) return sorun(ErişimYok, erişilemiyor);
-  // Every write creates the journal beside the file; without this the first save would fail.
-  if (::access(klasör.constData(), W_OK | X_OK) != 0)
-    return {ErişimYok, QStringLiteral("'%1' klasörüne yazma izni yok. Veritabanı dosyasının bulunduğu klasöre "
-                                      "yazma izni gereklidir.")
-                           .arg(dosya.absolutePath())};
-  return {};
-}
-
 // Sleeps between a tenth of `enÇok` and `enÇok` microseconds, at random, so that
 // workstations waiting for one lock do not wake up in step.
 void RastgeleBekle(int enÇok) {
@@ -167,370 +120,7 @@ bool YalnızBoşluk(const char* p, const char* son) {
   return true;
 }
 
-QString TürAdı(const QString& tür) {
-  static const QHash<QString, QString> adlar = {
-      {QStringLiteral("TEXT"), QStringLiteral("metin")},       {QStringLiteral("INTEGER"), QStringLiteral("tamsayı")},
-      {QStringLiteral("INT"), QStringLiteral("tamsayı")},      {QStringLiteral("REAL"), QStringLiteral("ondalık sayı")},
-      {QStringLiteral("BLOB"), QStringLiteral("ikili veri")},
-  };
-  return adlar.value(tür.toUpper(), tür);
-}
-
-// A Turkish text for a broken rule of the table, naming what failed.
-QString KuralMetni(int kod, const QString& motor) {
-  const int ayraç = motor.indexOf(QStringLiteral(": "));
-  const QString ne = ayraç < 0 ? motor : motor.mid(ayraç + 2);
-  switch (kod) {
-    case SQLITE_CONSTRAINT_UNIQUE:
-    case SQLITE_CONSTRAINT_PRIMARYKEY:
-    case SQLITE_CONSTRAINT_ROWID:
-      return (ne.contains(u',') ? QStringLiteral("Yinelenen değer: %1 alanlarında aynı değerlere sahip başka bir kayıt var.")
-                                : QStringLiteral("Yinelenen değer: %1 alanında aynı değere sahip başka bir kayıt var."))
-          .arg(ne);
-    case SQLITE_CONSTRAINT_NOTNULL: return QStringLiteral("%1 alanı boş bırakılamaz.").arg(ne);
-    case SQLITE_CONSTRAINT_CHECK: return QStringLiteral("Değer, %1 doğrulama kuralına uymuyor.").arg(ne);
-    case SQLITE_CONSTRAINT_DATATYPE: {
-      static const QRegularExpression kalıp(QStringLiteral("cannot store (\\w+) value in (\\w+) column (\\S+)"));
-      const auto eş = kalıp.match(motor);
-      if (!eş.hasMatch()) break;
-      return QStringLiteral("%1 alanına %2 yazılamaz; bu alan %3 bekler.")
-          .arg(eş.captured(3), TürAdı(eş.captured(1)), TürAdı(eş.captured(2)));
-    }
-    case SQLITE_CONSTRAINT_TRIGGER: return QStringLiteral("Değer kabul edilmedi: %1").arg(motor);
-  }
-  return QStringLiteral("Değer kabul edilmedi: %1").arg(motor);
-}
-
-bool YerYok(int sistem) { return sistem == ENOSPC || sistem == EFBIG || sistem == EDQUOT; }
-bool YazılamazYer(int sistem) { return sistem == EROFS || sistem == EACCES; }
-
-// What happened and what the user can do, in Turkish; the engine's own text only where
-// it names a fault of the program that the error report must carry.
-QString MotorMetni(int kod, int sistem, int numara, const QString& motor) {
-  using namespace VeritabanıHataNo;
-  const QString yazılmadı = QStringLiteral("Veritabanına yazılamadı, işlem kaydedilmedi. ");
-  switch (numara) {
-    case DiskDolu:
-      if (sistem == EFBIG)
-        return QStringLiteral("Veritabanı dosyası izin verilen en büyük dosya boyutuna ulaştı. ") + yazılmadı +
-               QStringLiteral("Lütfen, sistem yöneticinizden dosya boyutu sınırını yükseltmesini isteyip yeniden "
-                              "deneyiniz.");
-      if (sistem == EDQUOT)
-        return QStringLiteral("Disk kotanız doldu. ") + yazılmadı +
-               QStringLiteral("Lütfen, kotanızda yer açıp ya da kotanızı artırtıp yeniden deneyiniz.");
-      return QStringLiteral("Diskte yer kalmadı. ") + yazılmadı +
-             QStringLiteral("Lütfen, veritabanının bulunduğu diskte yer açıp yeniden deneyiniz.");
-    case SaltOkunur:
-      if (kod == SQLITE_READONLY_DBMOVED)
-        return QStringLiteral("Veritabanı dosyası, program açıkken taşınmış ya da silinmiş. ") + yazılmadı +
-               QStringLiteral("Lütfen, dosyanın yerini denetleyip programı yeniden başlatınız.");
-      if (sistem == EIO)
-        return QStringLiteral("Veritabanının bulunduğu disk, hata verdiği için yazmayı kabul etmiyor. ") + yazılmadı +
-               QStringLiteral("Lütfen, diski sistem yöneticinize denetletip yeniden deneyiniz.");
-      return QStringLiteral("Veritabanının bulunduğu klasör ya da disk salt okunur. ") + yazılmadı +
-             QStringLiteral("Lütfen, klasörün yazma iznini denetleyip yeniden deneyiniz.");
-    case AğHatası:
-      return QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken disk veya ağ hatası oluştu; işlem "
-                            "kaydedilmedi. Lütfen, sunucuya bağlantıyı ve diski denetleyiniz.");
-    case DosyaYok:
-      return QStringLiteral("Veritabanı dosyası ya da yanındaki geçici dosya açılamadı; işlem kaydedilmedi. "
-                            "Lütfen, veritabanının bulunduğu klasörü denetleyiniz.");
-    case Kilitli:
-      return QStringLiteral("Veritabanı başka bir bilgisayarda kullanılıyor ve beklenen süre içinde serbest kalmadı; "
-                            "işlem kaydedilmedi. Lütfen, biraz sonra yeniden deneyiniz.");
-  }
-  switch (kod & 0xff) {
-    case SQLITE_CONSTRAINT: return KuralMetni(kod, motor);
-    case SQLITE_CORRUPT: return QStringLiteral("Veritabanı dosyası bozuk. Lütfen, sistem yöneticinize başvurunuz.");
-    case SQLITE_NOTADB: return QStringLiteral("Dosya, bu programın veritabanı dosyası değil ya da bozuk.");
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-      return QStringLiteral("Veritabanı dosyasına erişim izni yok. Lütfen, dosyanın izinlerini denetleyiniz.");
-    case SQLITE_NOMEM:
-      return QStringLiteral("Bellek yetersiz; işlem kaydedilmedi. Lütfen, başka programları kapatıp yeniden "
-                            "deneyiniz.");
-    case SQLITE_INTERRUPT: return QStringLiteral("İşlem yarıda kesildi; kaydedilmedi.");
-    case SQLITE_TOOBIG: return QStringLiteral("Değer, veritabanının alabileceğinden büyük; işlem kaydedilmedi.");
-    case SQLITE_PROTOCOL:
-    case SQLITE_SCHEMA:
-      return QStringLiteral("Veritabanı bu arada başka bir bilgisayarda değişti; işlem kaydedilmedi. Lütfen, "
-                            "yeniden deneyiniz.");
-  }
-  return QStringLiteral("Veritabanı komutu çalıştırılamadı: %1").arg(motor);
-}
-
-// --- The disk under the engine ----------------------------------------------------------------
-//
-// The engine asks the system for the error number only after the calls of its rollback have run,
-// and a file it cannot create it tries once more read-only: the number of the call that failed is
-// gone by then. A thin layer over the system's VFS keeps it, for each database file, as it happens.
-
-// File control of the layer: hands over the database file's first failure since the last time it
-// was asked (a DiskHatası) and forgets it.
-constexpr int DiskHatasıAl = 0x564C4D01;
-
-struct DiskHatası {
-  int sistem = 0;                // errno of the call
-  bool günlüktenSonra = false;  // the call deleted the journal, or came once it was deleted
-};
-
-struct HataKaydı {
-  DiskHatası ilk;
-  bool günlükSilindi = false;  // since the record was last asked
-  const char* anaAd = nullptr;     // the names as the engine passes them, which it keeps
-  const char* günlükAdı = nullptr;
-};
-
-struct KatmanDosyası {
-  sqlite3_file taban;
-  std::shared_ptr<HataKaydı> kayıt;  // shared by the database file and its journal
-  bool ana = false;                   // the database file itself
-  sqlite3_file* Alt() { return reinterpret_cast<sqlite3_file*>(this + 1); }
-};
-static_assert(sizeof(KatmanDosyası) % 8 == 0, "the system's file follows, aligned");
-
-KatmanDosyası* Katman(sqlite3_file* f) { return reinterpret_cast<KatmanDosyası*>(f); }
-sqlite3_file* Alt(sqlite3_file* f) { return Katman(f)->Alt(); }
-sqlite3_vfs* Alt(sqlite3_vfs* v) { return static_cast<sqlite3_vfs*>(v->pAppData); }
-
-// The record of each database file by the name pointers of the file and of its journal: the journal
-// is deleted by name, not through its file.
-std::mutex& AdlarKilidi() {
-  static std::mutex kilit;
-  return kilit;
-}
-std::unordered_map<const char*, std::weak_ptr<HataKaydı>>& Adlar() {
-  static std::unordered_map<const char*, std::weak_ptr<HataKaydı>> adlar;
-  return adlar;
-}
-std::shared_ptr<HataKaydı> KaydıBul(const char* ad) {
-  const std::lock_guard kilit(AdlarKilidi());
-  const auto bulunan = Adlar().find(ad);
-  return bulunan == Adlar().end() ? nullptr : bulunan->second.lock();
-}
-
-void Kaydet(HataKaydı* kayıt, int kod, int sistem, bool silme) {
-  const int tür = kod & 0xff;
-  if (!kayıt || kayıt->ilk.sistem || !sistem || kod == SQLITE_IOERR_SHORT_READ || kod == SQLITE_IOERR_DELETE_NOENT ||
-      (tür != SQLITE_IOERR && tür != SQLITE_FULL && tür != SQLITE_CANTOPEN))
-    return;
-  kayıt->ilk = {sistem, silme || kayıt->günlükSilindi};
-}
-
-// errno is read before anything else runs.
-int Kayıtlı(sqlite3_file* f, int kod) {
-  if (kod != SQLITE_OK) Kaydet(Katman(f)->kayıt.get(), kod, errno, false);
-  return kod;
-}
-
-// The engine retries a create that failed as a read-only open, whose "no such file" would hide why.
-thread_local int yaratmaHatası = 0;
-sqlite3_syscall_ptr öncekiAç = nullptr;
-int KaydedenAç(const char* yol, int bayrak, int kip) {
-  const int fd = reinterpret_cast<int (*)(const char*, int, int)>(öncekiAç)(yol, bayrak, kip);
-  if (fd < 0 && (bayrak & O_CREAT)) yaratmaHatası = errno;
-  return fd;
-}
-
-int KatmanKapat(sqlite3_file* f) {
-  KatmanDosyası* d = Katman(f);
-  if (d->ana) {
-    const std::lock_guard kilit(AdlarKilidi());
-    Adlar().erase(d->kayıt->anaAd);
-    if (d->kayıt->günlükAdı) Adlar().erase(d->kayıt->günlükAdı);
-  }
-  const int kod = Kayıtlı(f, Alt(f)->pMethods->xClose(Alt(f)));
-  d->~KatmanDosyası();
-  return kod;
-}
-
-int KatmanDenetimi(sqlite3_file* f, int işlem, void* değer) {
-  if (işlem != DiskHatasıAl || !Katman(f)->ana) return Alt(f)->pMethods->xFileControl(Alt(f), işlem, değer);
-  HataKaydı& k = *Katman(f)->kayıt;
-  *static_cast<DiskHatası*>(değer) = std::exchange(k.ilk, {});
-  k.günlükSilindi = false;
-  return SQLITE_OK;
-}
-
-// The methods of the layer's files, one set for each version the system's files may have.
-const sqlite3_io_methods* KatmanYöntemleri(int sürüm) {
-  static const auto yap = [](int s) {
-    sqlite3_io_methods y{};
-    y.iVersion = s;
-    y.xClose = KatmanKapat;
-    y.xRead = [](sqlite3_file* f, void* b, int n, sqlite3_int64 o) {
-      return Kayıtlı(f, Alt(f)->pMethods->xRead(Alt(f), b, n, o));
-    };
-    y.xWrite = [](sqlite3_file* f, const void* b, int n, sqlite3_int64 o) {
-      return Kayıtlı(f, Alt(f)->pMethods->xWrite(Alt(f), b, n, o));
-    };
-    y.xTruncate = [](sqlite3_file* f, sqlite3_int64 n) { return Kayıtlı(f, Alt(f)->pMethods->xTruncate(Alt(f), n)); };
-    y.xSync = [](sqlite3_file* f, int b) { return Kayıtlı(f, Alt(f)->pMethods->xSync(Alt(f), b)); };
-    y.xFileSize = [](sqlite3_file* f, sqlite3_int64* n) { return Kayıtlı(f, Alt(f)->pMethods->xFileSize(Alt(f), n)); };
-    y.xLock = [](sqlite3_file* f, int d) { return Kayıtlı(f, Alt(f)->pMethods->xLock(Alt(f), d)); };
-    y.xUnlock = [](sqlite3_file* f, int d) { return Kayıtlı(f, Alt(f)->pMethods->xUnlock(Alt(f), d)); };
-    y.xCheckReservedLock = [](sqlite3_file* f, int* v) {
-      return Kayıtlı(f, Alt(f)->pMethods->xCheckReservedLock(Alt(f), v));
-    };
-    y.xFileControl = KatmanDenetimi;
-    y.xSectorSize = [](sqlite3_file* f) { return Alt(f)->pMethods->xSectorSize(Alt(f)); };
-    y.xDeviceCharacteristics = [](sqlite3_file* f) { return Alt(f)->pMethods->xDeviceCharacteristics(Alt(f)); };
-    y.xShmMap = [](sqlite3_file* f, int i, int n, int yaz, void volatile** p) {
-      return Alt(f)->pMethods->xShmMap(Alt(f), i, n, yaz, p);
-    };
-    y.xShmLock = [](sqlite3_file* f, int o, int n, int b) { return Alt(f)->pMethods->xShmLock(Alt(f), o, n, b); };
-    y.xShmBarrier = [](sqlite3_file* f) { Alt(f)->pMethods->xShmBarrier(Alt(f)); };
-    y.xShmUnmap = [](sqlite3_file* f, int s) { return Alt(f)->pMethods->xShmUnmap(Alt(f), s); };
-    y.xFetch = [](sqlite3_file* f, sqlite3_int64 o, int n, void** p) { return Alt(f)->pMethods->xFetch(Alt(f), o, n, p); };
-    y.xUnfetch = [](sqlite3_file* f, sqlite3_int64 o, void* p) { return Alt(f)->pMethods->xUnfetch(Alt(f), o, p); };
-    return y;
-  };
-  static const sqlite3_io_methods sürümler[] = {yap(1), yap(2), yap(3)};
-  return &sürümler[std::clamp(sürüm, 1, 3) - 1];
-}
-
-int KatmanAç(sqlite3_vfs* v, const char* ad, sqlite3_file* f, int bayrak, int* çıkan) {
-  auto* d = new (f) KatmanDosyası{};
-  std::shared_ptr<HataKaydı> kayıt;
-  if (bayrak & SQLITE_OPEN_MAIN_DB) {
-    kayıt = std::make_shared<HataKaydı>();
-  } else if (ad && (bayrak & (SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_WAL))) {
-    kayıt = KaydıBul(sqlite3_filename_database(ad));
-  }
-  yaratmaHatası = 0;
-  const int kod = Alt(v)->xOpen(Alt(v), ad, d->Alt(), bayrak, çıkan);
-  if (kod != SQLITE_OK) {
-    Kaydet(kayıt.get(), kod, yaratmaHatası ? yaratmaHatası : errno, false);
-    if (d->Alt()->pMethods) d->Alt()->pMethods->xClose(d->Alt());
-    d->~KatmanDosyası();
-    f->pMethods = nullptr;
-    return kod;
-  }
-  if (kayıt && ad) {
-    const std::lock_guard kilit(AdlarKilidi());
-    ((bayrak & SQLITE_OPEN_MAIN_DB) ? kayıt->anaAd : kayıt->günlükAdı) = ad;
-    Adlar()[ad] = kayıt;
-  }
-  d->kayıt = std::move(kayıt);
-  d->ana = bayrak & SQLITE_OPEN_MAIN_DB;
-  d->taban.pMethods = KatmanYöntemleri(d->Alt()->pMethods->iVersion);
-  return kod;
-}
-
-int KatmanSil(sqlite3_vfs* v, const char* ad, int klasörü) {
-  const int kod = Alt(v)->xDelete(Alt(v), ad, klasörü);
-  const int sistem = errno;
-  if (const auto kayıt = KaydıBul(ad)) {
-    Kaydet(kayıt.get(), kod, sistem, true);
-    if (kod == SQLITE_OK) kayıt->günlükSilindi = true;
-  }
-  return kod;
-}
-
-DiskHatası DiskHatasınıAl(sqlite3* db) {
-  DiskHatası hata;
-  sqlite3_file_control(db, "main", DiskHatasıAl, &hata);
-  return hata;
-}
-
-// A commit that stands although the disk reported an error after it.
-void KayıttanSonraDiskHatası() {
-  if (!Platform::MesajGöster) return;
-  QWidget* sahip = QApplication::activeModalWidget();
-  if (!sahip) sahip = QApplication::activeWindow();
-  Platform::MesajGöster(sahip,
-                        QStringLiteral("İşlem veritabanına kaydedildi; ancak disk, kayıttan hemen sonra bir hata "
-                                       "bildirdi. İşlemi yeniden kaydetmeyiniz. Lütfen, veritabanının bulunduğu "
-                                       "diski ve sunucuya bağlantıyı denetleyiniz."),
-                        48, QApplication::applicationName());
-}
-
-// The layer over the VFS the engine would use now; made once for each.
-sqlite3_vfs* KatmanVfs() {
-  static std::mutex kilit;
-  static std::unordered_map<sqlite3_vfs*, std::pair<std::string, sqlite3_vfs>> katmanlar;
-  const std::lock_guard tutulan(kilit);
-  sqlite3_vfs* alt = sqlite3_vfs_find(nullptr);
-  if (alt->xOpen == KatmanAç) return alt;  // one of ours became the default when another went away
-  if (const auto var = katmanlar.find(alt); var != katmanlar.end()) return &var->second.second;
-  static std::once_flag açmaKaydı;
-  std::call_once(açmaKaydı, [alt] {
-    if (alt->iVersion < 3 || !alt->xGetSystemCall) return;
-    öncekiAç = alt->xGetSystemCall(alt, "open");
-    if (öncekiAç) alt->xSetSystemCall(alt, "open", reinterpret_cast<sqlite3_syscall_ptr>(&KaydedenAç));
-  });
-  auto& [ad, vfs] = katmanlar[alt];
-  ad = std::string("velmora-") + alt->zName;
-  vfs = sqlite3_vfs{};
-  vfs.iVersion = std::min(alt->iVersion, 3);
-  vfs.szOsFile = static_cast<int>(sizeof(KatmanDosyası)) + alt->szOsFile;
-  vfs.mxPathname = alt->mxPathname;
-  vfs.zName = ad.c_str();
-  vfs.pAppData = alt;
-  vfs.xOpen = KatmanAç;
-  vfs.xDelete = KatmanSil;
-  vfs.xAccess = [](sqlite3_vfs* v, const char* a, int b, int* s) { return Alt(v)->xAccess(Alt(v), a, b, s); };
-  vfs.xFullPathname = [](sqlite3_vfs* v, const char* a, int n, char* s) {
-    return Alt(v)->xFullPathname(Alt(v), a, n, s);
-  };
-  vfs.xDlOpen = [](sqlite3_vfs* v, const char* a) { return Alt(v)->xDlOpen(Alt(v), a); };
-  vfs.xDlError = [](sqlite3_vfs* v, int n, char* s) { Alt(v)->xDlError(Alt(v), n, s); };
-  vfs.xDlSym = [](sqlite3_vfs* v, void* h, const char* a) { return Alt(v)->xDlSym(Alt(v), h, a); };
-  vfs.xDlClose = [](sqlite3_vfs* v, void* h) { Alt(v)->xDlClose(Alt(v), h); };
-  vfs.xRandomness = [](sqlite3_vfs* v, int n, char* s) { return Alt(v)->xRandomness(Alt(v), n, s); };
-  vfs.xSleep = [](sqlite3_vfs* v, int n) { return Alt(v)->xSleep(Alt(v), n); };
-  vfs.xCurrentTime = [](sqlite3_vfs* v, double* t) { return Alt(v)->xCurrentTime(Alt(v), t); };
-  vfs.xGetLastError = [](sqlite3_vfs* v, int n, char* s) { return Alt(v)->xGetLastError(Alt(v), n, s); };
-  vfs.xCurrentTimeInt64 = [](sqlite3_vfs* v, sqlite3_int64* t) { return Alt(v)->xCurrentTimeInt64(Alt(v), t); };
-  vfs.xSetSystemCall = [](sqlite3_vfs* v, const char* a, sqlite3_syscall_ptr p) {
-    return Alt(v)->xSetSystemCall(Alt(v), a, p);
-  };
-  vfs.xGetSystemCall = [](sqlite3_vfs* v, const char* a) { return Alt(v)->xGetSystemCall(Alt(v), a); };
-  vfs.xNextSystemCall = [](sqlite3_vfs* v, const char* a) { return Alt(v)->xNextSystemCall(Alt(v), a); };
-  sqlite3_vfs_register(&vfs, 0);
-  return &vfs;
-}
-
 }  // namespace
-
-VeritabanıHatası::VeritabanıHatası(int numara, const QString& açıklama)
-    : std::runtime_error(açıklama.toStdString()), numara_(numara), açıklama_(açıklama) {}
-
-int HataNumarası(int kod, int sistem) {
-  using namespace VeritabanıHataNo;
-  switch (kod) {
-    case SQLITE_CONSTRAINT_UNIQUE:
-    case SQLITE_CONSTRAINT_PRIMARYKEY:
-    case SQLITE_CONSTRAINT_ROWID: return YinelenenDeğer;
-    case SQLITE_CONSTRAINT_NOTNULL: return BoşOlamaz;
-  }
-  switch (kod & 0xff) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return Kilitli;
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-    case SQLITE_PERM:
-    case SQLITE_AUTH: return ErişimYok;
-    // A full disk and a folder that cannot be written leave the file as it was: the user
-    // can make room or fix the folder and save again.
-    case SQLITE_CANTOPEN:
-    case SQLITE_IOERR:
-      if (YerYok(sistem)) return DiskDolu;
-      if (YazılamazYer(sistem)) return SaltOkunur;
-      // A file system the kernel has given up on refuses every new file: nothing was written.
-      if ((kod & 0xff) == SQLITE_CANTOPEN && sistem == EIO) return SaltOkunur;
-      return (kod & 0xff) == SQLITE_IOERR ? AğHatası : DosyaYok;
-    case SQLITE_FULL: return DiskDolu;
-    case SQLITE_READONLY: return SaltOkunur;
-    case SQLITE_CONSTRAINT: return KuralaAykırı;  // check, STRICT type, trigger
-    default: return Genel;  // never 3356, which the error routine ignores
-  }
-}
-
-VeritabanıHatası MotorHatası(int kod, int sistem, const QString& motor) {
-  const int numara = HataNumarası(kod, sistem);
-  return {numara, MotorMetni(kod, sistem, numara, motor)};
-}
 
 // --- KayıtKümesi --------------------------------------------------------------
 
@@ -599,10 +189,10 @@ void Veritabanı::TürkçeİşlevleriKaydet(sqlite3* db) {
 
 std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   using namespace VeritabanıHataNo;
-  if (const Sorun sorun = AçılışSorunu(yol); sorun.numara) throw VeritabanıHatası(sorun.numara, sorun.metin);
+  if (auto hata = AçılışHatası(yol)) throw *hata;
   sqlite3* db = nullptr;
   const QByteArray yerel = QFile::encodeName(yol);
-  int kod = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, KatmanVfs()->zName);
+  int kod = sqlite3_open_v2(yerel.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, DiskKatmanı::Kur());
   if (kod != SQLITE_OK) {
     const QString metin = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(kod));
     sqlite3_close(db);
@@ -679,9 +269,8 @@ Veritabanı::~Veritabanı() {
 }
 
 void Veritabanı::HataVer(int kod) const {
-  const DiskHatası disk = DiskHatasınıAl(db_);
-  günlüktenSonraHata_ = disk.günlüktenSonra;
-  int sistem = disk.sistem ? disk.sistem : sqlite3_system_errno(db_);
+  int sistem = DiskKatmanı::İlkHatayıAl(db_);
+  if (!sistem) sistem = sqlite3_system_errno(db_);
   if (!sistem) sqlite3_file_control(db_, "main", SQLITE_FCNTL_LAST_ERRNO, &sistem);
   // The journal could not be made beside the file: the folder tells why.
   if ((kod & 0xff) == SQLITE_CANTOPEN &&
@@ -856,29 +445,24 @@ Veritabanı::İşlem::~İşlem() {
   vt_.işlemAçık_ = false;
 }
 
-void Veritabanı::İşlem::Onayla() {
-  // Failures the engine passed over before the commit are not the commit's.
-  DiskHatasınıAl(vt_.db_);
-  vt_.günlüktenSonraHata_ = false;
+Veritabanı::Onay Veritabanı::İşlem::Onayla() {
+  DiskKatmanı::OnayıİzlemeyeBaşla(vt_.db_);
+  Onay onay = Onay::Yazıldı;
   try {
     // Hazırla refuses the COMMIT when the transaction is gone.
     vt_.Çalıştır(QStringLiteral("COMMIT"));
+    DiskKatmanı::OnayDosyayaUlaştı(vt_.db_);
   } catch (const VeritabanıHatası&) {
-    if (!vt_.OnayYerinde()) throw;
-    KayıttanSonraDiskHatası();
+    // A failure once the journal was gone ends the transaction with every change in the file;
+    // the layer saw that inside the COMMIT, while its lock was held.
+    if (!DiskKatmanı::OnayDosyayaUlaştı(vt_.db_) || !sqlite3_get_autocommit(vt_.db_)) throw;
+    onay = Onay::YazıldıDiskSonraHataVerdi;
   }
   vt_.sonOnay_ = std::chrono::steady_clock::now();
   açık_ = false;
   vt_.işlemAçık_ = false;
-}
-
-// Deleting the journal is the commit: when the first failure of a failed COMMIT came only then or
-// later, the engine has ended the transaction and no journal is left to roll it back, every change
-// is in the file.
-bool Veritabanı::OnayYerinde() const {
-  if (!günlüktenSonraHata_ || !sqlite3_get_autocommit(db_)) return false;
-  const char* günlük = sqlite3_filename_journal(sqlite3_db_filename(db_, "main"));
-  return günlük && ::access(günlük, F_OK) != 0 && errno == ENOENT;
+  if (onay == Onay::YazıldıDiskSonraHataVerdi && KayıttanSonraDiskHatası) KayıttanSonraDiskHatası();
+  return onay;
 }
 
 QString BaşlayanKalıbı(const QString& yazılan) {

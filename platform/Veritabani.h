@@ -1,11 +1,9 @@
 #pragma once
-// The shared database file, on the sqlite3 C API.
-//
-// Failures are reported with the engine error numbers the program tests
-// (3024 missing file, 3043/3044 path or I/O, 3051 access, 3055 bad name,
-// 3031 wrong password, 3260 locked by another workstation, 3026 disk full,
-// 3027 read-only folder; 3022 duplicate key,
-// 3314 empty required field, 3317 value against a rule or type of the table).
+// The shared database file, on the sqlite3 C API. Failures throw VeritabanıHatası with the
+// error numbers the program tests (VeritabaniHatalari.h). The layer shows no message: it throws
+// or returns what happened, and the shell tells the user.
+
+#include "VeritabaniHatalari.h"
 
 #include <QByteArrayView>
 #include <QDate>
@@ -18,45 +16,12 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
-
-namespace VeritabanıHataNo {
-inline constexpr int DosyaYok = 3024;
-inline constexpr int ParolaYanlış = 3031;
-inline constexpr int AğHatası = 3043;
-inline constexpr int YolGeçersiz = 3044;
-inline constexpr int ErişimYok = 3051;
-inline constexpr int DosyaAdıGeçersiz = 3055;
-inline constexpr int Kilitli = 3260;
-inline constexpr int DiskDolu = 3026;
-inline constexpr int SaltOkunur = 3027;
-inline constexpr int YinelenenDeğer = 3022;
-inline constexpr int BoşOlamaz = 3314;
-inline constexpr int KuralaAykırı = 3317;
-inline constexpr int İşlemYok = 3034;       // the engine rolled the transaction back on its own
-inline constexpr int FazlaDeyim = 3142;     // text after the end of the statement
-inline constexpr int SorguYok = 3078;
-inline constexpr int AlanYok = 3265;
-inline constexpr int KayıtYok = 3021;
-inline constexpr int Genel = 3001;
-}  // namespace VeritabanıHataNo
-
-class VeritabanıHatası : public std::runtime_error {
-public:
-  VeritabanıHatası(int numara, const QString& açıklama);
-  int Numara() const { return numara_; }
-  QString Açıklama() const { return açıklama_; }
-
-private:
-  int numara_;
-  QString açıklama_;
-};
 
 // The rows of one statement, read at once; the statement is released before
 // the caller sees them, so no lock outlives the read.
@@ -145,16 +110,26 @@ public:
   const QString& Yol() const { return yol_; }
   sqlite3* Tutamaç() const { return db_; }
 
+  enum class Onay {
+    Yazıldı,
+    // Every change is in the file, but the disk reported an error right after: the work must
+    // not be entered again, and the disk wants looking at.
+    YazıldıDiskSonraHataVerdi,
+  };
+  // Told of each Onay::YazıldıDiskSonraHataVerdi, on any connection; the shell sets it to warn
+  // the user.
+  static inline std::function<void()> KayıttanSonraDiskHatası;
+
   // BEGIN IMMEDIATE, tried once more when the lock wait runs out; rolled back
   // unless Onayla() was called. Onayla() throws when the engine has already
   // rolled the transaction back, and so does every statement run after that.
   // A COMMIT that the disk failed only once it was in the file is done: Onayla()
-  // returns and the user is warned to check the disk.
+  // returns YazıldıDiskSonraHataVerdi.
   class İşlem {
   public:
     explicit İşlem(Veritabanı& vt);
     ~İşlem();
-    void Onayla();
+    Onay Onayla();
     İşlem(const İşlem&) = delete;
     İşlem& operator=(const İşlem&) = delete;
 
@@ -176,13 +151,10 @@ private:
   sqlite3_stmt* Hazırla(const QString& sql, const QVariantList& değerler);
   void Bağla(sqlite3_stmt* deyim, const QVariantList& değerler);
   [[noreturn]] void HataVer(int kod) const;
-  // After a COMMIT that failed: whether it is in the file all the same.
-  bool OnayYerinde() const;
   static int Bekle(void* vt, int kaçıncı);
   sqlite3* db_;
   QString yol_;
   bool işlemAçık_ = false;
-  mutable bool günlüktenSonraHata_ = false;  // the last error began with the journal's deletion or after it
   friend struct DeyimBırakıcı;
   std::unordered_map<std::string, sqlite3_stmt*> önbellek_;  // statements not in use, by their text
   std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
@@ -197,10 +169,3 @@ public:
 
 // Text typed by the user as a prefix pattern for `LIKE ? ESCAPE '\'`.
 QString BaşlayanKalıbı(const QString& yazılan);
-
-// Maps an sqlite3 result code (extended), with the errno of the failing file call, to the
-// program's error number: a full disk, a file-size limit or a quota is 3026, a folder or file
-// system that cannot be written (or refuses to create a file with EIO) 3027, any other I/O error 3043.
-int HataNumarası(int sqliteKodu, int sistemHatası = 0);
-// The error with that number and a Turkish text that says what happened and what to do.
-VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString& motorMetni);

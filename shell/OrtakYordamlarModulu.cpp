@@ -37,6 +37,13 @@ int MesajKutusu(const QString& metin, int stil, const QString& başlık) {
   return Platform::MesajGöster(sahip, metin, stil, başlık.isEmpty() ? Ortak::ProgramAdı : başlık);
 }
 
+void KayıttanSonraDiskHatasıUyarısı() {
+  MesajKutusu(QStringLiteral("İşlem veritabanına kaydedildi; ancak disk, kayıttan hemen sonra bir hata bildirdi. "
+                             "İşlemi yeniden kaydetmeyiniz. Lütfen, veritabanının bulunduğu diski ve sunucuya "
+                             "bağlantıyı denetleyiniz."),
+              Stil::Uyarı);
+}
+
 void ProgramıBitir(int kod) {
   Platform::ProgramıBitir(kod);
   std::_Exit(kod);  // the seam must not return

@@ -53,6 +53,11 @@ bool HataYakala(İşlev&& işlev) {
   return false;
 }
 
+// A commit that stands although the disk reported an error right after it: the user is told
+// not to enter the work again and to have the disk looked at. Set as Veritabanı's
+// KayıttanSonraDiskHatası by main.
+void KayıttanSonraDiskHatasıUyarısı();
+
 // Ends the program at once through the platform seam.
 [[noreturn]] void ProgramıBitir(int kod = 0);
 

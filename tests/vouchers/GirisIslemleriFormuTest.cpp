@@ -1,11 +1,13 @@
 // The entry voucher driven offscreen as a user drives it.
 #include "Ayarlar.h"
+#include "HataliDisk.h"
 #include "FisTestOrtami.h"
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
 #include "GirisIslemleriFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "KomutDagitimi.h"
+#include "OrtakYordamlarModulu.h"
 #include "Platform.h"
 #include "TanimTestOrtami.h"
 #include "TarihKutusu.h"
@@ -26,51 +28,17 @@
 
 namespace {
 
-// A disk under the engine that fails one sync with the given error number, as a network share
-// does when the quota or the disk fills at sync: the journal's sync, or the folder's sync after
-// the journal's deletion (the file is gone by then).
-class HatalıDisk {
+// Another workstation on the same file, on the system's own disk.
+class BaşkaİstasyonBağlantısı {
 public:
-  enum Yer { GünlükEşitlemesi, KlasörEşitlemesi };
-  HatalıDisk(Yer yer, int hata) {
-    yer_ = yer, hata_ = hata, alt_ = sqlite3_vfs_find("unix");
-    vfs_ = *alt_;
-    vfs_.zName = "hatali-disk";
-    vfs_.xOpen = [](sqlite3_vfs*, const char* ad, sqlite3_file* f, int bayrak, int* çıkan) {
-      const int kod = alt_->xOpen(alt_, ad, f, bayrak, çıkan);
-      if (kod == SQLITE_OK && (bayrak & SQLITE_OPEN_MAIN_JOURNAL)) {
-        yöntemler_ = *f->pMethods, eşitle_ = f->pMethods->xSync;
-        yöntemler_.xSync = [](sqlite3_file* f, int b) {
-          if (yer_ != GünlükEşitlemesi || !hata_) return eşitle_(f, b);
-          errno = hata_;
-          return SQLITE_IOERR_FSYNC;
-        };
-        f->pMethods = &yöntemler_;
-      }
-      return kod;
-    };
-    vfs_.xDelete = [](sqlite3_vfs*, const char* ad, int klasörü) {
-      if (yer_ != KlasörEşitlemesi || !hata_ || !klasörü || !QByteArray(ad).endsWith("-journal"))
-        return alt_->xDelete(alt_, ad, klasörü);
-      const int kod = alt_->xDelete(alt_, ad, 0);
-      errno = hata_;
-      return kod == SQLITE_OK ? SQLITE_IOERR_DIR_FSYNC : kod;
-    };
-    sqlite3_vfs_register(&vfs_, 1);
+  explicit BaşkaİstasyonBağlantısı(const QString& yol) {
+    sqlite3_open_v2(QFile::encodeName(yol).constData(), &db_, SQLITE_OPEN_READWRITE, "unix");
   }
-  ~HatalıDisk() {
-    hata_ = 0;
-    sqlite3_vfs_unregister(&vfs_);
-    sqlite3_vfs_register(alt_, 1);
-  }
+  ~BaşkaİstasyonBağlantısı() { sqlite3_close(db_); }
+  int Çalıştır(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
 
 private:
-  static inline sqlite3_vfs* alt_ = nullptr;
-  static inline sqlite3_vfs vfs_{};
-  static inline sqlite3_io_methods yöntemler_{};
-  static inline int (*eşitle_)(sqlite3_file*, int) = nullptr;
-  static inline Yer yer_ = GünlükEşitlemesi;
-  static inline int hata_ = 0;
+  sqlite3* db_ = nullptr;
 };
 
 class GirişFormuTesti : public FişTestOrtamı {
@@ -286,40 +254,58 @@ TEST_F(GirişFormuTesti, DoluDiskteListeKalırYerAçılıncaBirKezYazılır) {
   EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 0);
 }
 
-// The disk fails while the voucher is committed. At the journal's sync nothing is stored: the
-// user is told why, the list stays and the retry stores it once. At the folder's sync after the
-// journal is gone the voucher is stored: the list is emptied and the user is told to check the disk.
-TEST_F(GirişFormuTesti, EşitlemedeDiskHatasıKaydınYerindeOlupOlmadığınıSöyler) {
+// The disk fails while the voucher is committed, and another workstation acts the moment the lock
+// is let go. Before the journal is gone nothing is stored: the user is told why, the list stays
+// and the retry stores it once. Once it is gone the voucher is stored, whatever the folder shows
+// by then: the list is emptied and the user is told not to enter it again.
+TEST_F(GirişFormuTesti, DiskHatasındaKaydınYerindeOlupOlmadığıOnayınİçindeAnlaşılır) {
+  const char* const başkasıYazar = "BEGIN IMMEDIATE; CREATE TABLE BaskaIstasyon (x)";  // its journal is made
+  const char* const başkasıOkur = "SELECT Count(*) FROM GirisIslemleriTablosu";   // rolls a hot journal back
   const struct {
     HatalıDisk::Yer yer;
     int hata;
+    const char* başkası;
     bool yazıldı;
     const char* metin;
   } durumlar[] = {
-      {HatalıDisk::GünlükEşitlemesi, ENOSPC, false, "Diskte yer kalmadı"},
-      {HatalıDisk::GünlükEşitlemesi, EDQUOT, false, "Disk kotanız doldu"},
-      {HatalıDisk::KlasörEşitlemesi, EIO, true, "kaydedildi; ancak disk"},
+      {HatalıDisk::GünlükEşitlemesi, ENOSPC, nullptr, false, "Diskte yer kalmadı"},
+      {HatalıDisk::GünlükEşitlemesi, EDQUOT, nullptr, false, "Disk kotanız doldu"},
+      {HatalıDisk::KlasörEşitlemesi, ENOSPC, başkasıYazar, true, "kaydedildi; ancak disk"},
+      {HatalıDisk::KlasörEşitlemesi, EIO, başkasıYazar, true, "kaydedildi; ancak disk"},
+      {HatalıDisk::SilinmişGünlük, ENOENT, başkasıYazar, true, "kaydedildi; ancak disk"},
+      // The journal stays, so the other workstation's first read rolls the voucher back.
+      {HatalıDisk::GünlükSilme, EIO, başkasıOkur, false, "Ağ bağlantısı kurulamıyor"},
   };
+  Veritabanı::KayıttanSonraDiskHatası = OrtakYordamlarModülü::KayıttanSonraDiskHatasıUyarısı;
   Aç();
   for (const auto& d : durumlar) {
     const size_t önce = GirişSatırları().size();
     Satır(akın, civata, merkez, "ALİ VELİ", "10");
-    mesajlar.clear();
+    mesajlar.clear(), bitişler.clear();
+    BaşkaİstasyonBağlantısı başka(vt->Yol());
+    int başkasınınSonucu = -1;
     {
-      HatalıDisk disk(d.yer, d.hata);
+      HatalıDisk disk(d.yer, d.hata, 1, [&] { başkasınınSonucu = d.başkası ? başka.Çalıştır(d.başkası) : 0; });
       Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
-      f->ListeyiStoğaEkleDüğmesi->click();
+      try {
+        f->ListeyiStoğaEkleDüğmesi->click();
+      } catch (const ProgramSonlandı&) {
+        Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());  // started again
+      }
     }
-    ASSERT_EQ(mesajlar.size(), 1u) << d.hata;
+    EXPECT_EQ(başkasınınSonucu, SQLITE_OK) << d.yer << " " << d.hata;  // it never hears of this disk
+    başka.Çalıştır("ROLLBACK");
+    ASSERT_EQ(mesajlar.size(), 1u) << d.yer << " " << d.hata;
     EXPECT_EQ(mesajlar[0].stil, 48);
     EXPECT_TRUE(mesajlar[0].metin.contains(QString::fromUtf8(d.metin))) << mesajlar[0].metin.toStdString();
-    EXPECT_TRUE(bitişler.empty());
-    EXPECT_EQ(GirişSatırları().size(), önce + d.yazıldı);
+    EXPECT_EQ(bitişler.size(), d.yer == HatalıDisk::GünlükSilme ? 1u : 0u);
+    EXPECT_EQ(GirişSatırları().size(), önce + d.yazıldı) << d.yer << " " << d.hata;
     EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), d.yazıldı ? 0 : 1);
     f->ListeyiStoğaEkleDüğmesi->click();  // the retry; a stored list has left nothing to store
-    EXPECT_EQ(GirişSatırları().size(), önce + 1) << d.hata;
+    EXPECT_EQ(GirişSatırları().size(), önce + 1) << d.yer << " " << d.hata;
     EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 0);
   }
+  Veritabanı::KayıttanSonraDiskHatası = {};
 }
 
 TEST_F(GirişFormuTesti, MevcutStokSeçilenÜrünVeDepodanOkunur) {
