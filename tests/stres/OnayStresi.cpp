@@ -1,0 +1,216 @@
+// One workstation whose disk fails every commit at its last step, while others commit back to
+// back on the same file. That writer enters numbered vouchers of three rows and enters again,
+// once, each one it was told was not stored, as its user would. At the end every voucher told
+// stored is in the file once, and none told not stored is there twice.
+//
+//   velmora_onay_stresi <başka yazıcı> <saniye> [enospc|eio|silme] [klasör]
+//
+// enospc, eio: the folder's sync after the journal's deletion fails with that error;
+// silme: the journal's unlink fails with EIO and the journal stays.
+
+#include "HataliDisk.h"
+#include "Veritabani.h"
+#include "VeritabaniOlusturucu.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Saat = std::chrono::steady_clock;
+constexpr int FişSatırı = 3;
+constexpr int HatalıYazıcı = 1;
+
+void FişYaz(Veritabanı& vt, int yazıcı, long no, int satır) {
+  for (int i = 0; i < satır; ++i)
+    vt.Çalıştır(QStringLiteral("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisiYapan, "
+                               "GirisNedeni, IslemTarihi, GirisMiktari) VALUES (?, 1, 1, ?, 1, '2026-03-05', ?)"),
+                {i + 1, yazıcı, static_cast<qint64>(no)});
+}
+
+// Back to back ten-row commits; prints how many.
+int Başka(const QString& yol, int saniye, int no) {
+  auto vt = Veritabanı::Aç(yol);
+  long onay = 0, hata = 0;
+  for (const auto bitiş = Saat::now() + std::chrono::seconds(saniye); Saat::now() < bitiş;) {
+    try {
+      Veritabanı::İşlem işlem(*vt);
+      FişYaz(*vt, 100 + no, 0, 10);
+      işlem.Onayla();
+      ++onay;
+    } catch (const VeritabanıHatası&) {
+      ++hata;
+    }
+  }
+  std::printf("%ld %ld\n", onay, hata);
+  return 0;
+}
+
+// Prints a line for every try: the voucher's number and what the writer was told (y stored,
+// u stored and warned, n not stored).
+int Hatalı(const QString& yol, int saniye, const std::string& tür) {
+  const bool silme = tür == "silme";
+  HatalıDisk disk(silme ? HatalıDisk::GünlükSilme : HatalıDisk::KlasörEşitlemesi, tür == "enospc" ? ENOSPC : EIO, -1);
+  auto vt = Veritabanı::Aç(yol);
+  const auto bitiş = Saat::now() + std::chrono::seconds(saniye);
+  for (long no = 1; vt && Saat::now() < bitiş; ++no) {
+    for (int deneme = 0; deneme < 2; ++deneme) {
+      char söylenen = 'n';
+      try {
+        Veritabanı::İşlem işlem(*vt);
+        FişYaz(*vt, HatalıYazıcı, no, FişSatırı);
+        söylenen = işlem.Onayla() == Veritabanı::Onay::Yazıldı ? 'y' : 'u';
+      } catch (const VeritabanıHatası&) {
+        // The program is started again; a journal this disk cannot delete is rolled back by
+        // another workstation first.
+        for (vt.reset(); !vt && Saat::now() < bitiş;) {
+          try {
+            vt = Veritabanı::Aç(yol);
+          } catch (const VeritabanıHatası&) {
+            usleep(10000);
+          }
+        }
+      }
+      std::printf("%ld %c\n", no, söylenen);
+      if (söylenen != 'n' || !vt) break;
+    }
+  }
+  std::fflush(stdout);
+  return 0;
+}
+
+struct Çocuk {
+  pid_t pid;
+  int boru;
+};
+
+Çocuk Başlat(const std::vector<std::string>& argümanlar) {
+  int boru[2];
+  if (pipe(boru) != 0) std::exit(3);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(boru[1], STDOUT_FILENO);
+    close(boru[0]);
+    close(boru[1]);
+    std::vector<char*> a;
+    for (const std::string& s : argümanlar) a.push_back(const_cast<char*>(s.c_str()));
+    a.push_back(nullptr);
+    execv(a[0], a.data());
+    _exit(127);
+  }
+  close(boru[1]);
+  return {pid, boru[0]};
+}
+
+std::string Oku(const Çocuk& ç, bool& tamam) {
+  std::string çıktı;
+  char tampon[4096];
+  ssize_t n;
+  while ((n = read(ç.boru, tampon, sizeof tampon)) > 0) çıktı.append(tampon, static_cast<size_t>(n));
+  close(ç.boru);
+  int durum = 0;
+  waitpid(ç.pid, &durum, 0);
+  tamam = tamam && WIFEXITED(durum) && WEXITSTATUS(durum) == 0;
+  return çıktı;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  try {
+    if (argc == 5 && std::strcmp(argv[1], "--baska") == 0)
+      return Başka(QFile::decodeName(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    if (argc == 5 && std::strcmp(argv[1], "--hatali") == 0)
+      return Hatalı(QFile::decodeName(argv[2]), std::atoi(argv[3]), argv[4]);
+  } catch (const VeritabanıHatası& h) {
+    std::fprintf(stderr, "%s\n", h.what());
+    return 1;
+  }
+  const std::string tür = argc >= 4 ? argv[3] : "eio";
+  if (argc < 3 || argc > 5 || (tür != "enospc" && tür != "eio" && tür != "silme")) {
+    std::fprintf(stderr, "Kullanım: velmora_onay_stresi <başka yazıcı> <saniye> [enospc|eio|silme] [klasör]\n");
+    return 2;
+  }
+  const int başka = std::atoi(argv[1]), saniye = std::atoi(argv[2]);
+  QTemporaryDir geçici(argc == 5 ? QDir(QFile::decodeName(argv[4])).filePath(QStringLiteral("onay-XXXXXX"))
+                                 : QDir::tempPath() + QStringLiteral("/onay-XXXXXX"));
+  if (!geçici.isValid()) return 3;
+  QString yol;
+  try {
+    yol = VeritabanıOluşturucu::Oluştur(geçici.path());
+  } catch (const VeritabanıHatası& h) {
+    std::fprintf(stderr, "%s\n", h.what());
+    return 3;
+  }
+  const std::string y = QFile::encodeName(yol).toStdString(), s = std::to_string(saniye);
+  const Çocuk hatalı = Başlat({argv[0], "--hatali", y, s, tür});
+  std::vector<Çocuk> başkalar;
+  for (int i = 1; i <= başka; ++i) başkalar.push_back(Başlat({argv[0], "--baska", y, s, std::to_string(i)}));
+
+  bool tamam = true;
+  std::map<long, std::string> söylenenler;  // every try of a voucher, in order
+  {
+    const std::string çıktı = Oku(hatalı, tamam);
+    long no;
+    char c;
+    for (const char* p = çıktı.c_str(); std::sscanf(p, "%ld %c", &no, &c) == 2; p = std::strchr(p, '\n') + 1) {
+      söylenenler[no] += c;
+      if (!std::strchr(p, '\n')) break;
+    }
+  }
+  long başkaOnay = 0;
+  for (const Çocuk& ç : başkalar) {
+    long onay = 0, hata = 0;
+    std::sscanf(Oku(ç, tamam).c_str(), "%ld %ld", &onay, &hata);
+    başkaOnay += onay;
+  }
+
+  std::map<long, qint64> dosyada;
+  qint64 başkaSatır = -1;
+  try {
+    auto vt = Veritabanı::Aç(yol);
+    for (KayıtKümesi k = vt->KayıtKümesiAç(QStringLiteral("SELECT GirisMiktari AS No, Count(*) AS n FROM "
+                                                          "GirisIslemleriTablosu WHERE GirisiYapan = ? GROUP BY 1"),
+                                          {HatalıYazıcı});
+         !k.Sonda(); k.MoveNext())
+      dosyada[k.Tamsayı("No")] = k.Tamsayı("n");
+    başkaSatır = vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisIslemleriTablosu WHERE "
+                                                  "GirisiYapan > 100")).Tamsayı("n");
+  } catch (const VeritabanıHatası& h) {
+    std::fprintf(stderr, "%s\n", h.what());
+    tamam = false;
+  }
+  long uyarılı = 0, yazılmadı = 0, yanlışYok = 0, yanlışVar = 0, ikiKez = 0;
+  for (const auto& [no, denemeler] : söylenenler) {
+    const long yazıldıDenen = static_cast<long>(denemeler.size()) - static_cast<long>(std::count(denemeler.begin(), denemeler.end(), 'n'));
+    uyarılı += std::count(denemeler.begin(), denemeler.end(), 'u');
+    yazılmadı += std::count(denemeler.begin(), denemeler.end(), 'n');
+    const qint64 satır = dosyada.count(no) ? dosyada[no] : 0;
+    if (satır > FişSatırı) ++ikiKez;
+    else if (satır == FişSatırı && yazıldıDenen == 0) ++yanlışYok;  // told not stored, but there
+    else if (satır != FişSatırı * yazıldıDenen) ++yanlışVar;        // told stored, but not there whole
+  }
+  std::printf("hatalı diskli yazıcı: %zu fiş, %ld kez \"kaydedildi, disk hata verdi\", %ld kez \"kaydedilmedi\"\n",
+              söylenenler.size(), uyarılı, yazılmadı);
+  std::printf("başka yazıcılar: %ld işlem onaylandı; dosyada %lld satırı (beklenen %lld)\n", başkaOnay,
+              static_cast<long long>(başkaSatır), static_cast<long long>(başkaOnay) * 10);
+  std::printf("\"kaydedilmedi\" denip dosyada olan: %ld; iki kez yazılan: %ld; \"kaydedildi\" denip dosyada "
+              "olmayan: %ld\n",
+              yanlışYok, ikiKez, yanlışVar);
+  tamam = tamam && !söylenenler.empty() && yanlışYok == 0 && ikiKez == 0 && yanlışVar == 0 &&
+          başkaSatır == başkaOnay * 10;
+  std::printf("%s\n", tamam ? "sonuç: tamam" : "sonuç: HATA");
+  return tamam ? 0 : 1;
+}
