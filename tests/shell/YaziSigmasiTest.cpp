@@ -4,6 +4,7 @@
 #include "GirisSifresiSorFormu.h"
 #include "IlerlemeGosterFormu.h"
 #include "KabukTestOrtami.h"
+#include "RaporTuvali.h"
 #include "SunucuDegistirFormu.h"
 #include "VeritabaninaBaglanFormu.h"
 
@@ -84,6 +85,31 @@ TEST_F(YazıSığmasıTesti, TarihBölmesiYazıTipineGöreGenişler) {
     EXPECT_GE(tarih->width(), tarih->fontMetrics().horizontalAdvance(tarih->text()) + 2 * tarih->margin());
   }
   QApplication::setFont(özgün);
+}
+
+// A text is cut to its width with an ellipsis; an empty one prints nothing at any width.
+TEST_F(YazıSığmasıTesti, SığdırBoşMetneÜçNoktaKoymaz) {
+  KayıtTuvali t;
+  t.YazıBoyutu(8);
+  const QString uzun = QStringLiteral("ÇAĞDAŞ YAPI MALZEMELERİ");
+  struct Durum {
+    QString metin;
+    double genişlik;
+    QString beklenen;  // empty for a long text: cut somewhere within the width
+  };
+  const std::vector<Durum> durumlar{{"", -5, ""},        {"", 0, ""},          {"", 0.3, ""},
+                                    {"", 40, ""},        {"ELMA", 40, "ELMA"}, {"ELMA", 0.3, "…"},
+                                    {"ELMA", -5, "…"}, {uzun, 20, {}}};
+  for (const Durum& d : durumlar) {
+    SCOPED_TRACE(QString("%1 @ %2").arg(d.metin).arg(d.genişlik).toStdString());
+    const QString sonuç = t.Sığdır(d.metin, d.genişlik);
+    if (!d.beklenen.isEmpty() || d.metin.isEmpty()) {
+      EXPECT_EQ(sonuç, d.beklenen);
+    } else {
+      EXPECT_TRUE(sonuç.endsWith("…") && sonuç.size() > 4 && d.metin.startsWith(sonuç.chopped(1))) << sonuç.toStdString();
+      EXPECT_LE(t.MetinGenişliği(sonuç), d.genişlik);
+    }
+  }
 }
 
 }  // namespace
