@@ -44,7 +44,8 @@ double RaporTuvali::SatırYüksekliği() const {
 }
 
 QString RaporTuvali::Sığdır(const QString& metin, double genişlik) const {
-  if (MetinGenişliği(metin) <= genişlik) return metin;
+  // An empty cell stays empty however narrow its column: only a cut text carries the ellipsis.
+  if (metin.isEmpty() || MetinGenişliği(metin) <= genişlik) return metin;
   const QString üç = QStringLiteral("…");
   int alt = 0, üst = static_cast<int>(metin.size());
   while (alt < üst) {

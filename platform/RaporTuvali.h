@@ -46,7 +46,7 @@ public:
   double MetinGenişliği(const QString& metin) const;
   double SatırYüksekliği() const;
   // The text cut to `genişlik` millimetres with an ellipsis, so that it never runs into the
-  // next column; a text that fits comes back whole.
+  // next column; a text that fits comes back whole, an empty one empty at any width.
   QString Sığdır(const QString& metin, double genişlik) const;
   // Space kept between a cut text and the column after it, in millimetres.
   static constexpr double SütunAralığı = 1.5;

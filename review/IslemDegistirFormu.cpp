@@ -89,6 +89,7 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
   if (sonuç != Sonuç::Yapıldı)
     OrtakYordamlarModülü::MesajKutusu(HareketDeğişmişMetni, OrtakYordamlarModülü::Stil::Uyarı);
   inceleme.ÜrünListesi_Click();
+  if (sonuç == Sonuç::Yapıldı) inceleme.SatırıYenidenSeç(inceleme.Sayaç);
   done(QDialog::Accepted);
 }
 

@@ -164,6 +164,9 @@ void ÜrünlereGöreStokHareketleriFormu::HareketiDeğiştirDüğmesi_Click() {
     return;
   }
   const QString miktar = StokHareketleriListesi->SeçiliSatır()->text(4);
+  // Saved, the list is built again: the changed row is chosen again as after a return.
+  Sayaç = StokHareketleriListesi->SeçiliSatırKonumu();
+  SeçiliHareketNo = h->islemNo;
   if (h->tür == HareketTürü::Giriş) {
     auto& d = Form<GirişİşlemiDeğiştirFormu>();
     d.Yükle();

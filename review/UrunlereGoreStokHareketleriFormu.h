@@ -15,7 +15,7 @@ public:
   QPushButton* HareketiSilDüğmesi;
   QPushButton* ÇıkışıStoğaİadeEtDüğmesi;
 
-  // The movement chosen for a delete or a return, and its row's position (from 1).
+  // The movement chosen for a change, a delete or a return, and its row's position (from 1).
   qint64 SeçiliHareketNo = 0;
   int Sayaç = 0;
 

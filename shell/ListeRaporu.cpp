@@ -59,6 +59,25 @@ void Başlıklar(RaporTuvali& t, const std::vector<Sütun>& sütunlar, const Sü
   t.Y += 1;
 }
 
+// What the list covers, centred under the title. Its parts share a line while they fit between
+// the margins, so a long warehouse or company name moves to a line of its own instead of running
+// off the paper; only a part wider than a whole line is cut.
+void Kapsam(RaporTuvali& t, const QString& kapsam) {
+  const double genişlik = Ortak::SayfaGenişliği - SolKenar - SağBoşluk;
+  QStringList satırlar;
+  for (const QString& parça : kapsam.split(KapsamAyracı)) {
+    const QString sığan = t.Sığdır(parça, genişlik);
+    if (!satırlar.isEmpty() && t.MetinGenişliği(satırlar.back() + KapsamAyracı + sığan) <= genişlik)
+      satırlar.back() += KapsamAyracı + sığan;
+    else
+      satırlar << sığan;
+  }
+  for (const QString& satır : satırlar) {
+    t.X = (Ortak::SayfaGenişliği - t.MetinGenişliği(satır)) / 2;
+    t.SatırYaz(satır);
+  }
+}
+
 }  // namespace
 
 void ListeBaskıDüzeni(RaporTuvali& t, const SütunluListe& liste, const Tanım& tanım) {
@@ -86,8 +105,7 @@ void ListeBaskıDüzeni(RaporTuvali& t, const SütunluListe& liste, const Tanım
     t.Kalın(false);
     t.AltıÇizili(false);
     t.Y += 1;
-    t.X = (Ortak::SayfaGenişliği - t.MetinGenişliği(tanım.kapsam)) / 2;
-    t.SatırYaz(tanım.kapsam);
+    Kapsam(t, tanım.kapsam);
   }
   t.Y += 5;
   Başlıklar(t, sütunlar, liste);

@@ -16,10 +16,13 @@ class RaporTuvali;
 
 namespace ListeRaporu {
 
+// Between the parts of a list's `kapsam`; a line too long for the paper breaks there.
+inline const QString KapsamAyracı = QStringLiteral("     ");
+
 struct Tanım {
   QString başlık;
   QString toplamAğırlık;  // printed under the rows when given
-  QString kapsam;         // under the title: what the list covers (warehouse, period, ...)
+  QString kapsam;         // under the title: what the list covers: warehouse, period, ... joined by KapsamAyracı
 };
 
 // Said for an empty list instead of printing or exporting nothing.

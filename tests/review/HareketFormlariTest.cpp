@@ -173,7 +173,7 @@ TEST_F(HareketFormTesti, SeçiliSatırıOlmayanListedeAşağıVeBaşİlkSatırı
   EXPECT_EQ(hareketler.SeçiliSatırKonumu(), 1);
   EXPECT_EQ(hareketler.currentItem(), hareketler.Satır(1));
 
-  // Changed through its dialog, the movement is listed again with nothing selected.
+  // Changed through its dialog, the movement is listed again and stays chosen.
   Modalda([](QWidget* d) {
     auto* tarih = static_cast<TarihMiktarFormu*>(d);
     tarih->Miktar->setFocus();
@@ -185,6 +185,10 @@ TEST_F(HareketFormTesti, SeçiliSatırıOlmayanListedeAşağıVeBaşİlkSatırı
   SatırıSeç(g);
   QTest::mouseDClick(hareketler.viewport(), Qt::LeftButton, {}, hareketler.visualItemRect(hareketler.Satır(1)).center());
   EXPECT_EQ(Sütun(hareketler, 4).first(), "15,00");
+  EXPECT_EQ(hareketler.SeçiliSatırKonumu(), 1);
+  // Listed again by the other view and back, nothing is selected.
+  QTest::mouseClick(F().HareketTürüSeçeneği[1], Qt::LeftButton);
+  QTest::mouseClick(F().HareketTürüSeçeneği[0], Qt::LeftButton);
   EXPECT_EQ(hareketler.SeçiliSatırKonumu(), 0);
   for (int beklenen : {1, 2}) {
     QTest::keyClick(&hareketler, Qt::Key_Down);
@@ -210,9 +214,9 @@ TEST_F(HareketFormTesti, İadeDeğişiklikSilmeVeSıralamadanSonraOklarGörülen
     const char* yazılan;
     std::vector<int> oklardanSonra;  // after Down, Down, Up
   };
-  // A return keeps row 2 chosen, a change chooses nothing, a delete the row that moved up, a sort the same row.
+  // A return and a change keep row 2 chosen, a delete the row that moved up, a sort the same row.
   const std::vector<Durum> durumlar{{Qt::Key_T, "1", {3, 4, 3}},
-                                    {Qt::Key_D, "9", {1, 2, 1}},
+                                    {Qt::Key_D, "9", {3, 4, 3}},
                                     {Qt::Key_S, nullptr, {3, 4, 3}},
                                     {Qt::Key_unknown, nullptr, {3, 4, 3}}};
   Aç("EL", 1);
