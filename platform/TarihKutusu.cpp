@@ -19,8 +19,6 @@ namespace {
 constexpr std::array<int, 3> Genişlik{2, 2, 4};
 }  // namespace
 
-const QString TarihKutusu::GeçersizTarihMetni = QStringLiteral("Lütfen, geçerli bir TARİH giriniz!");
-
 TarihKutusu::TarihKutusu(QWidget* ebeveyn) : QDateEdit(ebeveyn) {
   setCalendarPopup(true);
   setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
@@ -60,8 +58,9 @@ bool TarihKutusu::eventFilter(QObject* nesne, QEvent* olay) {
   return QDateEdit::eventFilter(nesne, olay);
 }
 
-// Opening and closing the calendar moves the focus into the pop-up and back; for the
-// form the field keeps its focus all along, so its caption does not flicker.
+// Reached from the keyboard or by the program, typing starts on the day. Opening and closing the
+// calendar moves the focus into the pop-up and back; for the form the field keeps its focus all
+// along, so its caption does not flicker.
 void TarihKutusu::focusInEvent(QFocusEvent* olay) {
   QDateEdit::focusInEvent(olay);
   switch (olay->reason()) {
@@ -100,9 +99,9 @@ bool TarihKutusu::focusNextPrevChild(bool ileri) { return QWidget::focusNextPrev
 // that the date edit never fits the day typed into the month shown before the month is typed.
 void TarihKutusu::keyPressEvent(QKeyEvent* olay) {
   const int tuş = olay->key();
-  const Qt::KeyboardModifiers değiştirici = olay->modifiers();
+  const Qt::KeyboardModifiers basılı = olay->modifiers();
   const QChar harf = olay->text().size() == 1 ? olay->text()[0] : QChar();
-  if (!isReadOnly() && !(değiştirici & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+  if (!isReadOnly() && !(basılı & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
     if (harf >= u'0' && harf <= u'9') {
       RakamYaz(harf);
       return;
@@ -117,16 +116,17 @@ void TarihKutusu::keyPressEvent(QKeyEvent* olay) {
     }
   }
   const bool sol = tuş == Qt::Key_Left, sağ = tuş == Qt::Key_Right;
-  if ((sol || sağ) && !(değiştirici & (Qt::ShiftModifier | Qt::AltModifier))) {
+  if ((sol || sağ) && !(basılı & (Qt::ShiftModifier | Qt::AltModifier))) {
     const int yön = sağ ? 1 : -1;
     if (yazım_) BölümüKapat(yazım_->bölüm + yön);
     else BölümeGeç(currentSectionIndex() + yön);
     return;
   }
-  // Any other key ends the typing first: Esc quietly, the others refuse a date not whole.
-  const bool değiştiriciTuşu = tuş == Qt::Key_Shift || tuş == Qt::Key_Control || tuş == Qt::Key_Alt ||
-                               tuş == Qt::Key_AltGr || tuş == Qt::Key_Meta;
-  if (yazım_ && !değiştiriciTuşu && !YazımıBitir(tuş != Qt::Key_Escape) && tuş != Qt::Key_Escape) return;
+  // Any other key ends the typing first (Shift, Ctrl, Alt and the locks alone do not): Esc quietly,
+  // the others refuse a date not whole and are then dropped.
+  const bool değiştirici = (tuş >= Qt::Key_Shift && tuş <= Qt::Key_ScrollLock) || tuş == Qt::Key_AltGr;
+  const bool esc = tuş == Qt::Key_Escape;
+  if (yazım_ && !değiştirici && !YazımıBitir(!esc) && !esc) return;
   QDateEdit::keyPressEvent(olay);
 }
 
@@ -270,5 +270,6 @@ bool TarihKutusu::YazımıBitir(bool uyar) {
 
 void TarihKutusu::Uyar() {
   if (Platform::MesajGöster)
-    Platform::MesajGöster(window(), GeçersizTarihMetni, 48, QApplication::applicationName());
+    Platform::MesajGöster(window(), QStringLiteral("Lütfen, geçerli bir TARİH giriniz!"), 48,
+                          QApplication::applicationName());
 }

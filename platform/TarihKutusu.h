@@ -28,7 +28,6 @@ public:
   // Raised by every change of the value, also one the program makes.
   std::function<void()> Değişti;
 
-  static const QString GeçersizTarihMetni;
 
 protected:
   bool event(QEvent* olay) override;
