@@ -1,18 +1,36 @@
 #include "TarihKutusu.h"
 
+#include "Platform.h"
+
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
+
+namespace {
+// Digits of the day, the month and the year.
+constexpr std::array<int, 3> Genişlik{2, 2, 4};
+}  // namespace
 
 TarihKutusu::TarihKutusu(QWidget* ebeveyn) : QDateEdit(ebeveyn) {
   setCalendarPopup(true);
   setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+  lineEdit()->installEventFilter(this);
   connect(this, &QDateEdit::dateChanged, this, [this](QDate) {
     if (Değişti) Değişti();
   });
+}
+
+void TarihKutusu::DeğerAyarla(const QDate& tarih) {
+  yazım_.reset();
+  setDate(tarih);
 }
 
 bool TarihKutusu::OdakSende() const {
@@ -21,30 +39,94 @@ bool TarihKutusu::OdakSende() const {
   return takvim && takvim->window() != window() && takvim->window()->isVisible();
 }
 
-// Opening and closing the calendar moves the focus into the pop-up and back; for the
-// form the field keeps its focus all along, so its caption does not flicker.
+// A click (the calendar's arrow among them) or the wheel goes on from the value: what was typed
+// stays only when it makes a whole date.
+bool TarihKutusu::event(QEvent* olay) {
+  if (yazım_ && (olay->type() == QEvent::MouseButtonPress || olay->type() == QEvent::Wheel)) YazımıBitir(false);
+  return QDateEdit::event(olay);
+}
+
+bool TarihKutusu::eventFilter(QObject* nesne, QEvent* olay) {
+  if (nesne == lineEdit()) {
+    if (yazım_ && (olay->type() == QEvent::MouseButtonPress || olay->type() == QEvent::MouseButtonDblClick))
+      YazımıBitir(false);
+  } else if (olay->type() == QEvent::Shortcut && hasFocus()) {
+    // The label's access key moves no focus to a field that has it: typing starts on the day again.
+    auto* etiket = qobject_cast<QLabel*>(nesne);
+    if (etiket && etiket->buddy() == this && YazımıBitir(true)) BölümeGeç(0);
+  }
+  return QDateEdit::eventFilter(nesne, olay);
+}
+
+// Reached from the keyboard or by the program, typing starts on the day. Opening and closing the
+// calendar moves the focus into the pop-up and back; for the form the field keeps its focus all
+// along, so its caption does not flicker.
 void TarihKutusu::focusInEvent(QFocusEvent* olay) {
   QDateEdit::focusInEvent(olay);
-  if (olay->reason() == Qt::PopupFocusReason) return;
+  switch (olay->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason: BölümeGeç(0); break;
+    case Qt::PopupFocusReason: return;
+    default: break;
+  }
   if (OdakAldı) OdakAldı();
 }
 
 void TarihKutusu::focusOutEvent(QFocusEvent* olay) {
+  const Qt::FocusReason neden = olay->reason();
+  // Left with a date not whole or not possible: the value before it stays at once, so that nothing
+  // reads the typed one; the user is told once the focus has settled, and brought back to the day.
+  // The pop-up or another window coming up is no leaving: the typing just ends.
+  const bool ayrıldı = neden != Qt::PopupFocusReason && neden != Qt::ActiveWindowFocusReason;
+  if (!YazımıBitir(false) && ayrıldı) {
+    QTimer::singleShot(0, this, [this] {
+      if (!isVisible() || !isEnabled()) return;
+      Uyar();
+      setFocus(Qt::OtherFocusReason);
+    });
+  }
   QDateEdit::focusOutEvent(olay);
-  if (olay->reason() == Qt::PopupFocusReason) return;
+  if (neden == Qt::PopupFocusReason) return;
   if (OdakKaybetti) OdakKaybetti();
 }
 
 // The date edit would walk its day, month and year on Tab first.
 bool TarihKutusu::focusNextPrevChild(bool ileri) { return QWidget::focusNextPrevChild(ileri); }
 
+// Digits, Backspace, the separators and the arrows are taken here while a date is typed, so
+// that the date edit never fits the day typed into the month shown before the month is typed.
 void TarihKutusu::keyPressEvent(QKeyEvent* olay) {
-  const bool sol = olay->key() == Qt::Key_Left, sağ = olay->key() == Qt::Key_Right;
-  if ((sol || sağ) && !(olay->modifiers() & (Qt::ShiftModifier | Qt::AltModifier))) {
-    BölümeGeç(currentSectionIndex() + (sağ ? 1 : -1));
-    olay->accept();
+  const int tuş = olay->key();
+  const Qt::KeyboardModifiers basılı = olay->modifiers();
+  const QChar harf = olay->text().size() == 1 ? olay->text()[0] : QChar();
+  if (!isReadOnly() && !(basılı & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    if (harf >= u'0' && harf <= u'9') {
+      RakamYaz(harf);
+      return;
+    }
+    if (tuş == Qt::Key_Backspace) {
+      Sil();
+      return;
+    }
+    if (yazım_ && !harf.isNull() && QStringLiteral(".,/-").contains(harf)) {
+      if (yazım_->yarım) BölümüKapat(yazım_->bölüm + 1);
+      return;
+    }
+  }
+  const bool sol = tuş == Qt::Key_Left, sağ = tuş == Qt::Key_Right;
+  if ((sol || sağ) && !(basılı & (Qt::ShiftModifier | Qt::AltModifier))) {
+    const int yön = sağ ? 1 : -1;
+    if (yazım_) BölümüKapat(yazım_->bölüm + yön);
+    else BölümeGeç(currentSectionIndex() + yön);
     return;
   }
+  // Any other key ends the typing first (Shift, Ctrl, Alt and the locks alone do not): Esc quietly,
+  // the others refuse a date not whole and are then dropped.
+  const bool değiştirici = (tuş >= Qt::Key_Shift && tuş <= Qt::Key_ScrollLock) || tuş == Qt::Key_AltGr;
+  const bool esc = tuş == Qt::Key_Escape;
+  if (yazım_ && !değiştirici && !YazımıBitir(!esc) && !esc) return;
   QDateEdit::keyPressEvent(olay);
 }
 
@@ -52,11 +134,142 @@ void TarihKutusu::keyPressEvent(QKeyEvent* olay) {
 // where the digits of a whole date would be refused.
 void TarihKutusu::showEvent(QShowEvent* olay) {
   QDateEdit::showEvent(olay);
-  if (!olay->spontaneous()) BölümeGeç(0);
+  if (olay->spontaneous()) return;
+  BölümeGeç(0);
+  for (QLabel* etiket : window()->findChildren<QLabel*>())
+    if (etiket->buddy() == this) etiket->installEventFilter(this);
 }
+
+// While a date is typed the field shows its parts as typed, a day the month shown lacks among
+// them. Elsewhere a text that the date edit would read as another date is not taken.
+QValidator::State TarihKutusu::validate(QString& metin, int& konum) const {
+  if (yazım_) return metin == YazımMetni() ? QValidator::Intermediate : QValidator::Invalid;
+  QString okunan = metin;
+  int okunanKonum = konum;
+  const QValidator::State durum = QDateEdit::validate(okunan, okunanKonum);
+  if (okunan == metin) {
+    konum = okunanKonum;
+    return durum;
+  }
+  return durum == QValidator::Invalid ? QValidator::Invalid : QValidator::Intermediate;
+}
+
+// Such a text is never made into a date: the field keeps its value.
+void TarihKutusu::fixup(QString&) const {}
 
 void TarihKutusu::BölümeGeç(int index) {
   const int bölüm = std::clamp(index, 0, sectionCount() - 1);
   setCurrentSectionIndex(bölüm);
   setSelectedSection(sectionAt(bölüm));
+}
+
+// Typing starts on the part chosen (over its selected text), with the other parts as the value
+// shows them. Digits after a whole year are refused, as the date edit does; Backspace there
+// (`sonundan`) takes back the year's last digit.
+bool TarihKutusu::YazımAç(bool sonundan) {
+  const QLineEdit* satır = lineEdit();
+  if (!sonundan && !satır->hasSelectedText() && satır->cursorPosition() >= satır->text().size()) return false;
+  const QDate d = date();
+  const int bölüm = std::clamp(currentSectionIndex(), 0, 2);
+  const auto sayı = [](int n, int basamak) { return QString::number(n).rightJustified(basamak, u'0'); };
+  yazım_ = Yazım{{sayı(d.day(), 2), sayı(d.month(), 2), sayı(d.year(), 4)}, bölüm, false, d};
+  return true;
+}
+
+void TarihKutusu::RakamYaz(QChar rakam) {
+  if (!yazım_ && !YazımAç()) return;
+  Yazım& y = *yazım_;
+  QString& parça = y.parça[y.bölüm];
+  if (!y.yarım) parça.clear();
+  y.yarım = true;
+  parça += rakam;
+  // A day from 4 or a month from 2 takes no second digit.
+  const int ilk = parça[0].digitValue();
+  if (parça.size() < Genişlik[y.bölüm] && !(y.bölüm == 0 && ilk > 3) && !(y.bölüm == 1 && ilk > 1)) {
+    Yansıt();
+  } else if (y.bölüm < 2) {
+    BölümüKapat(y.bölüm + 1);
+  } else {
+    // The year ends the date typed; digits after it are refused, as after any whole year.
+    y.yarım = false;
+    if (YazımıBitir(true)) lineEdit()->setCursorPosition(lineEdit()->text().size());
+  }
+}
+
+// Backspace takes back the last digit typed: of the part being typed, or, in a part not typed
+// yet, of the part before it. Over a selected part it empties the part.
+void TarihKutusu::Sil() {
+  if (!yazım_) {
+    const bool seçili = lineEdit()->hasSelectedText();
+    YazımAç(true);
+    QString& parça = yazım_->parça[yazım_->bölüm];
+    if (seçili) parça.clear();
+    else parça.chop(1);
+  } else {
+    Yazım& y = *yazım_;
+    QString& parça = y.parça[y.bölüm];
+    if (y.yarım && !parça.isEmpty()) parça.chop(1);
+    else if (y.bölüm > 0) y.parça[--y.bölüm].chop(1);
+    else parça.clear();
+  }
+  yazım_->yarım = true;
+  Yansıt();
+}
+
+// The part being typed stands as typed, filled with leading zeros; typing goes on in `sonraki`.
+void TarihKutusu::BölümüKapat(int sonraki) {
+  Yazım& y = *yazım_;
+  if (y.yarım) y.parça[y.bölüm] = y.parça[y.bölüm].rightJustified(Genişlik[y.bölüm], u'0');
+  y.yarım = false;
+  y.bölüm = std::clamp(sonraki, 0, 2);
+  Yansıt();
+}
+
+// Invalid while a part is half typed, or when the parts make no date the field takes.
+QDate TarihKutusu::YazılanTarih() const {
+  const Yazım& y = *yazım_;
+  if (y.yarım) return {};
+  const QDate t(y.parça[2].toInt(), y.parça[1].toInt(), y.parça[0].toInt());
+  return t.isValid() && t >= minimumDate() && t <= maximumDate() ? t : QDate();
+}
+
+QString TarihKutusu::YazımMetni() const {
+  return yazım_->parça[0] + u'.' + yazım_->parça[1] + u'.' + yazım_->parça[2];
+}
+
+// Shows the parts as typed. Parts that make a whole, possible date are the value at once, as a part
+// typed over the value always was.
+void TarihKutusu::Yansıt() {
+  if (const QDate t = YazılanTarih(); t.isValid() && t != date()) {
+    const Yazım y = *yazım_;
+    yazım_.reset();
+    setDate(t);
+    yazım_ = y;
+  }
+  const Yazım& y = *yazım_;
+  QLineEdit* satır = lineEdit();
+  const QSignalBlocker engel(satır);  // the date edit would read the parts as a date of its own
+  satır->setText(YazımMetni());
+  int baş = 0;
+  for (int i = 0; i < y.bölüm; ++i) baş += static_cast<int>(y.parça[i].size()) + 1;
+  const int uzunluk = static_cast<int>(y.parça[y.bölüm].size());
+  if (y.yarım) satır->setCursorPosition(baş + uzunluk);
+  else satır->setSelection(baş, uzunluk);
+}
+
+bool TarihKutusu::YazımıBitir(bool uyar) {
+  if (!yazım_) return true;
+  const QDate t = YazılanTarih();
+  const Yazım y = *yazım_;
+  yazım_.reset();
+  setDate(t.isValid() ? t : y.önceki);
+  BölümeGeç(t.isValid() ? y.bölüm : 0);
+  if (!t.isValid() && uyar) Uyar();
+  return t.isValid();
+}
+
+void TarihKutusu::Uyar() {
+  if (Platform::MesajGöster)
+    Platform::MesajGöster(window(), QStringLiteral("Lütfen, geçerli bir TARİH giriniz!"), 48,
+                          QApplication::applicationName());
 }

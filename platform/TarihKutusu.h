@@ -1,19 +1,24 @@
 #pragma once
 // The date field of every form: a date edit with a calendar pop-up, shown as dd.MM.yyyy.
 // The date is one stop of the focus order: Tab leaves it in one press, the arrow keys move
-// between its day, month and year, and each time its form comes up it starts on the day.
+// between its day, month and year, and each time it is reached from the keyboard (Tab, Backtab,
+// its label's access key, also while it has the focus) or its form comes up, it starts on the day.
+// A date typed in digits is the date typed: the day is never fitted to the month shown, and a date
+// that does not exist is refused with a message; the field then holds the date it held before.
 
 #include <QDate>
 #include <QDateEdit>
 
+#include <array>
 #include <functional>
+#include <optional>
 
 class TarihKutusu : public QDateEdit {
 public:
   explicit TarihKutusu(QWidget* ebeveyn = nullptr);
 
   QDate Değer() const { return date(); }
-  void DeğerAyarla(const QDate& tarih) { setDate(tarih); }
+  void DeğerAyarla(const QDate& tarih);
 
   // The field counts as focused while its own calendar is open.
   bool OdakSende() const;
@@ -23,13 +28,40 @@ public:
   // Raised by every change of the value, also one the program makes.
   std::function<void()> Değişti;
 
+
 protected:
+  bool event(QEvent* olay) override;
+  bool eventFilter(QObject* nesne, QEvent* olay) override;
   void focusInEvent(QFocusEvent* olay) override;
   void focusOutEvent(QFocusEvent* olay) override;
   bool focusNextPrevChild(bool ileri) override;
   void keyPressEvent(QKeyEvent* olay) override;
   void showEvent(QShowEvent* olay) override;
+  QValidator::State validate(QString& metin, int& konum) const override;
+  void fixup(QString& metin) const override;
 
 private:
+  // A date being typed: day, month and year as typed, the part the next digit goes into, and
+  // whether that part is half typed. The value changes only when the parts make a whole date.
+  struct Yazım {
+    std::array<QString, 3> parça;
+    int bölüm = 0;
+    bool yarım = false;
+    QDate önceki;  // the value before the typing, kept when the typed date is refused
+  };
+
   void BölümeGeç(int index);
+  bool YazımAç(bool sonundan = false);
+  void RakamYaz(QChar rakam);
+  void Sil();
+  void BölümüKapat(int sonraki);
+  QDate YazılanTarih() const;
+  QString YazımMetni() const;
+  void Yansıt();
+  // Ends the typing: a whole, possible date stays; otherwise the value before it comes back,
+  // with the message when `uyar`. False when refused.
+  bool YazımıBitir(bool uyar);
+  void Uyar();
+
+  std::optional<Yazım> yazım_;
 };
