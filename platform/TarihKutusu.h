@@ -28,7 +28,6 @@ public:
   // Raised by every change of the value, also one the program makes.
   std::function<void()> Değişti;
 
-
 protected:
   bool event(QEvent* olay) override;
   bool eventFilter(QObject* nesne, QEvent* olay) override;
