@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <stdexcept>
 
 namespace {
 
@@ -133,6 +134,15 @@ void SıkıListe::Sırala(std::vector<quint32>& sıra, int sütun, bool azalan) 
 }
 
 void SıkıListe::Diz(const std::vector<quint32>& sıra) {
+  // An order that leaves a row out or names one twice would lose rows and copy others: refused
+  // before anything moves.
+  std::vector<bool> görülen(static_cast<size_t>(SatırSayısı()));
+  bool geçerli = sıra.size() == görülen.size();
+  for (size_t i = 0; geçerli && i < sıra.size(); ++i) {
+    geçerli = sıra[i] < görülen.size() && !görülen[sıra[i]];
+    if (geçerli) görülen[sıra[i]] = true;
+  }
+  if (!geçerli) throw std::invalid_argument("SıkıListe::Diz: the order does not hold every row once");
   for (Sütun& s : sütunlar_) {
     const auto diz = [&](auto& değerler) {
       std::remove_reference_t<decltype(değerler)> yeni;

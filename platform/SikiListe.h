@@ -54,7 +54,8 @@ public:
   // Orders the row numbers in `sıra` by a column's values, stably: texts in Turkish order, amounts
   // and dates by value (no date counts as 30.12.1899); descending keeps the order of equal ones.
   void Sırala(std::vector<quint32>& sıra, int sütun, bool azalan) const;
-  // Puts the rows in the order of `sıra`, which holds every row once.
+  // Puts the rows in the order of `sıra`, which must hold every row once; any other order throws
+  // std::invalid_argument and leaves the rows as they were.
   void Diz(const std::vector<quint32>& sıra);
 
 private:

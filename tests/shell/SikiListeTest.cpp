@@ -174,4 +174,22 @@ TEST_F(SıkıListeTesti, BaskıVeAktarılanKitapÖğeGörünümününkiyleAynı)
   EXPECT_TRUE(mesajlar.empty());
 }
 
+TEST(SıkıListeDizme, HerSatırıBirKezTutmayanSıraReddedilirListeDeğişmez) {
+  SıkıListe l({HücreTürü::Metin, HücreTürü::Miktar});
+  for (const char* ad : {"A", "B", "C"}) {
+    l.MetinEkle(0, QByteArrayView(ad));
+    l.MiktarEkle(1, ad[0]);
+  }
+  // Two rows named twice, a row too many, one that is not there, none at all.
+  const std::vector<std::vector<quint32>> yanlışlar{{0, 0}, {0, 0, 1}, {2, 1, 0, 0}, {0, 1, 3}, {}};
+  for (const std::vector<quint32>& sıra : yanlışlar) {
+    EXPECT_THROW(l.Diz(sıra), std::invalid_argument) << sıra.size();
+    EXPECT_EQ(l.Metin(0, 0) + l.Metin(1, 0) + l.Metin(2, 0), "ABC");
+    EXPECT_EQ(l.Miktar(2, 1), 'C');
+  }
+  l.Diz({2, 0, 1});
+  EXPECT_EQ(l.Metin(0, 0) + l.Metin(1, 0) + l.Metin(2, 0), "CAB");
+  EXPECT_EQ(l.Miktar(0, 1), 'C');
+}
+
 }  // namespace
