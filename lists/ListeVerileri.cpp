@@ -1,5 +1,6 @@
 #include "ListeVerileri.h"
 
+#include "OkumaIslemi.h"
 #include "OrtakYordamlarModulu.h"
 #include "StokBakiyesi.h"
 #include "Veritabani.h"
@@ -268,6 +269,9 @@ SıkıListe HareketSatırları(Veritabanı& vt, const QString& sql, const QVaria
   if (neden) türler.push_back(HücreTürü::Metin);
   türler.insert(türler.end(), {HücreTürü::Miktar, HücreTürü::Miktar});
   SıkıListe satırlar(türler);
+  // The names and the movements from one moment: a product renamed and another given its old
+  // name between the reads would show both under one name.
+  const Okumaİşlemi okuma(vt);
   Adlar adlar(vt, satırlar, firmaTablosu);
   const int miktarSütunu = neden ? 6 : 5;
   vt.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) {

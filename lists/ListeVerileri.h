@@ -52,9 +52,11 @@ SıkıListe ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s);
 // exits to customers ("Alici") per company, product and warehouse.
 SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const Süzgeç& s);
 // One row per entry ("Giris") or exit ("Cikis"): date, company, UrunKodu, UrunAdi, DepoAdi,
-// reason, quantity, weight; in date order.
+// reason, quantity, weight; in date order. The names and the movements are read at one moment,
+// so another workstation's change between the reads never shows half done.
 SıkıListe İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s);
-// One row per return: date, customer, UrunKodu, UrunAdi, DepoAdi, quantity, weight.
+// One row per return: date, customer, UrunKodu, UrunAdi, DepoAdi, quantity, weight; read as
+// the operations are.
 SıkıListe İadeListesi(Veritabanı& vt, const Süzgeç& s);
 
 }  // namespace ListeVerileri
