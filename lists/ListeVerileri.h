@@ -44,6 +44,17 @@ struct Süzgeç {
   Dönem dönem;
 };
 
+// The columns of each list, as its rows come: the one place their types are given. The forms
+// show, sort and export each column by its type here.
+namespace Sütunlar {
+using enum HücreTürü;
+inline const std::vector<HücreTürü> MevcutStok{Metin, Metin, Miktar, Miktar, Miktar, Miktar, Miktar, Miktar};
+inline const std::vector<HücreTürü> ÇıkışNedeni{Metin, Metin, Metin, Metin, Miktar, Miktar};
+inline const std::vector<HücreTürü> FirmaStok{Metin, Metin, Metin, Metin, Miktar, Miktar};
+inline const std::vector<HücreTürü> İşlem{Tarih, Metin, Metin, Metin, Metin, Metin, Miktar, Miktar};
+inline const std::vector<HücreTürü> İade{Tarih, Metin, Metin, Metin, Metin, Miktar, Miktar};
+}  // namespace Sütunlar
+
 // UrunKodu, UrunAdi, entered, its weight, left, its weight, on hand, its weight.
 SıkıListe MevcutStokListesi(Veritabanı& vt, const Süzgeç& s);
 // UrunKodu, UrunAdi, DepoAdi, FirmaAdi, quantity gone out, its weight.

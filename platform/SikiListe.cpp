@@ -68,10 +68,6 @@ void SıkıListe::TarihEkle(int sütun, QByteArrayView iso) {
   TarihEkle(sütun, TürkçeMetin::ISOTarih(QString::fromUtf8(iso)));
 }
 
-void SıkıListe::MiktarSütunuEkle(int yer, std::vector<TürkçeMetin::Miktar> değerler) {
-  sütunlar_.insert(sütunlar_.begin() + yer, {HücreTürü::Miktar, {}, std::move(değerler)});
-}
-
 const QString& SıkıListe::Metin(int satır, int sütun) const {
   const Sütun& s = sütunlar_[static_cast<size_t>(sütun)];
   return s.tür == HücreTürü::Metin ? metinler_[static_cast<size_t>(s.küçük[static_cast<size_t>(satır)])] : BoşMetin;

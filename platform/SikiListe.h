@@ -40,8 +40,6 @@ public:
   void TarihEkle(int sütun, const QDate& tarih);
   // From ISO text ("2026-02-01", more after the day is ignored); anything else is no date.
   void TarihEkle(int sütun, QByteArrayView iso);
-  // An amount column computed from the others, one value per row, put before column `yer`.
-  void MiktarSütunuEkle(int yer, std::vector<TürkçeMetin::Miktar> değerler);
 
   // Rows count from 0 in the order they were built (or put by Diz).
   const QString& Metin(int satır, int sütun) const;  // empty for a column of another type
