@@ -1,7 +1,5 @@
 #include "CikisNedenineGoreStokListesiFormu.h"
 
-using ListeyiSıralaModülü::SütunTürü;
-
 namespace {
 constexpr int Oluşturİşi = 31, Aktarİşi = 24;
 [[maybe_unused]] const bool işler = ListeİşleriniKaydet<ÇıkışNedenineGöreStokListesiFormu>(Oluşturİşi, Aktarİşi);
@@ -16,12 +14,13 @@ constexpr int Oluşturİşi = 31, Aktarİşi = 24;
                   Aktarİşi,
                   Seçici::Neden,
                   false,
-                  {{"Ürün Kodu", 1200, SütunTürü::Metin},
-                   {"Ürün Adı", 2400, SütunTürü::Metin},
-                   {"Depo Adı", 1800, SütunTürü::Metin},
-                   {"Firma Adı", 2400, SütunTürü::Metin},
-                   {"Çıkış Miktarı", 1300, SütunTürü::Sayı},
-                   {"Ağırlığı", 1300, SütunTürü::Sayı}},
+                  {{"Ürün Kodu", 1200},
+                   {"Ürün Adı", 2400},
+                   {"Depo Adı", 1800},
+                   {"Firma Adı", 2400},
+                   {"Çıkış Miktarı", 1300},
+                   {"Ağırlığı", 1300}},
+                  ListeVerileri::Sütunlar::ÇıkışNedeni,
                   5,
                   QStringLiteral("CikisNedeniListesi")}) {}
 

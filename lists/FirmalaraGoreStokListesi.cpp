@@ -2,8 +2,6 @@
 
 #include <QLabel>
 
-using ListeyiSıralaModülü::SütunTürü;
-
 namespace {
 constexpr int Oluşturİşi = 32, Aktarİşi = 25;
 [[maybe_unused]] const bool işler = ListeİşleriniKaydet<FirmalaraGöreStokListesi>(Oluşturİşi, Aktarİşi);
@@ -18,12 +16,13 @@ FirmalaraGöreStokListesi::FirmalaraGöreStokListesi()
                   Aktarİşi,
                   Seçici::Firma,
                   true,
-                  {{"Firma Adı", 2400, SütunTürü::Metin},
-                   {"Ürün Kodu", 1200, SütunTürü::Metin},
-                   {"Ürün Adı", 2400, SütunTürü::Metin},
-                   {"Depo Adı", 1800, SütunTürü::Metin},
-                   {"Miktarı", 1200, SütunTürü::Sayı},
-                   {"Ağırlığı", 1200, SütunTürü::Sayı}},
+                  {{"Firma Adı", 2400},
+                   {"Ürün Kodu", 1200},
+                   {"Ürün Adı", 2400},
+                   {"Depo Adı", 1800},
+                   {"Miktarı", 1200},
+                   {"Ağırlığı", 1200}},
+                  ListeVerileri::Sütunlar::FirmaStok,
                   5,
                   QStringLiteral("FirmaListesi")}) {
   Etiket[0]->setText(QStringLiteral("Satıcı &Firmalar"));

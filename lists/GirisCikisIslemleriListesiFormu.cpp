@@ -1,7 +1,5 @@
 #include "GirisCikisIslemleriListesiFormu.h"
 
-using ListeyiSıralaModülü::SütunTürü;
-
 namespace {
 constexpr int Oluşturİşi = 34, Aktarİşi = 27;
 [[maybe_unused]] const bool işler = ListeİşleriniKaydet<GirişÇıkışİşlemleriListesiFormu>(Oluşturİşi, Aktarİşi);
@@ -16,14 +14,15 @@ GirişÇıkışİşlemleriListesiFormu::GirişÇıkışİşlemleriListesiFormu()
                   Aktarİşi,
                   Seçici::Yok,
                   true,
-                  {{"Tarihi", 1100, SütunTürü::Tarih},
-                   {"Firması", 2000, SütunTürü::Metin},
-                   {"Ürün Kodu", 1100, SütunTürü::Metin},
-                   {"Ürün Adı", 2000, SütunTürü::Metin},
-                   {"Depo Adı", 1500, SütunTürü::Metin},
-                   {"Nedeni", 900, SütunTürü::Metin},
-                   {"Miktarı", 1100, SütunTürü::Sayı},
-                   {"Ağırlığı", 1100, SütunTürü::Sayı}},
+                  {{"Tarihi", 1100},
+                   {"Firması", 2000},
+                   {"Ürün Kodu", 1100},
+                   {"Ürün Adı", 2000},
+                   {"Depo Adı", 1500},
+                   {"Nedeni", 900},
+                   {"Miktarı", 1100},
+                   {"Ağırlığı", 1100}},
+                  ListeVerileri::Sütunlar::İşlem,
                   7,
                   QStringLiteral("IslemListesi")}) {}
 

@@ -1,7 +1,5 @@
 #include "IadeEdilenUrunlerListesiFormu.h"
 
-using ListeyiSıralaModülü::SütunTürü;
-
 namespace {
 constexpr int Oluşturİşi = 35, Aktarİşi = 28;
 [[maybe_unused]] const bool işler = ListeİşleriniKaydet<İadeEdilenÜrünlerListesiFormu>(Oluşturİşi, Aktarİşi);
@@ -16,13 +14,14 @@ constexpr int Oluşturİşi = 35, Aktarİşi = 28;
                   Aktarİşi,
                   Seçici::Yok,
                   true,
-                  {{"İade Tarihi", 1100, SütunTürü::Tarih},
-                   {"Firması", 2200, SütunTürü::Metin},
-                   {"Ürün Kodu", 1100, SütunTürü::Metin},
-                   {"Ürün Adı", 2200, SütunTürü::Metin},
-                   {"Depo Adı", 1600, SütunTürü::Metin},
-                   {"İade Miktarı", 1200, SütunTürü::Sayı},
-                   {"Ağırlığı", 1200, SütunTürü::Sayı}},
+                  {{"İade Tarihi", 1100},
+                   {"Firması", 2200},
+                   {"Ürün Kodu", 1100},
+                   {"Ürün Adı", 2200},
+                   {"Depo Adı", 1600},
+                   {"İade Miktarı", 1200},
+                   {"Ağırlığı", 1200}},
+                  ListeVerileri::Sütunlar::İade,
                   6}) {}
 
 SıkıListe İadeEdilenÜrünlerListesiFormu::Satırlar(Veritabanı& vt,

@@ -19,8 +19,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <stdexcept>
+
 using namespace OrtakYordamlarModülü;
-using ListeyiSıralaModülü::SütunTürü;
 
 namespace {
 
@@ -74,10 +75,12 @@ ListeFormu::ListeFormu(Tasarım tasarım) : tasarım_(std::move(tasarım)) {
   Liste = new SıkıListeGörünümü(this);
   Etiket[4]->setBuddy(Liste);
   DüzenliListe(Liste, tasarım_.listeAdı, tasarım_.eskiListeAdı);
+  if (tasarım_.türler.size() != tasarım_.sütunlar.size())
+    throw std::invalid_argument("ListeFormu: a caption for every column of the list");
   int genişlik = 0;
-  for (const Sütun& s : tasarım_.sütunlar) {
-    Liste->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
-                     s.tür == SütunTürü::Sayı ? SütunluListe::Hiza::Sağ : SütunluListe::Hiza::Sol);
+  for (size_t i = 0; i < tasarım_.sütunlar.size(); ++i) {
+    const Sütun& s = tasarım_.sütunlar[i];
+    Liste->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip, tasarım_.türler[i]);
     genişlik += s.genişlikTwip / SütunluListe::PikselBaşınaTwip;
   }
   Liste->setMinimumSize(std::min(genişlik + 24, 760), 240);
@@ -236,16 +239,8 @@ void ListeFormu::YazdırDüğmesi_Click() {
 
 void ListeFormu::ExceleAktarDüğmesi_Click() { ListeRaporu::ExceleAktar(*this, *Liste, tasarım_.aktarİşi); }
 
-void ListeFormu::MSExceleAktar() {
-  std::vector<SütunTürü> türler;
-  for (const Sütun& s : tasarım_.sütunlar) türler.push_back(s.tür);
-  ListeRaporu::MSExceleAktar(*Liste, SayfaAdı(), windowTitle(), türler);
-}
+void ListeFormu::MSExceleAktar() { ListeyiAktar(*Liste, SayfaAdı(), windowTitle()); }
 
 void ListeFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }
 
-void ListeFormu::Liste_ColumnClick(int başlıkIndex) {
-  if (başlıkIndex < 1 || başlıkIndex > static_cast<int>(tasarım_.sütunlar.size())) return;
-  ListeyiSıralaModülü::SütunTıklandı(*Liste, başlıkIndex,
-                                      tasarım_.sütunlar[static_cast<size_t>(başlıkIndex - 1)].tür);
-}
+void ListeFormu::Liste_ColumnClick(int başlıkIndex) { ListeSütunuTıklandı(*Liste, başlıkIndex); }

@@ -8,7 +8,6 @@
 #include "IlerlemeGosterFormu.h"
 #include "ListeVerileri.h"
 #include "ListeFormuTabani.h"
-#include "ListeyiSiralaModulu.h"
 
 #include <array>
 #include <vector>
@@ -50,10 +49,10 @@ public:
 
 protected:
   enum class Seçici { Yok, Firma, Neden };
+  // How a column looks; what it holds is the list's (ListeVerileri::Sütunlar).
   struct Sütun {
     const char* başlık;
     int genişlikTwip;
-    ListeyiSıralaModülü::SütunTürü tür;
   };
   struct Tasarım {
     QString başlık;
@@ -65,6 +64,7 @@ protected:
     Seçici seçici;
     bool depo;  // whether the list can be built for one warehouse
     std::vector<Sütun> sütunlar;
+    std::vector<HücreTürü> türler;  // the list's columns, one per Sütun
     int ağırlıkSütunu;  // the column whose figures make the total weight
     QString eskiListeAdı = {};  // where an earlier version saved the layout
   };

@@ -1,5 +1,6 @@
 #include "ListeVerileri.h"
 
+#include "OkumaIslemi.h"
 #include "OrtakYordamlarModulu.h"
 #include "StokBakiyesi.h"
 #include "Veritabani.h"
@@ -12,23 +13,19 @@
 namespace ListeVerileri {
 namespace {
 
-struct Alan {
-  const char* ad;
-  HücreTürü tür;
-};
-
-// The named fields of each row as the statement steps, without a copy of the whole result first
-// and without a text per cell: names go to the list's pool as the engine gives them.
-SıkıListe Oku(Veritabanı& vt, const QString& sql, const QVariantList& değerler, std::initializer_list<Alan> alanlar) {
-  std::vector<HücreTürü> türler;
-  for (const Alan& a : alanlar) türler.push_back(a.tür);
+// The named field of each column as the statement steps, without a copy of the whole result
+// first and without a text per cell: names go to the list's pool as the engine gives them. A
+// column without a field (nullptr) is left for the caller to fill after.
+SıkıListe Oku(Veritabanı& vt, const QString& sql, const QVariantList& değerler, const std::vector<HücreTürü>& türler,
+              const std::vector<const char*>& alanlar) {
   SıkıListe satırlar(türler);
   std::vector<int> sütunlar;
   vt.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) {
     if (sütunlar.empty())
-      for (const Alan& a : alanlar) sütunlar.push_back(k.Sütun(QString::fromUtf8(a.ad)));
+      for (const char* a : alanlar) sütunlar.push_back(a ? k.Sütun(QString::fromUtf8(a)) : -1);
     for (int i = 0; i < static_cast<int>(türler.size()); ++i) {
       const int sütun = sütunlar[static_cast<size_t>(i)];
+      if (sütun < 0) continue;
       switch (türler[static_cast<size_t>(i)]) {
         case HücreTürü::Miktar: satırlar.MiktarEkle(i, k.Miktar(sütun)); break;
         case HücreTürü::Tarih: satırlar.TarihEkle(i, k.Utf8(sütun)); break;
@@ -205,20 +202,14 @@ SıkıListe MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
   }
   // One warehouse counts the transfers that reached or left it; all warehouses leave them out.
   const int nedenSınırı = s.depo ? 100 : 99;
-  SıkıListe satırlar =
-      Oku(vt, vt.SorguMetni(QStringLiteral("MevcutStokSorgusu")), {alt, üst, s.dönem.ilk, s.dönem.son, nedenSınırı},
-          {{"UrunKodu", HücreTürü::Metin},
-           {"UrunAdi", HücreTürü::Metin},
-           {"GirenToplamMiktar", HücreTürü::Miktar},
-           {"GirenToplamAgirlik", HücreTürü::Miktar},
-           {"CikanToplamMiktar", HücreTürü::Miktar},
-           {"CikanToplamAgirlik", HücreTürü::Miktar},
-           {"MevcutAgirlik", HücreTürü::Miktar}});
-  // The on-hand weight comes from the query, rounded once; the rounded weights do not subtract.
-  std::vector<Miktar> kalan;
-  kalan.reserve(static_cast<size_t>(satırlar.SatırSayısı()));
-  for (int r = 0; r < satırlar.SatırSayısı(); ++r) kalan.push_back(satırlar.Miktar(r, 2) - satırlar.Miktar(r, 4));
-  satırlar.MiktarSütunuEkle(6, std::move(kalan));
+  SıkıListe satırlar = Oku(vt, vt.SorguMetni(QStringLiteral("MevcutStokSorgusu")),
+                           {alt, üst, s.dönem.ilk, s.dönem.son, nedenSınırı}, Sütunlar::MevcutStok,
+                           {"UrunKodu", "UrunAdi", "GirenToplamMiktar", "GirenToplamAgirlik", "CikanToplamMiktar",
+                            "CikanToplamAgirlik", nullptr, "MevcutAgirlik"});
+  // The on-hand quantity is what came in less what went out; the on-hand weight comes from the
+  // query, rounded once, as the rounded weights do not subtract.
+  for (int r = 0; r < satırlar.SatırSayısı(); ++r)
+    satırlar.MiktarEkle(6, satırlar.Miktar(r, 2) - satırlar.Miktar(r, 4));
   return satırlar;
 }
 
@@ -226,12 +217,7 @@ SıkıListe ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s) {
   const qint64 alt = s.seçim.value_or(0), üst = s.seçim.value_or(98);
   SıkıListe satırlar =
       Oku(vt, vt.SorguMetni(QStringLiteral("CikisNedeniSorgusu")), {alt, üst, s.dönem.ilk, s.dönem.son},
-          {{"UrunKodu", HücreTürü::Metin},
-           {"UrunAdi", HücreTürü::Metin},
-           {"DepoAdi", HücreTürü::Metin},
-           {"FirmaAdi", HücreTürü::Metin},
-           {"ToplamCikisMiktari", HücreTürü::Miktar},
-           {"ToplamAgirlik", HücreTürü::Miktar}});
+          Sütunlar::ÇıkışNedeni, {"UrunKodu", "UrunAdi", "DepoAdi", "FirmaAdi", "ToplamCikisMiktari", "ToplamAgirlik"});
   TürkçeSırala(satırlar, {1, 2, 3});
   return satırlar;
 }
@@ -249,13 +235,8 @@ SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const 
           Ağırlık("h.Yuzde") +
           QString(AdlarıBirleştir).replace(QLatin1String("{kaynak}"), toplam),
       h);
-  SıkıListe satırlar = Oku(vt, sql, değerler,
-                                    {{"FirmaAdi", HücreTürü::Metin},
-                                     {"UrunKodu", HücreTürü::Metin},
-                                     {"UrunAdi", HücreTürü::Metin},
-                                     {"DepoAdi", HücreTürü::Metin},
-                                     {"Miktar", HücreTürü::Miktar},
-                                     {"Agirlik", HücreTürü::Miktar}});
+  SıkıListe satırlar = Oku(vt, sql, değerler, Sütunlar::FirmaStok,
+                           {"FirmaAdi", "UrunKodu", "UrunAdi", "DepoAdi", "Miktar", "Agirlik"});
   TürkçeSırala(satırlar, {0, 2, 3});
   return satırlar;
 }
@@ -263,11 +244,10 @@ SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const 
 // Columns: date, company, product code, product name, warehouse, [reason,] quantity, weight.
 SıkıListe HareketSatırları(Veritabanı& vt, const QString& sql, const QVariantList& değerler,
                            const QString& firmaTablosu, const std::function<qint32(SıkıListe&, qint64)>& neden) {
-  std::vector<HücreTürü> türler{HücreTürü::Tarih, HücreTürü::Metin, HücreTürü::Metin, HücreTürü::Metin,
-                                HücreTürü::Metin};
-  if (neden) türler.push_back(HücreTürü::Metin);
-  türler.insert(türler.end(), {HücreTürü::Miktar, HücreTürü::Miktar});
-  SıkıListe satırlar(türler);
+  SıkıListe satırlar(neden ? Sütunlar::İşlem : Sütunlar::İade);
+  // The names and the movements from one moment: a product renamed and another given its old
+  // name between the reads would show both under one name.
+  const Okumaİşlemi okuma(vt);
   Adlar adlar(vt, satırlar, firmaTablosu);
   const int miktarSütunu = neden ? 6 : 5;
   vt.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) {

@@ -44,6 +44,17 @@ struct Süzgeç {
   Dönem dönem;
 };
 
+// The columns of each list, as its rows come: the one place their types are given. The forms
+// show, sort and export each column by its type here.
+namespace Sütunlar {
+using enum HücreTürü;
+inline const std::vector<HücreTürü> MevcutStok{Metin, Metin, Miktar, Miktar, Miktar, Miktar, Miktar, Miktar};
+inline const std::vector<HücreTürü> ÇıkışNedeni{Metin, Metin, Metin, Metin, Miktar, Miktar};
+inline const std::vector<HücreTürü> FirmaStok{Metin, Metin, Metin, Metin, Miktar, Miktar};
+inline const std::vector<HücreTürü> İşlem{Tarih, Metin, Metin, Metin, Metin, Metin, Miktar, Miktar};
+inline const std::vector<HücreTürü> İade{Tarih, Metin, Metin, Metin, Metin, Miktar, Miktar};
+}  // namespace Sütunlar
+
 // UrunKodu, UrunAdi, entered, its weight, left, its weight, on hand, its weight.
 SıkıListe MevcutStokListesi(Veritabanı& vt, const Süzgeç& s);
 // UrunKodu, UrunAdi, DepoAdi, FirmaAdi, quantity gone out, its weight.
@@ -52,9 +63,11 @@ SıkıListe ÇıkışNedeniListesi(Veritabanı& vt, const Süzgeç& s);
 // exits to customers ("Alici") per company, product and warehouse.
 SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const Süzgeç& s);
 // One row per entry ("Giris") or exit ("Cikis"): date, company, UrunKodu, UrunAdi, DepoAdi,
-// reason, quantity, weight; in date order.
+// reason, quantity, weight; in date order. The names and the movements are read at one moment,
+// so another workstation's change between the reads never shows half done.
 SıkıListe İşlemListesi(Veritabanı& vt, const QString& işlemTürü, const Süzgeç& s);
-// One row per return: date, customer, UrunKodu, UrunAdi, DepoAdi, quantity, weight.
+// One row per return: date, customer, UrunKodu, UrunAdi, DepoAdi, quantity, weight; read as
+// the operations are.
 SıkıListe İadeListesi(Veritabanı& vt, const Süzgeç& s);
 
 }  // namespace ListeVerileri

@@ -1,7 +1,5 @@
 #include "StokListesiFormu.h"
 
-using ListeyiSıralaModülü::SütunTürü;
-
 namespace {
 constexpr int Oluşturİşi = 30, Aktarİşi = 23;
 [[maybe_unused]] const bool işler = ListeİşleriniKaydet<StokListesiFormu>(Oluşturİşi, Aktarİşi);
@@ -16,14 +14,15 @@ StokListesiFormu::StokListesiFormu()
                   Aktarİşi,
                   Seçici::Yok,
                   true,
-                  {{"Ürün Kodu", 1200, SütunTürü::Metin},
-                   {"Ürün Adı", 2400, SütunTürü::Metin},
-                   {"Giren Miktar", 1150, SütunTürü::Sayı},
-                   {"Giren Ağırlık", 1150, SütunTürü::Sayı},
-                   {"Çıkan Miktar", 1150, SütunTürü::Sayı},
-                   {"Çıkan Ağırlık", 1150, SütunTürü::Sayı},
-                   {"Mevcut Miktar", 1150, SütunTürü::Sayı},
-                   {"Mevcut Ağırlık", 1150, SütunTürü::Sayı}},
+                  {{"Ürün Kodu", 1200},
+                   {"Ürün Adı", 2400},
+                   {"Giren Miktar", 1150},
+                   {"Giren Ağırlık", 1150},
+                   {"Çıkan Miktar", 1150},
+                   {"Çıkan Ağırlık", 1150},
+                   {"Mevcut Miktar", 1150},
+                   {"Mevcut Ağırlık", 1150}},
+                  ListeVerileri::Sütunlar::MevcutStok,
                   7}) {}
 
 SıkıListe StokListesiFormu::Satırlar(Veritabanı& vt, const ListeVerileri::Süzgeç& s) {

@@ -14,6 +14,7 @@
 class ListeGörünümü : public QTreeWidget, public SütunluListe {
 public:
   explicit ListeGörünümü(QWidget* ebeveyn = nullptr);
+  using SütunluListe::SütunEkle;
 
   // Rows. Positions count from 1 in the order the list shows them; column k is sub-item k.
   // While the list's own sort is off, adding a row or clearing the list takes the header

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <stdexcept>
 
 namespace {
 
@@ -67,10 +68,6 @@ void SıkıListe::TarihEkle(int sütun, QByteArrayView iso) {
   TarihEkle(sütun, TürkçeMetin::ISOTarih(QString::fromUtf8(iso)));
 }
 
-void SıkıListe::MiktarSütunuEkle(int yer, std::vector<TürkçeMetin::Miktar> değerler) {
-  sütunlar_.insert(sütunlar_.begin() + yer, {HücreTürü::Miktar, {}, std::move(değerler)});
-}
-
 const QString& SıkıListe::Metin(int satır, int sütun) const {
   const Sütun& s = sütunlar_[static_cast<size_t>(sütun)];
   return s.tür == HücreTürü::Metin ? metinler_[static_cast<size_t>(s.küçük[static_cast<size_t>(satır)])] : BoşMetin;
@@ -133,6 +130,15 @@ void SıkıListe::Sırala(std::vector<quint32>& sıra, int sütun, bool azalan) 
 }
 
 void SıkıListe::Diz(const std::vector<quint32>& sıra) {
+  // An order that leaves a row out or names one twice would lose rows and copy others: refused
+  // before anything moves.
+  std::vector<bool> görülen(static_cast<size_t>(SatırSayısı()));
+  bool geçerli = sıra.size() == görülen.size();
+  for (size_t i = 0; geçerli && i < sıra.size(); ++i) {
+    geçerli = sıra[i] < görülen.size() && !görülen[sıra[i]];
+    if (geçerli) görülen[sıra[i]] = true;
+  }
+  if (!geçerli) throw std::invalid_argument("SıkıListe::Diz: the order does not hold every row once");
   for (Sütun& s : sütunlar_) {
     const auto diz = [&](auto& değerler) {
       std::remove_reference_t<decltype(değerler)> yeni;

@@ -40,8 +40,6 @@ public:
   void TarihEkle(int sütun, const QDate& tarih);
   // From ISO text ("2026-02-01", more after the day is ignored); anything else is no date.
   void TarihEkle(int sütun, QByteArrayView iso);
-  // An amount column computed from the others, one value per row, put before column `yer`.
-  void MiktarSütunuEkle(int yer, std::vector<TürkçeMetin::Miktar> değerler);
 
   // Rows count from 0 in the order they were built (or put by Diz).
   const QString& Metin(int satır, int sütun) const;  // empty for a column of another type
@@ -54,7 +52,8 @@ public:
   // Orders the row numbers in `sıra` by a column's values, stably: texts in Turkish order, amounts
   // and dates by value (no date counts as 30.12.1899); descending keeps the order of equal ones.
   void Sırala(std::vector<quint32>& sıra, int sütun, bool azalan) const;
-  // Puts the rows in the order of `sıra`, which holds every row once.
+  // Puts the rows in the order of `sıra`, which must hold every row once; any other order throws
+  // std::invalid_argument and leaves the rows as they were.
   void Diz(const std::vector<quint32>& sıra);
 
 private:

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 
 #include <numeric>
+#include <stdexcept>
 
 int SıkıListeModeli::rowCount(const QModelIndex& üst) const {
   return üst.isValid() ? 0 : static_cast<int>(sıra_.size());
@@ -80,7 +81,20 @@ SıkıListeGörünümü::SıkıListeGörünümü(QWidget* ebeveyn)
 
 void SıkıListeGörünümü::SütunuKur(int, const QString& metin, Hiza hiza) { model_->SütunEkle(metin, hiza); }
 
+int SıkıListeGörünümü::SütunEkle(const QString& metin, int genişlikTwip, HücreTürü tür) {
+  türler_.push_back(tür);
+  return SütunluListe::SütunEkle(metin, genişlikTwip, tür == HücreTürü::Miktar ? Hiza::Sağ : Hiza::Sol);
+}
+
+HücreTürü SıkıListeGörünümü::SütununTürü(int başlıkIndex) const {
+  return GeçerliSütun(başlıkIndex) ? türler_[static_cast<size_t>(başlıkIndex - 1)] : HücreTürü::Metin;
+}
+
 void SıkıListeGörünümü::Doldur(SıkıListe satırlar) {
+  // A column shown, sorted or exported as another type than its cells would read wrongly.
+  bool aynı = satırlar.SütunSayısı() == 0 || satırlar.SütunSayısı() == SütunSayısı();
+  for (int k = 0; aynı && k < satırlar.SütunSayısı(); ++k) aynı = satırlar.Tür(k) == türler_[static_cast<size_t>(k)];
+  if (!aynı) throw std::invalid_argument("SıkıListeGörünümü::Doldur: the rows' columns are not the list's");
   model_->Doldur(std::move(satırlar));
   if (sıralı_)
     KendiSıralamasınaDiz();

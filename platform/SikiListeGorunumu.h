@@ -40,8 +40,14 @@ class SıkıListeGörünümü : public QTreeView, public SütunluListe {
 public:
   explicit SıkıListeGörünümü(QWidget* ebeveyn = nullptr);
 
+  // A column of the rows' type `tür`: amounts stand at the right. The type also says how the
+  // column sorts and exports.
+  int SütunEkle(const QString& metin, int genişlikTwip, HücreTürü tür);
+  HücreTürü SütununTürü(int başlıkIndex) const;
+
   // The list's rows from now on, in their order (in the own sort's order while it is on; otherwise
-  // the header arrows are taken off).
+  // the header arrows are taken off). Rows whose columns are not the list's throw
+  // std::invalid_argument; rows without columns empty the list.
   void Doldur(SıkıListe satırlar);
   void Temizle() override;
   int SatırSayısı() const override;
@@ -62,4 +68,5 @@ protected:
 
 private:
   SıkıListeModeli* model_;
+  std::vector<HücreTürü> türler_;
 };

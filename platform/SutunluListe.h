@@ -26,7 +26,7 @@ public:
   SütunluListe& operator=(const SütunluListe&) = delete;
 
   // Columns. Header indexes count from 1 in the order of adding; positions count from 1 too.
-  int SütunEkle(const QString& metin, int genişlikTwip, Hiza hiza = Hiza::Sol);
+  // Each view adds its columns in its own terms (SütunEkle).
   int SütunSayısı() const;
   QString SütunBaşlığı(int başlıkIndex) const;
   Hiza SütunHizası(int başlıkIndex) const;
@@ -71,6 +71,8 @@ protected:
   // Installs the header on the view and gives it the list's looks; the view's keyboard is set by
   // the view once its model is there.
   explicit SütunluListe(QTreeView& görünüm);
+  // A new column at the end; returns its header index.
+  int SütunEkle(const QString& metin, int genişlikTwip, Hiza hiza = Hiza::Sol);
   bool GeçerliSütun(int başlıkIndex) const;
   // The new column's caption and alignment, where the view keeps them.
   virtual void SütunuKur(int mantıksal, const QString& metin, Hiza hiza) = 0;

@@ -4,7 +4,6 @@
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
 #include "ListeRaporu.h"
-#include "ListeyiSiralaModulu.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "SikiListeGorunumu.h"
@@ -23,7 +22,6 @@
 #include <sqlite3.h>
 
 using namespace OrtakYordamlarModülü;
-using ListeyiSıralaModülü::SütunTürü;
 
 namespace {
 
@@ -37,15 +35,15 @@ struct Sütun {
   const char* başlık;
   int genişlikTwip;
   const char* alan;
-  bool miktar;  // right-aligned, two decimals, sorted as a number
+  HücreTürü tür;  // an amount stands right-aligned, with two decimals, and sorts as a number
 };
 
 const std::array<Sütun, 5> Sütunlar{{
-    {"Depo Adı", 2400, "DepoAdi", false},
-    {"Ürün Kodu", 1800, "UrunKodu", false},
-    {"Ürün Adı", 3000, "UrunAdi", false},
-    {"Mevcut Miktar", 1800, "MevcutMiktari", true},
-    {"Kritik Stok Miktarı", 2100, "KritikStokMiktari", true},
+    {"Depo Adı", 2400, "DepoAdi", HücreTürü::Metin},
+    {"Ürün Kodu", 1800, "UrunKodu", HücreTürü::Metin},
+    {"Ürün Adı", 3000, "UrunAdi", HücreTürü::Metin},
+    {"Mevcut Miktar", 1800, "MevcutMiktari", HücreTürü::Miktar},
+    {"Kritik Stok Miktarı", 2100, "KritikStokMiktari", HücreTürü::Miktar},
 }};
 
 const QString Başlık = QStringLiteral("Kritik Stok Listesi");
@@ -107,9 +105,7 @@ KritikStokListesiFormu::KritikStokListesiFormu() {
   setWindowTitle(Başlık);
 
   KritikStokListesi = new SıkıListeGörünümü(this);
-  for (const Sütun& s : Sütunlar)
-    KritikStokListesi->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip,
-                                 s.miktar ? SütunluListe::Hiza::Sağ : SütunluListe::Hiza::Sol);
+  for (const Sütun& s : Sütunlar) KritikStokListesi->SütunEkle(QString::fromUtf8(s.başlık), s.genişlikTwip, s.tür);
   BaşlangıçtaGösterOnayı = new QCheckBox(QStringLiteral("Program &Başlarken Listeyi Göster"), this);
   YazdırDüğmesi = new QPushButton(QStringLiteral("&Yazdır"), this);
   ExceleAktarDüğmesi = new QPushButton(QStringLiteral("Microsoft E&xcel'e Aktar"), this);
@@ -164,12 +160,12 @@ void KritikStokListesiFormu::ListeOluştur() {
       return a;
     }();
     std::vector<HücreTürü> türler;
-    for (const Sütun& s : Sütunlar) türler.push_back(s.miktar ? HücreTürü::Miktar : HücreTürü::Metin);
+    for (const Sütun& s : Sütunlar) türler.push_back(s.tür);
     SıkıListe satırlar(türler);
     qint64 eklenen = 0;
     for (; !k.Sonda(); k.MoveNext()) {
       for (int s = 0; s < static_cast<int>(Sütunlar.size()); ++s) {
-        if (Sütunlar[static_cast<size_t>(s)].miktar)
+        if (türler[static_cast<size_t>(s)] == HücreTürü::Miktar)
           satırlar.MiktarEkle(s, k.Miktar(alanlar[static_cast<size_t>(s)]));
         else
           satırlar.MetinEkle(s, k.Metin(alanlar[static_cast<size_t>(s)]));
@@ -181,9 +177,7 @@ void KritikStokListesiFormu::ListeOluştur() {
 }
 
 void KritikStokListesiFormu::KritikStokListesi_ColumnClick(int başlıkIndex) {
-  if (başlıkIndex < 1 || başlıkIndex > static_cast<int>(Sütunlar.size())) return;
-  ListeyiSıralaModülü::SütunTıklandı(*KritikStokListesi, başlıkIndex,
-                                      Sütunlar[başlıkIndex - 1].miktar ? SütunTürü::Sayı : SütunTürü::Metin);
+  ListeSütunuTıklandı(*KritikStokListesi, başlıkIndex);
 }
 
 void KritikStokListesiFormu::BaşlangıçtaGösterOnayı_Click() {
@@ -199,9 +193,7 @@ void KritikStokListesiFormu::YazdırDüğmesi_Click() {
 void KritikStokListesiFormu::ExceleAktarDüğmesi_Click() { ListeRaporu::ExceleAktar(*this, *KritikStokListesi, Aktarİşi); }
 
 void KritikStokListesiFormu::MSExceleAktar() {
-  std::vector<SütunTürü> türler;
-  for (const Sütun& s : Sütunlar) türler.push_back(s.miktar ? SütunTürü::Sayı : SütunTürü::Metin);
-  ListeRaporu::MSExceleAktar(*KritikStokListesi, QStringLiteral("Kritik Stoklar"), Başlık, türler);
+  ListeyiAktar(*KritikStokListesi, QStringLiteral("Kritik Stoklar"), Başlık);
 }
 
 void KritikStokListesiFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }

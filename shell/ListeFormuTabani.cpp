@@ -2,12 +2,38 @@
 
 #include "Ayarlar.h"
 #include "IlerlemeGosterFormu.h"
-#include "SutunluListe.h"
+#include "ListeRaporu.h"
+#include "ListeyiSiralaModulu.h"
+#include "SikiListeGorunumu.h"
 #include "Simgeler.h"
 
 #include <QShowEvent>
 
-void ListeFormuTabanı::DüzenliListe(SütunluListe* liste, const QString& listeAdı, const QString& eskiAdı) {
+namespace {
+
+ListeyiSıralaModülü::SütunTürü SıralamaTürü(HücreTürü tür) {
+  using ListeyiSıralaModülü::SütunTürü;
+  switch (tür) {
+    case HücreTürü::Miktar: return SütunTürü::Sayı;
+    case HücreTürü::Tarih: return SütunTürü::Tarih;
+    default: return SütunTürü::Metin;
+  }
+}
+
+}  // namespace
+
+void ListeSütunuTıklandı(SıkıListeGörünümü& liste, int başlıkIndex) {
+  if (başlıkIndex < 1 || başlıkIndex > liste.SütunSayısı()) return;
+  ListeyiSıralaModülü::SütunTıklandı(liste, başlıkIndex, SıralamaTürü(liste.SütununTürü(başlıkIndex)));
+}
+
+void ListeyiAktar(const SıkıListeGörünümü& liste, const QString& sayfaAdı, const QString& başlık) {
+  std::vector<ListeyiSıralaModülü::SütunTürü> türler;
+  for (int i = 1; i <= liste.SütunSayısı(); ++i) türler.push_back(SıralamaTürü(liste.SütununTürü(i)));
+  ListeRaporu::MSExceleAktar(liste, sayfaAdı, başlık, türler);
+}
+
+void ListeFormuTabanı::DüzenliListe(SıkıListeGörünümü* liste, const QString& listeAdı, const QString& eskiAdı) {
   liste_ = liste;
   listeAdı_ = listeAdı;
   eskiAdı_ = eskiAdı;

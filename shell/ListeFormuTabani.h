@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QString>
 
-class SütunluListe;
+class SıkıListeGörünümü;
 class İlerlemeGösterFormu;
 
 class ListeFormuTabanı : public QDialog {
@@ -22,7 +22,7 @@ protected:
   // The list whose layout is kept in settings section "Listeler\<listeAdı>"; given by the form's
   // constructor once it has made the list. A layout saved under `eskiAdı` by an earlier version
   // is taken over once.
-  void DüzenliListe(SütunluListe* liste, const QString& listeAdı, const QString& eskiAdı = {});
+  void DüzenliListe(SıkıListeGörünümü* liste, const QString& listeAdı, const QString& eskiAdı = {});
   // The list as designed, with its header arrows and its saved layout; the form counts as loaded
   // from the start, so that what a form loads after this sees it so.
   virtual void Form_Load();
@@ -31,11 +31,18 @@ protected:
   void showEvent(QShowEvent* olay) override;
 
 private:
-  SütunluListe* liste_ = nullptr;
+  SıkıListeGörünümü* liste_ = nullptr;
   QString listeAdı_;
   QString eskiAdı_;
   bool yüklü_ = false;
 };
+
+// A header click on the list: the same column again reverses the direction, another starts
+// ascending; a text column turns the list's own sort on, dates and amounts sort by value, as the
+// column's type says.
+void ListeSütunuTıklandı(SıkıListeGörünümü& liste, int başlıkIndex);
+// The export job: every column of the list, its cells typed as the column.
+void ListeyiAktar(const SıkıListeGörünümü& liste, const QString& sayfaAdı, const QString& başlık);
 
 // Held by a list's build job for its run: the progress form is unloaded when the job ends,
 // also after an error or the end of the program.

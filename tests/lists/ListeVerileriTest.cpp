@@ -1,6 +1,12 @@
 #include "ListeTestOrtami.h"
 
+#include <sqlite3.h>
+
+#include <condition_variable>
+#include <cstring>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -128,6 +134,85 @@ TEST_F(ListeVerileriTesti, MevcutAğırlıkBirKezYuvarlanırİkiOkumadaAynı) {
     // The total box adds the rows as shown.
     EXPECT_EQ(M(toplam), "398,50");
   }
+}
+
+// Another workstation renames ELMA and gives its old name to a new product with one entry, in one
+// transaction, started just as the list goes from the names to the movements. Read apart, the list
+// would show both products as ELMA, which the file never held.
+TEST_F(ListeVerileriTesti, AdlarVeHareketlerAynıAndanOkunur) {
+  std::unique_ptr<Veritabanı> öteki = Veritabanı::Aç(vt->Yol());
+  struct Yazan {
+    std::mutex m;
+    std::condition_variable cv;
+    bool kilitBekliyor = false, bitti = false;
+    std::string hata;
+    std::thread iş;
+    std::function<void()> yaz;
+    void Söyle(bool& durum) {
+      std::lock_guard k(m);
+      durum = true;
+      cv.notify_all();
+    }
+  } y;
+  y.yaz = [&] {
+    try {
+      Veritabanı::İşlem i(*öteki);
+      öteki->Çalıştır("UPDATE UrunBilgileriTablosu SET UrunAdi = 'YEŞİL ELMA' WHERE UrunNo = ?", {ürünNo[0]});
+      öteki->Çalıştır("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES ('E2', 'ELMA', 1)");
+      öteki->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisNedeni, IslemTarihi, "
+                      "GirisMiktari) VALUES (?, ?, ?, 1, '2026-01-06', 7)",
+                      {öteki->SonEklenenNo(), depoNo[0], satıcıNo[0]});
+      i.Onayla();
+    } catch (const VeritabanıHatası& h) {
+      y.hata = h.Açıklama().toStdString();
+    }
+    y.Söyle(y.bitti);
+  };
+  // The writer's wait for the lock is told to the reader, which then reads on; a lock never given
+  // back fails the write after some seconds instead of hanging the test.
+  sqlite3_busy_handler(
+      öteki->Tutamaç(),
+      [](void* p, int kaçıncı) {
+        static_cast<Yazan*>(p)->Söyle(static_cast<Yazan*>(p)->kilitBekliyor);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return kaçıncı < 5000 ? 1 : 0;
+      },
+      &y);
+  sqlite3_trace_v2(
+      vt->Tutamaç(), SQLITE_TRACE_STMT,
+      [](unsigned, void* p, void*, void* metin) {
+        auto& y = *static_cast<Yazan*>(p);
+        if (y.iş.joinable() || !std::strstr(static_cast<const char*>(metin), "FROM GirisIslemleriTablosu")) return 0;
+        y.iş = std::thread(y.yaz);
+        std::unique_lock k(y.m);
+        y.cv.wait(k, [&] { return y.bitti || y.kilitBekliyor; });
+        return 0;
+      },
+      &y);
+  const std::string okunan = Metinler(İşlemListesi(*vt, "Giris", {{}, {}, Hepsi})).join('\n').toStdString();
+  sqlite3_trace_v2(vt->Tutamaç(), 0, nullptr, nullptr);
+  ASSERT_TRUE(y.iş.joinable());
+  y.iş.join();
+  EXPECT_EQ(y.hata, "");
+  // The file as it was before the other write, then as it is after it.
+  EXPECT_EQ(okunan, Beklenenİşlemler(true, {{}, {}, Hepsi}).join('\n').toStdString());
+  const QStringList sonra = Metinler(İşlemListesi(*vt, "Giris", {{}, {}, Hepsi}));
+  EXPECT_EQ(sonra.filter(" | E1 | YEŞİL ELMA | ").size(), 2);
+  EXPECT_EQ(sonra.filter(" | E2 | ELMA | ").size(), 1);
+}
+
+TEST_F(ListeVerileriTesti, OkumaHerYoldaBiterYazmaİşlemininİçindeYenisiAçılmaz) {
+  // Inside a write transaction the list reads in it, and the write goes on to its commit.
+  {
+    Veritabanı::İşlem i(*vt);
+    vt->Çalıştır("UPDATE UrunBilgileriTablosu SET UrunAdi = 'YEŞİL ELMA' WHERE UrunNo = ?", {ürünNo[0]});
+    EXPECT_TRUE(Metinler(İadeListesi(*vt, {{}, {}, Hepsi}))[0].contains(" | E1 | YEŞİL ELMA | "));
+    EXPECT_NO_THROW(i.Onayla());
+  }
+  // A read that fails after the names ends its transaction all the same: no lock is left held.
+  vt->Çalıştır("DROP TABLE IadeBilgileriTablosu");
+  EXPECT_THROW(İadeListesi(*vt, {{}, {}, Hepsi}), VeritabanıHatası);
+  EXPECT_TRUE(sqlite3_get_autocommit(vt->Tutamaç()));
 }
 
 TEST_F(ListeVerileriTesti, TümTarihlerKaynağınİlkVeSonGünü) {

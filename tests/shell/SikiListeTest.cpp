@@ -1,9 +1,9 @@
 // The list of compact rows against the item view the lists had before, on the same known rows:
 // the same order after every header click, the same arrows, the same printed page and workbook.
-#include "ExcelAktarmaDuzeni.h"
 #include "FormYoneticisi.h"
 #include "IlerlemeGosterFormu.h"
 #include "KabukTestOrtami.h"
+#include "ListeFormuTabani.h"
 #include "ListeGorunumu.h"
 #include "ListeRaporu.h"
 #include "ListeyiSiralaModulu.h"
@@ -35,17 +35,29 @@ const Satır Satırlar[] = {
     {"şule", {2024, 3, 3}, 99, "K7"},    {"Zeytin", {2026, 2, 1}, 150, "K8"}, {"Çilek", {2025, 1, 1}, 1, "K9"},
     {"çam", {1899, 12, 29}, -1, "K10"},
 };
-const SütunTürü Türler[] = {SütunTürü::Metin, SütunTürü::Tarih, SütunTürü::Sayı, SütunTürü::Metin};
+// The item view is told each column's kind at its click and export; the compact one has it from its columns.
+const struct {
+  const char* başlık;
+  int genişlik;
+  Hiza hiza;
+  SütunTürü tür;
+  HücreTürü hücre;
+} Sütunlar[] = {{"Ürün Adı", 2000, Hiza::Sol, SütunTürü::Metin, HücreTürü::Metin},
+                {"Tarihi", 1200, Hiza::Sol, SütunTürü::Tarih, HücreTürü::Tarih},
+                {"Miktarı", 1100, Hiza::Sağ, SütunTürü::Sayı, HücreTürü::Miktar},
+                {"Kod", 1, Hiza::Sol, SütunTürü::Metin, HücreTürü::Metin}};
 
 class SıkıListeTesti : public KabukTestOrtamı {
 protected:
   void SetUp() override {
     KabukTestOrtamı::SetUp();
     Ortak::SıralamaSütunu = Ortak::SıralamaYönü = Ortak::SayısalSırala = 0;
-    Kur(eski);
-    Kur(yeni);
-    eski.BaşlığaTıklandı = [this](int i) { SütunTıklandı(eski, i, Türler[i - 1]); };
-    yeni.BaşlığaTıklandı = [this](int i) { SütunTıklandı(yeni, i, Türler[i - 1]); };
+    for (const auto& s : Sütunlar) {
+      eski.SütunEkle(s.başlık, s.genişlik, s.hiza);
+      yeni.SütunEkle(s.başlık, s.genişlik, s.hücre);
+    }
+    eski.BaşlığaTıklandı = [this](int i) { SütunTıklandı(eski, i, Sütunlar[i - 1].tür); };
+    yeni.BaşlığaTıklandı = [this](int i) { ListeSütunuTıklandı(yeni, i); };
     Doldur();
   }
   void TearDown() override {
@@ -53,12 +65,6 @@ protected:
     KabukTestOrtamı::TearDown();
   }
 
-  static void Kur(SütunluListe& l) {
-    l.SütunEkle("Ürün Adı", 2000);
-    l.SütunEkle("Tarihi", 1200);
-    l.SütunEkle("Miktarı", 1100, Hiza::Sağ);
-    l.SütunEkle("Kod", 1);
-  }
   // The same rows into both lists, as a list form's build puts them.
   void Doldur() {
     std::vector<QStringList> metinler;
@@ -123,6 +129,10 @@ TEST_F(SıkıListeTesti, HerTıklamadaVeYenidenDoldurmadaÖğeGörünümüyleAyn
   EXPECT_EQ(Görünen(yeni), Görünen(eski));
   EXPECT_EQ(Görünen(yeni).substr(0, 33), "Çilek | 01.02.2026 | 1,50 | K1\nC");
   EXPECT_EQ(Oklar(yeni), (std::vector<int>{0, 0, 0, 0}));
+  // Rows whose columns are typed otherwise than the list's are refused; the rows shown stay.
+  EXPECT_THROW(yeni.Doldur(SıkıListe({HücreTürü::Metin, HücreTürü::Miktar, HücreTürü::Tarih, HücreTürü::Metin})),
+               std::invalid_argument);
+  EXPECT_EQ(Görünen(yeni), Görünen(eski));
 }
 
 TEST_F(SıkıListeTesti, TekrarlananAdlarBirKezTutulurSeçimSıralamadaSatırındaKalır) {
@@ -159,19 +169,34 @@ TEST_F(SıkıListeTesti, BaskıVeAktarılanKitapÖğeGörünümününkiyleAynı)
     açılanlar << u.toLocalFile();
     return true;
   };
-  ExcelAktarmaDüzeni::Tanım tanım{"Sayfa", "Liste", {}};
-  for (int k = 0; k < 4; ++k)
-    tanım.sütunlar.push_back({k, k == 1   ? ExcelKitabı::HücreTürü::Tarih
-                                 : k == 2 ? ExcelKitabı::HücreTürü::Sayı
-                                          : ExcelKitabı::HücreTürü::Metin});
-  ExcelAktarmaDüzeni::MSExceleAktar(eski, tanım);
-  ExcelAktarmaDüzeni::MSExceleAktar(yeni, tanım);
+  std::vector<SütunTürü> türler;
+  for (const auto& s : Sütunlar) türler.push_back(s.tür);
+  ListeRaporu::MSExceleAktar(eski, "Sayfa", "Liste", türler);
+  ListeyiAktar(yeni, "Sayfa", "Liste");
   ASSERT_EQ(açılanlar.size(), 2);
   const QJsonObject eskiKitap = XlsxOku(açılanlar[0]), yeniKitap = XlsxOku(açılanlar[1]);
   EXPECT_EQ(yeniKitap["metinler"].toArray().size(), 10);
   EXPECT_EQ(yeniKitap, eskiKitap);
   for (const QString& yol : açılanlar) QFile::remove(yol);
   EXPECT_TRUE(mesajlar.empty());
+}
+
+TEST(SıkıListeDizme, HerSatırıBirKezTutmayanSıraReddedilirListeDeğişmez) {
+  SıkıListe l({HücreTürü::Metin, HücreTürü::Miktar});
+  for (const char* ad : {"A", "B", "C"}) {
+    l.MetinEkle(0, QByteArrayView(ad));
+    l.MiktarEkle(1, ad[0]);
+  }
+  // Two rows named twice, a row too many, one that is not there, none at all.
+  const std::vector<std::vector<quint32>> yanlışlar{{0, 0}, {0, 0, 1}, {2, 1, 0, 0}, {0, 1, 3}, {}};
+  for (const std::vector<quint32>& sıra : yanlışlar) {
+    EXPECT_THROW(l.Diz(sıra), std::invalid_argument) << sıra.size();
+    EXPECT_EQ(l.Metin(0, 0) + l.Metin(1, 0) + l.Metin(2, 0), "ABC");
+    EXPECT_EQ(l.Miktar(2, 1), 'C');
+  }
+  l.Diz({2, 0, 1});
+  EXPECT_EQ(l.Metin(0, 0) + l.Metin(1, 0) + l.Metin(2, 0), "CAB");
+  EXPECT_EQ(l.Miktar(0, 1), 'C');
 }
 
 }  // namespace
