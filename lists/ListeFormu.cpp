@@ -188,7 +188,7 @@ QString ListeFormu::Kapsam() const {
                                                      TürkçeMetin::TarihMetni(SonTarihKutusu->Değer()));
   if (tasarım_.seçici == Seçici::Firma) parçalar << QStringLiteral("Firma: ") + SeçimKutusu->currentText();
   if (tasarım_.seçici == Seçici::Neden) parçalar << QStringLiteral("Çıkış Nedeni: ") + SeçimKutusu->currentText();
-  return parçalar.join(QStringLiteral("     "));
+  return parçalar.join(ListeRaporu::KapsamAyracı);
 }
 
 void ListeFormu::ListeyiBoşalt() {
