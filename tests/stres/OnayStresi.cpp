@@ -9,14 +9,7 @@
 // silme: the journal's unlink fails with EIO and the journal stays.
 
 #include "HataliDisk.h"
-#include "Veritabani.h"
-#include "VeritabaniOlusturucu.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <sys/wait.h>
-#include <unistd.h>
+#include "StresSurecleri.h"
 
 #include <algorithm>
 #include <chrono>
@@ -91,41 +84,6 @@ int Hatalı(const QString& yol, int saniye, const std::string& tür) {
   return 0;
 }
 
-struct Çocuk {
-  pid_t pid;
-  int boru;
-};
-
-Çocuk Başlat(const std::vector<std::string>& argümanlar) {
-  int boru[2];
-  if (pipe(boru) != 0) std::exit(3);
-  const pid_t pid = fork();
-  if (pid == 0) {
-    dup2(boru[1], STDOUT_FILENO);
-    close(boru[0]);
-    close(boru[1]);
-    std::vector<char*> a;
-    for (const std::string& s : argümanlar) a.push_back(const_cast<char*>(s.c_str()));
-    a.push_back(nullptr);
-    execv(a[0], a.data());
-    _exit(127);
-  }
-  close(boru[1]);
-  return {pid, boru[0]};
-}
-
-std::string Oku(const Çocuk& ç, bool& tamam) {
-  std::string çıktı;
-  char tampon[4096];
-  ssize_t n;
-  while ((n = read(ç.boru, tampon, sizeof tampon)) > 0) çıktı.append(tampon, static_cast<size_t>(n));
-  close(ç.boru);
-  int durum = 0;
-  waitpid(ç.pid, &durum, 0);
-  tamam = tamam && WIFEXITED(durum) && WEXITSTATUS(durum) == 0;
-  return çıktı;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -144,16 +102,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const int başka = std::atoi(argv[1]), saniye = std::atoi(argv[2]);
-  QTemporaryDir geçici(argc == 5 ? QDir(QFile::decodeName(argv[4])).filePath(QStringLiteral("onay-XXXXXX"))
-                                 : QDir::tempPath() + QStringLiteral("/onay-XXXXXX"));
-  if (!geçici.isValid()) return 3;
-  QString yol;
-  try {
-    yol = VeritabanıOluşturucu::Oluştur(geçici.path());
-  } catch (const VeritabanıHatası& h) {
-    std::fprintf(stderr, "%s\n", h.what());
-    return 3;
-  }
+  std::unique_ptr<QTemporaryDir> geçici;
+  const QString yol = YeniDosya(argc == 5 ? argv[4] : nullptr, "onay", geçici);
+  if (yol.isEmpty()) return 3;
   const std::string y = QFile::encodeName(yol).toStdString(), s = std::to_string(saniye);
   const Çocuk hatalı = Başlat({argv[0], "--hatali", y, s, tür});
   std::vector<Çocuk> başkalar;

@@ -6,15 +6,9 @@
 //
 //   velmora_stres <yazıcı> <okuyucu> <saniye> [klasör]
 
-#include "Veritabani.h"
-#include "VeritabaniOlusturucu.h"
+#include "StresSurecleri.h"
 
-#include <QDir>
 #include <QStringList>
-#include <QTemporaryDir>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -97,28 +91,16 @@ void Satır(const QStringList& alanlar) {
   std::printf("%s\n", satır.trimmed().toUtf8().constData());
 }
 
-struct Çocuk {
-  pid_t pid;
-  int boru;
+// A child process started as one of the roles.
+struct Rol {
+  Çocuk çocuk;
   std::string rol;
   int no;
 };
 
-Çocuk Başlat(const char* program, const char* rol, const QString& yol, int saniye, int no) {
-  int boru[2];
-  if (pipe(boru) != 0) std::exit(3);
-  const pid_t pid = fork();
-  if (pid == 0) {
-    dup2(boru[1], STDOUT_FILENO);
-    close(boru[0]);
-    close(boru[1]);
-    const QByteArray y = QFile::encodeName(yol);
-    const std::string s = std::to_string(saniye), n = std::to_string(no);
-    execl(program, program, rol, y.constData(), s.c_str(), n.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(boru[1]);
-  return {pid, boru[0], rol, no};
+Rol RolüBaşlat(const char* program, const char* rol, const QString& yol, int saniye, int no) {
+  return {Başlat({program, rol, QFile::encodeName(yol).toStdString(), std::to_string(saniye), std::to_string(no)}),
+          rol, no};
 }
 
 }  // namespace
@@ -139,37 +121,25 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const int yazıcı = std::atoi(argv[1]), okuyucu = std::atoi(argv[2]), saniye = std::atoi(argv[3]);
-  QTemporaryDir geçici(argc == 5 ? QDir(QFile::decodeName(argv[4])).filePath(QStringLiteral("stres-XXXXXX"))
-                                 : QDir::tempPath() + QStringLiteral("/stres-XXXXXX"));
-  if (!geçici.isValid()) return 3;
-  QString yol;
-  try {
-    yol = VeritabanıOluşturucu::Oluştur(geçici.path());
-  } catch (const VeritabanıHatası& h) {
-    std::fprintf(stderr, "%s\n", h.what());
-    return 3;
-  }
+  std::unique_ptr<QTemporaryDir> geçici;
+  const QString yol = YeniDosya(argc == 5 ? argv[4] : nullptr, "stres", geçici);
+  if (yol.isEmpty()) return 3;
 
-  std::vector<Çocuk> çocuklar;
-  for (int i = 1; i <= yazıcı; ++i) çocuklar.push_back(Başlat(argv[0], "--yazici", yol, saniye, i));
-  for (int i = 1; i <= okuyucu; ++i) çocuklar.push_back(Başlat(argv[0], "--okuyucu", yol, saniye, i));
+  std::vector<Rol> çocuklar;
+  for (int i = 1; i <= yazıcı; ++i) çocuklar.push_back(RolüBaşlat(argv[0], "--yazici", yol, saniye, i));
+  for (int i = 1; i <= okuyucu; ++i) çocuklar.push_back(RolüBaşlat(argv[0], "--okuyucu", yol, saniye, i));
 
   Satır({QStringLiteral("rol"), QStringLiteral("no"), QStringLiteral("başarılı"), QStringLiteral("başarısız"),
          QStringLiteral("en uzun bekleme"), QStringLiteral("en uzun işlem"), QStringLiteral("son hata")});
   long toplamOnay = 0, toplamHata = 0;
   bool hepsiYazdı = true, hepsiBitti = true;
   for (auto& ç : çocuklar) {
-    std::string çıktı;
-    char tampon[256];
-    ssize_t n;
-    while ((n = read(ç.boru, tampon, sizeof tampon)) > 0) çıktı.append(tampon, static_cast<size_t>(n));
-    close(ç.boru);
-    int durum = 0;
-    waitpid(ç.pid, &durum, 0);
+    bool bitti = true;
+    const std::string çıktı = Oku(ç.çocuk, bitti);
     char rol[16];
     int no = 0, sonHata = 0;
     Sonuç s;
-    if (!WIFEXITED(durum) || WEXITSTATUS(durum) != 0 ||
+    if (!bitti ||
         std::sscanf(çıktı.c_str(), "%15s %d %ld %ld %lf %lf %d", rol, &no, &s.başarılı, &s.başarısız,
                     &s.enUzunBekleme, &s.enUzunİşlem, &sonHata) != 7) {
       Satır({QString::fromStdString(ç.rol.substr(2)), QString::number(ç.no), QStringLiteral("süreç yarıda bitti")});
