@@ -179,7 +179,7 @@ ListeVerileri::Süzgeç ListeFormu::Süzgeç() const {
   return s;
 }
 
-QString ListeFormu::Kapsam() const {
+QStringList ListeFormu::Kapsam() const {
   QStringList parçalar;
   if (tasarım_.depo) parçalar << QStringLiteral("Depo: ") + DepoKutusu->currentText();
   parçalar << QStringLiteral("Dönem: ") + (TümTarihlerOnayı->isChecked()
@@ -188,7 +188,7 @@ QString ListeFormu::Kapsam() const {
                                                      TürkçeMetin::TarihMetni(SonTarihKutusu->Değer()));
   if (tasarım_.seçici == Seçici::Firma) parçalar << QStringLiteral("Firma: ") + SeçimKutusu->currentText();
   if (tasarım_.seçici == Seçici::Neden) parçalar << QStringLiteral("Çıkış Nedeni: ") + SeçimKutusu->currentText();
-  return parçalar.join(ListeRaporu::KapsamAyracı);
+  return parçalar;
 }
 
 void ListeFormu::ListeyiBoşalt() {

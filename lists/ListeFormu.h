@@ -85,14 +85,14 @@ protected:
 private:
   ListeVerileri::Süzgeç Süzgeç() const;
   // What the filters cover, for the printed list: warehouse, period, company or exit reason.
-  QString Kapsam() const;
+  QStringList Kapsam() const;
   void ListeyiBoşalt();
   // Puts the first and last dates of the source in the date fields; false when there are none.
   bool TümTarihleriGöster();
 
   Tasarım tasarım_;
   bool oluşturuldu_ = false;  // the last build ran to its end
-  QString kapsam_;            // what the rows shown were built for
+  QStringList kapsam_;          // what the rows shown were built for
 };
 
 // A list form registers its build and export jobs from its own file.

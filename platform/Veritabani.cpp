@@ -451,7 +451,7 @@ Veritabanı::Onay Veritabanı::İşlem::Onayla() {
   try {
     // Hazırla refuses the COMMIT when the transaction is gone.
     vt_.Çalıştır(QStringLiteral("COMMIT"));
-    DiskKatmanı::OnayDosyayaUlaştı(vt_.db_);
+    DiskKatmanı::OnayDosyayaUlaştı(vt_.db_);  // only ends the watch: a COMMIT that returned is in the file
   } catch (const VeritabanıHatası&) {
     // A failure once the journal was gone ends the transaction with every change in the file;
     // the layer saw that inside the COMMIT, while its lock was held.

@@ -62,10 +62,10 @@ void Başlıklar(RaporTuvali& t, const std::vector<Sütun>& sütunlar, const Sü
 // What the list covers, centred under the title. Its parts share a line while they fit between
 // the margins, so a long warehouse or company name moves to a line of its own instead of running
 // off the paper; only a part wider than a whole line is cut.
-void Kapsam(RaporTuvali& t, const QString& kapsam) {
+void Kapsam(RaporTuvali& t, const QStringList& kapsam) {
   const double genişlik = Ortak::SayfaGenişliği - SolKenar - SağBoşluk;
   QStringList satırlar;
-  for (const QString& parça : kapsam.split(KapsamAyracı)) {
+  for (const QString& parça : kapsam) {
     const QString sığan = t.Sığdır(parça, genişlik);
     if (!satırlar.isEmpty() && t.MetinGenişliği(satırlar.back() + KapsamAyracı + sığan) <= genişlik)
       satırlar.back() += KapsamAyracı + sığan;

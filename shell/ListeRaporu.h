@@ -6,6 +6,7 @@
 #include "ListeyiSiralaModulu.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -16,13 +17,13 @@ class RaporTuvali;
 
 namespace ListeRaporu {
 
-// Between the parts of a list's `kapsam`; a line too long for the paper breaks there.
+// Between the parts of a list's `kapsam` printed on one line.
 inline const QString KapsamAyracı = QStringLiteral("     ");
 
 struct Tanım {
   QString başlık;
   QString toplamAğırlık;  // printed under the rows when given
-  QString kapsam;         // under the title: what the list covers: warehouse, period, ... joined by KapsamAyracı
+  QStringList kapsam;     // under the title: what the list covers, in parts: warehouse, period, ...
 };
 
 // Said for an empty list instead of printing or exporting nothing.

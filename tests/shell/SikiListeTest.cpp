@@ -155,7 +155,7 @@ TEST_F(SıkıListeTesti, BaskıVeAktarılanKitapÖğeGörünümününkiyleAynı)
   for (auto [tuval, liste] : {std::pair<KayıtTuvali*, const SütunluListe*>{&eskiTuval, &eski}, {&yeniTuval, &yeni}}) {
     Ortak::SayfaYüksekliği = 40;
     Ortak::SayfaGenişliği = 190;
-    ListeRaporu::ListeBaskıDüzeni(*tuval, *liste, {"Liste", "12,50", "Tüm depolar"});
+    ListeRaporu::ListeBaskıDüzeni(*tuval, *liste, {"Liste", "12,50", {"Tüm depolar"}});
   }
   ASSERT_EQ(yeniTuval.SayfaSayısı, 2);
   ASSERT_EQ(yeniTuval.Metinler.size(), eskiTuval.Metinler.size());
