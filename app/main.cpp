@@ -15,7 +15,9 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Belvaro"));
   Platform::VarsayılanlarıKur();
   Platform::ArayüzYazıTipiniKur();
-  Veritabanı::KayıttanSonraDiskHatası = OrtakYordamlarModülü::KayıttanSonraDiskHatasıUyarısı;
+  Veritabanı::Bildir = OrtakYordamlarModülü::KayıtBildirimi;
+  Veritabanı::BekleyenDeğişti = OrtakYordamlarModülü::BekleyenİşiSakla;
+  Veritabanı::İstasyon = OrtakYordamlarModülü::İstasyonKimliği();
   QTranslator qtÇevirisi;
   BaşlangıçModülü::QtÇevirisiniYükle(qtÇevirisi);
 

@@ -97,46 +97,37 @@ public:
   };
 
   Adlar(Veritabanı& vt, SıkıListe& liste, const QString& firmaTablosu)
-      : vt_(vt),
-        liste_(liste),
-        ürünSql_(QStringLiteral("SELECT UrunNo, UrunKodu, UrunAdi, BirimAgirligi FROM UrunBilgileriTablosu")),
-        depoSql_(QStringLiteral("SELECT DepoNo, DepoAdi FROM DepoBilgileriTablosu")),
-        firmaSql_(QStringLiteral("SELECT FirmaNo, FirmaAdi FROM %1").arg(firmaTablosu)),
-        boş_(liste.MetinNo(QByteArrayView())) {
-    Oku(ürünler_, ürünSql_, {});
-    Oku(depolar_, depoSql_, {});
-    Oku(firmalar_, firmaSql_, {});
+      : vt_(vt), liste_(liste), boş_(liste.MetinNo(QByteArrayView())), boşÜrün_{boş_, boş_, 0} {
+    Oku(ürünler_, QStringLiteral("SELECT UrunNo, UrunKodu, UrunAdi, BirimAgirligi FROM UrunBilgileriTablosu"));
+    Oku(depolar_, QStringLiteral("SELECT DepoNo, DepoAdi FROM DepoBilgileriTablosu"));
+    Oku(firmalar_, QStringLiteral("SELECT FirmaNo, FirmaAdi FROM %1").arg(firmaTablosu));
   }
 
-  const Ürün& ÜrünAdı(qint64 no) {
-    return Bul(ürünler_, no, ürünSql_ + QStringLiteral(" WHERE UrunNo = ?"), {boş_, boş_, 0});
-  }
-  qint32 DepoAdı(qint64 no) { return Bul(depolar_, no, depoSql_ + QStringLiteral(" WHERE DepoNo = ?"), boş_); }
-  qint32 FirmaAdı(qint64 no) { return Bul(firmalar_, no, firmaSql_ + QStringLiteral(" WHERE FirmaNo = ?"), boş_); }
+  const Ürün& ÜrünAdı(qint64 no) { return Bul(ürünler_, no, boşÜrün_); }
+  qint32 DepoAdı(qint64 no) { return Bul(depolar_, no, boş_); }
+  qint32 FirmaAdı(qint64 no) { return Bul(firmalar_, no, boş_); }
 
 private:
-  // A key missing from the names read first is a record added since, or none at all: asked for
-  // once, it shows its name, or nothing, as a join would.
+  // The names and the movements are read in one read transaction: a key missing from the names
+  // is a record deleted before it, and shows nothing, as a left join would.
   template <class T>
-  const T& Bul(std::unordered_map<qint64, T>& adlar, qint64 no, const QString& sql, const T& yok) {
-    if (const auto i = adlar.find(no); i != adlar.end()) return i->second;
-    Oku(adlar, sql, {no});
-    return adlar.try_emplace(no, yok).first->second;
+  static const T& Bul(const std::unordered_map<qint64, T>& adlar, qint64 no, const T& yok) {
+    const auto i = adlar.find(no);
+    return i == adlar.end() ? yok : i->second;
   }
-  void Oku(std::unordered_map<qint64, Ürün>& adlar, const QString& sql, const QVariantList& değerler) {
-    vt_.SatırSatırOku(sql, değerler, [&](const OkunanSatır& k) {
+  void Oku(std::unordered_map<qint64, Ürün>& adlar, const QString& sql) {
+    vt_.SatırSatırOku(sql, {}, [&](const OkunanSatır& k) {
       adlar[k.Tamsayı(0)] = {liste_.MetinNo(k.Utf8(1)), liste_.MetinNo(k.Utf8(2)), k.Ondalık(3)};
     });
   }
-  void Oku(std::unordered_map<qint64, qint32>& adlar, const QString& sql, const QVariantList& değerler) {
-    vt_.SatırSatırOku(sql, değerler,
-                      [&](const OkunanSatır& k) { adlar[k.Tamsayı(0)] = liste_.MetinNo(k.Utf8(1)); });
+  void Oku(std::unordered_map<qint64, qint32>& adlar, const QString& sql) {
+    vt_.SatırSatırOku(sql, {}, [&](const OkunanSatır& k) { adlar[k.Tamsayı(0)] = liste_.MetinNo(k.Utf8(1)); });
   }
 
   Veritabanı& vt_;
   SıkıListe& liste_;
-  const QString ürünSql_, depoSql_, firmaSql_;
   const qint32 boş_;
+  const Ürün boşÜrün_;
   std::unordered_map<qint64, Ürün> ürünler_;
   std::unordered_map<qint64, qint32> depolar_, firmalar_;
 };

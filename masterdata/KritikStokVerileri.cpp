@@ -24,14 +24,19 @@ std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
 }
 
 bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar) {
+  // A transaction of its own, so that a commit the disk fails is judged as every other write.
+  Veritabanı::İşlem işlem(vt, {QStringLiteral("Kritik stok seviyesi"),
+                               QStringLiteral("%1 %2 %3").arg(depoNo).arg(ürünNo).arg(miktar)});
   // The pair is unique in the table: the row another workstation added meanwhile is changed.
-  return vt.Çalıştır(QStringLiteral(
+  const bool yazıldı = işlem.ÖnceYazıldı() || vt.Çalıştır(QStringLiteral(
                          "INSERT INTO KritikStokBilgileriTablosu (DepoNo, UrunNo, KritikStokMiktari) "
                          "SELECT ?1, ?2, ?3 "
                          "WHERE EXISTS (SELECT 1 FROM DepoBilgileriTablosu WHERE DepoNo = ?1) "
                          "AND EXISTS (SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?2) "
                          "ON CONFLICT (UrunNo, DepoNo) DO UPDATE SET KritikStokMiktari = excluded.KritikStokMiktari"),
                      {depoNo, ürünNo, TürkçeMetin::MiktarDeğeri(miktar)}) > 0;
+  işlem.Onayla();
+  return yazıldı;
 }
 
 TürkçeMetin::Miktar ToplamAğırlık(Veritabanı& vt, qint64 depoNo) {

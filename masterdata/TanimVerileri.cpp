@@ -52,6 +52,24 @@ KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t,
   return {Sonuç::Kaydedildi, no};
 }
 
+Veritabanı::Yazılanİş KayıtİşiOlarak(const Tanım& t, qint64 no, const QVariantList& değerler) {
+  QString içerik = QString::number(no);
+  for (const QVariant& d : değerler) içerik += u'\t' + d.toString();
+  return {no ? QStringLiteral("Kayıt değişikliği") : QStringLiteral("Yeni kayıt"), S(t.tablo) + u'\t' + içerik};
+}
+
+KayıtSonucu ÖnceKaydedilen(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, const char* sütun,
+                           const QString& değer, qint64 no) {
+  if (no == 0) {
+    const KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT %1 FROM %2 WHERE TR_KATLA(%3)= TR_KATLA(?) LIMIT 1")
+                                               .arg(S(t.anahtar), S(t.tablo), S(sütun)),
+                                           {değer});
+    if (!k.Sonda()) no = k.Tamsayı(S(t.anahtar));
+  }
+  işlem.Onayla();
+  return {Sonuç::Kaydedildi, no};
+}
+
 std::vector<Bulunan> Ara(Veritabanı& vt, const Tanım& t, bool adaGöre, const QString& aranan) {
   const QString sütun = S(adaGöre ? t.ad : t.kod);
   const QString sql = QStringLiteral(
@@ -71,7 +89,11 @@ bool GirişVar(Veritabanı& vt, const Tanım& t, qint64 no) {
 }
 
 bool Sil(Veritabanı& vt, const Tanım& t, qint64 no) {
-  Veritabanı::İşlem işlem(vt);
+  Veritabanı::İşlem işlem(vt, {QStringLiteral("Kayıt silme"), S(t.tablo) + u'\t' + QString::number(no)});
+  if (işlem.ÖnceYazıldı()) {
+    işlem.Onayla();
+    return true;
+  }
   // Asked again here: an entry may have come from another workstation since the question.
   if (GirişVar(vt, t, no)) return false;
   vt.Çalıştır(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(S(t.tablo), S(t.anahtar)), {no});
@@ -97,25 +119,28 @@ DepoBilgisi DepoOku(Veritabanı& vt, qint64 no) {
 }
 
 KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no) {
-  Veritabanı::İşlem işlem(vt);
+  const double ağırlık = std::round(b.BirimAgirligi.value_or(0) * 100.0) / 100.0;
+  const QVariantList değerler{Metin(b.UrunKodu), Metin(b.UreticiKodu), Metin(b.UrunAdi), Metin(b.BirimTuru), ağırlık,
+                              b.PaketlemeAdedi.value_or(0), b.AskilamaSayisi.value_or(0), Metin(b.Aciklama)};
+  Veritabanı::İşlem işlem(vt, KayıtİşiOlarak(Ürünler, no, değerler));
+  if (işlem.ÖnceYazıldı()) return ÖnceKaydedilen(vt, işlem, Ürünler, Ürünler.kod, b.UrunKodu, no);
   if (Boş(b.UrunKodu)) return {Sonuç::KodBoş};
   if (BaşkasındaVar(vt, Ürünler, Ürünler.kod, b.UrunKodu, no)) return {Sonuç::KodVar};
   if (Boş(b.UrunAdi)) return {Sonuç::AdBoş};
-  const double ağırlık = std::round(b.BirimAgirligi.value_or(0) * 100.0) / 100.0;
   return Yaz(vt, işlem, Ürünler, no,
              {"UrunKodu", "UreticiKodu", "UrunAdi", "BirimTuru", "BirimAgirligi", "PaketlemeAdedi", "AskilamaSayisi",
               "Aciklama"},
-             {Metin(b.UrunKodu), Metin(b.UreticiKodu), Metin(b.UrunAdi), Metin(b.BirimTuru), ağırlık,
-              b.PaketlemeAdedi.value_or(0), b.AskilamaSayisi.value_or(0), Metin(b.Aciklama)});
+             değerler);
 }
 
 KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no) {
-  Veritabanı::İşlem işlem(vt);
+  const QVariantList değerler{Metin(b.DepoKodu), Metin(b.DepoAdi), Metin(b.DepoYeri), Metin(b.Aciklama)};
+  Veritabanı::İşlem işlem(vt, KayıtİşiOlarak(Depolar, no, değerler));
+  if (işlem.ÖnceYazıldı()) return ÖnceKaydedilen(vt, işlem, Depolar, Depolar.ad, b.DepoAdi, no);
   if (Boş(b.DepoKodu)) return {Sonuç::KodBoş};
   if (Boş(b.DepoAdi)) return {Sonuç::AdBoş};
   if (BaşkasındaVar(vt, Depolar, Depolar.ad, b.DepoAdi, no)) return {Sonuç::AdVar};
-  return Yaz(vt, işlem, Depolar, no, {"DepoKodu", "DepoAdi", "DepoYeri", "Aciklama"},
-             {Metin(b.DepoKodu), Metin(b.DepoAdi), Metin(b.DepoYeri), Metin(b.Aciklama)});
+  return Yaz(vt, işlem, Depolar, no, {"DepoKodu", "DepoAdi", "DepoYeri", "Aciklama"}, değerler);
 }
 
 }  // namespace TanımVerileri

@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -26,11 +28,15 @@ constexpr int UlaşıpUlaşmadığı = 0x564C4D03;  // the watched commit's verd
 // in rollback-journal mode writes it anew.
 constexpr int SayaçYeri = 24;
 
+using DiskKatmanı::Sonuç;
+
 struct DosyaDurumu {
   int ilkHata = 0;                     // errno of the first failing call since last asked
   bool izleniyor = false;              // a COMMIT is watched
+  bool başarısız = false;              // a call failed during the watch, by its result code
+  bool günlükOkundu = false;           // the journal was read from its start: a rollback played it
   std::optional<std::uint32_t> yazılanSayaç;
-  bool ulaştı = false;                 // the watched commit reached the file
+  std::optional<Sonuç> sonuç;          // taken at the journal's deletion
   sqlite3_file* ana = nullptr;         // the system's file of the database, to read its header back
   const char* anaAd = nullptr;         // the names as the engine passes them, which it keeps
   const char* günlükAdı = nullptr;
@@ -64,9 +70,13 @@ std::shared_ptr<DosyaDurumu> DurumuBul(const char* ad) {
   return bulunan == Adlar().end() ? nullptr : bulunan->second.lock();
 }
 
-void İlkHatayıTut(DosyaDurumu* d, int kod, int sistem) {
+// A watched commit counts every failing call, whatever errno holds; errno only chooses the text.
+// A short read is the end of a file, and a busy lock another workstation's turn: neither is a fault.
+void HatayıTut(DosyaDurumu* d, int kod, int sistem) {
   const int tür = kod & 0xff;
-  if (!d || d->ilkHata || !sistem || kod == SQLITE_IOERR_SHORT_READ || kod == SQLITE_IOERR_DELETE_NOENT ||
+  if (!d || kod == SQLITE_OK || kod == SQLITE_IOERR_SHORT_READ || tür == SQLITE_BUSY || tür == SQLITE_LOCKED) return;
+  if (d->izleniyor) d->başarısız = true;
+  if (d->ilkHata || !sistem || kod == SQLITE_IOERR_DELETE_NOENT ||
       (tür != SQLITE_IOERR && tür != SQLITE_FULL && tür != SQLITE_CANTOPEN))
     return;
   d->ilkHata = sistem;
@@ -74,8 +84,15 @@ void İlkHatayıTut(DosyaDurumu* d, int kod, int sistem) {
 
 // errno is read before anything else runs.
 int HatasıTutulan(sqlite3_file* f, int kod) {
-  if (kod != SQLITE_OK) İlkHatayıTut(Katman(f)->durum.get(), kod, errno);
+  if (kod != SQLITE_OK) HatayıTut(Katman(f)->durum.get(), kod, errno);
   return kod;
+}
+
+// Only a rollback reads the journal from its start while the commit holds its lock.
+int Oku(sqlite3_file* f, void* b, int n, sqlite3_int64 o) {
+  KatmanDosyası* d = Katman(f);
+  if (!d->ana && o == 0 && d->durum && d->durum->izleniyor) d->durum->günlükOkundu = true;
+  return HatasıTutulan(f, Alt(f)->pMethods->xRead(Alt(f), b, n, o));
 }
 
 std::uint32_t Sayaç(const unsigned char* p) {
@@ -120,10 +137,12 @@ int Denetle(sqlite3_file* f, int işlem, void* değer) {
   switch (işlem) {
     case İlkHatayıVer: *static_cast<int*>(değer) = std::exchange(d.ilkHata, 0); break;
     case İzlemeyeBaşla:
-      d.ilkHata = 0, d.izleniyor = true, d.yazılanSayaç.reset(), d.ulaştı = false;
+      d.ilkHata = 0, d.izleniyor = true, d.başarısız = d.günlükOkundu = false;
+      d.yazılanSayaç.reset(), d.sonuç.reset();
       break;
     case UlaşıpUlaşmadığı:
-      *static_cast<int*>(değer) = d.izleniyor && d.ulaştı;
+      // No deletion of the journal seen: the commit never passed its last step.
+      *static_cast<int*>(değer) = static_cast<int>(d.izleniyor && d.sonuç ? *d.sonuç : Sonuç::Ulaşmadı);
       d.izleniyor = false;
       break;
   }
@@ -136,9 +155,7 @@ const sqlite3_io_methods* Yöntemler(int sürüm) {
     sqlite3_io_methods y{};
     y.iVersion = s;
     y.xClose = Kapat;
-    y.xRead = [](sqlite3_file* f, void* b, int n, sqlite3_int64 o) {
-      return HatasıTutulan(f, Alt(f)->pMethods->xRead(Alt(f), b, n, o));
-    };
+    y.xRead = Oku;
     y.xWrite = Yaz;
     y.xTruncate = [](sqlite3_file* f, sqlite3_int64 n) {
       return HatasıTutulan(f, Alt(f)->pMethods->xTruncate(Alt(f), n));
@@ -180,7 +197,7 @@ int Aç(sqlite3_vfs* v, const char* ad, sqlite3_file* f, int bayrak, int* çıka
   yaratmaHatası = 0;
   const int kod = Alt(v)->xOpen(Alt(v), ad, d->Alt(), bayrak, çıkan);
   if (kod != SQLITE_OK) {
-    İlkHatayıTut(durum.get(), kod, yaratmaHatası ? yaratmaHatası : errno);
+    HatayıTut(durum.get(), kod, yaratmaHatası ? yaratmaHatası : errno);
     if (d->Alt()->pMethods) d->Alt()->pMethods->xClose(d->Alt());
     d->~KatmanDosyası();
     f->pMethods = nullptr;
@@ -198,31 +215,48 @@ int Aç(sqlite3_vfs* v, const char* ad, sqlite3_file* f, int bayrak, int* çıka
   return kod;
 }
 
-// Whether a deletion of the journal left no journal behind. A network file system may answer
-// "no such file" for an unlink it repeated after a lost reply, or an I/O error for one that went
-// through: while the lock is held no other journal can be there, so the folder tells.
-bool GünlükGitti(sqlite3_vfs* v, const char* ad, int kod) {
-  if (kod == SQLITE_OK || kod == SQLITE_IOERR_DIR_FSYNC || kod == SQLITE_IOERR_DELETE_NOENT) return true;
-  int var = 1;
-  return kod == SQLITE_IOERR_DELETE && Alt(v)->xAccess(Alt(v), ad, SQLITE_ACCESS_EXISTS, &var) == SQLITE_OK && !var;
-}
+enum class Günlük { Yok, Var, Bilinmez };
 
-// The header as it is in the file now holds what the watched commit wrote.
-bool SayaçYerinde(const DosyaDurumu& d) {
-  unsigned char b[4];
-  return d.ana && d.yazılanSayaç && d.ana->pMethods->xRead(d.ana, b, 4, SayaçYeri) == SQLITE_OK &&
-         Sayaç(b) == *d.yazılanSayaç;
+// What a deletion of the journal left. A network file system may answer "no such file" for an
+// unlink it repeated after a lost reply, or an I/O error for one that went through, or "no such
+// file" for one it never did: while the lock is held no other journal can be there, so the folder
+// tells, asked by a stat of our own. The engine's access check takes any failing stat for "not
+// there"; here only ENOENT is.
+Günlük GünlükDurumu(sqlite3_vfs* v, const char* ad, int kod) {
+  if (kod == SQLITE_OK || kod == SQLITE_IOERR_DIR_FSYNC) return Günlük::Yok;
+  using Durum = int (*)(const char*, struct stat*);
+  sqlite3_vfs* alt = Alt(v);
+  const auto sistemin = alt->iVersion >= 3 && alt->xGetSystemCall ? alt->xGetSystemCall(alt, "stat") : nullptr;
+  const Durum durum = sistemin ? reinterpret_cast<Durum>(sistemin) : static_cast<Durum>(::stat);
+  struct stat bilgi {};
+  errno = 0;
+  if (durum(ad, &bilgi) == 0) return Günlük::Var;
+  return errno == ENOENT ? Günlük::Yok : Günlük::Bilinmez;
 }
 
 // Deleting the journal is the commit: once it is gone nothing can roll the commit back. The
 // verdict is taken here, while the commit still holds its lock; after it, another workstation may
-// have made a journal of its own, or rolled back one this commit failed to delete.
+// have made a journal of its own, or rolled back one this commit failed to delete. A failure before
+// the deletion means the engine is rolling back; a check the disk fails is no answer.
+Sonuç Karar(sqlite3_vfs* v, const DosyaDurumu& d, const char* ad, int kod) {
+  if (d.başarısız || d.günlükOkundu) return Sonuç::Ulaşmadı;
+  switch (GünlükDurumu(v, ad, kod)) {
+    case Günlük::Var: return Sonuç::Ulaşmadı;
+    case Günlük::Bilinmez: return Sonuç::Bilinmiyor;
+    case Günlük::Yok: break;
+  }
+  unsigned char b[4];
+  if (!d.ana || !d.yazılanSayaç || d.ana->pMethods->xRead(d.ana, b, 4, SayaçYeri) != SQLITE_OK)
+    return Sonuç::Bilinmiyor;
+  return Sayaç(b) == *d.yazılanSayaç ? Sonuç::Ulaştı : Sonuç::Bilinmiyor;
+}
+
 int Sil(sqlite3_vfs* v, const char* ad, int klasörü) {
   const int kod = Alt(v)->xDelete(Alt(v), ad, klasörü);
   const int sistem = errno;
   if (const auto d = DurumuBul(ad)) {
-    if (d->izleniyor && !d->ilkHata && ad == d->günlükAdı && GünlükGitti(v, ad, kod)) d->ulaştı = SayaçYerinde(*d);
-    İlkHatayıTut(d.get(), kod, sistem);
+    if (d->izleniyor && !d->sonuç && ad == d->günlükAdı) d->sonuç = Karar(v, *d, ad, kod);
+    HatayıTut(d.get(), kod, sistem);
   }
   return kod;
 }
@@ -284,8 +318,23 @@ const char* Kur() {
 
 int İlkHatayıAl(sqlite3* db) { return DosyaDenetimi(db, İlkHatayıVer); }
 
+int SistemHatası(sqlite3* db, int kod) {
+  int sistem = İlkHatayıAl(db);
+  if (!sistem) sistem = sqlite3_system_errno(db);
+  if (!sistem) sqlite3_file_control(db, "main", SQLITE_FCNTL_LAST_ERRNO, &sistem);
+  // The journal could not be made beside the file: the folder tells why.
+  const char* dosya = sqlite3_db_filename(db, "main");
+  if ((kod & 0xff) == SQLITE_CANTOPEN && dosya && *dosya) {
+    std::string klasör(dosya);
+    const auto ayraç = klasör.rfind('/');
+    klasör = ayraç == std::string::npos ? std::string(".") : klasör.substr(0, std::max<size_t>(ayraç, 1));
+    if (::access(klasör.c_str(), W_OK | X_OK) != 0) sistem = errno;
+  }
+  return sistem;
+}
+
 void OnayıİzlemeyeBaşla(sqlite3* db) { DosyaDenetimi(db, İzlemeyeBaşla); }
 
-bool OnayDosyayaUlaştı(sqlite3* db) { return DosyaDenetimi(db, UlaşıpUlaşmadığı) != 0; }
+Sonuç OnayınSonucu(sqlite3* db) { return static_cast<Sonuç>(DosyaDenetimi(db, UlaşıpUlaşmadığı)); }
 
 }  // namespace DiskKatmanı

@@ -4,20 +4,19 @@
 #include "StokBakiyesi.h"
 #include "TurkceMetin.h"
 
+#include <QAtomicInt>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QUuid>
 #include <QVarLengthArray>
 
 #include <sqlite3.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <thread>
@@ -100,6 +99,20 @@ int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
 // workstations waiting for one lock do not wake up in step.
 void RastgeleBekle(int enÇok) {
   std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(enÇok / 10, enÇok + 1)));
+}
+
+QString Özet(const Veritabanı::Yazılanİş& iş) {
+  return QString::fromLatin1(
+      QCryptographicHash::hash((iş.ad + u'\n' + iş.içerik).toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+// Each connection has a row of its own in the token table: this workstation's name and the
+// connection's number in this run, so that two connections never overwrite each other's token.
+QString İstasyonAdı() {
+  static QAtomicInt bağlantı;
+  static const QString buÇalışma = QUuid::createUuid().toString(QUuid::WithoutBraces);
+  const QString ad = Veritabanı::İstasyon.isEmpty() ? buÇalışma : Veritabanı::İstasyon;
+  return ad + u'/' + QString::number(bağlantı.fetchAndAddRelaxed(1) + 1);
 }
 
 // True when only blanks, semicolons and comments follow the statement.
@@ -205,12 +218,13 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   TürkçeİşlevleriKaydet(db);
   KayıtKümesi güvenlik;
   qint64 beklenen = 0, boyut = 0;
+  QString kip;
   try {
     // Rollback journal: WAL needs shared memory that network shares lack. A commit
     // is reported only once it is on the disk, the journal's removal included (EXTRA
     // syncs the folder too): else a power cut could bring the journal back and the
     // next open would undo the commit.
-    vt->Çalıştır(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    kip = vt->KayıtKümesiAç(QStringLiteral("PRAGMA journal_mode=DELETE")).Metin(QStringLiteral("journal_mode"));
     vt->Çalıştır(QStringLiteral("PRAGMA synchronous=EXTRA"));
     vt->Çalıştır(QStringLiteral("PRAGMA foreign_keys=OFF"));
     // One read transaction: no other workstation is half-way through writing the
@@ -235,6 +249,13 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
     }
     throw;
   }
+  // Whether a failed commit reached the file is judged from its journal's deletion: a file left
+  // in another mode is refused.
+  if (kip.compare(QStringLiteral("delete"), Qt::CaseInsensitive) != 0)
+    throw VeritabanıHatası(Genel, QStringLiteral("'%1' dosyası, ortak kullanım için gereken günlük kipine alınamadı "
+                                                 "(şimdiki kipi: %2). Lütfen, dosyayı kullanan başka bir program "
+                                                 "olmadığından emin olup yeniden deneyiniz.")
+                                      .arg(yol, kip));
   if (boyut < beklenen)
     throw VeritabanıHatası(ErişimYok, QStringLiteral("'%1' dosyası bozuk: %2 bayt olması gerekirken %3 bayt.")
                                           .arg(yol)
@@ -246,6 +267,8 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   // The stock balance is kept by triggers: a row replaced by INSERT OR REPLACE must fire them too.
   vt->Çalıştır(QStringLiteral("PRAGMA recursive_triggers=ON"));
   vt->Çalıştır(QStringLiteral("PRAGMA cache_size=%1").arg(SayfaÖnbelleğiKB));
+  vt->istasyon_ = İstasyonAdı();
+  vt->İzTablosunuHazırla();
   StokBakiyesi::Ekle(*vt);
   return vt;
 }
@@ -268,15 +291,39 @@ Veritabanı::~Veritabanı() {
   sqlite3_close_v2(db_);
 }
 
-void Veritabanı::HataVer(int kod) const {
-  int sistem = DiskKatmanı::İlkHatayıAl(db_);
-  if (!sistem) sistem = sqlite3_system_errno(db_);
-  if (!sistem) sqlite3_file_control(db_, "main", SQLITE_FCNTL_LAST_ERRNO, &sistem);
-  // The journal could not be made beside the file: the folder tells why.
-  if ((kod & 0xff) == SQLITE_CANTOPEN &&
-      ::access(QFile::encodeName(QFileInfo(yol_).absolutePath()).constData(), W_OK | X_OK) != 0)
-    sistem = errno;
-  throw MotorHatası(kod, sistem, QString::fromUtf8(sqlite3_errmsg(db_)));
+void Veritabanı::HataVer(int kod, bool okuma) const {
+  throw MotorHatası(kod, DiskKatmanı::SistemHatası(db_, kod), QString::fromUtf8(sqlite3_errmsg(db_)), okuma);
+}
+
+bool Veritabanı::OkumaMı(sqlite3_stmt* deyim) const { return !işlemAçık_ && sqlite3_stmt_readonly(deyim); }
+
+// The token table, kept by the program as the stock balance is: added to a file that lacks it.
+// A file that cannot be written goes without; nothing is written to it anyway.
+void Veritabanı::İzTablosunuHazırla() {
+  const auto var = [this] {
+    return !KayıtKümesiAç(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'IslemIzleriTablosu'")).Boş();
+  };
+  if (var()) {
+    izTablosu_ = true;
+    return;
+  }
+  try {
+    İşlem işlem(*this);
+    Çalıştır(QStringLiteral("CREATE TABLE IF NOT EXISTS IslemIzleriTablosu "
+                            "(Istasyon TEXT PRIMARY KEY, Iz TEXT NOT NULL) WITHOUT ROWID"));
+    işlem.Onayla();
+  } catch (const VeritabanıHatası&) {
+  }
+  izTablosu_ = var();
+}
+
+std::optional<bool> Veritabanı::BekleyeniÇöz() {
+  if (!bekleyen_) return std::nullopt;
+  const bool yazılmış =
+      !KayıtKümesiAç(QStringLiteral("SELECT 1 FROM IslemIzleriTablosu WHERE Iz = ?"), {bekleyen_->iz}).Boş();
+  bekleyen_.reset();
+  if (BekleyenDeğişti) BekleyenDeğişti(yol_, bekleyen_);
+  return yazılmış;
 }
 
 void Veritabanı::Bağla(sqlite3_stmt* deyim, const QVariantList& değerler) {
@@ -395,7 +442,7 @@ KayıtKümesi Veritabanı::KayıtKümesiAç(const QString& sql, const QVariantLi
     }
     küme.satırlar_.push_back(std::move(satır));
   }
-  if (kod != SQLITE_DONE) HataVer(kod);
+  if (kod != SQLITE_DONE) HataVer(kod, OkumaMı(ham));
   return küme;
 }
 
@@ -418,14 +465,14 @@ qint64 Veritabanı::Çalıştır(const QString& sql, const QVariantList& değerl
   int kod;
   while ((kod = sqlite3_step(deyim.get())) == SQLITE_ROW) {
   }
-  if (kod != SQLITE_DONE) HataVer(kod);
+  if (kod != SQLITE_DONE) HataVer(kod, OkumaMı(deyim.get()));
   // The engine keeps the count of the last statement that changed rows.
   return sqlite3_total_changes64(db_) == önce ? 0 : sqlite3_changes64(db_);
 }
 
 qint64 Veritabanı::SonEklenenNo() const { return sqlite3_last_insert_rowid(db_); }
 
-Veritabanı::İşlem::İşlem(Veritabanı& vt) : vt_(vt) {
+Veritabanı::İşlem::İşlem(Veritabanı& vt, Yazılanİş iş) : vt_(vt), iş_(std::move(iş)) {
   // Back to back, this workstation would take the lock again before any waiting
   // one wakes up: it steps back for under a millisecond so that they get their turn.
   if (std::chrono::steady_clock::now() - vt_.sonOnay_ < std::chrono::milliseconds(10)) RastgeleBekle(1000);
@@ -437,32 +484,82 @@ Veritabanı::İşlem::İşlem(Veritabanı& vt) : vt_(vt) {
     vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE"));
   }
   vt_.işlemAçık_ = true;
+  const QString özet = iş_.içerik.isEmpty() ? QString() : Özet(iş_);
+  if (!vt_.bekleyen_) {
+    // The work the refusal below told of, tried again.
+    if (vt_.çözülen_ && !özet.isEmpty() && özet == *vt_.çözülen_) önceYazıldı_ = true, vt_.çözülen_.reset();
+    return;
+  }
+  // The lock is held and any journal the unknown commit left is rolled back: the token tells.
+  try {
+    const Bekleyenİş önceki = *vt_.bekleyen_;
+    const bool yazılmış = *vt_.BekleyeniÇöz();
+    if (!özet.isEmpty() && özet == önceki.özet) {
+      önceYazıldı_ = yazılmış;
+      return;
+    }
+    if (!yazılmış) return;
+    // Another work, perhaps the same list changed: before anything more is written, the user
+    // hears that the pending one is in the file, with the file let go. Tried again unchanged,
+    // the pending one is not written twice.
+    vt_.çözülen_ = önceki.özet;
+    throw VeritabanıHatası(VeritabanıHataNo::ÖncekiİşinSonucu,
+                           ÖncekiİşMetni(önceki.ad, önceki.zaman, true) +
+                               QStringLiteral("\n\nŞimdiki işlem kaydedilmedi; lütfen, denetleyip yeniden kaydediniz."));
+  } catch (...) {
+    Bitir();
+    throw;
+  }
 }
 
 Veritabanı::İşlem::~İşlem() {
-  if (!açık_) return;
+  if (açık_) Bitir();
+}
+
+void Veritabanı::İşlem::Bitir() {
   if (!sqlite3_get_autocommit(vt_.db_)) sqlite3_exec(vt_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  açık_ = false;
   vt_.işlemAçık_ = false;
 }
 
-Veritabanı::Onay Veritabanı::İşlem::Onayla() {
+void Veritabanı::İşlem::Onayla() {
+  if (önceYazıldı_) {
+    Bitir();
+    if (Bildir) Bildir(Bildirim::ÖnceYazılmıştı);
+    return;
+  }
+  // The token goes in with the work: read back later, it tells whether the work is there.
+  const QString iz = QUuid::createUuid().toString(QUuid::WithoutBraces);
+  if (vt_.izTablosu_)
+    vt_.Çalıştır(QStringLiteral("INSERT OR REPLACE INTO IslemIzleriTablosu (Istasyon, Iz) VALUES (?, ?)"),
+                 {vt_.istasyon_, iz});
   DiskKatmanı::OnayıİzlemeyeBaşla(vt_.db_);
-  Onay onay = Onay::Yazıldı;
+  bool diskSonraHataVerdi = false;
   try {
     // Hazırla refuses the COMMIT when the transaction is gone.
     vt_.Çalıştır(QStringLiteral("COMMIT"));
-    DiskKatmanı::OnayDosyayaUlaştı(vt_.db_);  // only ends the watch: a COMMIT that returned is in the file
+    DiskKatmanı::OnayınSonucu(vt_.db_);  // only ends the watch: a COMMIT that returned is in the file
   } catch (const VeritabanıHatası&) {
-    // A failure once the journal was gone ends the transaction with every change in the file;
-    // the layer saw that inside the COMMIT, while its lock was held.
-    if (!DiskKatmanı::OnayDosyayaUlaştı(vt_.db_) || !sqlite3_get_autocommit(vt_.db_)) throw;
-    onay = Onay::YazıldıDiskSonraHataVerdi;
+    // The layer judged the COMMIT inside it, while its lock was held.
+    switch (DiskKatmanı::OnayınSonucu(vt_.db_)) {
+      case DiskKatmanı::Sonuç::Ulaşmadı: throw;
+      case DiskKatmanı::Sonuç::Ulaştı:
+        if (!sqlite3_get_autocommit(vt_.db_)) throw;
+        diskSonraHataVerdi = true;
+        break;
+      case DiskKatmanı::Sonuç::Bilinmiyor:
+        Bitir();
+        if (vt_.izTablosu_) {
+          vt_.bekleyen_ = Bekleyenİş{iz, iş_.ad, Özet(iş_), QDateTime::currentDateTime()};
+          if (BekleyenDeğişti) BekleyenDeğişti(vt_.yol_, vt_.bekleyen_);
+        }
+        throw SonucuBilinmeyenHata();
+    }
   }
   vt_.sonOnay_ = std::chrono::steady_clock::now();
   açık_ = false;
   vt_.işlemAçık_ = false;
-  if (onay == Onay::YazıldıDiskSonraHataVerdi && KayıttanSonraDiskHatası) KayıttanSonraDiskHatası();
-  return onay;
+  if (diskSonraHataVerdi && Bildir) Bildir(Bildirim::YazıldıDiskSonraHataVerdi);
 }
 
 QString BaşlayanKalıbı(const QString& yazılan) {
@@ -529,5 +626,5 @@ void Veritabanı::SatırSatırOku(const QString& sql, const QVariantList& değer
   const OkunanSatır satır(deyim.get());
   int kod;
   while ((kod = sqlite3_step(deyim.get())) == SQLITE_ROW) işle(satır);
-  if (kod != SQLITE_DONE) HataVer(kod);
+  if (kod != SQLITE_DONE) HataVer(kod, OkumaMı(deyim.get()));
 }

@@ -53,9 +53,16 @@ bool YazılamazYer(int sistem) { return sistem == EROFS || sistem == EACCES; }
 
 // What happened and what the user can do, in Turkish; the engine's own text only where
 // it names a fault of the program that the error report must carry.
-QString MotorMetni(int kod, int sistem, int numara, const QString& motor) {
+QString MotorMetni(int kod, int sistem, int numara, const QString& motor, bool okuma) {
   using namespace VeritabanıHataNo;
   const QString yazılmadı = QStringLiteral("Veritabanına yazılamadı, işlem kaydedilmedi. ");
+  // A read stores nothing: it is told that the data could not be read, not that work was lost.
+  if (okuma && numara == AğHatası)
+    return QStringLiteral("Veritabanı dosyası okunurken disk veya ağ hatası oluştu; bilgiler okunamadı. Lütfen, "
+                          "sunucuya bağlantıyı ve diski denetleyiniz.");
+  if (okuma && numara == Kilitli)
+    return QStringLiteral("Veritabanı başka bir bilgisayarda kullanılıyor ve beklenen süre içinde serbest kalmadı; "
+                          "bilgiler okunamadı. Lütfen, biraz sonra yeniden deneyiniz.");
   switch (numara) {
     case DiskDolu:
       if (sistem == EFBIG)
@@ -143,9 +150,26 @@ int HataNumarası(int kod, int sistem) {
   }
 }
 
-VeritabanıHatası MotorHatası(int kod, int sistem, const QString& motor) {
+VeritabanıHatası MotorHatası(int kod, int sistem, const QString& motor, bool okuma) {
   const int numara = HataNumarası(kod, sistem);
-  return {numara, MotorMetni(kod, sistem, numara, motor)};
+  return {numara, MotorMetni(kod, sistem, numara, motor, okuma)};
+}
+
+VeritabanıHatası SonucuBilinmeyenHata() {
+  return {VeritabanıHataNo::SonucuBilinmiyor,
+          QStringLiteral("Disk, işlem kaydedilirken ve ardından yapılan denetimlerde hata verdi. İşlemin sonucu "
+                         "şimdilik bilinmiyor: veritabanına ulaşmış da olabilir, ulaşmamış da. Girdiğiniz bilgiler "
+                         "korunuyor.\n\nLütfen, diski ve sunucuya bağlantıyı denetledikten sonra işlemi değiştirmeden "
+                         "yeniden kaydediniz: program önce işlemin veritabanında olup olmadığına bakacak; varsa yeniden "
+                         "yazmayacak, yoksa bir kez kaydedecektir.")};
+}
+
+QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, bool yazılmış) {
+  const QString iş = QStringLiteral("Sonucu bilinmeyen işlem (%1, %2) ")
+                         .arg(ad.isEmpty() ? QStringLiteral("kayıt") : ad,
+                              zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+  return iş + (yazılmış ? QStringLiteral("veritabanına kaydedilmiş.")
+                        : QStringLiteral("veritabanına kaydedilmemiş; gerekiyorsa yeniden giriniz."));
 }
 
 std::optional<VeritabanıHatası> AçılışHatası(const QString& yol) {

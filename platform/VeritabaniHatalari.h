@@ -5,6 +5,7 @@
 // 3260 locked by another workstation, 3026 disk full, 3027 read-only folder; 3022 duplicate key,
 // 3314 empty required field, 3317 value against a rule or type of the table.
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -29,6 +30,10 @@ inline constexpr int SorguYok = 3078;
 inline constexpr int AlanYok = 3265;
 inline constexpr int KayıtYok = 3021;
 inline constexpr int Genel = 3001;
+// The program's own: the disk hid whether a commit reached the file; and the refusal of a work
+// begun while an earlier one's outcome was still to be settled.
+inline constexpr int SonucuBilinmiyor = 3901;
+inline constexpr int ÖncekiİşinSonucu = 3902;
 }  // namespace VeritabanıHataNo
 
 class VeritabanıHatası : public std::runtime_error {
@@ -47,7 +52,12 @@ private:
 // system that cannot be written (or refuses to create a file with EIO) 3027, any other I/O error 3043.
 int HataNumarası(int sqliteKodu, int sistemHatası = 0);
 // The error with that number and a Turkish text that says what happened and what to do.
-VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString& motorMetni);
+// `okuma`: the statement only read, so nothing was to be stored.
+VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString& motorMetni, bool okuma = false);
+// A commit whose outcome the disk hid.
+VeritabanıHatası SonucuBilinmeyenHata();
+// What became of a work whose outcome was unknown, named and timed as the user entered it.
+QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, bool yazılmış);
 // Why the file at `yol` cannot be opened as the shared database, decided before the engine
 // guesses; nothing when it can be tried.
 std::optional<VeritabanıHatası> AçılışHatası(const QString& yol);

@@ -98,10 +98,23 @@ bool EksiyeDüştü(Veritabanı& vt, const Kayıt& k, Miktar azalan, DepoEksiği
   return true;
 }
 
-// One transaction on the movement as stored; `yaz` writes and says whether it stands.
+// One transaction on the movement as stored; `yaz` writes and says whether it stands. `ad` and
+// `yeni` name the work, so that a try whose outcome the disk hid is not written twice.
 template <class Yaz>
-Sonuç KayıtÜzerinde(Veritabanı& vt, const GörülenHareket& h, Yaz&& yaz) {
-  Veritabanı::İşlem işlem(vt);
+Sonuç KayıtÜzerinde(Veritabanı& vt, const GörülenHareket& h, const QString& ad, const QVariantList& yeni, Yaz&& yaz) {
+  QString içerik = QStringLiteral("%1 %2 %3 %4 %5 %6")
+                       .arg(static_cast<int>(h.tür))
+                       .arg(h.islemNo)
+                       .arg(h.tarih.toString(Qt::ISODate))
+                       .arg(h.miktar)
+                       .arg(h.neden)
+                       .arg(h.girişİşlemNo.value_or(0));
+  for (const QVariant& d : yeni) içerik += u' ' + d.toString();
+  Veritabanı::İşlem işlem(vt, {ad, içerik});
+  if (işlem.ÖnceYazıldı()) {
+    işlem.Onayla();
+    return Sonuç::Yapıldı;
+  }
   const std::optional<Kayıt> kayıt = KaydıOku(vt, h.tür, h.islemNo);
   if (!kayıt || !GösterildiğiGibi(*kayıt, h)) return Sonuç::HareketDeğişmiş;
   const Sonuç sonuç = yaz(*kayıt);
@@ -115,7 +128,8 @@ void Sil(Veritabanı& vt, HareketTürü tür, const QString& koşul, qint64 no) 
 
 Sonuç Değiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
                std::optional<qint64> neden, DepoEksiği* eksik) {
-  return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket değişikliği"), {tarih, miktar, neden ? *neden : NedenYok},
+                       [&](const Kayıt& k) {
     if (k.neden == TransferNedeni) return Sonuç::Reddedildi;
     QVariantList değerler{tarih, TürkçeMetin::MiktarDeğeri(miktar)};
     if (neden) değerler << *neden;
@@ -196,7 +210,7 @@ QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme) {
 }
 
 Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik) {
-  return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket silme"), {}, [&](const Kayıt& k) {
     Sil(vt, h.tür, QStringLiteral("IslemNo"), h.islemNo);
     if (k.neden != TransferNedeni)
       return h.tür == HareketTürü::Giriş && EksiyeDüştü(vt, k, k.miktar, eksik) ? Sonuç::StokEksiyeDüşer
@@ -226,7 +240,7 @@ Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const Q
 }
 
 Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade) {
-  return KayıtÜzerinde(vt, h, [&](const Kayıt& k) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Stoğa iade"), {iadeTarihi, iade}, [&](const Kayıt& k) {
     if (h.tür != HareketTürü::Çıkış || k.neden == TransferNedeni || iade <= 0 || iade > k.miktar)
       return Sonuç::Reddedildi;
     if (iade == k.miktar)

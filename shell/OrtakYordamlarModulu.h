@@ -53,10 +53,19 @@ bool HataYakala(İşlev&& işlev) {
   return false;
 }
 
-// A commit that stands although the disk reported an error right after it: the user is told
-// not to enter the work again and to have the disk looked at. Set as Veritabanı's
-// KayıttanSonraDiskHatası by main.
-void KayıttanSonraDiskHatasıUyarısı();
+// What a commit that stands came to, told to the user: the disk reported an error right after it
+// (do not enter it again, have the disk looked at), or it was found stored from an earlier try.
+// Set as Veritabanı's Bildir by main.
+void KayıtBildirimi(Veritabanı::Bildirim bildirim);
+// Keeps the work whose outcome the disk left unknown in the settings, or forgets it once settled,
+// so that a program that ends meanwhile tells the user at its next connection. Set as
+// Veritabanı's BekleyenDeğişti by main.
+void BekleyenİşiSakla(const QString& yol, const std::optional<Veritabanı::Bekleyenİş>& bekleyen);
+// After a connection: a work the settings keep as unknown for this file is read back and the user
+// told, once, what became of it.
+void BekleyenİşiSonuçlandır();
+// This workstation's lasting name, made once and kept in the settings.
+QString İstasyonKimliği();
 
 // Ends the program at once through the platform seam.
 [[noreturn]] void ProgramıBitir(int kod = 0);

@@ -158,6 +158,7 @@ void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
   if (FormYüklü<AnaForm>()) Form<AnaForm>().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
   ListeyiKaydet(seçili);
   Kaldır();
+  BekleyenİşiSonuçlandır();
 }
 
 void SunucuDeğiştirFormu::reject() { VaçgeçDüğmesi_Click(); }

@@ -185,6 +185,7 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
   // The connection stands: a failure from here on is an ordinary error and must not
   // cost the user the saved server folders.
   HataYakala([] {
+    BekleyenİşiSonuçlandır();
     Ortak::GirişŞifresiSorulsun =
         Ayarlar::MantıksalOku(QStringLiteral("Ayarlar"), QStringLiteral("GirisSifresiSor"), false);
     if (Ortak::GirişŞifresiSorulsun)

@@ -44,7 +44,9 @@ qint64 ÇıkışYaz(Veritabanı& vt, const ÇıkışSatırı& s) {
 }
 
 void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& satırlar) {
-  TekİşlemdeYaz(vt, [&] {
+  std::vector<QVariantList> iş;
+  for (const ÇıkışSatırı& s : satırlar) iş.push_back({s.firmaNo, s.ürünNo, s.depoNo, s.kişiNo, s.neden, s.tarih, s.miktar});
+  TekİşlemdeYaz(vt, QStringLiteral("Stoktan çıkış fişi"), iş, [&] {
     std::vector<Çekiş> çekişler;
     ListeTanımları t{QStringLiteral("AliciFirmaBilgileriTablosu"), {}, {}, {}};
     for (const ÇıkışSatırı& s : satırlar) {

@@ -49,12 +49,16 @@ int KişiBul(const QStringList& adlar, const QString& ad) {
 
 qint64 KişiEkle(Veritabanı& vt, const QString& ad) {
   // Another workstation may have added the same name since the box was filled: one person, not two.
-  Veritabanı::İşlem işlem(vt);
+  Veritabanı::İşlem işlem(vt, {QStringLiteral("Yeni kişi: %1").arg(ad), ad});
   KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT GirisCikisYapanNo FROM GirisCikisYapanlarTablosu "
                                                   "WHERE TR_KATLA(GirisCikisYapanAdi) = TR_KATLA(?) "
                                                   "ORDER BY GirisCikisYapanNo"),
                                    {ad});
-  if (!k.Sonda()) return k.Tamsayı(QStringLiteral("GirisCikisYapanNo"));
+  if (!k.Sonda()) {
+    const qint64 no = k.Tamsayı(QStringLiteral("GirisCikisYapanNo"));
+    if (işlem.ÖnceYazıldı()) işlem.Onayla();  // tells the user it was stored by the earlier try
+    return no;
+  }
   vt.Çalıştır(QStringLiteral("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)"), {ad});
   const qint64 no = vt.SonEklenenNo();
   işlem.Onayla();
@@ -105,14 +109,26 @@ void TanımlarYerinde(Veritabanı& vt, const ListeTanımları& t) {
   denetle(QStringLiteral("DepoBilgileriTablosu"), "DepoNo", t.depolar, QStringLiteral("DEPOLARDAN biri"));
 }
 
-void TekİşlemdeYaz(Veritabanı& vt, const std::function<void()>& yaz) {
-  Veritabanı::İşlem işlem(vt);
-  yaz();
+QString İşİçeriği(const std::vector<QVariantList>& satırlar) {
+  QString içerik;
+  for (const QVariantList& satır : satırlar) {
+    for (const QVariant& değer : satır) içerik += değer.toString() + u'\t';
+    içerik += u'\n';
+  }
+  return içerik;
+}
+
+void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const std::vector<QVariantList>& satırlar,
+                   const std::function<void()>& yaz) {
+  Veritabanı::İşlem işlem(vt, {ad, İşİçeriği(satırlar)});
+  if (!işlem.ÖnceYazıldı()) yaz();
   işlem.Onayla();
 }
 
 void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar) {
-  TekİşlemdeYaz(vt, [&] {
+  std::vector<QVariantList> iş;
+  for (const GirişSatırı& s : satırlar) iş.push_back({s.firmaNo, s.ürünNo, s.depoNo, s.kişiNo, s.neden, s.tarih, s.miktar});
+  TekİşlemdeYaz(vt, QStringLiteral("Stoğa giriş fişi"), iş, [&] {
     ListeTanımları t{QStringLiteral("SaticiFirmaBilgileriTablosu"), {}, {}, {}};
     for (const GirişSatırı& s : satırlar) t.firmalar.insert(s.firmaNo), t.ürünler.insert(s.ürünNo), t.depolar.insert(s.depoNo);
     TanımlarYerinde(vt, t);

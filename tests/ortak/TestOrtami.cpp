@@ -81,6 +81,8 @@ void TestOrtamı::SetUp() {
 void TestOrtamı::TearDown() {
   pencereYöneticisi_.reset();
   vt.reset();
+  Veritabanı::Bildir = {};
+  Veritabanı::BekleyenDeğişti = {};
   Platform::VarsayılanlarıKur();
 }
 

@@ -1,5 +1,6 @@
 // Disk faults while the file is open: the number and the Turkish text the user gets.
 #include "CocukSureci.h"
+#include "HataliDisk.h"
 #include "TestOrtami.h"
 
 #include <sqlite3.h>
@@ -32,10 +33,15 @@ TEST(DiskHatası, TürüneGöreNumaralanırVeTürkçeAnlatılır) {
       {SQLITE_IOERR_READ, EIO, 3043, "disk veya ağ hatası"},
       {SQLITE_CANTOPEN, ENOENT, 3024, "açılamadı"},
       {SQLITE_BUSY, 0, 3260, "biraz sonra yeniden deneyiniz"},
+      // A read stores nothing, and says so.
+      {SQLITE_BUSY, -1, 3260, "bilgiler okunamadı"},
+      {SQLITE_IOERR_READ, -1, 3043, "bilgiler okunamadı"},
   };
   for (const auto& d : durumlar) {
     const QString motor = QString::fromUtf8(sqlite3_errstr(d.kod));
-    const VeritabanıHatası h = MotorHatası(d.kod, d.sistem, motor);
+    const bool okuma = d.sistem < 0;
+    const VeritabanıHatası h = MotorHatası(d.kod, okuma ? 0 : d.sistem, motor, okuma);
+    EXPECT_FALSE(okuma && h.Açıklama().contains(QStringLiteral("kaydedilmedi"))) << h.Açıklama().toStdString();
     EXPECT_EQ(h.Numara(), d.numara) << d.kod << ' ' << d.sistem;
     EXPECT_TRUE(h.Açıklama().contains(QString::fromUtf8(d.metin))) << h.Açıklama().toStdString();
     EXPECT_FALSE(h.Açıklama().contains(motor)) << motor.toStdString();
@@ -43,6 +49,31 @@ TEST(DiskHatası, TürüneGöreNumaralanırVeTürkçeAnlatılır) {
 }
 
 using DiskHatalarıTesti = TestOrtamı;
+
+// A transaction larger than the page cache has written pages of the file before its COMMIT; the
+// journal's last sync then fails with no errno at all. The rollback writes the old header back
+// and deletes the journal: that is no commit, and the writer is told it was not stored.
+TEST_F(DiskHatalarıTesti, ÖnbellektenBüyükİşlemdeGünlükEşitlenemezseYazılmadıDenir) {
+  HatalıDisk disk(HatalıDisk::GünlükEşitlemesi, 0, 0);
+  auto açık = Veritabanı::Aç(vt->Yol());
+  açık->Çalıştır(QStringLiteral("PRAGMA cache_size=10"));
+  bool bildirildi = false;
+  Veritabanı::Bildir = [&](Veritabanı::Bildirim) { bildirildi = true; };
+  int numara = 0;
+  try {
+    Veritabanı::İşlem işlem(*açık);
+    for (int i = 0; i < 2000; ++i)
+      açık->Çalıştır(QStringLiteral("INSERT INTO DepoBilgileriTablosu (DepoKodu, DepoAdi) VALUES (?, ?)"),
+                     {i, QString(200, u'D') + QString::number(i)});
+    disk.BozmayaBaşla(1);
+    işlem.Onayla();
+  } catch (const VeritabanıHatası& h) {
+    numara = h.Numara();
+  }
+  EXPECT_EQ(numara, VeritabanıHataNo::AğHatası);
+  EXPECT_FALSE(bildirildi);
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM DepoBilgileriTablosu")).Tamsayı("n"), 0);
+}
 
 // The file system turns read-only while the file is open (a read-only bind mount in a mount
 // namespace of a child's own; the file keeps a mount of its own, as a file open for writing

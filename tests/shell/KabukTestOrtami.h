@@ -2,12 +2,16 @@
 // The shared fixture, with the program's global database open on its file.
 
 #include "OrtakDegiskenlerModulu.h"
+#include "OrtakYordamlarModulu.h"
 #include "TestOrtami.h"
 
 class KabukTestOrtamı : public TestOrtamı {
 protected:
   void SetUp() override {
     TestOrtamı::SetUp();
+    // As main sets them; the fixture's tear-down takes them away again.
+    Veritabanı::Bildir = OrtakYordamlarModülü::KayıtBildirimi;
+    Veritabanı::BekleyenDeğişti = OrtakYordamlarModülü::BekleyenİşiSakla;
     Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
   }
   void TearDown() override {

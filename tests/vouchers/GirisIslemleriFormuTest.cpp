@@ -257,35 +257,46 @@ TEST_F(GirişFormuTesti, DoluDiskteListeKalırYerAçılıncaBirKezYazılır) {
 // The disk fails while the voucher is committed, and another workstation acts the moment the lock
 // is let go. Before the journal is gone nothing is stored: the user is told why, the list stays
 // and the retry stores it once. Once it is gone the voucher is stored, whatever the folder shows
-// by then: the list is emptied and the user is told not to enter it again.
-TEST_F(GirişFormuTesti, DiskHatasındaKaydınYerindeOlupOlmadığıOnayınİçindeAnlaşılır) {
+// by then: the list is emptied and the user is told not to enter it again. When the disk fails the
+// checks too, the user is told the outcome is unknown, the list stays and the program goes on; the
+// retry finds the voucher by its token, or stores it once.
+TEST_F(GirişFormuTesti, DiskHatasındaYalnızBilinenSonuçSöylenirBilinmeyenYenidenDeneninceÇözülür) {
   const char* const başkasıYazar = "BEGIN IMMEDIATE; CREATE TABLE BaskaIstasyon (x)";  // its journal is made
   const char* const başkasıOkur = "SELECT Count(*) FROM GirisIslemleriTablosu";   // rolls a hot journal back
+  using D = HatalıDisk;
   const struct {
-    HatalıDisk::Yer yer;
-    int hata;
+    D::Yer yer;
+    int hata, ardından;
     const char* başkası;
-    bool yazıldı;
+    char sonuç;  // y stored, n not stored, ? unknown
     const char* metin;
+    bool yazılmış;  // in the file before the retry
   } durumlar[] = {
-      {HatalıDisk::GünlükEşitlemesi, ENOSPC, nullptr, false, "Diskte yer kalmadı"},
-      {HatalıDisk::GünlükEşitlemesi, EDQUOT, nullptr, false, "Disk kotanız doldu"},
-      {HatalıDisk::KlasörEşitlemesi, ENOSPC, başkasıYazar, true, "kaydedildi; ancak disk"},
-      {HatalıDisk::KlasörEşitlemesi, EIO, başkasıYazar, true, "kaydedildi; ancak disk"},
-      {HatalıDisk::SilinmişGünlük, ENOENT, başkasıYazar, true, "kaydedildi; ancak disk"},
+      {D::GünlükEşitlemesi, ENOSPC, D::Hiçbiri, nullptr, 'n', "Diskte yer kalmadı", false},
+      {D::GünlükEşitlemesi, EDQUOT, D::Hiçbiri, nullptr, 'n', "Disk kotanız doldu", false},
+      {D::KlasörEşitlemesi, ENOSPC, D::Hiçbiri, başkasıYazar, 'y', "kaydedildi; ancak disk", true},
+      {D::KlasörEşitlemesi, EIO, D::Hiçbiri, başkasıYazar, 'y', "kaydedildi; ancak disk", true},
+      {D::SilinmişGünlük, ENOENT, D::Hiçbiri, başkasıYazar, 'y', "kaydedildi; ancak disk", true},
+      {D::SilinipHataVeren, EIO, D::Hiçbiri, başkasıYazar, 'y', "kaydedildi; ancak disk", true},
       // The journal stays, so the other workstation's first read rolls the voucher back.
-      {HatalıDisk::GünlükSilme, EIO, başkasıOkur, false, "Ağ bağlantısı kurulamıyor"},
+      {D::GünlükSilme, EIO, D::Hiçbiri, başkasıOkur, 'n', "Ağ bağlantısı kurulamıyor", false},
+      {D::SilinmemişGünlük, ENOENT, D::Hiçbiri, başkasıOkur, 'n', "Ağ bağlantısı kurulamıyor", false},
+      // The checks fail too: whether the journal is gone, or what the header holds, is not known.
+      {D::GünlükSilme, EIO, D::DurumOkunamaz, başkasıOkur, '?', "bilinmiyor", false},
+      {D::SilinipHataVeren, EIO, D::BaşlıkOkunamaz, başkasıYazar, '?', "bilinmiyor", true},
+      {D::KlasörEşitlemesi, ENOSPC, D::BaşlıkOkunamaz, başkasıYazar, '?', "bilinmiyor", true},
   };
-  Veritabanı::KayıttanSonraDiskHatası = OrtakYordamlarModülü::KayıttanSonraDiskHatasıUyarısı;
   Aç();
   for (const auto& d : durumlar) {
+    SCOPED_TRACE(testing::Message() << d.yer << " " << d.hata << " " << d.ardından);
     const size_t önce = GirişSatırları().size();
     Satır(akın, civata, merkez, "ALİ VELİ", "10");
     mesajlar.clear(), bitişler.clear();
     BaşkaİstasyonBağlantısı başka(vt->Yol());
     int başkasınınSonucu = -1;
     {
-      HatalıDisk disk(d.yer, d.hata, 1, [&] { başkasınınSonucu = d.başkası ? başka.Çalıştır(d.başkası) : 0; });
+      HatalıDisk disk(d.yer, d.hata, 1, [&] { başkasınınSonucu = d.başkası ? başka.Çalıştır(d.başkası) : 0; },
+                      d.ardından);
       Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
       try {
         f->ListeyiStoğaEkleDüğmesi_Click();  // what the button calls; the end of the program must not unwind Qt
@@ -293,19 +304,57 @@ TEST_F(GirişFormuTesti, DiskHatasındaKaydınYerindeOlupOlmadığıOnayınİçi
         Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());  // started again
       }
     }
-    EXPECT_EQ(başkasınınSonucu, SQLITE_OK) << d.yer << " " << d.hata;  // it never hears of this disk
+    EXPECT_EQ(başkasınınSonucu, SQLITE_OK);  // it never hears of this disk
     başka.Çalıştır("ROLLBACK");
-    ASSERT_EQ(mesajlar.size(), 1u) << d.yer << " " << d.hata;
+    ASSERT_EQ(mesajlar.size(), 1u);
     EXPECT_EQ(mesajlar[0].stil, 48);
     EXPECT_TRUE(mesajlar[0].metin.contains(QString::fromUtf8(d.metin))) << mesajlar[0].metin.toStdString();
-    EXPECT_EQ(bitişler.size(), d.yer == HatalıDisk::GünlükSilme ? 1u : 0u);
-    EXPECT_EQ(GirişSatırları().size(), önce + d.yazıldı) << d.yer << " " << d.hata;
-    EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), d.yazıldı ? 0 : 1);
+    for (const char* söylenmez : {"kaydedildi", "kaydedilmedi", "Ağ bağlantısı"})
+      EXPECT_TRUE(d.sonuç != '?' || !mesajlar[0].metin.contains(QString::fromUtf8(söylenmez))) << söylenmez;
+    EXPECT_EQ(bitişler.size(), d.metin == std::string_view("Ağ bağlantısı kurulamıyor") ? 1u : 0u);
+    EXPECT_EQ(GirişSatırları().size(), önce + d.yazılmış);
+    EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), d.sonuç == 'y' ? 0 : 1);
+    EXPECT_EQ(!Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIs")), d.sonuç != '?');
+
     f->ListeyiStoğaEkleDüğmesi->click();  // the retry; a stored list has left nothing to store
-    EXPECT_EQ(GirişSatırları().size(), önce + 1) << d.yer << " " << d.hata;
+    EXPECT_EQ(GirişSatırları().size(), önce + 1);
     EXPECT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 0);
+    const bool bulundu = d.sonuç == '?' && d.yazılmış;
+    ASSERT_EQ(mesajlar.size(), bulundu ? 2u : 1u);
+    if (bulundu) {
+      EXPECT_TRUE(mesajlar[1].metin.contains(QStringLiteral("önceki denemede veritabanına kaydedilmiş")));
+    }
+    EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIs")));
   }
-  Veritabanı::KayıttanSonraDiskHatası = {};
+}
+
+// The program ends before the unknown outcome is settled: the settings keep the work, and the next
+// connection to the file tells the user once what became of it.
+TEST_F(GirişFormuTesti, BilinmeyenSonuçSonrakiBağlantıdaBirKezSöylenir) {
+  Aç();
+  for (const int ardından : {HatalıDisk::DurumOkunamaz, HatalıDisk::BaşlıkOkunamaz}) {
+    const bool yazılmış = ardından == HatalıDisk::BaşlıkOkunamaz;
+    Satır(akın, civata, merkez, "ALİ VELİ", "10");
+    {
+      HatalıDisk disk(yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {}, ardından);
+      Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+      f->ListeyiStoğaEkleDüğmesi_Click();
+    }
+    ASSERT_TRUE(Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIs")));
+    f->ListeyiTemizleDüğmesi_Click();
+    mesajlar.clear();
+    for (int açılış = 0; açılış < 2; ++açılış) {  // started again, twice
+      Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+      OrtakYordamlarModülü::BekleyenİşiSonuçlandır();
+    }
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_TRUE(mesajlar[0].metin.startsWith(QStringLiteral("Sonucu bilinmeyen işlem (Stoğa giriş fişi, ")));
+    EXPECT_TRUE(mesajlar[0].metin.endsWith(yazılmış ? QStringLiteral("veritabanına kaydedilmiş.")
+                                                    : QStringLiteral("kaydedilmemiş; gerekiyorsa yeniden giriniz.")))
+        << mesajlar[0].metin.toStdString();
+    EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIs")));
+  }
+  EXPECT_EQ(GirişSatırları().size(), 1u);
 }
 
 TEST_F(GirişFormuTesti, MevcutStokSeçilenÜrünVeDepodanOkunur) {

@@ -1,5 +1,6 @@
 // The exit and transfer commits on a real file, without widgets.
 #include "FisTestOrtami.h"
+#include "HataliDisk.h"
 #include "TransferVerileri.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,54 @@ TEST_F(StoktanVerileriTesti, SilinmişTanımıAnanListeYazılmaz) {
   }
   EXPECT_EQ(Sayı("GirisIslemleriTablosu"), 2);
   EXPECT_EQ(Sayı("CikisIslemleriTablosu"), 0);
+}
+
+// The disk hides whether an exit or a transfer list reached the file. Tried again, it is found
+// there by its token and not written again; or, rolled back, it is written once. A different list
+// tried meanwhile is refused once, with what became of the pending one.
+TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYenidenDeneninceBirKezYazılır) {
+  const std::vector<ÇıkışSatırı> çıkışlar{{akın, civata, merkez, ali, 3, gün, 600, {}}};
+  const std::vector<TransferSatırı> transferler{{merkez, civata, şube, ali, gün, 400}};
+  const std::function<void()> yazılar[] = {[&] { ÇıkışlarıYaz(*vt, çıkışlar); },
+                                           [&] { TransferleriYaz(*vt, transferler); }};
+  std::vector<Veritabanı::Bildirim> bildirimler;
+  Veritabanı::Bildir = [&](Veritabanı::Bildirim b) { bildirimler.push_back(b); };
+  for (const bool yazılmış : {true, false}) {
+    for (const auto& yaz : yazılar) {
+      SCOPED_TRACE(testing::Message() << yazılmış << (&yaz - yazılar));
+      const qint64 giriş = Sayı("GirisIslemleriTablosu"), çıkış = Sayı("CikisIslemleriTablosu");
+      const qint64 eklenen = &yaz == &yazılar[1] ? 1 : 0;  // a transfer adds an entry too
+      bildirimler.clear();
+      {
+        HatalıDisk disk(yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
+                        yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
+        vt = Veritabanı::Aç(vt->Yol());
+        try {
+          yaz();
+          ADD_FAILURE() << "sonuç söylendi";
+        } catch (const VeritabanıHatası& h) {
+          EXPECT_EQ(h.Numara(), VeritabanıHataNo::SonucuBilinmiyor);
+        }
+      }
+      // Another work first: while the pending list is in the file it is refused, with that news.
+      bool reddedildi = false;
+      try {
+        KişiEkle(*vt, yazılmış ? QStringLiteral("VELİ") : QStringLiteral("AYŞE"));
+      } catch (const VeritabanıHatası& h) {
+        reddedildi = true;
+        EXPECT_EQ(h.Numara(), VeritabanıHataNo::ÖncekiİşinSonucu);
+        EXPECT_TRUE(h.Açıklama().contains(QStringLiteral("kaydedilmiş.")));
+      }
+      EXPECT_EQ(reddedildi, yazılmış);
+      EXPECT_EQ(Sayı("CikisIslemleriTablosu"), çıkış + yazılmış);
+      yaz();
+      EXPECT_EQ(Sayı("CikisIslemleriTablosu"), çıkış + 1);
+      EXPECT_EQ(Sayı("GirisIslemleriTablosu"), giriş + eklenen);
+      EXPECT_EQ(bildirimler.size(), yazılmış ? 1u : 0u);
+      vt->Çalıştır(QStringLiteral("DELETE FROM CikisIslemleriTablosu"));
+      vt->Çalıştır(QStringLiteral("DELETE FROM GirisIslemleriTablosu WHERE GirisNedeni = 99"));
+    }
+  }
 }
 
 }  // namespace
