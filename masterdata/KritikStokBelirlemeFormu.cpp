@@ -222,8 +222,9 @@ void KritikStokBelirlemeFormu::İlerlemeİşi(int kod) {
   Form<İlerlemeGösterFormu>().İşiÇalıştır(kod, İş::ListeBaşlık, İş::ListeMetin, this);
 }
 
+// A choice whose read failed is let go (its boxes empty): no level is saved from it half read.
 void KritikStokBelirlemeFormu::DepoListesi_Click() {
-  HataYakala([&] {
+  const bool okundu = HataYakala([&] {
     KutularıBoşalt();
     const auto depo = SeçiliKayıt(DepoListesi);
     if (!depo) {
@@ -237,22 +238,22 @@ void KritikStokBelirlemeFormu::DepoListesi_Click() {
     ToplamKritikStokAğırlığıKutusu->setText(
         TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamKritikStokAğırlığı(vt, *depo)));
   });
+  if (!okundu) SatırıSeç(DepoListesi, -1);
 }
 
 void KritikStokBelirlemeFormu::ÜrünListesi_Click() {
-  HataYakala([&] {
+  ÜrünKritikStokAğırlığıKutusu->clear();
+  KritikStokMiktarıKutusu->clear();
+  const bool okundu = HataYakala([&] {
     const auto depo = SeçiliKayıt(DepoListesi);
     const auto ürün = SeçiliKayıt(ÜrünListesi);
     const auto seviye =
         depo && ürün ? KritikStokVerileri::Oku(*Ortak::Veritabanı, *depo, *ürün) : std::nullopt;
-    if (!seviye) {
-      ÜrünKritikStokAğırlığıKutusu->clear();
-      KritikStokMiktarıKutusu->clear();
-      return;
-    }
+    if (!seviye) return;
     ÜrünKritikStokAğırlığıKutusu->setText(TürkçeMetin::MiktarMetni(seviye->ağırlık));
     KritikStokMiktarıKutusu->setText(TürkçeMetin::MiktarMetni(seviye->miktar));
   });
+  if (!okundu) SatırıSeç(ÜrünListesi, -1);
 }
 
 void KritikStokBelirlemeFormu::DepoKoduAdıSeçeneği_Click() {
@@ -296,6 +297,11 @@ void KritikStokBelirlemeFormu::KaydetDüğmesi_Click() {
     const auto miktar = TürkçeMetin::MiktarOku(KritikStokMiktarıKutusu->text());
     if (!miktar) {
       MesajKutusu(QStringLiteral("Lütfen, geçerli bir KRİTİK STOK MİKTARI giriniz!"), Stil::Bilgi);
+      KritikStokMiktarıKutusu->setFocus();
+      return;
+    }
+    if (!TürkçeMetin::TamTutulur(*miktar)) {
+      MesajKutusu(BüyükMiktarMetni, Stil::Bilgi);
       KritikStokMiktarıKutusu->setFocus();
       return;
     }

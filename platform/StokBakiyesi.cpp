@@ -167,17 +167,30 @@ FROM (
 ORDER BY DepoAdi COLLATE TURKCE, UrunAdi COLLATE TURKCE;
 )SQL";
 
-// A weight in millionths: hundredths of quantity times the unit weight in ten-thousandths,
-// both whole numbers, so the product is exact.
-std::string Çarpım(const std::string& yüzde) {
-  return "CAST(" + yüzde + " AS INTEGER) * CAST(ROUND(COALESCE(u.BirimAgirligi, 0) * 10000) AS INTEGER)";
+// A weight in millionths is hundredths of quantity times the unit weight in ten-thousandths,
+// both whole numbers; that product passes 64 bits (and the engine goes on in a double) long
+// before the weight does. So both are split at 10^4 and the product kept as whole hundredths
+// I plus a remainder F of millionths below 10^8: every part fits while the weight does.
+struct Parçalar {
+  std::string I, F;
+};
+Parçalar Çarpım(const std::string& yüzde) {
+  const std::string x = "CAST(" + yüzde + " AS INTEGER)";
+  const std::string u = "CAST(ROUND(COALESCE(u.BirimAgirligi, 0) * 10000) AS INTEGER)";
+  return {"((" + x + " / 10000) * (" + u + " / 10000) * 10000 + (" + x + " / 10000) * (" + u + " % 10000) + (" + x +
+              " % 10000) * (" + u + " / 10000))",
+          "((" + x + " % 10000) * (" + u + " % 10000))"};
 }
 
-// Millionths rounded once to hundredths, half away from zero (integer division truncates
-// toward zero). A double product rounded afterwards can fall on the wrong side of a half, and
-// weights rounded apart and then subtracted drift by a hundredth.
-std::string Yuvarla(const std::string& p) {
-  return "(((" + p + ") + CASE WHEN (" + p + ") < 0 THEN -5000 ELSE 5000 END) / 10000 / 100.0)";
+// Hundredths I and millionths F as hundredths, rounded once, half away from zero (integer
+// division truncates toward zero), then as the number the lists read. A double product rounded
+// afterwards can fall on the wrong side of a half, and weights rounded apart and then
+// subtracted drift by a hundredth. I and F of one row have one sign; sums of rows may not.
+std::string Yuvarla(const std::string& I, const std::string& F) {
+  const std::string q = "(" + I + " + " + F + " / 10000)", r = "(" + F + " % 10000)";
+  return "((CASE WHEN " + q + " > 0 AND " + r + " < 0 THEN " + q + " - 1 + (" + r + " + 15000) / 10000 WHEN " + q +
+         " < 0 AND " + r + " > 0 THEN " + q + " + 1 + (" + r + " - 15000) / 10000 ELSE " + q + " + (" + r +
+         " + CASE WHEN " + r + " < 0 THEN -5000 ELSE 5000 END) / 10000 END) / 100.0)";
 }
 
 // In a text, {A:x} is the weight of x hundredths of the product u, {T:x} the sum over the rows.
@@ -185,7 +198,9 @@ std::string Aç(std::string s) {
   for (size_t i = s.find("{"); i != std::string::npos; i = s.find("{", i)) {
     const size_t son = s.find('}', i);
     const std::string x = s.substr(i + 3, son - i - 3);
-    const std::string ifade = s[i + 1] == 'T' ? Yuvarla("COALESCE(SUM(" + Çarpım(x) + "), 0)") : Ağırlık(x);
+    const Parçalar p = Çarpım(x);
+    const std::string ifade =
+        s[i + 1] == 'T' ? Yuvarla("COALESCE(SUM(" + p.I + "), 0)", "COALESCE(SUM(" + p.F + "), 0)") : Ağırlık(x);
     s.replace(i, son + 1 - i, ifade);
     i += ifade.size();
   }
@@ -332,7 +347,10 @@ const char* Doldurma() {
 }
 
 const char* KritikStokGörünümü() { return Görünüm; }
-std::string Ağırlık(const std::string& yüzde) { return Yuvarla(Çarpım(yüzde)); }
+std::string Ağırlık(const std::string& yüzde) {
+  const Parçalar p = Çarpım(yüzde);
+  return Yuvarla(p.I, p.F);
+}
 
 qint64 Ağırlık(qint64 yüzde, double birimAğırlığı) {
   const __int128 p = static_cast<__int128>(yüzde) * static_cast<__int128>(std::llround(birimAğırlığı * 10000));

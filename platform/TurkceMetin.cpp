@@ -2,6 +2,7 @@
 
 #include <QCollator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace TürkçeMetin {
@@ -111,7 +112,23 @@ QString MiktarMetni(Miktar m) {
 std::optional<Miktar> MiktarOku(const QString& metin) {
   const auto d = SayıOku(metin);
   if (!d || std::fabs(*d) > 1e15) return std::nullopt;
-  return MiktaraÇevir(*d);
+  // A text the locale reads is digits, grouping, one comma and a sign, or an exponent form;
+  // only the latter goes through the double.
+  QString t = metin.trimmed();
+  t.remove(Yerel().groupSeparator());
+  const bool eksi = t.startsWith(Yerel().negativeSign()) || t.startsWith(u'-');
+  if (eksi || t.startsWith(Yerel().positiveSign()) || t.startsWith(u'+')) t.remove(0, 1);
+  const qsizetype virgül = t.indexOf(Yerel().decimalPoint());
+  const QString tam = virgül < 0 ? t : t.left(virgül), kesir = virgül < 0 ? QString() : t.mid(virgül + 1);
+  const auto rakamlar = [](const QString& r) {
+    return std::all_of(r.begin(), r.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+  };
+  if (!rakamlar(tam) || !rakamlar(kesir)) return MiktaraÇevir(*d);
+  Miktar m = 0;
+  for (QChar c : tam) m = m * 10 + (c.unicode() - u'0');
+  for (int i = 0; i < 2; ++i) m = m * 10 + (i < kesir.size() ? kesir[i].unicode() - u'0' : 0);
+  if (kesir.size() > 2 && kesir[2] >= u'5') ++m;
+  return eksi ? -m : m;
 }
 
 QString TarihISO(const QDate& tarih) { return tarih.toString(Qt::ISODate); }

@@ -28,9 +28,16 @@ std::optional<double> SayıOku(const QString& metin);
 
 // Quantities are whole hundredths.
 using Miktar = qint64;
+// The largest figure the program keeps, 9.999.999.999.999,99: fifteen significant digits with
+// its two decimals, what a stored REAL and a spreadsheet cell hold exactly. A quantity, or a
+// weight, beyond it is refused where it is entered.
+inline constexpr Miktar EnBüyükMiktar = 999'999'999'999'999;
+inline bool TamTutulur(Miktar m) { return m >= -EnBüyükMiktar && m <= EnBüyükMiktar; }
 Miktar MiktaraÇevir(double değer);
 double MiktarDeğeri(Miktar m);
 QString MiktarMetni(Miktar m);
+// Read from the digits as typed, rounded to hundredths half away from zero, never through a
+// double (which holds no more than fifteen or so digits); up to 10^15 either way.
 std::optional<Miktar> MiktarOku(const QString& metin);
 
 // Dates as stored (ISO) and as shown (dd.MM.yyyy).

@@ -48,7 +48,7 @@ void GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlarL
   const std::optional<qint64> kişi = SeçiliNo();
   if (!kişi) return;
   const HareketTürü tür = Görünüm();
-  OrtakYordamlarModülü::HataYakala([&] {
+  const bool okundu = OrtakYordamlarModülü::HataYakala([&] {
     KişiHareketleri(*Ortak::Veritabanı, *kişi, tür, [&](const KişiHareketi& h) {
       QTreeWidgetItem* satır = liste.SatırEkle(h.ürünKodu);
       satır->setText(1, h.ürünAdı);
@@ -58,4 +58,5 @@ void GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlarL
     });
     ToplamlarıGöster(KişiToplamları(*Ortak::Veritabanı, *kişi));
   });
+  if (!okundu) SeçimiBırak();
 }

@@ -167,6 +167,13 @@ void HareketİzlemeFormu::ToplamlarıGöster(const std::optional<Toplamlar>& t) 
   MevcutKutusu->setText(t ? TürkçeMetin::MiktarMetni(t->Mevcut()) : QString());
 }
 
+void HareketİzlemeFormu::SeçimiBırak() {
+  SeçimListesi->clearSelection();
+  SeçimListesi->setCurrentRow(-1);
+  StokHareketleriListesi->Temizle();
+  ToplamlarıGöster(std::nullopt);
+}
+
 void HareketİzlemeFormu::StokHareketleriListesi_ColumnClick(int başlıkIndex) {
   if (başlıkIndex < 1 || başlıkIndex > static_cast<int>(tasarım_.sütunlar.size())) return;
   ListeyiSıralaModülü::SütunTıklandı(*StokHareketleriListesi, başlıkIndex,

@@ -79,6 +79,9 @@ protected:
   std::optional<qint64> SeçiliNo() const;
   // Empty boxes when nothing is chosen.
   void ToplamlarıGöster(const std::optional<HareketVerileri::Toplamlar>& t);
+  // A choice whose movements or totals could not be read is let go: the view stays empty, and
+  // no change, delete or return works from a view half read.
+  void SeçimiBırak();
 
   QVBoxLayout* SeçiciDüzeni;  // under the find box: room for a form's own options
   QHBoxLayout* DüğmeDüzeni;   // before the close button

@@ -243,6 +243,7 @@ Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& ia
   return KayıtÜzerinde(vt, h, QStringLiteral("Stoğa iade"), {iadeTarihi, iade}, [&](const Kayıt& k) {
     if (h.tür != HareketTürü::Çıkış || k.neden == TransferNedeni || iade <= 0 || iade > k.miktar)
       return Sonuç::Reddedildi;
+    if (iadeTarihi < k.tarih) return Sonuç::İadeÇıkıştanÖnce;
     if (iade == k.miktar)
       Sil(vt, HareketTürü::Çıkış, QStringLiteral("IslemNo"), h.islemNo);
     else

@@ -90,6 +90,7 @@ enum class Sonuç {
   StokEksiyeDüşer,  // the row's warehouse would go below zero: nothing written
   HareketDeğişmiş,  // deleted or changed since the list was loaded: nothing written
   Reddedildi,       // not for this movement (a transfer half, a return beyond the exit)
+  İadeÇıkıştanÖnce,  // a return dated before its exit as stored: nothing written
 };
 
 // The warehouse that a refused write (StokEksiyeDüşer) would have taken below zero.
@@ -111,7 +112,8 @@ Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate
 Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden,
                      DepoEksiği* eksik = nullptr);
 // Takes `iade` of an exit back: the exit is lowered, or deleted when all of it comes back,
-// and a return row keeps the exit's number, customer and warehouse.
+// and a return row keeps the exit's number, customer and warehouse. A return is never dated
+// before its exit.
 Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade);
 
 }  // namespace HareketVerileri

@@ -51,10 +51,14 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
          Miktar);
     return;
   }
+  const TürkçeMetin::Miktar yeni = TürkçeMetin::MiktarOku(Miktar->text()).value_or(0);
+  if (!TürkçeMetin::TamTutulur(yeni)) {
+    Uyar(OrtakYordamlarModülü::BüyükMiktarMetni, Miktar);
+    return;
+  }
   ÜrünlereGöreStokHareketleriFormu& inceleme = Form<ÜrünlereGöreStokHareketleriFormu>();
   const std::optional<GörülenHareket> h = inceleme.SeçiliHareket();
   if (!h) return;
-  const TürkçeMetin::Miktar yeni = TürkçeMetin::MiktarOku(Miktar->text()).value_or(0);
   const TürkçeMetin::Miktar girenler = inceleme.Toplam(inceleme.GirişMiktarıToplamıKutusu),
                             çıkanlar = inceleme.Toplam(inceleme.ÇıkışMiktarıToplamıKutusu);
   // The product as a whole, by the totals on the screen; the warehouse is tested as stored.

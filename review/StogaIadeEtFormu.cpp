@@ -42,6 +42,12 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click() {
     Uyar(ret, Miktar);
     return;
   }
+  // Before the question: a return dated before its exit is refused whatever its quantity.
+  const QString tarihRet = QStringLiteral("İade tarihi, ÇIKIŞ tarihinden önce olamaz!");
+  if (Tarih->Değer() < çıkış->tarih) {
+    Uyar(tarihRet, Tarih);
+    return;
+  }
   if (çıkış->miktar == iade &&
       MesajKutusu(QStringLiteral("Çıkış miktarının TÜMÜNÜ stoğa iade etmek istediğinizden emin misiniz?"),
                   Stil::SoruEvetHayır) != Platform::Cevap::Evet) {
@@ -51,6 +57,10 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click() {
 
   Sonuç sonuç = Sonuç::Yapıldı;
   if (!HataYakala([&] { sonuç = StoğaİadeEt(*Ortak::Veritabanı, *çıkış, Tarih->Değer(), iade); })) return;
+  if (sonuç == Sonuç::İadeÇıkıştanÖnce) {
+    Uyar(tarihRet, Tarih);
+    return;
+  }
   if (sonuç != Sonuç::Yapıldı) MesajKutusu(HareketDeğişmişMetni, Stil::Uyarı);
   inceleme.ÜrünListesi_Click();
   if (sonuç == Sonuç::Yapıldı) inceleme.SatırıYenidenSeç(inceleme.Sayaç);

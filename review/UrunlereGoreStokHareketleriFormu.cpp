@@ -109,18 +109,24 @@ void ÜrünlereGöreStokHareketleriFormu::ÜrünListesi_Click() {
   ToplamlarıGöster(std::nullopt);
   const std::optional<qint64> ürün = SeçiliNo();
   if (!ürün) return;
-  HataYakala([&] {
-    for (const ÜrünHareketi& h : ÜrünHareketleri(*Ortak::Veritabanı, *ürün, Görünüm())) {
-      QTreeWidgetItem* satır = liste.SatırEkle(QString::number(h.islemNo));
-      satır->setText(1, h.firması);
-      satır->setText(2, h.deposu);
-      satır->setText(3, TürkçeMetin::TarihMetni(h.tarih));
-      satır->setText(4, TürkçeMetin::MiktarMetni(h.miktar));
-      satır->setText(5, h.neden == NedenYok ? QString() : QString::number(h.neden));
-      if (h.girişİşlemNo) satır->setText(6, QString::number(*h.girişİşlemNo));
-    }
-    ToplamlarıGöster(ÜrünToplamları(*Ortak::Veritabanı, *ürün));
-  });
+  // Both read before anything is shown: the commands weigh a change against the totals shown.
+  std::vector<ÜrünHareketi> hareketler;
+  Toplamlar toplamlar;
+  if (!HataYakala([&] {
+        hareketler = ÜrünHareketleri(*Ortak::Veritabanı, *ürün, Görünüm());
+        toplamlar = ÜrünToplamları(*Ortak::Veritabanı, *ürün);
+      }))
+    return SeçimiBırak();
+  for (const ÜrünHareketi& h : hareketler) {
+    QTreeWidgetItem* satır = liste.SatırEkle(QString::number(h.islemNo));
+    satır->setText(1, h.firması);
+    satır->setText(2, h.deposu);
+    satır->setText(3, TürkçeMetin::TarihMetni(h.tarih));
+    satır->setText(4, TürkçeMetin::MiktarMetni(h.miktar));
+    satır->setText(5, h.neden == NedenYok ? QString() : QString::number(h.neden));
+    if (h.girişİşlemNo) satır->setText(6, QString::number(*h.girişİşlemNo));
+  }
+  ToplamlarıGöster(toplamlar);
 }
 
 void ÜrünlereGöreStokHareketleriFormu::HareketTürüSeçeneği_Click(int) {

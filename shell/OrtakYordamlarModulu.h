@@ -67,6 +67,12 @@ void BekleyenİşiSonuçlandır();
 // This workstation's lasting name, made once and kept in the settings.
 QString İstasyonKimliği();
 
+// Said when a quantity, or its weight, is beyond the largest figure the program keeps exactly
+// (TürkçeMetin::EnBüyükMiktar).
+inline const QString BüyükMiktarMetni = QStringLiteral(
+    "Bu MİKTAR ya da AĞIRLIĞI, tam olarak tutulamayacak kadar büyük!\n\n"
+    "Lütfen, miktarı ve ağırlığı en çok 9.999.999.999.999,99 olacak bir MİKTAR giriniz.");
+
 // Ends the program at once through the platform seam.
 [[noreturn]] void ProgramıBitir(int kod = 0);
 

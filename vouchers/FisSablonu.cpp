@@ -388,16 +388,13 @@ void FişFormu::Kaldır() {
   yüklü_ = false;
 }
 
-void FişFormu::ÜrünBilgisiniGöster(std::optional<qint64> ürünNo) {
+bool FişFormu::ÜrünBilgisiniGöster(std::optional<qint64> ürünNo) {
   // Nothing of the product chosen before stays, also when this one cannot be read.
   SeçiliÜrünKodu.clear();
   BirimAğırlığı = 0;
   if (ÜrünKoduKutusu) ÜrünKoduKutusu->clear();
-  if (!ürünNo) {
-    StokGöster(std::nullopt, std::nullopt);
-    return;
-  }
-  HataYakala([&] {
+  if (!ürünNo) return StokGöster(std::nullopt, std::nullopt);
+  return HataYakala([&] {
     const FişVerileri::ÜrünBilgisi ürün = FişVerileri::ÜrünBilgisiOku(*Ortak::Veritabanı, *ürünNo);
     BirimAğırlığı = ürün.birimAğırlığı;
     SeçiliÜrünKodu = ürün.kod;
@@ -405,11 +402,11 @@ void FişFormu::ÜrünBilgisiniGöster(std::optional<qint64> ürünNo) {
   });
 }
 
-void FişFormu::StokGöster(std::optional<qint64> ürünNo, std::optional<qint64> depoNo) {
+bool FişFormu::StokGöster(std::optional<qint64> ürünNo, std::optional<qint64> depoNo) {
   MevcutÜrünSayısıKutusu->clear();
   MevcutÜrünAğırlığıKutusu->clear();
-  if (!ürünNo || !depoNo) return;
-  HataYakala([&] {
+  if (!ürünNo || !depoNo) return true;
+  return HataYakala([&] {
     const Miktar stok = FişVerileri::MevcutStok(*Ortak::Veritabanı, *ürünNo, *depoNo);
     MevcutÜrünSayısıKutusu->setText(TürkçeMetin::MiktarMetni(stok));
     // The weight of the figure as shown, two decimals; one too large to hold stays empty, and a
@@ -424,7 +421,7 @@ FişFormu::Ret FişFormu::AğırlıkReddi() {
             const auto miktar = FişVerileri::FişMiktarı(MiktarKutusu->text());
             return miktar && !FişVerileri::AğırlıkHesaplanır(*miktar, BirimAğırlığı);
           },
-          QStringLiteral("Bu miktarın AĞIRLIĞI hesaplanamayacak kadar büyük!\n\nLütfen, daha küçük bir MİKTAR giriniz."),
+          BüyükMiktarMetni,
           MiktarKutusu};
 }
 

@@ -181,10 +181,13 @@ protected:
   // The close guard; true lets the form unload (the layout is saved then).
   bool Form_QueryUnload();
 
-  // The product chosen: its code and unit weight, or empty boxes when none is chosen.
-  void ÜrünBilgisiniGöster(std::optional<qint64> ürünNo);
+  // The product chosen: its code and unit weight, or empty boxes when none is chosen. False
+  // when it could not be read: the boxes stay empty, and the caller lets the choice go, so that
+  // no line is added from a product half read.
+  bool ÜrünBilgisiniGöster(std::optional<qint64> ürünNo);
   // Stock on hand of the product in the warehouse and its weight; empty unless both are chosen.
-  void StokGöster(std::optional<qint64> ürünNo, std::optional<qint64> depoNo);
+  // False when it could not be read (the boxes stay empty).
+  bool StokGöster(std::optional<qint64> ürünNo, std::optional<qint64> depoNo);
 
   // A line's checks in order: the first that holds refuses the line with its message
   // (information icon) and puts the focus on its field.
@@ -194,8 +197,8 @@ protected:
     QWidget* odak;
   };
   bool SatırKabulEdilir(const std::vector<Ret>& retler);
-  // A quantity whose weight is too large to be kept; checked after the quantity itself, so
-  // before anything (a new person) is stored.
+  // A quantity, or its weight, too large to be kept exactly; checked after the quantity itself,
+  // so before anything (a new person) is stored.
   Ret AğırlıkReddi();
   // The person of the line: a known one (letter case aside) or one stored now with its new number.
   qint64 KişiNumarası();

@@ -21,13 +21,18 @@ namespace {
 }
 
 bool AğırlıkHesaplanır(Miktar miktar, double birimAğırlığı) {
-  // No larger than a quantity may be, so that the hundredths and their totals fit in 64 bits.
-  return std::fabs(TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı) <= EnBüyükAğırlık;
+  if (!TürkçeMetin::TamTutulur(miktar)) return false;
+  if (miktar == 0) return true;
+  // Far beyond the limit by the rough product (a unit weight past 10^14 at 0,01 already is): the
+  // exact product below would not fit its 64 bits.
+  if (std::fabs(birimAğırlığı) > 1e14 || std::fabs(TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı) > 2e13)
+    return false;
+  return TürkçeMetin::TamTutulur(StokBakiyesi::Ağırlık(miktar, birimAğırlığı));
 }
 
 Miktar Ağırlık(Miktar miktar, double birimAğırlığı) {
   if (!AğırlıkHesaplanır(miktar, birimAğırlığı))
-    throw VeritabanıHatası(VeritabanıHataNo::Genel, QStringLiteral("Miktarın ağırlığı hesaplanamayacak kadar büyük."));
+    throw VeritabanıHatası(VeritabanıHataNo::Genel, QStringLiteral("Miktar ya da ağırlığı tam tutulamayacak kadar büyük."));
   // Exactly and rounded once, as the lists do: the double product of 1,50 and 0,15 falls just under 0,225.
   return StokBakiyesi::Ağırlık(miktar, birimAğırlığı);
 }

@@ -34,10 +34,10 @@ struct ÜrünBilgisi {
 using OrtakYordamlarModülü::MevcutStok;
 
 // A quantity's weight, rounded to hundredths as a list cell shows it; one beyond
-// EnBüyükAğırlık throws, rather than overflowing the hundredths.
-inline constexpr double EnBüyükAğırlık = 1e15;
+// TürkçeMetin::EnBüyükMiktar throws, rather than showing a figure it cannot keep exactly.
 Miktar Ağırlık(Miktar miktar, double birimAğırlığı);
-// Whether the weight stays within EnBüyükAğırlık; a line is refused at the add otherwise.
+// Whether the quantity and its weight are both kept exactly (within TürkçeMetin::EnBüyükMiktar);
+// a line is refused at the add otherwise.
 bool AğırlıkHesaplanır(Miktar miktar, double birimAğırlığı);
 
 // The quantity box of a line: a positive number in the fixed format, else none.

@@ -119,12 +119,15 @@ void GirişİşlemleriFormu::ÜrünKoduAdıSeçeneği_Click(int) { Listeİşini�
 
 void GirişİşlemleriFormu::DepoKoduAdıSeçeneği_Click(int) { ListeİşiniÇalıştır(5); }
 
+// A choice whose read failed is let go: its boxes empty, no line can be added from it.
 void GirişİşlemleriFormu::ÜrünListesi_Click() {
-  ÜrünBilgisiniGöster(Seçiciler[Ürün]->SeçiliNo());
-  DepoListesi_Click();
+  const auto ürün = Seçiciler[Ürün]->SeçiliNo();
+  if (!ÜrünBilgisiniGöster(ürün) || !StokGöster(ürün, Seçiciler[Depo]->SeçiliNo())) Seçiciler[Ürün]->Seç(-1);
 }
 
-void GirişİşlemleriFormu::DepoListesi_Click() { StokGöster(Seçiciler[Ürün]->SeçiliNo(), Seçiciler[Depo]->SeçiliNo()); }
+void GirişİşlemleriFormu::DepoListesi_Click() {
+  if (!StokGöster(Seçiciler[Ürün]->SeçiliNo(), Seçiciler[Depo]->SeçiliNo())) Seçiciler[Depo]->Seç(-1);
+}
 
 void GirişİşlemleriFormu::ListeyeEkleDüğmesi_Click() {
   const SeçiciSütunu &firma = *Seçiciler[Firma], &ürün = *Seçiciler[Ürün], &depo = *Seçiciler[Depo];

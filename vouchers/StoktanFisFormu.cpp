@@ -39,9 +39,9 @@ void StoktanFişFormu::DepoListesi_Click() {
 
 void StoktanFişFormu::ÜrünListesi_Click() {
   const auto ürün = ÜrünSeçici().SeçiliNo();
-  ÜrünBilgisiniGöster(ürün);
-  // Without a chosen warehouse there is no stock to show, so the line cannot be measured.
-  if (ürün) StokGöster(ürün, DepoSeçici().SeçiliNo());
+  // Without a chosen warehouse there is no stock to show, so the line cannot be measured. A
+  // product whose code, weight or stock could not be read is let go: no line is added from it.
+  if (!ÜrünBilgisiniGöster(ürün) || (ürün && !StokGöster(ürün, DepoSeçici().SeçiliNo()))) ÜrünSeçici().Seç(-1);
 }
 
 Miktar StoktanFişFormu::KalanStok() const {

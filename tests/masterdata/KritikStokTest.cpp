@@ -1,6 +1,8 @@
 #include "IlerlemeGosterFormu.h"
 #include "KomutAdimlari.h"
+#include "KilitliDosya.h"
 #include "KritikStokBelirlemeFormu.h"
+#include "Platform.h"
 #include "KritikStokVerileri.h"
 #include "TanimTestOrtami.h"
 
@@ -127,6 +129,21 @@ TEST_F(KritikStokTesti, FormSeviyeyiEklerDeğiştirirGeçersizMiktarıKaydetmez)
   Seç(f.ÜrünListesi, "AMBALAJ");
   Tıkla(f.KaydetDüğmesi);
   EXPECT_EQ(SonMesaj(), "Lütfen, geçerli bir KRİTİK STOK MİKTARI giriniz!");
+  EXPECT_EQ(Satırlar(), QStringList{"1/1=1234.5"});
+
+  // Another workstation holds the file when the next product is chosen: once the user goes on,
+  // nothing of the last one stays, and no level is saved from the choice.
+  Seç(f.ÜrünListesi, "ÇİVİ");
+  MiktarYaz(f, "7");
+  {
+    KilitliDosya kilit(vt->Yol());
+    Cevapla({Platform::Cevap::Evet});
+    Seç(f.ÜrünListesi, "AMBALAJ");
+  }
+  EXPECT_TRUE(f.ÜrünListesi->selectedItems().isEmpty());
+  EXPECT_EQ(f.KritikStokMiktarıKutusu->text() + f.ÜrünKritikStokAğırlığıKutusu->text(), "");
+  Tıkla(f.KaydetDüğmesi);
+  EXPECT_EQ(SonMesaj(), "Lütfen, listeden bir ÜRÜN seçiniz!");
   EXPECT_EQ(Satırlar(), QStringList{"1/1=1234.5"});
 }
 

@@ -6,6 +6,7 @@
 #include "KomutDagitimi.h"
 #include "ListeGorunumu.h"
 #include "Platform.h"
+#include "KilitliDosya.h"
 #include "StogaIadeEtFormu.h"
 #include "TarihKutusu.h"
 #include "UrunlereGoreStokHareketleriFormu.h"
@@ -390,7 +391,7 @@ TEST_F(HareketFormTesti, İadeDiyaloğuHerAçılıştaYazılanTarihiSaklar) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), ç = Çıkış(u, a, 10);
   Giriş(u, a, 50);
   Aç("EL", 1);
-  const char* const tarihler[] = {"03022026", "04032025"};
+  const char* const tarihler[] = {"03022026", "04032026"};
   for (const char* yazılan : tarihler) {
     SatırıSeç(ç);
     Modalda([&](QWidget* d) {
@@ -413,7 +414,41 @@ TEST_F(HareketFormTesti, İadeDiyaloğuHerAçılıştaYazılanTarihiSaklar) {
   for (KayıtKümesi k = vt->KayıtKümesiAç("SELECT IadeTarihi FROM IadeBilgileriTablosu ORDER BY IadeNo"); !k.Sonda();
        k.MoveNext())
     saklanan += k.Tarih("IadeTarihi").toString(Qt::ISODate).toStdString() + " ";
-  EXPECT_EQ(saklanan, "2026-02-03 2025-03-04 ");
+  EXPECT_EQ(saklanan, "2026-02-03 2026-03-04 ");
+}
+
+// A return dated before its exit is refused: the message, the date to correct, nothing written.
+// A product whose movements cannot be read (the file held elsewhere) is let go, its view empty.
+TEST_F(HareketFormTesti, ÇıkıştanÖnceİadeYokOkunamayanÜrünBırakılır) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), ç = Çıkış(u, a, 10, {2026, 10, 3});
+  Giriş(u, a, 50);
+  Aç("EL", 1);
+  SatırıSeç(ç);
+  Modalda([&](QWidget* d) {
+    auto& f = *static_cast<StoğaİadeEtFormu*>(d);
+    QTest::keyClicks(f.İadeTarihiKutusu, "01012026");
+    QTest::keyClick(f.İadeTarihiKutusu, Qt::Key_Return);
+    QTest::keyClicks(f.İadeMiktarıKutusu, "10");
+    QTest::mouseClick(f.İadeEtDüğmesi, Qt::LeftButton);
+    EXPECT_EQ(SonMesaj(), "İade tarihi, ÇIKIŞ tarihinden önce olamaz!");
+    EXPECT_EQ(QApplication::focusWidget(), f.İadeTarihiKutusu);
+    EXPECT_TRUE(f.isVisible());
+  });
+  QTest::mouseClick(F().ÇıkışıStoğaİadeEtDüğmesi, Qt::LeftButton);
+  EXPECT_EQ(Say("FROM IadeBilgileriTablosu"), 0);
+  EXPECT_EQ(Say("FROM CikisIslemleriTablosu"), 1);
+
+  const QListWidgetItem* elma = F().ÜrünListesi->currentItem();
+  ASSERT_TRUE(elma);
+  F().ÜrünListesi->clearSelection();
+  {
+    KilitliDosya kilit(vt->Yol());
+    Cevapla({Platform::Cevap::Evet});
+    QTest::mouseClick(F().ÜrünListesi->viewport(), Qt::LeftButton, {}, F().ÜrünListesi->visualItemRect(elma).center());
+  }
+  EXPECT_TRUE(F().ÜrünListesi->selectedItems().isEmpty());
+  EXPECT_EQ(F().StokHareketleriListesi->SatırSayısı(), 0);
+  EXPECT_EQ(F().GirişMiktarıToplamıKutusu->text() + F().MevcutKutusu->text(), "");
 }
 
 TEST_F(HareketFormTesti, BaşkaYerdeDeğişenSatırYazılmazListeYenilenir) {

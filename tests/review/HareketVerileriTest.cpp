@@ -139,13 +139,16 @@ TEST_F(HareketVerileriTesti, İadeÇıkışıİndirirYaDaSilerİadeSatırıÇık
 
   EXPECT_EQ(StoğaİadeEt(*vt, Görülen(Tür::Çıkış, ç), {2026, 1, 9}, 250), Sonuç::Yapıldı);
   EXPECT_DOUBLE_EQ(vt->KayıtKümesiAç("SELECT CikisMiktari FROM CikisIslemleriTablosu").Ondalık("CikisMiktari"), 7.5);
-  EXPECT_EQ(StoğaİadeEt(*vt, Görülen(Tür::Çıkış, ç), {2026, 1, 3}, 750), Sonuç::Yapıldı);  // the whole rest
+  // Dated before the exit as stored: nothing written.
+  EXPECT_EQ(StoğaİadeEt(*vt, Görülen(Tür::Çıkış, ç), {2026, 1, 5}, 750), Sonuç::İadeÇıkıştanÖnce);
+  EXPECT_EQ(Çıkışlar(), 1);
+  EXPECT_EQ(StoğaİadeEt(*vt, Görülen(Tür::Çıkış, ç), {2026, 1, 6}, 750), Sonuç::Yapıldı);  // the whole rest, that day
   EXPECT_EQ(Çıkışlar(), 0);
   KayıtKümesi r = vt->KayıtKümesiAç(
       "SELECT IslemNo, UrunNo, FirmaNo, DepoNo, IadeTarihi, typeof(IadeMiktari) AS tm, IadeMiktari "
       "FROM IadeBilgileriTablosu ORDER BY IadeNo");
   ASSERT_EQ(r.KayıtSayısı(), 2);
-  for (const auto& [tarih, miktar] : {std::pair{"2026-01-09", 2.5}, std::pair{"2026-01-03", 7.5}}) {
+  for (const auto& [tarih, miktar] : {std::pair{"2026-01-09", 2.5}, std::pair{"2026-01-06", 7.5}}) {
     EXPECT_EQ(std::vector<qint64>({r.Tamsayı("IslemNo"), r.Tamsayı("UrunNo"), r.Tamsayı("FirmaNo"), r.Tamsayı("DepoNo")}),
               std::vector<qint64>({ç, u, müşteri, a}));
     EXPECT_EQ(r.Metin("IadeTarihi"), tarih);

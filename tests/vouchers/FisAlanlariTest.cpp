@@ -1,5 +1,9 @@
 // The entry fields the three vouchers share: the date, the quantity's keys and its weight check.
 #include "GirisIslemleriFormu.h"
+#include "KilitliDosya.h"
+#include "KritikStokVerileri.h"
+#include "Platform.h"
+#include "StokBakiyesi.h"
 #include "StoktanFisTestOrtami.h"
 #include "TarihKutusu.h"
 
@@ -62,13 +66,76 @@ TEST_F(FişAlanlarıTesti, TarihTekDurakMiktarTuşlarıVeAğırlıkSınırı) {
     const qint64 kişiler = KişiSayısı();
     Tıkla(f.ListeyeEkleDüğmesi);
     ASSERT_EQ(mesajlar.size(), 1u) << ad;
-    EXPECT_EQ(mesajlar[0].metin, "Bu miktarın AĞIRLIĞI hesaplanamayacak kadar büyük!\n\n"
-                                 "Lütfen, daha küçük bir MİKTAR giriniz.") << ad;
+    EXPECT_EQ(mesajlar[0].metin, OrtakYordamlarModülü::BüyükMiktarMetni) << ad;
     EXPECT_EQ(f.focusWidget(), f.MiktarKutusu) << ad;
     EXPECT_EQ(KişiSayısı(), kişiler) << ad;
     EXPECT_FALSE(f.Çalışma->Dolu()) << ad;
     f.close();
   }
+}
+
+// Another workstation holds the file when the product is chosen: once the user goes on, the
+// choice is let go with nothing of it shown, and no line is added from it.
+TEST_F(FişAlanlarıTesti, OkunamayanÜrünBırakılırOndanSatırEklenmez) {
+  for (const Fiş& fiş : Fişler()) {
+    FişFormu& f = fiş.aç();
+    const std::string ad = f.windowTitle().toStdString();
+    Bul(*f.Seçiciler[0], fiş.seçimler[0]);
+    Bul(*f.Seçiciler[2], fiş.seçimler[2]);
+    f.KişiKutusu->setEditText(QStringLiteral("ALİ VELİ"));
+    if (f.NedenKutusu) f.NedenKutusu->setCurrentIndex(0);
+    Yaz(f.MiktarKutusu, "5");
+    QListWidget* ürünler = f.Seçiciler[1]->Liste;
+    const auto somunu = ürünler->findItems(QStringLiteral("SOMUN"), Qt::MatchExactly);
+    ASSERT_EQ(somunu.size(), 1) << ad;
+    mesajlar.clear();
+    {
+      KilitliDosya kilit(vt->Yol());
+      Cevapla({Platform::Cevap::Evet});
+      QTest::mouseClick(ürünler->viewport(), Qt::LeftButton, {}, ürünler->visualItemRect(somunu[0]).center());
+    }
+    ASSERT_EQ(mesajlar.size(), 1u) << ad;
+    EXPECT_FALSE(f.Seçiciler[1]->SeçiliNo()) << ad;
+    EXPECT_EQ((f.ÜrünKoduKutusu ? f.ÜrünKoduKutusu->text() : QString()) + f.MevcutÜrünSayısıKutusu->text() +
+                  f.MevcutÜrünAğırlığıKutusu->text(),
+              QString())
+        << ad;
+    Tıkla(f.ListeyeEkleDüğmesi);
+    EXPECT_EQ(SonMesaj(), QStringLiteral("Lütfen, listeden bir ÜRÜN seçiniz!")) << ad;
+    EXPECT_FALSE(f.Çalışma->Dolu()) << ad;
+    f.close();
+  }
+}
+
+// The largest figure the quantity field is let keep: the line's cells, the total, the stored row,
+// and the weights the lists and the critical form read from the file, all to the hundredth; one
+// digit more is refused at the add.
+TEST_F(FişAlanlarıTesti, EnBüyükMiktarVeAğırlıklarıKuruşuKuruşunaTutulur) {
+  const qint64 tel = Ekle("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES ('T', 'TEL', 1)", {});
+  auto& f = static_cast<GirişİşlemleriFormu&>(Fişler()[0].aç());
+  Bul(*f.Seçiciler[0], "AKI");
+  Bul(*f.Seçiciler[1], "TEL");
+  Bul(*f.Seçiciler[2], "ŞUB");
+  f.KişiKutusu->setEditText(QStringLiteral("ALİ VELİ"));
+  for (const char* miktar : {"999999999999999", "10000000000000", "9999999999999,99"}) {
+    mesajlar.clear();
+    Yaz(f.MiktarKutusu, miktar);
+    Tıkla(f.ListeyeEkleDüğmesi);
+  }
+  EXPECT_EQ(SonMesaj(), QString());
+  ASSERT_EQ(f.Çalışma->Satırlar().size(), 1u);
+  const QString enBüyük = QStringLiteral("9.999.999.999.999,99");
+  EXPECT_EQ(f.Çalışma->Satırlar()[0].mid(9), QStringList({enBüyük, enBüyük}));
+  EXPECT_EQ(f.ToplamAğırlıkKutusu->text(), enBüyük);
+  f.ListeyiStoğaEkleDüğmesi_Click();
+  EXPECT_EQ(vt->KayıtKümesiAç("SELECT GirisMiktari FROM GirisIslemleriTablosu WHERE UrunNo= ?", {tel}).Miktar("GirisMiktari"),
+            TürkçeMetin::EnBüyükMiktar);
+  // Hundredths times ten-thousandths pass 64 bits here: the file's weights are exact all the same.
+  const QString satır = QStringLiteral("SELECT %1 AS a FROM UrunBilgileriTablosu u WHERE UrunNo= ?")
+                            .arg(QString::fromStdString(StokBakiyesi::Ağırlık("999999999999999")));
+  EXPECT_EQ(vt->KayıtKümesiAç(satır, {tel}).Miktar("a"), TürkçeMetin::EnBüyükMiktar);
+  EXPECT_EQ(KritikStokVerileri::ToplamAğırlık(*vt, şube), TürkçeMetin::EnBüyükMiktar);
+  f.close();
 }
 
 }  // namespace

@@ -27,8 +27,19 @@ TEST_F(FişVerileriTesti, MiktarHücreVeAğırlıkKurallarıKuruşla) {
   EXPECT_EQ(Ağırlık(100, 0.333), 33);
   EXPECT_EQ(Ağırlık(1250, 0.333), 416);
   EXPECT_EQ(Ağırlık(150, 0.15), 23);  // 0,225 exactly
-  EXPECT_EQ(Ağırlık(-100'000'000'000'000'000, 0.01), -1'000'000'000'000'000);
-  EXPECT_THROW(Ağırlık(100'000'000'000'000'000, 1e6), VeritabanıHatası);  // 1e21 kg: no 64-bit hundredths
+  // Read from the digits, never through a double: fifteen digits and two decimals stay whole.
+  const std::pair<const char*, Miktar> tam[] = {{"999999999999999", 99'999'999'999'999'900},
+                                                {"9.999.999.999.999,99", 999'999'999'999'999},
+                                                {"90071992547409,93", 9'007'199'254'740'993},
+                                                {"0,005", 1},
+                                                {"-2,345", -235}};
+  for (const auto& [metin, beklenen] : tam) EXPECT_EQ(TürkçeMetin::MiktarOku(QString::fromUtf8(metin)), beklenen) << metin;
+  // Up to the largest figure kept exactly, quantity and weight alike; past it, refused.
+  EXPECT_EQ(Ağırlık(TürkçeMetin::EnBüyükMiktar, 1.0), TürkçeMetin::EnBüyükMiktar);
+  EXPECT_EQ(Ağırlık(-TürkçeMetin::EnBüyükMiktar, 0.01), -10'000'000'000'000);
+  for (const auto& [miktar, birim] : std::vector<std::pair<Miktar, double>>{
+           {TürkçeMetin::EnBüyükMiktar + 1, 0.01}, {TürkçeMetin::EnBüyükMiktar, 1.0001}, {1, 1e15}, {1, 1e20}})
+    EXPECT_THROW(Ağırlık(miktar, birim), VeritabanıHatası) << miktar << " " << birim;
   EXPECT_EQ(SatırAnahtarı(40000, 70000, 3), QStringLiteral("40000-70000-3"));
   EXPECT_EQ(HücreNo(QStringLiteral("40000")) + HücreMiktarı(QStringLiteral("1.234,50")), 40000 + 123450);
   EXPECT_EQ(HücreTarihi(QStringLiteral("07.12.2026")), QDate(2026, 12, 7));
