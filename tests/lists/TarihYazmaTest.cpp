@@ -262,4 +262,55 @@ TEST_F(TarihYazmaTesti, YarımTarihEylemeUlaşmazBütünTarihleEylemÇalışır)
   }
 }
 
+// Delete and paste on 10.02.2024: what the field shows is what it holds or what is being typed,
+// never a text of neither; a whole date pasted is taken wherever the cursor stands.
+TEST_F(TarihYazmaTesti, SilmeVeYapıştırmaGösterilenleTutulanıAyırmaz) {
+  ListeFormu& f = Form<GirişÇıkışİşlemleriListesiFormu>();
+  Göster(f);
+  QTest::mouseClick(f.TümTarihlerOnayı, Qt::LeftButton);
+  TarihKutusu* alan = f.İlkTarihKutusu;
+  const QDate önceki{2024, 2, 10};
+  const struct {
+    int imleç;  // -1: the day selected, as the field is reached
+    const char* pano;
+    const char* tuşlar;  // 'x' Delete, 'v' Ctrl+V, '\t' Tab, digits typed
+    const char* görünen;
+    QDate değer;
+    bool uyarı;
+  } durumlar[] = {
+      {8, "", "xx", "10.02.20", önceki, false},
+      {8, "", "xx25", "10.02.2025", {2025, 2, 10}, false},
+      {1, "", "x5", "15.02.2024", önceki, false},  // the day typed on: the value waits for the typing's end
+      {1, "", "x5\t", "15.02.2024", {2024, 2, 15}, false},
+      {8, "", "xx\t", "10.02.2024", önceki, true},
+      {-1, "", "x\t", "10.02.2024", önceki, true},
+      {-1, "15.03.2025", "v", "15.03.2025", {2025, 3, 15}, false},
+      {8, " 15.03.2025\n", "v", "15.03.2025", {2025, 3, 15}, false},
+      {-1, "31.02.2024", "v", "10.02.2024", önceki, true},
+      {8, "2025", "xv", "10.02.2024", önceki, true},
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(std::string(d.tuşlar) + " " + d.pano);
+    alan->DeğerAyarla(önceki);
+    alan->setFocus();
+    auto* satır = alan->findChild<QLineEdit*>();
+    if (d.imleç >= 0) satır->setCursorPosition(d.imleç);
+    QGuiApplication::clipboard()->setText(d.pano);
+    mesajlar.clear();
+    for (const char* t = d.tuşlar; *t; ++t) {
+      if (*t == 'x') QTest::keyClick(alan, Qt::Key_Delete);
+      else if (*t == 'v') QTest::keyClick(alan, Qt::Key_V, Qt::ControlModifier);
+      else if (*t == '\t') QTest::keyClick(alan, Qt::Key_Tab);
+      else QTest::keyClick(alan, *t);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(alan->text().toStdString(), d.görünen);
+    EXPECT_EQ(alan->Değer(), d.değer);
+    EXPECT_EQ(mesajlar.size(), d.uyarı ? 1u : 0u);
+    if (!d.uyarı) continue;
+    EXPECT_EQ(QApplication::focusWidget(), alan);
+    EXPECT_EQ(satır->selectedText(), "10");  // back on the day, to be typed again
+  }
+}
+
 }  // namespace
