@@ -4,22 +4,48 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace {
 // Digits of the day, the month and the year.
 constexpr std::array<int, 3> Genişlik{2, 2, 4};
 }  // namespace
 
-TarihKutusu::TarihKutusu(QWidget* ebeveyn) : QDateEdit(ebeveyn) {
+// Watches the whole application while a date is typed: another control may be clicked, or a key
+// meant for another control pressed, before the field is left.
+class TarihKutusu::Dinleyici : public QObject {
+public:
+  explicit Dinleyici(TarihKutusu& alan) : QObject(&alan), alan_(alan) {}
+  void Dinle(bool açık) {
+    if (açık == açık_) return;
+    açık_ = açık;
+    if (açık) qApp->installEventFilter(this);
+    else qApp->removeEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject* nesne, QEvent* olay) override { return alan_.BaşkaEylem(nesne, olay); }
+
+private:
+  TarihKutusu& alan_;
+  bool açık_ = false;
+};
+
+TarihKutusu::TarihKutusu(QWidget* ebeveyn) : QDateEdit(ebeveyn), dinleyici_(new Dinleyici(*this)) {
   setCalendarPopup(true);
   setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   lineEdit()->installEventFilter(this);
@@ -34,7 +60,8 @@ void TarihKutusu::DeğerAyarla(const QDate& tarih) {
 }
 
 bool TarihKutusu::OdakSende() const {
-  if (hasFocus()) return true;
+  // A date the user typed is the user's, also when it is taken as the focus leaves.
+  if (hasFocus() || kullanıcıBitiriyor_) return true;
   const QCalendarWidget* takvim = calendarWidget();
   return takvim && takvim->window() != window() && takvim->window()->isVisible();
 }
@@ -50,6 +77,14 @@ bool TarihKutusu::eventFilter(QObject* nesne, QEvent* olay) {
   if (nesne == lineEdit()) {
     if (yazım_ && (olay->type() == QEvent::MouseButtonPress || olay->type() == QEvent::MouseButtonDblClick))
       YazımıBitir(false);
+    // The middle button pastes the selection: through the date, as every paste.
+    const auto* fare = static_cast<QMouseEvent*>(olay);
+    if ((olay->type() == QEvent::MouseButtonPress || olay->type() == QEvent::MouseButtonRelease) &&
+        fare->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+      if (olay->type() == QEvent::MouseButtonRelease && !isReadOnly())
+        Yapıştır(QGuiApplication::clipboard()->text(QClipboard::Selection));
+      return true;
+    }
   } else if (olay->type() == QEvent::Shortcut && hasFocus()) {
     // The label's access key moves no focus to a field that has it: typing starts on the day again.
     auto* etiket = qobject_cast<QLabel*>(nesne);
@@ -79,13 +114,11 @@ void TarihKutusu::focusOutEvent(QFocusEvent* olay) {
   // Left with a date not whole or not possible: the value before it stays at once, so that nothing
   // reads the typed one; the user is told once the focus has settled, and brought back to the day.
   // The pop-up or another window coming up is no leaving: the typing just ends.
+  // A click that took the focus goes no further then.
   const bool ayrıldı = neden != Qt::PopupFocusReason && neden != Qt::ActiveWindowFocusReason;
   if (!YazımıBitir(false) && ayrıldı) {
-    QTimer::singleShot(0, this, [this] {
-      if (!isVisible() || !isEnabled()) return;
-      Uyar();
-      setFocus(Qt::OtherFocusReason);
-    });
+    tıkReddedildi_ = neden == Qt::MouseFocusReason;
+    Reddet();
   }
   QDateEdit::focusOutEvent(olay);
   if (neden == Qt::PopupFocusReason) return;
@@ -95,19 +128,33 @@ void TarihKutusu::focusOutEvent(QFocusEvent* olay) {
 // The date edit would walk its day, month and year on Tab first.
 bool TarihKutusu::focusNextPrevChild(bool ileri) { return QWidget::focusNextPrevChild(ileri); }
 
+// The line edit's own menu, with its paste going through the date.
+void TarihKutusu::contextMenuEvent(QContextMenuEvent* olay) {
+  const std::unique_ptr<QMenu> menü(lineEdit()->createStandardContextMenu());
+  // The line edit ties its paste by name; the one action so tied is its paste.
+  for (QAction* eylem : menü->actions())
+    if (disconnect(eylem, SIGNAL(triggered()), lineEdit(), SLOT(paste())))
+      connect(eylem, &QAction::triggered, this, [this] { Yapıştır(QGuiApplication::clipboard()->text()); });
+  menü->exec(olay->globalPos());
+}
+
 // Digits, Backspace, the separators and the arrows are taken here while a date is typed, so
 // that the date edit never fits the day typed into the month shown before the month is typed.
 void TarihKutusu::keyPressEvent(QKeyEvent* olay) {
   const int tuş = olay->key();
   const Qt::KeyboardModifiers basılı = olay->modifiers();
   const QChar harf = olay->text().size() == 1 ? olay->text()[0] : QChar();
+  if (olay->matches(QKeySequence::Paste)) {
+    if (!isReadOnly()) Yapıştır(QGuiApplication::clipboard()->text());
+    return;
+  }
   if (!isReadOnly() && !(basılı & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
     if (harf >= u'0' && harf <= u'9') {
       RakamYaz(harf);
       return;
     }
-    if (tuş == Qt::Key_Backspace) {
-      Sil();
+    if (tuş == Qt::Key_Backspace || tuş == Qt::Key_Delete) {
+      tuş == Qt::Key_Delete ? SağıSil() : Sil();
       return;
     }
     if (yazım_ && !harf.isNull() && QStringLiteral(".,/-").contains(harf)) {
@@ -141,17 +188,16 @@ void TarihKutusu::showEvent(QShowEvent* olay) {
 }
 
 // While a date is typed the field shows its parts as typed, a day the month shown lacks among
-// them. Elsewhere a text that the date edit would read as another date is not taken.
+// them. Elsewhere only the text of a whole date is taken: an edit of the line's own (a cut, an
+// undo, a drop) that leaves anything else is not, so the field never shows what it does not hold.
 QValidator::State TarihKutusu::validate(QString& metin, int& konum) const {
   if (yazım_) return metin == YazımMetni() ? QValidator::Intermediate : QValidator::Invalid;
   QString okunan = metin;
   int okunanKonum = konum;
-  const QValidator::State durum = QDateEdit::validate(okunan, okunanKonum);
-  if (okunan == metin) {
-    konum = okunanKonum;
-    return durum;
-  }
-  return durum == QValidator::Invalid ? QValidator::Invalid : QValidator::Intermediate;
+  if (QDateEdit::validate(okunan, okunanKonum) != QValidator::Acceptable || okunan != metin)
+    return QValidator::Invalid;
+  konum = okunanKonum;
+  return QValidator::Acceptable;
 }
 
 // Such a text is never made into a date: the field keeps its value.
@@ -172,7 +218,8 @@ bool TarihKutusu::YazımAç(bool sonundan) {
   const QDate d = date();
   const int bölüm = std::clamp(currentSectionIndex(), 0, 2);
   const auto sayı = [](int n, int basamak) { return QString::number(n).rightJustified(basamak, u'0'); };
-  yazım_ = Yazım{{sayı(d.day(), 2), sayı(d.month(), 2), sayı(d.year(), 4)}, bölüm, false, d};
+  yazım_ = Yazım{{sayı(d.day(), 2), sayı(d.month(), 2), sayı(d.year(), 4)}, bölüm, false, 0, d};
+  dinleyici_->Dinle(true);
   return true;
 }
 
@@ -180,9 +227,9 @@ void TarihKutusu::RakamYaz(QChar rakam) {
   if (!yazım_ && !YazımAç()) return;
   Yazım& y = *yazım_;
   QString& parça = y.parça[y.bölüm];
-  if (!y.yarım) parça.clear();
+  if (!y.yarım) parça.clear(), y.imleç = 0;
   y.yarım = true;
-  parça += rakam;
+  parça.insert(y.imleç++, rakam);
   // A day from 4 or a month from 2 takes no second digit.
   const int ilk = parça[0].digitValue();
   if (parça.size() < Genişlik[y.bölüm] && !(y.bölüm == 0 && ilk > 3) && !(y.bölüm == 1 && ilk > 1)) {
@@ -196,8 +243,8 @@ void TarihKutusu::RakamYaz(QChar rakam) {
   }
 }
 
-// Backspace takes back the last digit typed: of the part being typed, or, in a part not typed
-// yet, of the part before it. Over a selected part it empties the part.
+// Backspace takes back the digit before the cursor: of the part being typed, or, in a part not
+// typed yet, the last of the part before it. Over a selected part it empties the part.
 void TarihKutusu::Sil() {
   if (!yazım_) {
     const bool seçili = lineEdit()->hasSelectedText();
@@ -205,15 +252,60 @@ void TarihKutusu::Sil() {
     QString& parça = yazım_->parça[yazım_->bölüm];
     if (seçili) parça.clear();
     else parça.chop(1);
+    yazım_->imleç = static_cast<int>(parça.size());
   } else {
     Yazım& y = *yazım_;
     QString& parça = y.parça[y.bölüm];
-    if (y.yarım && !parça.isEmpty()) parça.chop(1);
-    else if (y.bölüm > 0) y.parça[--y.bölüm].chop(1);
-    else parça.clear();
+    if (y.yarım && y.imleç > 0) {
+      parça.remove(--y.imleç, 1);
+    } else if (y.bölüm > 0) {
+      QString& önceki = y.parça[--y.bölüm];
+      önceki.chop(1);
+      y.imleç = static_cast<int>(önceki.size());
+    } else if (!y.yarım) {
+      parça.clear();
+    }
   }
   yazım_->yarım = true;
   Yansıt();
+}
+
+// Delete takes the digit after the cursor, in the part it stands in (at a part's end, in the next
+// part); over a selected part it empties the part. The digits left are typed on from the cursor.
+void TarihKutusu::SağıSil() {
+  if (!yazım_) {
+    const QLineEdit* satır = lineEdit();
+    const bool seçili = satır->hasSelectedText();
+    const int konum = seçili ? satır->selectionStart() : satır->cursorPosition();
+    if (!seçili && konum >= satır->text().size()) return;
+    YazımAç(true);
+    // The value's text: parts of 2, 2 and 4 digits, each after a separator.
+    yazım_->bölüm = konum < 2 ? 0 : konum < 5 ? 1 : 2;
+    yazım_->imleç = std::max(0, konum - 3 * yazım_->bölüm);
+    yazım_->yarım = !seçili;
+  }
+  Yazım& y = *yazım_;
+  QString& parça = y.parça[y.bölüm];
+  if (!y.yarım) parça.clear(), y.imleç = 0;
+  else if (y.imleç < parça.size()) parça.remove(y.imleç, 1);
+  y.yarım = true;
+  Yansıt();
+}
+
+// A whole, possible date pasted is the value, wherever the cursor stands; anything else is refused.
+void TarihKutusu::Yapıştır(const QString& metin) {
+  const QDate t = QDate::fromString(metin.trimmed(), displayFormat());
+  const bool alınır = t.isValid() && t >= minimumDate() && t <= maximumDate();
+  if (alınır) {
+    yazım_.reset();
+    kullanıcıBitiriyor_ = true;
+    setDate(t);
+    kullanıcıBitiriyor_ = false;
+  } else {
+    YazımıBitir(false);
+  }
+  BölümeGeç(0);
+  if (!alınır) Uyar();
 }
 
 // The part being typed stands as typed, filled with leading zeros; typing goes on in `sonraki`.
@@ -222,6 +314,7 @@ void TarihKutusu::BölümüKapat(int sonraki) {
   if (y.yarım) y.parça[y.bölüm] = y.parça[y.bölüm].rightJustified(Genişlik[y.bölüm], u'0');
   y.yarım = false;
   y.bölüm = std::clamp(sonraki, 0, 2);
+  y.imleç = 0;
   Yansıt();
 }
 
@@ -237,15 +330,8 @@ QString TarihKutusu::YazımMetni() const {
   return yazım_->parça[0] + u'.' + yazım_->parça[1] + u'.' + yazım_->parça[2];
 }
 
-// Shows the parts as typed. Parts that make a whole, possible date are the value at once, as a part
-// typed over the value always was.
+// Shows the parts as typed; the value waits for the typing to end.
 void TarihKutusu::Yansıt() {
-  if (const QDate t = YazılanTarih(); t.isValid() && t != date()) {
-    const Yazım y = *yazım_;
-    yazım_.reset();
-    setDate(t);
-    yazım_ = y;
-  }
   const Yazım& y = *yazım_;
   QLineEdit* satır = lineEdit();
   const QSignalBlocker engel(satır);  // the date edit would read the parts as a date of its own
@@ -253,7 +339,7 @@ void TarihKutusu::Yansıt() {
   int baş = 0;
   for (int i = 0; i < y.bölüm; ++i) baş += static_cast<int>(y.parça[i].size()) + 1;
   const int uzunluk = static_cast<int>(y.parça[y.bölüm].size());
-  if (y.yarım) satır->setCursorPosition(baş + uzunluk);
+  if (y.yarım) satır->setCursorPosition(baş + y.imleç);
   else satır->setSelection(baş, uzunluk);
 }
 
@@ -262,7 +348,9 @@ bool TarihKutusu::YazımıBitir(bool uyar) {
   const QDate t = YazılanTarih();
   const Yazım y = *yazım_;
   yazım_.reset();
+  kullanıcıBitiriyor_ = true;
   setDate(t.isValid() ? t : y.önceki);
+  kullanıcıBitiriyor_ = false;
   BölümeGeç(t.isValid() ? y.bölüm : 0);
   if (!t.isValid() && uyar) Uyar();
   return t.isValid();
@@ -272,4 +360,38 @@ void TarihKutusu::Uyar() {
   if (Platform::MesajGöster)
     Platform::MesajGöster(window(), QStringLiteral("Lütfen, geçerli bir TARİH giriniz!"), 48,
                           QApplication::applicationName());
+}
+
+bool TarihKutusu::BaşkaEylem(QObject* nesne, QEvent* olay) {
+  if (!yazım_ && !tıkReddedildi_) {
+    dinleyici_->Dinle(false);
+    return false;
+  }
+  switch (olay->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      // Another control of this window: the focus has moved to it already when it takes a click.
+      auto* hedef = qobject_cast<QWidget*>(nesne);
+      if (!hedef || hedef == this || isAncestorOf(hedef) || hedef->window() != window()) return false;
+      if (std::exchange(tıkReddedildi_, false)) return true;
+      break;
+    }
+    // An access key, a shortcut or a menu key, for any control.
+    case QEvent::Shortcut: break;
+    default: return false;
+  }
+  if (YazımıBitir(false)) return false;
+  Reddet();
+  return true;
+}
+
+void TarihKutusu::Reddet() {
+  if (std::exchange(reddediliyor_, true)) return;
+  QTimer::singleShot(0, this, [this] {
+    reddediliyor_ = tıkReddedildi_ = false;
+    if (!isVisible() || !isEnabled()) return;
+    setFocus(Qt::OtherFocusReason);
+    BölümeGeç(0);
+    Uyar();
+  });
 }

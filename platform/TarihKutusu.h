@@ -5,6 +5,9 @@
 // its label's access key, also while it has the focus) or its form comes up, it starts on the day.
 // A date typed in digits is the date typed: the day is never fitted to the month shown, and a date
 // that does not exist is refused with a message; the field then holds the date it held before.
+// While a date is typed the value stays the one before it; whatever starts another action meanwhile
+// (a click elsewhere, an access key, a shortcut) first ends the typing, and does not run when the
+// typed date is refused.
 
 #include <QDate>
 #include <QDateEdit>
@@ -34,6 +37,7 @@ protected:
   void focusInEvent(QFocusEvent* olay) override;
   void focusOutEvent(QFocusEvent* olay) override;
   bool focusNextPrevChild(bool ileri) override;
+  void contextMenuEvent(QContextMenuEvent* olay) override;
   void keyPressEvent(QKeyEvent* olay) override;
   void showEvent(QShowEvent* olay) override;
   QValidator::State validate(QString& metin, int& konum) const override;
@@ -46,13 +50,17 @@ private:
     std::array<QString, 3> parça;
     int bölüm = 0;
     bool yarım = false;
-    QDate önceki;  // the value before the typing, kept when the typed date is refused
+    int imleç = 0;  // where in the half typed part the next digit goes
+    QDate önceki;   // the value before the typing, kept when the typed date is refused
   };
+  class Dinleyici;
 
   void BölümeGeç(int index);
   bool YazımAç(bool sonundan = false);
   void RakamYaz(QChar rakam);
   void Sil();
+  void SağıSil();
+  void Yapıştır(const QString& metin);
   void BölümüKapat(int sonraki);
   QDate YazılanTarih() const;
   QString YazımMetni() const;
@@ -61,6 +69,16 @@ private:
   // with the message when `uyar`. False when refused.
   bool YazımıBitir(bool uyar);
   void Uyar();
+  // Seen by the application while a date is typed: true when the event starts an action that the
+  // typing, ended first, refuses, so that it must not reach its receiver.
+  bool BaşkaEylem(QObject* nesne, QEvent* olay);
+  // The refusal of a date left: once the events under way are done, the message and the day again.
+  void Reddet();
 
   std::optional<Yazım> yazım_;
+  Dinleyici* dinleyici_;
+  bool dinliyor_ = false;
+  bool tıkReddedildi_ = false;  // a click took the focus from a refused date: the click goes no further
+  bool reddediliyor_ = false;
+  bool kullanıcıBitiriyor_ = false;
 };

@@ -341,13 +341,15 @@ TEST_F(ListeGörünümüTesti, TarihKutusuDeğeriGösteririVeOlaylarıBildirir) 
   EXPECT_EQ(alma, 1);
   EXPECT_TRUE(tarih->OdakSende());
 
-  // Typing a new day over the day section changes the value.
+  // A new day typed over the day section is the value once the typing ends, here by leaving.
   tarih->setSelectedSection(QDateTimeEdit::DaySection);
   QTest::keyClicks(tarih, "15");
-  EXPECT_EQ(tarih->Değer(), QDate(2026, 2, 15));
-  EXPECT_GE(değişme, 2);
+  EXPECT_EQ(tarih->Değer(), QDate(2026, 2, 1));
+  EXPECT_EQ(değişme, 1);
 
   başka->setFocus();
+  EXPECT_EQ(tarih->Değer(), QDate(2026, 2, 15));
+  EXPECT_EQ(değişme, 2);
   EXPECT_EQ(kaybetme, 1);
   EXPECT_FALSE(tarih->OdakSende());
 }
