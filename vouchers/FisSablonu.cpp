@@ -147,7 +147,8 @@ void SeçiciSütunu::Sıfırla() {
   QFont kalın = ToplamAğırlıkKutusu->font();
   kalın.setBold(true);
   ToplamAğırlıkKutusu->setFont(kalın);
-  ToplamAğırlıkKutusu->setFixedWidth(Piksel(1500));
+  // Room for the largest figures in bold, such as 99.999.999.999.999,99.
+  ToplamAğırlıkKutusu->setFixedWidth(Piksel(2300));
   auto* alt = new QHBoxLayout(Altlık);
   alt->setContentsMargins(0, 0, 0, 0);
   alt->addStretch();
