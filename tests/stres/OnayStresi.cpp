@@ -3,10 +3,11 @@
 // once, each one it was told was not stored, as its user would. At the end every voucher told
 // stored is in the file once, and none told not stored is there twice.
 //
-//   velmora_onay_stresi <başka yazıcı> <saniye> [enospc|eio|silme] [klasör]
+//   velmora_onay_stresi <başka yazıcı> <saniye> [enospc|eio|silme|bilinmez] [klasör]
 //
 // enospc, eio: the folder's sync after the journal's deletion fails with that error;
-// silme: the journal's unlink fails with EIO and the journal stays.
+// silme: the journal's unlink fails with EIO and the journal stays;
+// bilinmez: the unlink is done but answers EIO, and the header cannot be read back after it.
 
 #include "HataliDisk.h"
 #include "StresSurecleri.h"
@@ -54,8 +55,11 @@ int Başka(const QString& yol, int saniye, int no) {
 // Prints a line for every try: the voucher's number and what the writer was told (y stored,
 // u stored and warned, o found stored by an earlier try, n not stored, ? unknown).
 int Hatalı(const QString& yol, int saniye, const std::string& tür) {
-  const bool silme = tür == "silme";
-  HatalıDisk disk(silme ? HatalıDisk::GünlükSilme : HatalıDisk::KlasörEşitlemesi, tür == "enospc" ? ENOSPC : EIO, -1);
+  const HatalıDisk::Yer yer = tür == "silme"      ? HatalıDisk::GünlükSilme
+                              : tür == "bilinmez" ? HatalıDisk::SilinipHataVeren
+                                                  : HatalıDisk::KlasörEşitlemesi;
+  HatalıDisk disk(yer, tür == "enospc" ? ENOSPC : EIO, -1, {},
+                  tür == "bilinmez" ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::Hiçbiri);
   auto vt = Veritabanı::Aç(yol);
   char bildirilen = 'y';
   Veritabanı::Bildir = [&](Veritabanı::Bildirim b) {
@@ -107,8 +111,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   const std::string tür = argc >= 4 ? argv[3] : "eio";
-  if (argc < 3 || argc > 5 || (tür != "enospc" && tür != "eio" && tür != "silme")) {
-    std::fprintf(stderr, "Kullanım: velmora_onay_stresi <başka yazıcı> <saniye> [enospc|eio|silme] [klasör]\n");
+  if (argc < 3 || argc > 5 || (tür != "enospc" && tür != "eio" && tür != "silme" && tür != "bilinmez")) {
+    std::fprintf(stderr, "Kullanım: velmora_onay_stresi <başka yazıcı> <saniye> [enospc|eio|silme|bilinmez] [klasör]\n");
     return 2;
   }
   const int başka = std::atoi(argv[1]), saniye = std::atoi(argv[2]);
@@ -153,13 +157,14 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "%s\n", h.what());
     tamam = false;
   }
-  long uyarılı = 0, yazılmadı = 0, bilinmeyen = 0, yanlışYok = 0, yanlışVar = 0, ikiKez = 0;
+  long uyarılı = 0, yazılmadı = 0, bilinmeyen = 0, öncedenYazılmış = 0, yanlışYok = 0, yanlışVar = 0, ikiKez = 0;
   for (const auto& [no, denemeler] : söylenenler) {
     const auto kaç = [&](char c) { return static_cast<long>(std::count(denemeler.begin(), denemeler.end(), c)); };
     const long yazıldıDenen = kaç('y') + kaç('u') + kaç('o');
     uyarılı += kaç('u');
     yazılmadı += kaç('n');
     bilinmeyen += kaç('?');
+    öncedenYazılmış += kaç('o');
     const qint64 satır = dosyada.count(no) ? dosyada[no] : 0;
     if (satır > FişSatırı) ++ikiKez;
     else if (denemeler.back() == '?') continue;                     // left unknown when the time ran out
@@ -167,8 +172,8 @@ int main(int argc, char* argv[]) {
     else if (satır != FişSatırı * std::min(yazıldıDenen, 1L)) ++yanlışVar;  // told stored, not there whole
   }
   std::printf("hatalı diskli yazıcı: %zu fiş, %ld kez \"kaydedildi, disk hata verdi\", %ld kez \"kaydedilmedi\", "
-              "%ld kez \"sonucu bilinmiyor\"\n",
-              söylenenler.size(), uyarılı, yazılmadı, bilinmeyen);
+              "%ld kez \"sonucu bilinmiyor\", %ld kez \"önceki denemede kaydedilmiş\"\n",
+              söylenenler.size(), uyarılı, yazılmadı, bilinmeyen, öncedenYazılmış);
   std::printf("başka yazıcılar: %ld işlem onaylandı; dosyada %lld satırı (beklenen %lld)\n", başkaOnay,
               static_cast<long long>(başkaSatır), static_cast<long long>(başkaOnay) * 10);
   std::printf("\"kaydedilmedi\" denip dosyada olan: %ld; iki kez yazılan: %ld; \"kaydedildi\" denip dosyada "
