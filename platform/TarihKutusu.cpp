@@ -78,9 +78,9 @@ bool TarihKutusu::eventFilter(QObject* nesne, QEvent* olay) {
     if (yazım_ && (olay->type() == QEvent::MouseButtonPress || olay->type() == QEvent::MouseButtonDblClick))
       YazımıBitir(false);
     // The middle button pastes the selection: through the date, as every paste.
-    const auto* fare = static_cast<QMouseEvent*>(olay);
-    if ((olay->type() == QEvent::MouseButtonPress || olay->type() == QEvent::MouseButtonRelease) &&
-        fare->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+    const bool basış = olay->type() == QEvent::MouseButtonPress || olay->type() == QEvent::MouseButtonRelease;
+    if (basış && static_cast<QMouseEvent*>(olay)->button() == Qt::MiddleButton &&
+        QGuiApplication::clipboard()->supportsSelection()) {
       if (olay->type() == QEvent::MouseButtonRelease && !isReadOnly())
         Yapıştır(QGuiApplication::clipboard()->text(QClipboard::Selection));
       return true;
