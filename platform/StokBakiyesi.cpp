@@ -1,5 +1,6 @@
 #include "StokBakiyesi.h"
 
+#include "TurkceMetin.h"
 #include "Veritabani.h"
 
 #include <sqlite3.h>
@@ -355,6 +356,16 @@ std::string Ağırlık(const std::string& yüzde) {
 qint64 Ağırlık(qint64 yüzde, double birimAğırlığı) {
   const __int128 p = static_cast<__int128>(yüzde) * static_cast<__int128>(std::llround(birimAğırlığı * 10000));
   return static_cast<qint64>((p + (p < 0 ? -5000 : 5000)) / 10000);
+}
+
+bool AğırlıkTamTutulur(qint64 yüzde, double birimAğırlığı) {
+  if (!TürkçeMetin::TamTutulur(yüzde)) return false;
+  if (yüzde == 0) return true;
+  // Far beyond the limit by the rough product (a unit weight past 10^14 at 0,01 already is): the
+  // exact product below would not fit its 64 bits.
+  if (std::fabs(birimAğırlığı) > 1e14 || std::fabs(TürkçeMetin::MiktarDeğeri(yüzde) * birimAğırlığı) > 2e13)
+    return false;
+  return TürkçeMetin::TamTutulur(Ağırlık(yüzde, birimAğırlığı));
 }
 
 const KayıtlıSorgu* Sorgular() {

@@ -38,6 +38,8 @@ const KayıtlıSorgu* Sorgular();  // ends with {nullptr, nullptr}
 std::string Ağırlık(const std::string& yüzde);
 // The same rule in the program: the weight of `yüzde` hundredths at `birimAğırlığı`, in hundredths.
 qint64 Ağırlık(qint64 yüzde, double birimAğırlığı);
+// Whether the quantity and its weight are both kept exactly (within TürkçeMetin::EnBüyükMiktar).
+bool AğırlıkTamTutulur(qint64 yüzde, double birimAğırlığı);
 // Indexes of the movement tables that the person review reads (covering its list and totals).
 const char* KişiDizinleri();
 // The triggers' names, for a file that must be rebuilt.

@@ -1,5 +1,6 @@
 #include "HareketVerileri.h"
 
+#include "StokBakiyesi.h"
 #include "Veritabani.h"
 
 #include <array>
@@ -131,6 +132,11 @@ Sonuç Değiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih
   return KayıtÜzerinde(vt, h, QStringLiteral("Hareket değişikliği"), {tarih, miktar, neden ? *neden : NedenYok},
                        [&](const Kayıt& k) {
     if (k.neden == TransferNedeni) return Sonuç::Reddedildi;
+    // Its weight is shown and printed by the lists: it must be kept exactly too.
+    const KayıtKümesi ürün = vt.KayıtKümesiAç(
+        QStringLiteral("SELECT BirimAgirligi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), {k.urunNo});
+    if (!StokBakiyesi::AğırlıkTamTutulur(miktar, ürün.Sonda() ? 0 : ürün.Ondalık(QStringLiteral("BirimAgirligi"))))
+      return Sonuç::TutulamazMiktar;
     QVariantList değerler{tarih, TürkçeMetin::MiktarDeğeri(miktar)};
     if (neden) değerler << *neden;
     değerler << h.islemNo;

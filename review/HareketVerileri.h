@@ -91,6 +91,7 @@ enum class Sonuç {
   HareketDeğişmiş,  // deleted or changed since the list was loaded: nothing written
   Reddedildi,       // not for this movement (a transfer half, a return beyond the exit)
   İadeÇıkıştanÖnce,  // a return dated before its exit as stored: nothing written
+  TutulamazMiktar,   // the new quantity's weight cannot be kept exactly: nothing written
 };
 
 // The warehouse that a refused write (StokEksiyeDüşer) would have taken below zero.

@@ -85,9 +85,9 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
         if (sonuç == Sonuç::StokEksiyeDüşer) depoMetni = DepoEksiğiMetni(vt, eksik, false);
       }))
     return;
-  if (sonuç == Sonuç::StokEksiyeDüşer) {
+  if (sonuç == Sonuç::StokEksiyeDüşer || sonuç == Sonuç::TutulamazMiktar) {
     // The product has enough, one warehouse has not: the message says which.
-    Uyar(depoMetni, Miktar);
+    Uyar(sonuç == Sonuç::StokEksiyeDüşer ? depoMetni : OrtakYordamlarModülü::BüyükMiktarMetni, Miktar);
     return;
   }
   if (sonuç != Sonuç::Yapıldı)

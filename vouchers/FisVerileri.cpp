@@ -20,15 +20,7 @@ namespace {
   return {k.Metin(QStringLiteral("UrunKodu")), k.Ondalık(QStringLiteral("BirimAgirligi"))};
 }
 
-bool AğırlıkHesaplanır(Miktar miktar, double birimAğırlığı) {
-  if (!TürkçeMetin::TamTutulur(miktar)) return false;
-  if (miktar == 0) return true;
-  // Far beyond the limit by the rough product (a unit weight past 10^14 at 0,01 already is): the
-  // exact product below would not fit its 64 bits.
-  if (std::fabs(birimAğırlığı) > 1e14 || std::fabs(TürkçeMetin::MiktarDeğeri(miktar) * birimAğırlığı) > 2e13)
-    return false;
-  return TürkçeMetin::TamTutulur(StokBakiyesi::Ağırlık(miktar, birimAğırlığı));
-}
+bool AğırlıkHesaplanır(Miktar miktar, double birimAğırlığı) { return StokBakiyesi::AğırlıkTamTutulur(miktar, birimAğırlığı); }
 
 Miktar Ağırlık(Miktar miktar, double birimAğırlığı) {
   if (!AğırlıkHesaplanır(miktar, birimAğırlığı))

@@ -86,6 +86,18 @@ TEST_F(HareketVerileriTesti, DeğişikliklerDeğerOlarakYazılırBaşkaYerdeDeğ
   EXPECT_EQ(ÇıkışıDeğiştir(*vt, görülen, {2026, 5, 5}, 100, 1), Sonuç::HareketDeğişmiş);
 }
 
+// A new quantity kept exactly whose weight is not (a unit weight of 1.000 kg): refused, nothing
+// written; at the largest weight kept, written.
+TEST_F(HareketVerileriTesti, AğırlığıTamTutulamayanDeğişiklikYazılmaz) {
+  const qint64 u = Ürün("AĞ", "AĞIR"), a = Depo("A");
+  vt->Çalıştır("UPDATE UrunBilgileriTablosu SET BirimAgirligi = 1000 WHERE UrunNo = ?", {u});
+  const qint64 g = Giriş(u, a, 5);
+  const GörülenHareket görülen = Görülen(Tür::Giriş, g);
+  EXPECT_EQ(GirişiDeğiştir(*vt, görülen, görülen.tarih, 1'000'000'000'001, nullptr), Sonuç::TutulamazMiktar);
+  EXPECT_DOUBLE_EQ(vt->KayıtKümesiAç("SELECT GirisMiktari FROM GirisIslemleriTablosu").Ondalık("GirisMiktari"), 5);
+  EXPECT_EQ(GirişiDeğiştir(*vt, görülen, görülen.tarih, 999'999'999'999, nullptr), Sonuç::Yapıldı);
+}
+
 TEST_F(HareketVerileriTesti, TransferİkiYarısıylaSilinirHedefMalıVermişseReddedilir) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), b = Depo("B");
   Giriş(u, a, 30);
