@@ -498,13 +498,13 @@ Veritabanı::İşlem::İşlem(Veritabanı& vt, Yazılanİş iş) : vt_(vt), iş_
       önceYazıldı_ = yazılmış;
       return;
     }
-    if (!yazılmış) return;
+    if (!yazılmış && !önceki.öncekiÇalışmadan) return;
     // Another work, perhaps the same list changed: before anything more is written, the user
-    // hears that the pending one is in the file, with the file let go. Tried again unchanged,
-    // the pending one is not written twice.
-    vt_.çözülen_ = önceki.özet;
+    // hears that the pending one is in the file (or, left by a run that ended, what became of
+    // it), with the file let go. Tried again unchanged, the pending one is not written twice.
+    if (yazılmış) vt_.çözülen_ = önceki.özet;
     throw VeritabanıHatası(VeritabanıHataNo::ÖncekiİşinSonucu,
-                           ÖncekiİşMetni(önceki.ad, önceki.zaman, true) +
+                           ÖncekiİşMetni(önceki.ad, önceki.zaman, yazılmış) +
                                QStringLiteral("\n\nŞimdiki işlem kaydedilmedi; lütfen, denetleyip yeniden kaydediniz."));
   } catch (...) {
     Bitir();

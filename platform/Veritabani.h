@@ -122,6 +122,7 @@ public:
   struct Bekleyenİş {
     QString iz, ad, özet;
     QDateTime zaman;
+    bool öncekiÇalışmadan = false;  // kept by the settings from a run that ended: the user is told either way
   };
   // What a commit that did not simply succeed came to, when the work stands.
   enum class Bildirim {

@@ -85,13 +85,13 @@ void BekleyenİşiSonuçlandır() {
     return;
   const auto oku = [](const char* anahtar) { return Ayarlar::Oku(BekleyenBölümü, QString::fromLatin1(anahtar)); };
   const Veritabanı::Bekleyenİş bekleyen{oku("Iz"), oku("Ad"), oku("Ozet"),
-                                        QDateTime::fromString(oku("Zaman"), Qt::ISODate)};
+                                        QDateTime::fromString(oku("Zaman"), Qt::ISODate), true};
   vt->BekleyenAyarla(bekleyen);
   try {
     const bool yazılmış = *vt->BekleyeniÇöz();
     MesajKutusu(ÖncekiİşMetni(bekleyen.ad, bekleyen.zaman, yazılmış), Stil::Bilgi);
   } catch (const VeritabanıHatası&) {
-    // The disk still fails: the next write of this run settles it first.
+    // The disk still fails: the next write of this run settles it first, and tells.
   }
 }
 
