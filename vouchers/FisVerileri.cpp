@@ -56,6 +56,8 @@ qint64 KişiEkle(Veritabanı& vt, const QString& ad) {
     if (işlem.ÖnceYazıldı()) işlem.Onayla();  // tells the user it was stored by the earlier try
     return no;
   }
+  // Stored by the earlier try and deleted since: the box no longer names a person.
+  if (işlem.ÖnceYazıldı()) throw VeritabanıHatası(VeritabanıHataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
   vt.Çalıştır(QStringLiteral("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)"), {ad});
   const qint64 no = vt.SonEklenenNo();
   işlem.Onayla();
