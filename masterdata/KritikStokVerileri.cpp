@@ -25,8 +25,8 @@ std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
 
 bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar) {
   // A transaction of its own, so that a commit the disk fails is judged as every other write.
-  Veritabanı::İşlem işlem(vt, {QStringLiteral("Kritik stok seviyesi"),
-                               QStringLiteral("%1 %2 %3").arg(depoNo).arg(ürünNo).arg(miktar)});
+  Veritabanı::İşlem işlem(
+      vt, Veritabanı::Yazılanİş::Değerlerle(QStringLiteral("Kritik stok seviyesi"), {depoNo, ürünNo, miktar}));
   // The pair is unique in the table: the row another workstation added meanwhile is changed.
   const bool yazıldı = işlem.ÖnceYazıldı() || vt.Çalıştır(QStringLiteral(
                          "INSERT INTO KritikStokBilgileriTablosu (DepoNo, UrunNo, KritikStokMiktari) "

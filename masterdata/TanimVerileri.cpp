@@ -53,9 +53,8 @@ KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t,
 }
 
 Veritabanı::Yazılanİş KayıtİşiOlarak(const Tanım& t, qint64 no, const QVariantList& değerler) {
-  QString içerik = QString::number(no);
-  for (const QVariant& d : değerler) içerik += u'\t' + d.toString();
-  return {no ? QStringLiteral("Kayıt değişikliği") : QStringLiteral("Yeni kayıt"), S(t.tablo) + u'\t' + içerik};
+  return Veritabanı::Yazılanİş::Değerlerle(no ? QStringLiteral("Kayıt değişikliği") : QStringLiteral("Yeni kayıt"),
+                                           QVariantList{S(t.tablo), no} + değerler);
 }
 
 KayıtSonucu ÖnceKaydedilen(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, const char* sütun,
@@ -89,7 +88,7 @@ bool GirişVar(Veritabanı& vt, const Tanım& t, qint64 no) {
 }
 
 bool Sil(Veritabanı& vt, const Tanım& t, qint64 no) {
-  Veritabanı::İşlem işlem(vt, {QStringLiteral("Kayıt silme"), S(t.tablo) + u'\t' + QString::number(no)});
+  Veritabanı::İşlem işlem(vt, Veritabanı::Yazılanİş::Değerlerle(QStringLiteral("Kayıt silme"), {S(t.tablo), no}));
   if (işlem.ÖnceYazıldı()) {
     işlem.Onayla();
     return true;

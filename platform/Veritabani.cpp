@@ -101,6 +101,16 @@ void RastgeleBekle(int enÇok) {
   std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(enÇok / 10, enÇok + 1)));
 }
 
+}  // namespace
+
+Veritabanı::Yazılanİş Veritabanı::Yazılanİş::Değerlerle(const QString& ad, const QVariantList& değerler) {
+  QString içerik;
+  for (const QVariant& d : değerler) içerik += d.toString() + u'\t';
+  return {ad, içerik};
+}
+
+namespace {
+
 QString Özet(const Veritabanı::Yazılanİş& iş) {
   return QString::fromLatin1(
       QCryptographicHash::hash((iş.ad + u'\n' + iş.içerik).toUtf8(), QCryptographicHash::Sha256).toHex());

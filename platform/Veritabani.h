@@ -116,6 +116,8 @@ public:
   // it to the user, `içerik` is what it writes (empty: never taken for another try of it).
   struct Yazılanİş {
     QString ad, içerik;
+    // The work named `ad` that writes these values, in this order.
+    static Yazılanİş Değerlerle(const QString& ad, const QVariantList& değerler);
   };
   // A work whose commit the disk left unknown. Its token went into the file in its transaction,
   // so reading the token back tells whether the work is there.

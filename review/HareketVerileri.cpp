@@ -103,15 +103,10 @@ bool EksiyeDüştü(Veritabanı& vt, const Kayıt& k, Miktar azalan, DepoEksiği
 // `yeni` name the work, so that a try whose outcome the disk hid is not written twice.
 template <class Yaz>
 Sonuç KayıtÜzerinde(Veritabanı& vt, const GörülenHareket& h, const QString& ad, const QVariantList& yeni, Yaz&& yaz) {
-  QString içerik = QStringLiteral("%1 %2 %3 %4 %5 %6")
-                       .arg(static_cast<int>(h.tür))
-                       .arg(h.islemNo)
-                       .arg(h.tarih.toString(Qt::ISODate))
-                       .arg(h.miktar)
-                       .arg(h.neden)
-                       .arg(h.girişİşlemNo.value_or(0));
-  for (const QVariant& d : yeni) içerik += u' ' + d.toString();
-  Veritabanı::İşlem işlem(vt, {ad, içerik});
+  Veritabanı::İşlem işlem(vt, Veritabanı::Yazılanİş::Değerlerle(
+                                  ad, QVariantList{static_cast<int>(h.tür), h.islemNo, h.tarih, h.miktar, h.neden,
+                                                   h.girişİşlemNo.value_or(0)} +
+                                          yeni));
   if (işlem.ÖnceYazıldı()) {
     işlem.Onayla();
     return Sonuç::Yapıldı;

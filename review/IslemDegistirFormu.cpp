@@ -86,7 +86,8 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
       }))
     return;
   if (sonuç == Sonuç::StokEksiyeDüşer || sonuç == Sonuç::TutulamazMiktar) {
-    // The product has enough, one warehouse has not: the message says which.
+    // The product has enough, one warehouse has not (the message says which); or the new
+    // quantity's weight is past what is kept exactly.
     Uyar(sonuç == Sonuç::StokEksiyeDüşer ? depoMetni : OrtakYordamlarModülü::BüyükMiktarMetni, Miktar);
     return;
   }

@@ -44,8 +44,8 @@ qint64 ÇıkışYaz(Veritabanı& vt, const ÇıkışSatırı& s) {
 }
 
 void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& satırlar) {
-  std::vector<QVariantList> iş;
-  for (const ÇıkışSatırı& s : satırlar) iş.push_back({s.firmaNo, s.ürünNo, s.depoNo, s.kişiNo, s.neden, s.tarih, s.miktar});
+  QVariantList iş;
+  for (const ÇıkışSatırı& s : satırlar) iş << s.firmaNo << s.ürünNo << s.depoNo << s.kişiNo << s.neden << s.tarih << s.miktar;
   TekİşlemdeYaz(vt, QStringLiteral("Stoktan çıkış fişi"), iş, [&] {
     std::vector<Çekiş> çekişler;
     ListeTanımları t{QStringLiteral("AliciFirmaBilgileriTablosu"), {}, {}, {}};

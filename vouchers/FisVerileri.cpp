@@ -46,7 +46,7 @@ int KişiBul(const QStringList& adlar, const QString& ad) {
 
 qint64 KişiEkle(Veritabanı& vt, const QString& ad) {
   // Another workstation may have added the same name since the box was filled: one person, not two.
-  Veritabanı::İşlem işlem(vt, {QStringLiteral("Yeni kişi: %1").arg(ad), ad});
+  Veritabanı::İşlem işlem(vt, Veritabanı::Yazılanİş::Değerlerle(QStringLiteral("Yeni kişi: %1").arg(ad), {ad}));
   KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT GirisCikisYapanNo FROM GirisCikisYapanlarTablosu "
                                                   "WHERE TR_KATLA(GirisCikisYapanAdi) = TR_KATLA(?) "
                                                   "ORDER BY GirisCikisYapanNo"),
@@ -108,25 +108,15 @@ void TanımlarYerinde(Veritabanı& vt, const ListeTanımları& t) {
   denetle(QStringLiteral("DepoBilgileriTablosu"), "DepoNo", t.depolar, QStringLiteral("DEPOLARDAN biri"));
 }
 
-QString İşİçeriği(const std::vector<QVariantList>& satırlar) {
-  QString içerik;
-  for (const QVariantList& satır : satırlar) {
-    for (const QVariant& değer : satır) içerik += değer.toString() + u'\t';
-    içerik += u'\n';
-  }
-  return içerik;
-}
-
-void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const std::vector<QVariantList>& satırlar,
-                   const std::function<void()>& yaz) {
-  Veritabanı::İşlem işlem(vt, {ad, İşİçeriği(satırlar)});
+void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const QVariantList& satırlar, const std::function<void()>& yaz) {
+  Veritabanı::İşlem işlem(vt, Veritabanı::Yazılanİş::Değerlerle(ad, satırlar));
   if (!işlem.ÖnceYazıldı()) yaz();
   işlem.Onayla();
 }
 
 void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar) {
-  std::vector<QVariantList> iş;
-  for (const GirişSatırı& s : satırlar) iş.push_back({s.firmaNo, s.ürünNo, s.depoNo, s.kişiNo, s.neden, s.tarih, s.miktar});
+  QVariantList iş;
+  for (const GirişSatırı& s : satırlar) iş << s.firmaNo << s.ürünNo << s.depoNo << s.kişiNo << s.neden << s.tarih << s.miktar;
   TekİşlemdeYaz(vt, QStringLiteral("Stoğa giriş fişi"), iş, [&] {
     ListeTanımları t{QStringLiteral("SaticiFirmaBilgileriTablosu"), {}, {}, {}};
     for (const GirişSatırı& s : satırlar) t.firmalar.insert(s.firmaNo), t.ürünler.insert(s.ürünNo), t.depolar.insert(s.depoNo);

@@ -93,14 +93,11 @@ struct ListeTanımları {
 // Throws ListeYazılamaz when one of them is gone. Call inside TekİşlemdeYaz.
 void TanımlarYerinde(Veritabanı& vt, const ListeTanımları& tanımlar);
 
-// The rows of a list as the work a transaction writes, to know it again when it is tried again.
-QString İşİçeriği(const std::vector<QVariantList>& satırlar);
-
 // Runs `yaz` in one BEGIN IMMEDIATE transaction: everything it writes is stored, or,
-// when anything in it throws, nothing is and the error goes on to the caller. The list
-// found stored from a try whose outcome the disk hid is not written again.
-void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const std::vector<QVariantList>& satırlar,
-                   const std::function<void()>& yaz);
+// when anything in it throws, nothing is and the error goes on to the caller. The list (named
+// `ad`, its rows' values one after another) found stored from a try whose outcome the disk hid
+// is not written again.
+void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const QVariantList& satırlar, const std::function<void()>& yaz);
 
 // The entry list, in the given order, all rows or none.
 void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar);

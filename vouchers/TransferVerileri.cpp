@@ -3,8 +3,8 @@
 namespace FişVerileri {
 
 void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& satırlar) {
-  std::vector<QVariantList> iş;
-  for (const TransferSatırı& s : satırlar) iş.push_back({s.kaynakDepoNo, s.ürünNo, s.hedefDepoNo, s.kişiNo, s.tarih, s.miktar});
+  QVariantList iş;
+  for (const TransferSatırı& s : satırlar) iş << s.kaynakDepoNo << s.ürünNo << s.hedefDepoNo << s.kişiNo << s.tarih << s.miktar;
   TekİşlemdeYaz(vt, QStringLiteral("Depodan depoya transfer fişi"), iş, [&] {
     std::vector<Çekiş> çekişler;
     ListeTanımları t;

@@ -71,7 +71,7 @@ int Hatalı(const QString& yol, int saniye, const std::string& tür) {
       char söylenen = 'n';
       try {
         bildirilen = 'y';
-        Veritabanı::İşlem işlem(*vt, {QStringLiteral("fiş"), QString::number(no)});
+        Veritabanı::İşlem işlem(*vt, Veritabanı::Yazılanİş::Değerlerle(QStringLiteral("fiş"), {qint64{no}}));
         if (!işlem.ÖnceYazıldı()) FişYaz(*vt, HatalıYazıcı, no, FişSatırı);
         işlem.Onayla();
         söylenen = bildirilen;
