@@ -16,8 +16,8 @@ int main(int argc, char* argv[]) {
   Platform::VarsayılanlarıKur();
   Platform::ArayüzYazıTipiniKur();
   Veritabanı::Bildir = OrtakYordamlarModülü::KayıtBildirimi;
-  Veritabanı::BekleyenDeğişti = OrtakYordamlarModülü::BekleyenİşiSakla;
-  Veritabanı::İstasyon = OrtakYordamlarModülü::İstasyonKimliği();
+  İşlemİzleri::Söyle = OrtakYordamlarModülü::BekleyenİşiSöyle;
+  İşlemİzleri::AyarlardaTut = true;
   QTranslator qtÇevirisi;
   BaşlangıçModülü::QtÇevirisiniYükle(qtÇevirisi);
 

@@ -49,8 +49,7 @@ FirmaBilgisi Oku(Veritabanı& vt, const Tanım& t, qint64 no) {
 KayıtSonucu Kaydet(Veritabanı& vt, const Tanım& t, const FirmaBilgisi& b, qint64 no) {
   QVariantList değerler;
   for (const QString* alan : Alanları(b)) değerler << Metin(*alan);
-  Veritabanı::İşlem işlem(vt, KayıtİşiOlarak(t, no, değerler));
-  if (işlem.ÖnceYazıldı()) return ÖnceKaydedilen(vt, işlem, t, t.ad, b.FirmaAdi, no);
+  Veritabanı::İşlem işlem(vt, KayıtİşiAdı(no));
   if (b.FirmaAdi.trimmed().isEmpty()) return {Sonuç::AdBoş};
   if (BaşkasındaVar(vt, t, t.ad, b.FirmaAdi, no)) return {Sonuç::AdVar};
   return Yaz(vt, işlem, t, no, Sütunlar, değerler);

@@ -25,10 +25,9 @@ std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
 
 bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar) {
   // A transaction of its own, so that a commit the disk fails is judged as every other write.
-  Veritabanı::İşlem işlem(
-      vt, Veritabanı::Yazılanİş::Değerlerle(QStringLiteral("Kritik stok seviyesi"), {depoNo, ürünNo, miktar}));
+  Veritabanı::İşlem işlem(vt, QStringLiteral("Kritik stok seviyesi"));
   // The pair is unique in the table: the row another workstation added meanwhile is changed.
-  const bool yazıldı = işlem.ÖnceYazıldı() || vt.Çalıştır(QStringLiteral(
+  const bool yazıldı = vt.Çalıştır(QStringLiteral(
                          "INSERT INTO KritikStokBilgileriTablosu (DepoNo, UrunNo, KritikStokMiktari) "
                          "SELECT ?1, ?2, ?3 "
                          "WHERE EXISTS (SELECT 1 FROM DepoBilgileriTablosu WHERE DepoNo = ?1) "

@@ -52,22 +52,7 @@ KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t,
   return {Sonuç::Kaydedildi, no};
 }
 
-Veritabanı::Yazılanİş KayıtİşiOlarak(const Tanım& t, qint64 no, const QVariantList& değerler) {
-  return Veritabanı::Yazılanİş::Değerlerle(no ? QStringLiteral("Kayıt değişikliği") : QStringLiteral("Yeni kayıt"),
-                                           QVariantList{S(t.tablo), no} + değerler);
-}
-
-KayıtSonucu ÖnceKaydedilen(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, const char* sütun,
-                           const QString& değer, qint64 no) {
-  if (no == 0) {
-    const KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT %1 FROM %2 WHERE TR_KATLA(%3)= TR_KATLA(?) LIMIT 1")
-                                               .arg(S(t.anahtar), S(t.tablo), S(sütun)),
-                                           {değer});
-    if (!k.Sonda()) no = k.Tamsayı(S(t.anahtar));
-  }
-  işlem.Onayla();
-  return {Sonuç::Kaydedildi, no};
-}
+QString KayıtİşiAdı(qint64 no) { return no ? QStringLiteral("Kayıt değişikliği") : QStringLiteral("Yeni kayıt"); }
 
 std::vector<Bulunan> Ara(Veritabanı& vt, const Tanım& t, bool adaGöre, const QString& aranan) {
   const QString sütun = S(adaGöre ? t.ad : t.kod);
@@ -88,11 +73,7 @@ bool GirişVar(Veritabanı& vt, const Tanım& t, qint64 no) {
 }
 
 bool Sil(Veritabanı& vt, const Tanım& t, qint64 no) {
-  Veritabanı::İşlem işlem(vt, Veritabanı::Yazılanİş::Değerlerle(QStringLiteral("Kayıt silme"), {S(t.tablo), no}));
-  if (işlem.ÖnceYazıldı()) {
-    işlem.Onayla();
-    return true;
-  }
+  Veritabanı::İşlem işlem(vt, QStringLiteral("Kayıt silme"));
   // Asked again here: an entry may have come from another workstation since the question.
   if (GirişVar(vt, t, no)) return false;
   vt.Çalıştır(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(S(t.tablo), S(t.anahtar)), {no});
@@ -121,8 +102,8 @@ KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no) {
   const double ağırlık = std::round(b.BirimAgirligi.value_or(0) * 100.0) / 100.0;
   const QVariantList değerler{Metin(b.UrunKodu), Metin(b.UreticiKodu), Metin(b.UrunAdi), Metin(b.BirimTuru), ağırlık,
                               b.PaketlemeAdedi.value_or(0), b.AskilamaSayisi.value_or(0), Metin(b.Aciklama)};
-  Veritabanı::İşlem işlem(vt, KayıtİşiOlarak(Ürünler, no, değerler));
-  if (işlem.ÖnceYazıldı()) return ÖnceKaydedilen(vt, işlem, Ürünler, Ürünler.kod, b.UrunKodu, no);
+  // Saved again after an unknown outcome, a new record stored by the earlier try holds its code.
+  Veritabanı::İşlem işlem(vt, KayıtİşiAdı(no));
   if (Boş(b.UrunKodu)) return {Sonuç::KodBoş};
   if (BaşkasındaVar(vt, Ürünler, Ürünler.kod, b.UrunKodu, no)) return {Sonuç::KodVar};
   if (Boş(b.UrunAdi)) return {Sonuç::AdBoş};
@@ -134,8 +115,7 @@ KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no) {
 
 KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no) {
   const QVariantList değerler{Metin(b.DepoKodu), Metin(b.DepoAdi), Metin(b.DepoYeri), Metin(b.Aciklama)};
-  Veritabanı::İşlem işlem(vt, KayıtİşiOlarak(Depolar, no, değerler));
-  if (işlem.ÖnceYazıldı()) return ÖnceKaydedilen(vt, işlem, Depolar, Depolar.ad, b.DepoAdi, no);
+  Veritabanı::İşlem işlem(vt, KayıtİşiAdı(no));
   if (Boş(b.DepoKodu)) return {Sonuç::KodBoş};
   if (Boş(b.DepoAdi)) return {Sonuç::AdBoş};
   if (BaşkasındaVar(vt, Depolar, Depolar.ad, b.DepoAdi, no)) return {Sonuç::AdVar};

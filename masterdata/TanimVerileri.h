@@ -76,11 +76,7 @@ KayıtKümesi KaydıOku(Veritabanı& vt, const Tanım& t, qint64 no);
 // INSERT for a new record (`no` 0), UPDATE of `no` otherwise; committed only when a row was written.
 KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, qint64 no, const QStringList& sütunlar,
                 const QVariantList& değerler);
-// The save of a record as a work, known again when it is tried again.
-Veritabanı::Yazılanİş KayıtİşiOlarak(const Tanım& t, qint64 no, const QVariantList& değerler);
-// The save found stored by the earlier try whose outcome the disk hid: nothing is written again;
-// a new record is known by its unique `sütun`.
-KayıtSonucu ÖnceKaydedilen(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, const char* sütun,
-                           const QString& değer, qint64 no);
+// The save of a record as its transaction names it to the user.
+QString KayıtİşiAdı(qint64 no);
 
 }  // namespace TanımVerileri

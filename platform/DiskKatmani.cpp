@@ -215,23 +215,21 @@ int Aç(sqlite3_vfs* v, const char* ad, sqlite3_file* f, int bayrak, int* çıka
   return kod;
 }
 
-enum class Günlük { Yok, Var, Bilinmez };
-
-// What a deletion of the journal left. A network file system may answer "no such file" for an
-// unlink it repeated after a lost reply, or an I/O error for one that went through, or "no such
-// file" for one it never did: while the lock is held no other journal can be there, so the folder
-// tells, asked by a stat of our own. The engine's access check takes any failing stat for "not
-// there"; here only ENOENT is.
-Günlük GünlükDurumu(sqlite3_vfs* v, const char* ad, int kod) {
-  if (kod == SQLITE_OK || kod == SQLITE_IOERR_DIR_FSYNC) return Günlük::Yok;
+// Whether a deletion of the journal that answered a failure went through. A network file system
+// may answer "no such file" for an unlink it repeated after a lost reply, an I/O error for one that
+// went through, or "no such file" for one it never did; and a client may still show a name its
+// server removed. Only a stat of our own answering "no such file" tells it is gone; any other
+// answer, a journal still seen included, is none. The engine's access check would take any
+// failing stat for "not there".
+bool GünlükGitti(sqlite3_vfs* v, const char* ad, int kod) {
+  if (kod == SQLITE_OK || kod == SQLITE_IOERR_DIR_FSYNC) return true;
   using Durum = int (*)(const char*, struct stat*);
   sqlite3_vfs* alt = Alt(v);
   const auto sistemin = alt->iVersion >= 3 && alt->xGetSystemCall ? alt->xGetSystemCall(alt, "stat") : nullptr;
   const Durum durum = sistemin ? reinterpret_cast<Durum>(sistemin) : static_cast<Durum>(::stat);
   struct stat bilgi {};
   errno = 0;
-  if (durum(ad, &bilgi) == 0) return Günlük::Var;
-  return errno == ENOENT ? Günlük::Yok : Günlük::Bilinmez;
+  return durum(ad, &bilgi) != 0 && errno == ENOENT;
 }
 
 // Deleting the journal is the commit: once it is gone nothing can roll the commit back. The
@@ -240,11 +238,7 @@ Günlük GünlükDurumu(sqlite3_vfs* v, const char* ad, int kod) {
 // the deletion means the engine is rolling back; a check the disk fails is no answer.
 Sonuç Karar(sqlite3_vfs* v, const DosyaDurumu& d, const char* ad, int kod) {
   if (d.başarısız || d.günlükOkundu) return Sonuç::Ulaşmadı;
-  switch (GünlükDurumu(v, ad, kod)) {
-    case Günlük::Var: return Sonuç::Ulaşmadı;
-    case Günlük::Bilinmez: return Sonuç::Bilinmiyor;
-    case Günlük::Yok: break;
-  }
+  if (!GünlükGitti(v, ad, kod)) return Sonuç::Bilinmiyor;
   unsigned char b[4];
   if (!d.ana || !d.yazılanSayaç || d.ana->pMethods->xRead(d.ana, b, 4, SayaçYeri) != SQLITE_OK)
     return Sonuç::Bilinmiyor;

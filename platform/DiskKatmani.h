@@ -25,7 +25,7 @@ int SistemHatası(sqlite3* db, int kod);
 void OnayıİzlemeyeBaşla(sqlite3* db);
 
 enum class Sonuç {
-  Ulaşmadı,   // the journal is still there, or nothing of the commit passed its deletion
+  Ulaşmadı,   // a call failed before the journal's deletion: the engine rolls it back
   Ulaştı,     // the journal is known gone and the header holds this commit's change counter
   Bilinmiyor  // the disk failed the checks too: neither can be told
 };

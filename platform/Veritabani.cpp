@@ -4,11 +4,9 @@
 #include "StokBakiyesi.h"
 #include "TurkceMetin.h"
 
-#include <QAtomicInt>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QUuid>
 #include <QVarLengthArray>
 
 #include <sqlite3.h>
@@ -99,30 +97,6 @@ int TürkçeHarmanla(void*, int n1, const void* a, int n2, const void* b) {
 // workstations waiting for one lock do not wake up in step.
 void RastgeleBekle(int enÇok) {
   std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(enÇok / 10, enÇok + 1)));
-}
-
-}  // namespace
-
-Veritabanı::Yazılanİş Veritabanı::Yazılanİş::Değerlerle(const QString& ad, const QVariantList& değerler) {
-  QString içerik;
-  for (const QVariant& d : değerler) içerik += d.toString() + u'\t';
-  return {ad, içerik};
-}
-
-namespace {
-
-QString Özet(const Veritabanı::Yazılanİş& iş) {
-  return QString::fromLatin1(
-      QCryptographicHash::hash((iş.ad + u'\n' + iş.içerik).toUtf8(), QCryptographicHash::Sha256).toHex());
-}
-
-// Each connection has a row of its own in the token table: this workstation's name and the
-// connection's number in this run, so that two connections never overwrite each other's token.
-QString İstasyonAdı() {
-  static QAtomicInt bağlantı;
-  static const QString buÇalışma = QUuid::createUuid().toString(QUuid::WithoutBraces);
-  const QString ad = Veritabanı::İstasyon.isEmpty() ? buÇalışma : Veritabanı::İstasyon;
-  return ad + u'/' + QString::number(bağlantı.fetchAndAddRelaxed(1) + 1);
 }
 
 // True when only blanks, semicolons and comments follow the statement.
@@ -277,8 +251,8 @@ std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {
   // The stock balance is kept by triggers: a row replaced by INSERT OR REPLACE must fire them too.
   vt->Çalıştır(QStringLiteral("PRAGMA recursive_triggers=ON"));
   vt->Çalıştır(QStringLiteral("PRAGMA cache_size=%1").arg(SayfaÖnbelleğiKB));
-  vt->istasyon_ = İstasyonAdı();
-  vt->İzTablosunuHazırla();
+  // Pending works are read back before anything else is written to the file.
+  İşlemİzleri::Bağlanınca(*vt);
   StokBakiyesi::Ekle(*vt);
   return vt;
 }
@@ -306,35 +280,6 @@ void Veritabanı::HataVer(int kod, bool okuma) const {
 }
 
 bool Veritabanı::OkumaMı(sqlite3_stmt* deyim) const { return !işlemAçık_ && sqlite3_stmt_readonly(deyim); }
-
-// The token table, kept by the program as the stock balance is: added to a file that lacks it.
-// A file that cannot be written goes without; nothing is written to it anyway.
-void Veritabanı::İzTablosunuHazırla() {
-  const auto var = [this] {
-    return !KayıtKümesiAç(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'IslemIzleriTablosu'")).Boş();
-  };
-  if (var()) {
-    izTablosu_ = true;
-    return;
-  }
-  try {
-    İşlem işlem(*this);
-    Çalıştır(QStringLiteral("CREATE TABLE IF NOT EXISTS IslemIzleriTablosu "
-                            "(Istasyon TEXT PRIMARY KEY, Iz TEXT NOT NULL) WITHOUT ROWID"));
-    işlem.Onayla();
-  } catch (const VeritabanıHatası&) {
-  }
-  izTablosu_ = var();
-}
-
-std::optional<bool> Veritabanı::BekleyeniÇöz() {
-  if (!bekleyen_) return std::nullopt;
-  const bool yazılmış =
-      !KayıtKümesiAç(QStringLiteral("SELECT 1 FROM IslemIzleriTablosu WHERE Iz = ?"), {bekleyen_->iz}).Boş();
-  bekleyen_.reset();
-  if (BekleyenDeğişti) BekleyenDeğişti(yol_, bekleyen_);
-  return yazılmış;
-}
 
 void Veritabanı::Bağla(sqlite3_stmt* deyim, const QVariantList& değerler) {
   const int beklenen = sqlite3_bind_parameter_count(deyim);
@@ -482,7 +427,8 @@ qint64 Veritabanı::Çalıştır(const QString& sql, const QVariantList& değerl
 
 qint64 Veritabanı::SonEklenenNo() const { return sqlite3_last_insert_rowid(db_); }
 
-Veritabanı::İşlem::İşlem(Veritabanı& vt, Yazılanİş iş) : vt_(vt), iş_(std::move(iş)) {
+Veritabanı::İşlem::İşlem(Veritabanı& vt, QString ad, İşlemİzleri::Bekleyenİz* kendi)
+    : vt_(vt), ad_(std::move(ad)), kendi_(kendi) {
   // Back to back, this workstation would take the lock again before any waiting
   // one wakes up: it steps back for under a millisecond so that they get their turn.
   if (std::chrono::steady_clock::now() - vt_.sonOnay_ < std::chrono::milliseconds(10)) RastgeleBekle(1000);
@@ -494,36 +440,20 @@ Veritabanı::İşlem::İşlem(Veritabanı& vt, Yazılanİş iş) : vt_(vt), iş_
     vt_.Çalıştır(QStringLiteral("BEGIN IMMEDIATE"));
   }
   vt_.işlemAçık_ = true;
-  const QString özet = iş_.içerik.isEmpty() ? QString() : Özet(iş_);
-  if (!vt_.bekleyen_) {
-    // The work the refusal below told of, tried again.
-    if (vt_.çözülen_ && !özet.isEmpty() && özet == *vt_.çözülen_) önceYazıldı_ = true, vt_.çözülen_.reset();
-    return;
-  }
-  // The lock is held and any journal the unknown commit left is rolled back: the token tells.
   try {
-    const Bekleyenİş önceki = *vt_.bekleyen_;
-    const bool yazılmış = *vt_.BekleyeniÇöz();
-    if (!özet.isEmpty() && özet == önceki.özet) {
-      önceYazıldı_ = yazılmış;
-      return;
-    }
-    if (!yazılmış && !önceki.öncekiÇalışmadan) return;
-    // Another work, perhaps the same list changed: before anything more is written, the user
-    // hears that the pending one is in the file (or, left by a run that ended, what became of
-    // it), with the file let go. Tried again unchanged, the pending one is not written twice.
-    if (yazılmış) vt_.çözülen_ = önceki.özet;
-    throw VeritabanıHatası(VeritabanıHataNo::ÖncekiİşinSonucu,
-                           ÖncekiİşMetni(önceki.ad, önceki.zaman, yazılmış) +
-                               QStringLiteral("\n\nŞimdiki işlem kaydedilmedi; lütfen, denetleyip yeniden kaydediniz."));
+    // The lock is held and any journal an unknown commit left is rolled back: the tokens tell.
+    önceYazıldı_ = İşlemİzleri::Çöz(vt_, kendi_);
   } catch (...) {
     Bitir();
     throw;
   }
+  değişiklik_ = sqlite3_total_changes64(vt_.db_);
 }
 
 Veritabanı::İşlem::~İşlem() {
   if (açık_) Bitir();
+  // What the lock settled is told once the file is let go, whatever became of this work.
+  İşlemİzleri::Bildir(vt_);
 }
 
 void Veritabanı::İşlem::Bitir() {
@@ -533,25 +463,18 @@ void Veritabanı::İşlem::Bitir() {
 }
 
 void Veritabanı::İşlem::Onayla() {
-  if (önceYazıldı_) {
-    Bitir();
-    if (Bildir) Bildir(Bildirim::ÖnceYazılmıştı);
-    return;
-  }
   // The token goes in with the work: read back later, it tells whether the work is there.
-  const QString iz = QUuid::createUuid().toString(QUuid::WithoutBraces);
-  if (vt_.izTablosu_)
-    vt_.Çalıştır(QStringLiteral("INSERT OR REPLACE INTO IslemIzleriTablosu (Istasyon, Iz) VALUES (?, ?)"),
-                 {vt_.istasyon_, iz});
-  DiskKatmanı::OnayıİzlemeyeBaşla(vt_.db_);
+  const bool değişti = sqlite3_total_changes64(vt_.db_) != değişiklik_;
+  const QString iz = değişti ? İşlemİzleri::Yaz(vt_) : QString();
+  if (değişti) DiskKatmanı::OnayıİzlemeyeBaşla(vt_.db_);
   bool diskSonraHataVerdi = false;
   try {
     // Hazırla refuses the COMMIT when the transaction is gone.
     vt_.Çalıştır(QStringLiteral("COMMIT"));
-    DiskKatmanı::OnayınSonucu(vt_.db_);  // only ends the watch: a COMMIT that returned is in the file
+    if (değişti) DiskKatmanı::OnayınSonucu(vt_.db_);  // only ends the watch: a COMMIT that returned is in the file
   } catch (const VeritabanıHatası&) {
     // The layer judged the COMMIT inside it, while its lock was held.
-    switch (DiskKatmanı::OnayınSonucu(vt_.db_)) {
+    switch (değişti ? DiskKatmanı::OnayınSonucu(vt_.db_) : DiskKatmanı::Sonuç::Ulaşmadı) {
       case DiskKatmanı::Sonuç::Ulaşmadı: throw;
       case DiskKatmanı::Sonuç::Ulaştı:
         if (!sqlite3_get_autocommit(vt_.db_)) throw;
@@ -559,13 +482,11 @@ void Veritabanı::İşlem::Onayla() {
         break;
       case DiskKatmanı::Sonuç::Bilinmiyor:
         Bitir();
-        if (vt_.izTablosu_) {
-          vt_.bekleyen_ = Bekleyenİş{iz, iş_.ad, Özet(iş_), QDateTime::currentDateTime()};
-          if (BekleyenDeğişti) BekleyenDeğişti(vt_.yol_, vt_.bekleyen_);
-        }
+        İşlemİzleri::Bilinmiyor(vt_, iz, ad_, kendi_);
         throw SonucuBilinmeyenHata();
     }
   }
+  if (değişti) İşlemİzleri::Yazıldı(vt_, iz);
   vt_.sonOnay_ = std::chrono::steady_clock::now();
   açık_ = false;
   vt_.işlemAçık_ = false;

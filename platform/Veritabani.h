@@ -3,6 +3,7 @@
 // error numbers the program tests (VeritabaniHatalari.h). The layer shows no message: it throws
 // or returns what happened, and the shell tells the user.
 
+#include "IslemIzleri.h"
 #include "VeritabaniHatalari.h"
 
 #include <QByteArrayView>
@@ -112,58 +113,29 @@ public:
   const QString& Yol() const { return yol_; }
   sqlite3* Tutamaç() const { return db_; }
 
-  // What a transaction writes, so that the same work is known when it is tried again: `ad` names
-  // it to the user, `içerik` is what it writes (empty: never taken for another try of it).
-  struct Yazılanİş {
-    QString ad, içerik;
-    // The work named `ad` that writes these values, in this order.
-    static Yazılanİş Değerlerle(const QString& ad, const QVariantList& değerler);
-  };
-  // A work whose commit the disk left unknown. Its token went into the file in its transaction,
-  // so reading the token back tells whether the work is there.
-  struct Bekleyenİş {
-    QString iz, ad, özet;
-    QDateTime zaman;
-    bool öncekiÇalışmadan = false;  // kept by the settings from a run that ended: the user is told either way
-  };
-  // What a commit that did not simply succeed came to, when the work stands.
-  enum class Bildirim {
-    // Every change is in the file, but the disk reported an error right after: the work must
-    // not be entered again, and the disk wants looking at.
-    YazıldıDiskSonraHataVerdi,
-    // Tried again, the work was found in the file from the try whose outcome was unknown:
-    // nothing was written again.
-    ÖnceYazılmıştı,
-  };
+  // What a commit that did not simply succeed came to, when the work stands: every change is in
+  // the file, but the disk reported an error right after. The work must not be entered again,
+  // and the disk wants looking at.
+  enum class Bildirim { YazıldıDiskSonraHataVerdi };
   // Told after the transaction has let the file go, on any connection; the shell tells the user.
   static inline std::function<void(Bildirim)> Bildir;
-  // Told whenever the pending work of the file at `yol` is set or settled (nothing), so that
-  // the shell keeps it over the end of the program.
-  static inline std::function<void(const QString& yol, const std::optional<Bekleyenİş>&)> BekleyenDeğişti;
-  // This workstation's name in the file's token table; a name of this run's own when empty.
-  static inline QString İstasyon;
 
-  // A pending work kept from an earlier run, settled by the next transaction or BekleyeniÇöz().
-  void BekleyenAyarla(const Bekleyenİş& bekleyen) { bekleyen_ = bekleyen; }
-  const std::optional<Bekleyenİş>& Bekleyen() const { return bekleyen_; }
-  // Whether the pending work is in the file, read from its token; the work is then forgotten.
-  // Nothing when none is pending. A read is the answer: taking the file's lock first rolls back
-  // any journal a failed commit left.
-  std::optional<bool> BekleyeniÇöz();
+  // This connection's own tokens (IslemIzleri.h).
+  İşlemİzleri::BağlantıDurumu& İzDurumu() { return izDurumu_; }
 
   // BEGIN IMMEDIATE, tried once more when the lock wait runs out; rolled back unless Onayla()
   // was called. Onayla() throws when the engine has already rolled the transaction back, and so
   // does every statement run after that. Its verdict is one the disk let it know: a COMMIT the
   // disk failed once it was in the file is done (and told through Bildir); one whose outcome the
-  // disk hid throws SonucuBilinmiyor and leaves its work pending. A transaction begun while a work
-  // is pending settles it first: the same work found in the file is not written again
-  // (ÖnceYazıldı()); any other work, while the pending one is found in the file, is refused once
-  // with that news (ÖncekiİşinSonucu), and the pending one tried again later is not written.
+  // disk hid throws SonucuBilinmiyor and leaves its work pending, held by `kendi` when given. Under
+  // its lock it first reads back every pending work of the file: whether `kendi`'s earlier try is
+  // in the file is ÖnceYazıldı(); every one settled is told when the transaction ends. `ad` names
+  // the work to the user. A transaction that changed nothing writes no token.
   class İşlem {
   public:
-    explicit İşlem(Veritabanı& vt, Yazılanİş iş = {});
+    explicit İşlem(Veritabanı& vt, QString ad = {}, İşlemİzleri::Bekleyenİz* kendi = nullptr);
     ~İşlem();
-    // The caller writes nothing: this work is in the file already. Onayla() then only ends.
+    // What `kendi` held is in the file already: the caller does not write it again.
     bool ÖnceYazıldı() const { return önceYazıldı_; }
     void Onayla();
     İşlem(const İşlem&) = delete;
@@ -172,7 +144,9 @@ public:
   private:
     void Bitir();
     Veritabanı& vt_;
-    Yazılanİş iş_;
+    QString ad_;
+    İşlemİzleri::Bekleyenİz* kendi_;
+    qint64 değişiklik_ = 0;  // the engine's count of changed rows when it began
     bool açık_ = true, önceYazıldı_ = false;
   };
 
@@ -191,7 +165,6 @@ private:
   // `okuma`: the failing statement only read, outside a write transaction.
   [[noreturn]] void HataVer(int kod, bool okuma = false) const;
   bool OkumaMı(sqlite3_stmt* deyim) const;
-  void İzTablosunuHazırla();
   static int Bekle(void* vt, int kaçıncı);
   sqlite3* db_;
   QString yol_;
@@ -200,10 +173,7 @@ private:
   std::unordered_map<std::string, sqlite3_stmt*> önbellek_;  // statements not in use, by their text
   std::chrono::steady_clock::time_point beklemeBaşı_, sonOnay_;
   QHash<QString, QString> sorguMetinleri_;
-  bool izTablosu_ = false;
-  QString istasyon_;
-  std::optional<Bekleyenİş> bekleyen_;
-  std::optional<QString> çözülen_;  // the pending work found in the file while another was tried
+  İşlemİzleri::BağlantıDurumu izDurumu_;
 
 public:
   // Brings the planner's statistics up to date with a short, limited analysis. Never fails:

@@ -159,17 +159,19 @@ VeritabanıHatası SonucuBilinmeyenHata() {
   return {VeritabanıHataNo::SonucuBilinmiyor,
           QStringLiteral("Disk, işlem kaydedilirken ve ardından yapılan denetimlerde hata verdi. İşlemin sonucu "
                          "şimdilik bilinmiyor: veritabanına ulaşmış da olabilir, ulaşmamış da. Girdiğiniz bilgiler "
-                         "korunuyor.\n\nLütfen, diski ve sunucuya bağlantıyı denetledikten sonra işlemi değiştirmeden "
-                         "yeniden kaydediniz: program önce işlemin veritabanında olup olmadığına bakacak; varsa yeniden "
-                         "yazmayacak, yoksa bir kez kaydedecektir.")};
+                         "korunuyor.\n\nLütfen, diski ve sunucuya bağlantıyı denetledikten sonra yeniden kaydediniz: program önce "
+                         "bu denemenin veritabanına ulaşıp ulaşmadığına bakacak; ulaştıysa onu yeniden yazmayacak, "
+                         "ulaşmadıysa bir kez kaydedecektir.")};
 }
 
-QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, bool yazılmış) {
+QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, std::optional<bool> yazılmış) {
   const QString iş = QStringLiteral("Sonucu bilinmeyen işlem (%1, %2) ")
                          .arg(ad.isEmpty() ? QStringLiteral("kayıt") : ad,
                               zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-  return iş + (yazılmış ? QStringLiteral("veritabanına kaydedilmiş.")
-                        : QStringLiteral("veritabanına kaydedilmemiş; gerekiyorsa yeniden giriniz."));
+  if (!yazılmış)
+    return iş + QStringLiteral("veritabanına kaydedilip kaydedilmediği artık anlaşılamıyor; lütfen, denetleyiniz.");
+  return iş + (*yazılmış ? QStringLiteral("veritabanına kaydedilmiş.")
+                         : QStringLiteral("veritabanına kaydedilmemiş; gerekiyorsa yeniden giriniz."));
 }
 
 std::optional<VeritabanıHatası> AçılışHatası(const QString& yol) {

@@ -30,10 +30,8 @@ inline constexpr int SorguYok = 3078;
 inline constexpr int AlanYok = 3265;
 inline constexpr int KayıtYok = 3021;
 inline constexpr int Genel = 3001;
-// The program's own: the disk hid whether a commit reached the file; and the refusal of a work
-// begun while an earlier one's outcome was still to be settled.
+// The program's own: the disk hid whether a commit reached the file.
 inline constexpr int SonucuBilinmiyor = 3901;
-inline constexpr int ÖncekiİşinSonucu = 3902;
 }  // namespace VeritabanıHataNo
 
 class VeritabanıHatası : public std::runtime_error {
@@ -56,8 +54,9 @@ int HataNumarası(int sqliteKodu, int sistemHatası = 0);
 VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString& motorMetni, bool okuma = false);
 // A commit whose outcome the disk hid.
 VeritabanıHatası SonucuBilinmeyenHata();
-// What became of a work whose outcome was unknown, named and timed as the user entered it.
-QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, bool yazılmış);
+// What became of a work whose outcome was unknown, named and timed as the user entered it;
+// nothing when it can no longer be told.
+QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, std::optional<bool> yazılmış);
 // Why the file at `yol` cannot be opened as the shared database, decided before the engine
 // guesses; nothing when it can be tried.
 std::optional<VeritabanıHatası> AçılışHatası(const QString& yol);

@@ -99,18 +99,13 @@ bool EksiyeDüştü(Veritabanı& vt, const Kayıt& k, Miktar azalan, DepoEksiği
   return true;
 }
 
-// One transaction on the movement as stored; `yaz` writes and says whether it stands. `ad` and
-// `yeni` name the work, so that a try whose outcome the disk hid is not written twice.
+// One transaction on the movement as stored, named `ad`; `yaz` writes and says whether it stands.
+// The try `kendi` holds, whose outcome the disk hid, found in the file is not written twice.
 template <class Yaz>
-Sonuç KayıtÜzerinde(Veritabanı& vt, const GörülenHareket& h, const QString& ad, const QVariantList& yeni, Yaz&& yaz) {
-  Veritabanı::İşlem işlem(vt, Veritabanı::Yazılanİş::Değerlerle(
-                                  ad, QVariantList{static_cast<int>(h.tür), h.islemNo, h.tarih, h.miktar, h.neden,
-                                                   h.girişİşlemNo.value_or(0)} +
-                                          yeni));
-  if (işlem.ÖnceYazıldı()) {
-    işlem.Onayla();
-    return Sonuç::Yapıldı;
-  }
+Sonuç KayıtÜzerinde(Veritabanı& vt, const GörülenHareket& h, const QString& ad, İşlemİzleri::Bekleyenİz* kendi,
+                   Yaz&& yaz) {
+  Veritabanı::İşlem işlem(vt, ad, kendi);
+  if (işlem.ÖnceYazıldı()) return Sonuç::Yapıldı;
   const std::optional<Kayıt> kayıt = KaydıOku(vt, h.tür, h.islemNo);
   if (!kayıt || !GösterildiğiGibi(*kayıt, h)) return Sonuç::HareketDeğişmiş;
   const Sonuç sonuç = yaz(*kayıt);
@@ -123,8 +118,8 @@ void Sil(Veritabanı& vt, HareketTürü tür, const QString& koşul, qint64 no) 
 }
 
 Sonuç Değiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
-               std::optional<qint64> neden, DepoEksiği* eksik) {
-  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket değişikliği"), {tarih, miktar, neden ? *neden : NedenYok},
+               std::optional<qint64> neden, DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket değişikliği"), kendi,
                        [&](const Kayıt& k) {
     if (k.neden == TransferNedeni) return Sonuç::Reddedildi;
     // Its weight is shown and printed by the lists: it must be kept exactly too.
@@ -211,7 +206,7 @@ QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme) {
 }
 
 Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik) {
-  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket silme"), {}, [&](const Kayıt& k) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket silme"), nullptr, [&](const Kayıt& k) {
     Sil(vt, h.tür, QStringLiteral("IslemNo"), h.islemNo);
     if (k.neden != TransferNedeni)
       return h.tür == HareketTürü::Giriş && EksiyeDüştü(vt, k, k.miktar, eksik) ? Sonuç::StokEksiyeDüşer
@@ -231,17 +226,18 @@ Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksi
 }
 
 Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
-                     DepoEksiği* eksik) {
-  return Değiştir(vt, h, tarih, miktar, std::nullopt, eksik);
+                     DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi) {
+  return Değiştir(vt, h, tarih, miktar, std::nullopt, eksik, kendi);
 }
 
 Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden,
-                     DepoEksiği* eksik) {
-  return Değiştir(vt, h, tarih, miktar, neden, eksik);
+                     DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi) {
+  return Değiştir(vt, h, tarih, miktar, neden, eksik, kendi);
 }
 
-Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade) {
-  return KayıtÜzerinde(vt, h, QStringLiteral("Stoğa iade"), {iadeTarihi, iade}, [&](const Kayıt& k) {
+Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade,
+                  İşlemİzleri::Bekleyenİz* kendi) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Stoğa iade"), kendi, [&](const Kayıt& k) {
     if (h.tür != HareketTürü::Çıkış || k.neden == TransferNedeni || iade <= 0 || iade > k.miktar)
       return Sonuç::Reddedildi;
     if (iadeTarihi < k.tarih) return Sonuç::İadeÇıkıştanÖnce;

@@ -7,6 +7,7 @@
 // the row's warehouse (all rows of the product there, transfer halves included) is
 // refused when that stock would go below zero.
 
+#include "IslemIzleri.h"
 #include "OrtakYordamlarModulu.h"
 #include "TurkceMetin.h"
 
@@ -107,14 +108,17 @@ QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme);
 // Deletes a plain movement, or a transfer with both of its halves. A refusal by a warehouse
 // is described in `eksik` when given.
 Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik = nullptr);
-// Changes date and quantity of an entry; an exit also takes its reason.
+// Changes date and quantity of an entry; an exit also takes its reason. `kendi` holds the
+// dialog's earlier try whose outcome the disk hid, as for a return.
 Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
-                     DepoEksiği* eksik = nullptr);
+                     DepoEksiği* eksik = nullptr, İşlemİzleri::Bekleyenİz* kendi = nullptr);
 Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden,
-                     DepoEksiği* eksik = nullptr);
+                     DepoEksiği* eksik = nullptr, İşlemİzleri::Bekleyenİz* kendi = nullptr);
 // Takes `iade` of an exit back: the exit is lowered, or deleted when all of it comes back,
 // and a return row keeps the exit's number, customer and warehouse. A return is never dated
-// before its exit.
-Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade);
+// before its exit. The try `kendi` holds, whose outcome the disk hid, found in the file is not
+// returned twice.
+Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade,
+                  İşlemİzleri::Bekleyenİz* kendi = nullptr);
 
 }  // namespace HareketVerileri

@@ -80,8 +80,9 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
   if (!OrtakYordamlarModülü::HataYakala([&] {
         Veritabanı& vt = *Ortak::Veritabanı;
         DepoEksiği eksik;
-        sonuç = giriş ? GirişiDeğiştir(vt, *h, Tarih->Değer(), yeni, &eksik)
-                      : ÇıkışıDeğiştir(vt, *h, Tarih->Değer(), yeni, Neden->currentData().toLongLong(), &eksik);
+        sonuç = giriş ? GirişiDeğiştir(vt, *h, Tarih->Değer(), yeni, &eksik, &Bekleyen)
+                      : ÇıkışıDeğiştir(vt, *h, Tarih->Değer(), yeni, Neden->currentData().toLongLong(), &eksik,
+                                       &Bekleyen);
         if (sonuç == Sonuç::StokEksiyeDüşer) depoMetni = DepoEksiğiMetni(vt, eksik, false);
       }))
     return;

@@ -56,7 +56,7 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click() {
   }
 
   Sonuç sonuç = Sonuç::Yapıldı;
-  if (!HataYakala([&] { sonuç = StoğaİadeEt(*Ortak::Veritabanı, *çıkış, Tarih->Değer(), iade); })) return;
+  if (!HataYakala([&] { sonuç = StoğaİadeEt(*Ortak::Veritabanı, *çıkış, Tarih->Değer(), iade, &Bekleyen); })) return;
   if (sonuç == Sonuç::İadeÇıkıştanÖnce) {
     Uyar(tarihRet, Tarih);
     return;

@@ -78,6 +78,8 @@ void TarihMiktarFormu::Form_Load() {
 }
 
 void TarihMiktarFormu::done(int sonuç) {
+  // Its input goes with the dialog: a try left unknown is told as any other work when settled.
+  Bekleyen.Bırak();
   if (yüklü_) {
     // Loaded again, the dialog starts on its first field, not on the control used last.
     if (QWidget* odak = focusWidget()) odak->clearFocus();

@@ -2,6 +2,8 @@
 // The small dialogs over the product review: a frame of labelled date and quantity fields
 // (an exit's change adds its reason) and two buttons at its right, the first on top.
 
+#include "IslemIzleri.h"
+
 #include <QDialog>
 
 #include <array>
@@ -22,6 +24,9 @@ public:
   QComboBox* Neden = nullptr;  // the exit reasons, item data their codes
   QPushButton* ÜstDüğme;
   QPushButton* İptalDüğmesi;
+  // The token of a save whose outcome the disk hid, while the dialog stays open with its input:
+  // saved again, the earlier try found in the file is not written twice.
+  İşlemİzleri::Bekleyenİz Bekleyen;
 
   // Loads the dialog again after it was unloaded: its fields as designed.
   void Yükle();

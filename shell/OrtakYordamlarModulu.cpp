@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
-#include <QUuid>
 #include <QVBoxLayout>
 
 #include <array>
@@ -38,61 +37,24 @@ int MesajKutusu(const QString& metin, int stil, const QString& başlık) {
   return Platform::MesajGöster(sahip, metin, stil, başlık.isEmpty() ? Ortak::ProgramAdı : başlık);
 }
 
-void KayıtBildirimi(Veritabanı::Bildirim bildirim) {
-  switch (bildirim) {
-    case Veritabanı::Bildirim::YazıldıDiskSonraHataVerdi:
-      MesajKutusu(QStringLiteral("İşlem veritabanına kaydedildi; ancak disk, kayıttan hemen sonra bir hata bildirdi. "
-                                 "İşlemi yeniden kaydetmeyiniz. Lütfen, veritabanının bulunduğu diski ve sunucuya "
-                                 "bağlantıyı denetleyiniz."),
-                  Stil::Uyarı);
-      break;
-    case Veritabanı::Bildirim::ÖnceYazılmıştı:
-      MesajKutusu(QStringLiteral("İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; yeniden "
-                                 "kaydedilmedi."),
-                  Stil::Bilgi);
-      break;
-  }
+void KayıtBildirimi(Veritabanı::Bildirim) {
+  MesajKutusu(QStringLiteral("İşlem veritabanına kaydedildi; ancak disk, kayıttan hemen sonra bir hata bildirdi. "
+                             "İşlemi yeniden kaydetmeyiniz. Lütfen, veritabanının bulunduğu diski ve sunucuya "
+                             "bağlantıyı denetleyiniz."),
+              Stil::Uyarı);
 }
 
-namespace {
-const QString BekleyenBölümü = QStringLiteral("SonucuBilinmeyenIs");
-}
-
-void BekleyenİşiSakla(const QString& yol, const std::optional<Veritabanı::Bekleyenİş>& bekleyen) {
-  if (!bekleyen) {
-    if (Ayarlar::Oku(BekleyenBölümü, QStringLiteral("Veritabani")) == yol) Ayarlar::BölümüSil(BekleyenBölümü);
-    return;
+void BekleyenİşiSöyle(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+  if (!kendi) {
+    MesajKutusu(ÖncekiİşMetni(iş.ad, iş.zaman, yazılmış), Stil::Bilgi);
+  } else if (yazılmış.value_or(false)) {
+    MesajKutusu(ÖnceYazılmışMetni, Stil::Bilgi);
   }
-  Ayarlar::BölümüYaz(BekleyenBölümü, {{QStringLiteral("Veritabani"), yol},
-                                      {QStringLiteral("Iz"), bekleyen->iz},
-                                      {QStringLiteral("Ad"), bekleyen->ad},
-                                      {QStringLiteral("Ozet"), bekleyen->özet},
-                                      {QStringLiteral("Zaman"), bekleyen->zaman.toString(Qt::ISODate)}});
-}
-
-QString İstasyonKimliği() {
-  QString kimlik = Ayarlar::Oku(QStringLiteral("Ayarlar"), QStringLiteral("IstasyonKimligi"));
-  if (kimlik.isEmpty()) {
-    kimlik = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("IstasyonKimligi"), kimlik);
-  }
-  return kimlik;
+  // Its own try, not in the file: that try writes it now, as any save.
 }
 
 void BekleyenİşiSonuçlandır() {
-  Veritabanı* vt = Ortak::Veritabanı.get();
-  if (!vt || !Ayarlar::BölümVar(BekleyenBölümü) || Ayarlar::Oku(BekleyenBölümü, QStringLiteral("Veritabani")) != vt->Yol())
-    return;
-  const auto oku = [](const char* anahtar) { return Ayarlar::Oku(BekleyenBölümü, QString::fromLatin1(anahtar)); };
-  const Veritabanı::Bekleyenİş bekleyen{oku("Iz"), oku("Ad"), oku("Ozet"),
-                                        QDateTime::fromString(oku("Zaman"), Qt::ISODate), true};
-  vt->BekleyenAyarla(bekleyen);
-  try {
-    const bool yazılmış = *vt->BekleyeniÇöz();
-    MesajKutusu(ÖncekiİşMetni(bekleyen.ad, bekleyen.zaman, yazılmış), Stil::Bilgi);
-  } catch (const VeritabanıHatası&) {
-    // The disk still fails: the next write of this run settles it first, and tells.
-  }
+  if (Veritabanı* vt = Ortak::Veritabanı.get()) İşlemİzleri::Bildir(*vt);
 }
 
 void ProgramıBitir(int kod) {
@@ -110,9 +72,9 @@ void HataİşleYordamı(int numara, const QString& açıklama) {
     ProgramıBitir(1);
   }
   if (numara == 3356) return;
-  if (numara == VeritabanıHataNo::SonucuBilinmiyor || numara == VeritabanıHataNo::ÖncekiİşinSonucu) {
+  if (numara == VeritabanıHataNo::SonucuBilinmiyor) {
     // The user's work is kept on the form; the program settles the outcome when it is saved again.
-    MesajKutusu(açıklama, numara == VeritabanıHataNo::SonucuBilinmiyor ? Stil::Uyarı : Stil::Bilgi);
+    MesajKutusu(açıklama, Stil::Uyarı);
     return;
   }
   if (numara == VeritabanıHataNo::DiskDolu || numara == VeritabanıHataNo::SaltOkunur) {

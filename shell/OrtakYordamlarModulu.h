@@ -53,19 +53,17 @@ bool HataYakala(İşlev&& işlev) {
   return false;
 }
 
-// What a commit that stands came to, told to the user: the disk reported an error right after it
-// (do not enter it again, have the disk looked at), or it was found stored from an earlier try.
-// Set as Veritabanı's Bildir by main.
+// A commit that stands though the disk reported an error right after it, told to the user (do
+// not enter it again, have the disk looked at). Set as Veritabanı's Bildir by main.
 void KayıtBildirimi(Veritabanı::Bildirim bildirim);
-// Keeps the work whose outcome the disk left unknown in the settings, or forgets it once settled,
-// so that a program that ends meanwhile tells the user at its next connection. Set as
-// Veritabanı's BekleyenDeğişti by main.
-void BekleyenİşiSakla(const QString& yol, const std::optional<Veritabanı::Bekleyenİş>& bekleyen);
-// After a connection: a work the settings keep as unknown for this file is read back and the user
-// told, once, what became of it.
+// What became of a work whose outcome the disk left unknown, told once it is known. Its own
+// try (`kendi`) that found it in the file says so; any other settlement names the work and
+// when it was entered. Set as İşlemİzleri's Söyle by main.
+void BekleyenİşiSöyle(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi);
+// After a connection: the works the connection found settled are told, once.
 void BekleyenİşiSonuçlandır();
-// This workstation's lasting name, made once and kept in the settings.
-QString İstasyonKimliği();
+inline const QString ÖnceYazılmışMetni =
+    QStringLiteral("İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; yeniden kaydedilmedi.");
 
 // Said when a quantity, or its weight, is beyond the largest figure the program keeps exactly
 // (TürkçeMetin::EnBüyükMiktar).

@@ -124,12 +124,12 @@ void ÇıkışİşlemleriFormu::ListeyeEkleDüğmesi_Click() {
 }
 
 void ÇıkışİşlemleriFormu::ListeyiStoktanÇıkDüğmesi_Click() {
-  Çalışma->Aktar([](const std::vector<QStringList>& satırlar) {
+  Çalışma->Aktar([](const ÇalışmaListesi::Yazılacak& iş) {
     using namespace FişVerileri;
     std::vector<ÇıkışSatırı> çıkışlar;
-    for (const QStringList& s : satırlar)
+    for (const QStringList& s : iş.satırlar)
       çıkışlar.push_back({HücreNo(s[0]), HücreNo(s[1]), HücreNo(s[2]), HücreNo(s[3]), static_cast<int>(HücreNo(s[4])),
                           HücreTarihi(s[5]), HücreMiktarı(s[10]), std::nullopt});
-    ÇıkışlarıYaz(*Ortak::Veritabanı, çıkışlar);
+    ÇıkışlarıYaz(*Ortak::Veritabanı, çıkışlar, iş.önceki);
   });
 }

@@ -43,10 +43,9 @@ qint64 ÇıkışYaz(Veritabanı& vt, const ÇıkışSatırı& s) {
   return vt.SonEklenenNo();
 }
 
-void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& satırlar) {
-  QVariantList iş;
-  for (const ÇıkışSatırı& s : satırlar) iş << s.firmaNo << s.ürünNo << s.depoNo << s.kişiNo << s.neden << s.tarih << s.miktar;
-  TekİşlemdeYaz(vt, QStringLiteral("Stoktan çıkış fişi"), iş, [&] {
+void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& tüm, const ÖncekiDeneme& önceki) {
+  TekİşlemdeYaz(vt, QStringLiteral("Stoktan çıkış fişi"), önceki, [&](bool önceYazıldı) {
+    const std::vector<ÇıkışSatırı> satırlar = YazılacakSatırlar(tüm, önceki, önceYazıldı);
     std::vector<Çekiş> çekişler;
     ListeTanımları t{QStringLiteral("AliciFirmaBilgileriTablosu"), {}, {}, {}};
     for (const ÇıkışSatırı& s : satırlar) {

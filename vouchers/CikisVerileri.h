@@ -49,6 +49,6 @@ struct ÇıkışSatırı {
 qint64 ÇıkışYaz(Veritabanı& vt, const ÇıkışSatırı& satır);
 
 // The exit list, in the given order, all rows or none, and only while every warehouse holds enough.
-void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& satırlar);
+void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& satırlar, const ÖncekiDeneme& önceki = {});
 
 }  // namespace FişVerileri

@@ -116,13 +116,13 @@ void DepodanDepoyaTransferFormu::ListeyeEkleDüğmesi_Click() {
 }
 
 void DepodanDepoyaTransferFormu::ListeyiTransferEtDüğmesi_Click() {
-  Çalışma->Aktar([](const std::vector<QStringList>& satırlar) {
+  Çalışma->Aktar([](const ÇalışmaListesi::Yazılacak& iş) {
     using namespace FişVerileri;
     std::vector<TransferSatırı> transferler;
-    for (const QStringList& s : satırlar)
+    for (const QStringList& s : iş.satırlar)
       transferler.push_back(
           {HücreNo(s[0]), HücreNo(s[1]), HücreNo(s[2]), HücreNo(s[3]), HücreTarihi(s[4]), HücreMiktarı(s[9])});
-    TransferleriYaz(*Ortak::Veritabanı, transferler);
+    TransferleriYaz(*Ortak::Veritabanı, transferler, iş.önceki);
   });
 }
 

@@ -158,7 +158,17 @@ void SeçiciSütunu::Sıfırla() {
   auto* düzen = new QVBoxLayout(this);
   düzen->addWidget(Liste, 1);
   düzen->addWidget(Altlık);
+  bekleyen_.Çözüldü = [this](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+    ÖncekiDenemeÇözüldü(iş, yazılmış, kendi);
+  };
 }
+
+namespace {
+// Marks a row that was in the list when its commit was left unknown.
+constexpr int ÖncekiDenemeRolü = Qt::UserRole + 1;
+}  // namespace
+
+bool ÇalışmaListesi::ÖncekiDenemede(const QTreeWidgetItem* satır) { return satır->data(0, ÖncekiDenemeRolü).toBool(); }
 
 bool ÇalışmaListesi::Dolu() const { return Liste->SatırSayısı() > 0; }
 
@@ -189,6 +199,8 @@ void ÇalışmaListesi::SeçiliyiÇıkar() {
 }
 
 void ÇalışmaListesi::Temizle() {
+  // The rows an unknown commit left are gone from the form: that commit is told as any other.
+  bekleyen_.Bırak();
   Liste->Temizle();
   DurumuAyarla(false);
   toplam_ = 0;
@@ -211,15 +223,50 @@ std::vector<QStringList> ÇalışmaListesi::Satırlar() const {
   return satırlar;
 }
 
-bool ÇalışmaListesi::Aktar(const std::function<void(const std::vector<QStringList>&)>& yaz) {
+bool ÇalışmaListesi::Aktar(const std::function<void(const Yazılacak&)>& yaz) {
+  Yazılacak iş{Satırlar(), {&bekleyen_, {}}};
+  for (int i = 1; i <= Liste->SatırSayısı(); ++i) iş.önceki.satırlar.push_back(ÖncekiDenemede(Liste->Satır(i)));
+  const QString önceki = bekleyen_.İz();
   bool yazıldı = false;
   try {
-    yazıldı = HataYakala([&] { yaz(Satırlar()); });
+    yazıldı = HataYakala([&] { yaz(iş); });
   } catch (const FişVerileri::ListeYazılamaz& h) {
     MesajKutusu(h.Mesaj(), Stil::Bilgi);
   }
-  if (yazıldı) Temizle();
+  if (yazıldı) {
+    Temizle();
+  } else if (bekleyen_.Var() && bekleyen_.İz() != önceki) {
+    // Left unknown: every row now in the list went with that commit.
+    for (int i = 1; i <= Liste->SatırSayısı(); ++i) Liste->Satır(i)->setData(0, ÖncekiDenemeRolü, true);
+  }
   return yazıldı;
+}
+
+void ÇalışmaListesi::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış,
+                                        bool kendi) {
+  if (!yazılmış.value_or(false)) {
+    // Not in the file: the rows are ordinary rows again, saved with the list.
+    for (int i = 1; i <= Liste->SatırSayısı(); ++i) Liste->Satır(i)->setData(0, ÖncekiDenemeRolü, QVariant());
+    if (!kendi)
+      MesajKutusu(yazılmış ? QStringLiteral("Sonucu bilinmeyen işlem (%1, %2) veritabanına kaydedilmemiş; satırları "
+                                            "listede, kaydedilmeyi bekliyor.")
+                                 .arg(iş.ad, iş.zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
+                           : ÖncekiİşMetni(iş.ad, iş.zaman, yazılmış),
+                  Stil::Bilgi);
+    return;
+  }
+  for (int i = Liste->SatırSayısı(); i >= 1; --i) {
+    if (!ÖncekiDenemede(Liste->Satır(i))) continue;
+    toplam_ -= TürkçeMetin::MiktarOku(Liste->AltÖğe(i, ağırlıkSütunu_)).value_or(0);
+    Liste->SatırSil(i);
+  }
+  if (Dolu())
+    ToplamıGöster();
+  else
+    Temizle();
+  MesajKutusu(QStringLiteral("İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; o satırlar yeniden "
+                             "kaydedilmedi ve listeden çıkarıldı."),
+              Stil::Bilgi);
 }
 
 void ÇalışmaListesi::Yükle() {

@@ -5,6 +5,8 @@
 // saved column layout and the guard on closing. A voucher form describes itself with a
 // FişTanımı and adds only what is its own.
 
+#include "FisVerileri.h"
+#include "IslemIzleri.h"
 #include "ListeGorunumu.h"
 #include "ListeyiSiralaModulu.h"
 #include "TurkceMetin.h"
@@ -95,9 +97,16 @@ public:
   void SütunaTıklandı(int başlıkIndex);
   // Cells of every row, in the order shown.
   std::vector<QStringList> Satırlar() const;
+  // What a commit writes: the cells of every row in the order shown, and for each whether it
+  // was in the list when an earlier commit of it was left unknown; the token of that commit.
+  struct Yazılacak {
+    std::vector<QStringList> satırlar;
+    FişVerileri::ÖncekiDeneme önceki;
+  };
   // Commits the rows through `yaz` under the error routine; the list is emptied only when it
-  // succeeded. True when written.
-  bool Aktar(const std::function<void(const std::vector<QStringList>&)>& yaz);
+  // succeeded. Left unknown, the rows stay with the commit's token: tried again, those found in
+  // the file leave the list and are not written again. True when written.
+  bool Aktar(const std::function<void(const Yazılacak&)>& yaz);
 
   // As designed (columns, no rows, no arrow, buttons off), then the saved layout.
   void Yükle();
@@ -106,11 +115,15 @@ public:
 private:
   void DurumuAyarla(bool dolu);
   void ToplamıGöster();
+  // The earlier try of the rows kept with `bekleyen_` was settled.
+  void ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi);
+  static bool ÖncekiDenemede(const QTreeWidgetItem* satır);
 
   std::vector<SütunTanımı> sütunlar_;
   int ağırlıkSütunu_;
   QString ayarAdı_;
   TürkçeMetin::Miktar toplam_ = 0;
+  İşlemİzleri::Bekleyenİz bekleyen_;
 };
 
 // The fields of the right-hand column, top to bottom in the order given.

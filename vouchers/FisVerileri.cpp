@@ -46,18 +46,13 @@ int KişiBul(const QStringList& adlar, const QString& ad) {
 
 qint64 KişiEkle(Veritabanı& vt, const QString& ad) {
   // Another workstation may have added the same name since the box was filled: one person, not two.
-  Veritabanı::İşlem işlem(vt, Veritabanı::Yazılanİş::Değerlerle(QStringLiteral("Yeni kişi: %1").arg(ad), {ad}));
+  // Tried again after an unknown outcome, the person stored by the earlier try is found by name.
+  Veritabanı::İşlem işlem(vt, QStringLiteral("Yeni kişi: %1").arg(ad));
   KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT GirisCikisYapanNo FROM GirisCikisYapanlarTablosu "
                                                   "WHERE TR_KATLA(GirisCikisYapanAdi) = TR_KATLA(?) "
                                                   "ORDER BY GirisCikisYapanNo"),
                                    {ad});
-  if (!k.Sonda()) {
-    const qint64 no = k.Tamsayı(QStringLiteral("GirisCikisYapanNo"));
-    if (işlem.ÖnceYazıldı()) işlem.Onayla();  // tells the user it was stored by the earlier try
-    return no;
-  }
-  // Stored by the earlier try and deleted since: the box no longer names a person.
-  if (işlem.ÖnceYazıldı()) throw VeritabanıHatası(VeritabanıHataNo::KayıtYok, QStringLiteral("Geçerli kayıt yok."));
+  if (!k.Sonda()) return k.Tamsayı(QStringLiteral("GirisCikisYapanNo"));
   vt.Çalıştır(QStringLiteral("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)"), {ad});
   const qint64 no = vt.SonEklenenNo();
   işlem.Onayla();
@@ -108,16 +103,15 @@ void TanımlarYerinde(Veritabanı& vt, const ListeTanımları& t) {
   denetle(QStringLiteral("DepoBilgileriTablosu"), "DepoNo", t.depolar, QStringLiteral("DEPOLARDAN biri"));
 }
 
-void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const QVariantList& satırlar, const std::function<void()>& yaz) {
-  Veritabanı::İşlem işlem(vt, Veritabanı::Yazılanİş::Değerlerle(ad, satırlar));
-  if (!işlem.ÖnceYazıldı()) yaz();
+void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const ÖncekiDeneme& önceki, const std::function<void(bool)>& yaz) {
+  Veritabanı::İşlem işlem(vt, ad, önceki.bekleyen);
+  yaz(işlem.ÖnceYazıldı());
   işlem.Onayla();
 }
 
-void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar) {
-  QVariantList iş;
-  for (const GirişSatırı& s : satırlar) iş << s.firmaNo << s.ürünNo << s.depoNo << s.kişiNo << s.neden << s.tarih << s.miktar;
-  TekİşlemdeYaz(vt, QStringLiteral("Stoğa giriş fişi"), iş, [&] {
+void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& tüm, const ÖncekiDeneme& önceki) {
+  TekİşlemdeYaz(vt, QStringLiteral("Stoğa giriş fişi"), önceki, [&](bool önceYazıldı) {
+    const std::vector<GirişSatırı> satırlar = YazılacakSatırlar(tüm, önceki, önceYazıldı);
     ListeTanımları t{QStringLiteral("SaticiFirmaBilgileriTablosu"), {}, {}, {}};
     for (const GirişSatırı& s : satırlar) t.firmalar.insert(s.firmaNo), t.ürünler.insert(s.ürünNo), t.depolar.insert(s.depoNo);
     TanımlarYerinde(vt, t);

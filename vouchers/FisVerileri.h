@@ -2,6 +2,7 @@
 // The data rules of the voucher forms, without widgets: product code and unit weight,
 // stock on hand, line weights, quantities as typed, persons, and the commit of a list.
 
+#include "IslemIzleri.h"
 #include "OrtakYordamlarModulu.h"
 #include "TurkceMetin.h"
 
@@ -93,13 +94,26 @@ struct ListeTanımları {
 // Throws ListeYazılamaz when one of them is gone. Call inside TekİşlemdeYaz.
 void TanımlarYerinde(Veritabanı& vt, const ListeTanımları& tanımlar);
 
-// Runs `yaz` in one BEGIN IMMEDIATE transaction: everything it writes is stored, or,
-// when anything in it throws, nothing is and the error goes on to the caller. The list (named
-// `ad`, its rows' values one after another) found stored from a try whose outcome the disk hid
-// is not written again.
-void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const QVariantList& satırlar, const std::function<void()>& yaz);
+// The try of a list whose outcome the disk hid: its token, and which rows went with it.
+struct ÖncekiDeneme {
+  İşlemİzleri::Bekleyenİz* bekleyen = nullptr;
+  std::vector<bool> satırlar;
+};
+
+// Runs `yaz` in one BEGIN IMMEDIATE transaction (the work named `ad`): everything it writes is
+// stored, or, when anything in it throws, nothing is and the error goes on to the caller. `yaz`
+// is told whether the earlier try was found in the file, so that its rows are not written again.
+void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const ÖncekiDeneme& önceki, const std::function<void(bool)>& yaz);
+// The rows a commit writes: every row, less those of the earlier try when it was found stored.
+template <class Satır>
+std::vector<Satır> YazılacakSatırlar(const std::vector<Satır>& satırlar, const ÖncekiDeneme& önceki, bool önceYazıldı) {
+  std::vector<Satır> kalan;
+  for (size_t i = 0; i < satırlar.size(); ++i)
+    if (!önceYazıldı || i >= önceki.satırlar.size() || !önceki.satırlar[i]) kalan.push_back(satırlar[i]);
+  return kalan;
+}
 
 // The entry list, in the given order, all rows or none.
-void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar);
+void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& satırlar, const ÖncekiDeneme& önceki = {});
 
 }  // namespace FişVerileri

@@ -170,13 +170,13 @@ void GirişİşlemleriFormu::GirişiYapılacakÜrünListesi_DblClick() { Girişi
 void GirişİşlemleriFormu::ListeyiTemizleDüğmesi_Click() { Çalışma->Temizle(); }
 
 void GirişİşlemleriFormu::ListeyiStoğaEkleDüğmesi_Click() {
-  Çalışma->Aktar([](const std::vector<QStringList>& satırlar) {
+  Çalışma->Aktar([](const ÇalışmaListesi::Yazılacak& iş) {
     using namespace FişVerileri;
     std::vector<GirişSatırı> girişler;
-    for (const QStringList& h : satırlar)
+    for (const QStringList& h : iş.satırlar)
       girişler.push_back({HücreNo(h[0]), HücreNo(h[1]), HücreNo(h[2]), HücreNo(h[3]), 1, HücreTarihi(h[4]),
                           HücreMiktarı(h[9])});
-    GirişleriYaz(*Ortak::Veritabanı, girişler);
+    GirişleriYaz(*Ortak::Veritabanı, girişler, iş.önceki);
   });
 }
 

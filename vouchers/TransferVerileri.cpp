@@ -2,10 +2,9 @@
 
 namespace FişVerileri {
 
-void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& satırlar) {
-  QVariantList iş;
-  for (const TransferSatırı& s : satırlar) iş << s.kaynakDepoNo << s.ürünNo << s.hedefDepoNo << s.kişiNo << s.tarih << s.miktar;
-  TekİşlemdeYaz(vt, QStringLiteral("Depodan depoya transfer fişi"), iş, [&] {
+void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& tüm, const ÖncekiDeneme& önceki) {
+  TekİşlemdeYaz(vt, QStringLiteral("Depodan depoya transfer fişi"), önceki, [&](bool önceYazıldı) {
+    const std::vector<TransferSatırı> satırlar = YazılacakSatırlar(tüm, önceki, önceYazıldı);
     std::vector<Çekiş> çekişler;
     ListeTanımları t;
     for (const TransferSatırı& s : satırlar) {

@@ -18,6 +18,6 @@ struct TransferSatırı {
 inline constexpr int TransferNedeni = 99;
 
 // Every pair or none, and only while every source holds enough.
-void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& satırlar);
+void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& satırlar, const ÖncekiDeneme& önceki = {});
 
 }  // namespace FişVerileri

@@ -26,7 +26,8 @@ public:
     SilinipHataVeren,  // the journal is deleted, but the unlink answers an I/O error
   };
   // What fails after the failure, until the lock is let go.
-  enum Ardından { Hiçbiri = 0, DurumOkunamaz = 1, BaşlıkOkunamaz = 2 };
+  // DurumGörür: the stat still finds a journal that is gone, as a network client's cache may.
+  enum Ardından { Hiçbiri = 0, DurumOkunamaz = 1, BaşlıkOkunamaz = 2, DurumGörür = 4 };
   // Fails `kaçKez` times (every time when negative). `kilitBırakılınca` runs once each time the
   // database file's last lock is let go after a failure, before the engine returns: another
   // workstation's moment.
@@ -85,6 +86,11 @@ public:
     vfs_.xGetSystemCall = [](sqlite3_vfs*, const char* ad) {
       if (std::strcmp(ad, "stat") != 0) return alt_->xGetSystemCall(alt_, ad);
       return reinterpret_cast<sqlite3_syscall_ptr>(+[](const char* yol, struct stat* bilgi) {
+        if (bozuk_ & DurumGörür) {
+          *bilgi = {};
+          bilgi->st_mode = S_IFREG | 0644;
+          return 0;
+        }
         if (!(bozuk_ & DurumOkunamaz)) return ::stat(yol, bilgi);
         errno = EIO;
         return -1;

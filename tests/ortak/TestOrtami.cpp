@@ -82,7 +82,9 @@ void TestOrtamı::TearDown() {
   pencereYöneticisi_.reset();
   vt.reset();
   Veritabanı::Bildir = {};
-  Veritabanı::BekleyenDeğişti = {};
+  İşlemİzleri::Söyle = {};
+  İşlemİzleri::AyarlardaTut = false;
+  İşlemİzleri::HepsiniUnut();
   Platform::VarsayılanlarıKur();
 }
 

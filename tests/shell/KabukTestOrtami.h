@@ -11,7 +11,8 @@ protected:
     TestOrtamı::SetUp();
     // As main sets them; the fixture's tear-down takes them away again.
     Veritabanı::Bildir = OrtakYordamlarModülü::KayıtBildirimi;
-    Veritabanı::BekleyenDeğişti = OrtakYordamlarModülü::BekleyenİşiSakla;
+    İşlemİzleri::Söyle = OrtakYordamlarModülü::BekleyenİşiSöyle;
+    İşlemİzleri::AyarlardaTut = true;
     Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
   }
   void TearDown() override {

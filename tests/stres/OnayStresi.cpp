@@ -62,17 +62,19 @@ int Hatalı(const QString& yol, int saniye, const std::string& tür) {
                   tür == "bilinmez" ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::Hiçbiri);
   auto vt = Veritabanı::Aç(yol);
   char bildirilen = 'y';
-  Veritabanı::Bildir = [&](Veritabanı::Bildirim b) {
-    bildirilen = b == Veritabanı::Bildirim::ÖnceYazılmıştı ? 'o' : 'u';
-  };
+  Veritabanı::Bildir = [&](Veritabanı::Bildirim) { bildirilen = 'u'; };
   const auto bitiş = Saat::now() + std::chrono::seconds(saniye);
   for (long no = 1; vt && Saat::now() < bitiş; ++no) {
+    İşlemİzleri::Bekleyenİz bekleyen;  // the voucher's own try left unknown, as its form keeps it
     for (int deneme = 0; deneme < 3; ++deneme) {
       char söylenen = 'n';
       try {
         bildirilen = 'y';
-        Veritabanı::İşlem işlem(*vt, Veritabanı::Yazılanİş::Değerlerle(QStringLiteral("fiş"), {qint64{no}}));
-        if (!işlem.ÖnceYazıldı()) FişYaz(*vt, HatalıYazıcı, no, FişSatırı);
+        Veritabanı::İşlem işlem(*vt, QStringLiteral("fiş"), &bekleyen);
+        if (işlem.ÖnceYazıldı())
+          bildirilen = 'o';
+        else
+          FişYaz(*vt, HatalıYazıcı, no, FişSatırı);
         işlem.Onayla();
         söylenen = bildirilen;
       } catch (const VeritabanıHatası& h) {

@@ -1,7 +1,13 @@
 // The exit and transfer commits on a real file, without widgets.
 #include "FisTestOrtami.h"
 #include "HataliDisk.h"
+#include "Ayarlar.h"
+#include "CocukSureci.h"
 #include "TransferVerileri.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -98,52 +104,114 @@ TEST_F(StoktanVerileriTesti, SilinmişTanımıAnanListeYazılmaz) {
   EXPECT_EQ(Sayı("CikisIslemleriTablosu"), 0);
 }
 
-// The disk hides whether an exit or a transfer list reached the file. Tried again, it is found
-// there by its token and not written again; or, rolled back, it is written once. A different list
-// tried meanwhile is refused once, with what became of the pending one.
-TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYenidenDeneninceBirKezYazılır) {
-  const std::vector<ÇıkışSatırı> çıkışlar{{akın, civata, merkez, ali, 3, gün, 600, {}}};
-  const std::vector<TransferSatırı> transferler{{merkez, civata, şube, ali, gün, 400}};
-  const std::function<void()> yazılar[] = {[&] { ÇıkışlarıYaz(*vt, çıkışlar); },
-                                           [&] { TransferleriYaz(*vt, transferler); }};
-  std::vector<Veritabanı::Bildirim> bildirimler;
-  Veritabanı::Bildir = [&](Veritabanı::Bildirim b) { bildirimler.push_back(b); };
+// The disk hides whether an exit or a transfer list reached the file, in a file that has no token
+// table yet. Saved again with its token and a line added since, the earlier rows are in the file
+// once and the added line once. Settled first by another work (a new person; another workstation
+// with a copy of the settings writing), it is told once, and a new list of the same values is a
+// new voucher. Other workstations' writes never touch the token.
+TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür) {
+  const auto çıkış = [&](Miktar m) { return ÇıkışSatırı{akın, civata, merkez, ali, 3, gün, m, {}}; };
+  const auto transfer = [&](Miktar m) { return TransferSatırı{merkez, civata, şube, ali, gün, m}; };
+  // Writes a line of 100 for each flag (true: it went with the earlier try), then one of `ek`.
+  using Yazıcı = std::function<void(std::vector<bool>, Miktar, İşlemİzleri::Bekleyenİz*)>;
+  const Yazıcı yazılar[] = {
+      [&](std::vector<bool> ö, Miktar ek, İşlemİzleri::Bekleyenİz* b) {
+        std::vector<ÇıkışSatırı> s(ö.size(), çıkış(100));
+        if (ek) s.push_back(çıkış(ek)), ö.push_back(false);
+        ÇıkışlarıYaz(*vt, s, {b, ö});
+      },
+      [&](std::vector<bool> ö, Miktar ek, İşlemİzleri::Bekleyenİz* b) {
+        std::vector<TransferSatırı> s(ö.size(), transfer(100));
+        if (ek) s.push_back(transfer(ek)), ö.push_back(false);
+        TransferleriYaz(*vt, s, {b, ö});
+      }};
+  const auto çıkışlar = [&](Miktar m) {
+    return vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM CikisIslemleriTablosu WHERE CikisMiktari = ?"),
+                             {TürkçeMetin::MiktarDeğeri(m)})
+        .Tamsayı("n");
+  };
+  struct Söylenen {
+    QString ad;
+    std::optional<bool> yazılmış;
+    bool kendi;
+  };
+  std::vector<Söylenen> söylenen;
+  İşlemİzleri::Söyle = [&](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> y, bool kendi) {
+    söylenen.push_back({iş.ad, y, kendi});
+  };
+  İşlemİzleri::AyarlardaTut = true;
+  enum Önce { Hiçbiri, YeniKişi, Başkası } const öncekiler[] = {Hiçbiri, YeniKişi, Başkası};
   for (const bool yazılmış : {true, false}) {
     for (const auto& yaz : yazılar) {
-      SCOPED_TRACE(testing::Message() << yazılmış << (&yaz - yazılar));
-      const qint64 giriş = Sayı("GirisIslemleriTablosu"), çıkış = Sayı("CikisIslemleriTablosu");
-      const qint64 eklenen = &yaz == &yazılar[1] ? 1 : 0;  // a transfer adds an entry too
-      bildirimler.clear();
-      {
-        HatalıDisk disk(yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
-                        yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
-        vt = Veritabanı::Aç(vt->Yol());
-        try {
-          yaz();
-          ADD_FAILURE() << "sonuç söylendi";
-        } catch (const VeritabanıHatası& h) {
-          EXPECT_EQ(h.Numara(), VeritabanıHataNo::SonucuBilinmiyor);
+      for (const Önce önce : öncekiler) {
+        SCOPED_TRACE(testing::Message() << yazılmış << (&yaz - yazılar) << önce);
+        vt->Çalıştır(QStringLiteral("DROP TABLE IF EXISTS IslemIzleri"));
+        İşlemİzleri::Bekleyenİz bekleyen;
+        söylenen.clear();
+        {
+          HatalıDisk disk(yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
+                          yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
+          vt = Veritabanı::Aç(vt->Yol());
+          try {
+            yaz({false}, 0, &bekleyen);
+            ADD_FAILURE() << "sonuç söylendi";
+          } catch (const VeritabanıHatası& h) {
+            EXPECT_EQ(h.Numara(), VeritabanıHataNo::SonucuBilinmiyor);
+          }
         }
+        ASSERT_TRUE(bekleyen.Var());
+        if (önce == Başkası) {
+          // Another workstation whose settings are a copy of these writes an exit of its own.
+          const QString kopya = GeçiciYol(QStringLiteral("kopya-ayarlar"));
+          const QFileInfo ayarlar(Ayarlar::DosyaYolu());
+          const QString hedef = kopya + u'/' + ayarlar.dir().dirName() + u'/' + ayarlar.fileName();
+          QDir().mkpath(QFileInfo(hedef).path());
+          QFile::remove(hedef);
+          ASSERT_TRUE(QFile::copy(ayarlar.filePath(), hedef));
+          const QByteArray onun = Çocukta([&]() -> QByteArray {
+            Ayarlar::KlasöreYönlendir(kopya);
+            İşlemİzleri::HepsiniUnut();
+            söylenen.clear();
+            auto başka = Veritabanı::Aç(vt->Yol());
+            İşlemİzleri::Bildir(*başka);
+            ÇıkışlarıYaz(*başka, {çıkış(7)});
+            return QByteArray::number(static_cast<int>(söylenen.size())) +
+                   (söylenen.size() == 1 && söylenen[0].yazılmış == yazılmış ? "+" : "-");
+          });
+          EXPECT_EQ(onun, "1+");  // it too is told the truth, once
+          EXPECT_EQ(çıkışlar(7), 1);
+          EXPECT_TRUE(bekleyen.Var());
+        }
+        if (önce == YeniKişi) {
+          KişiEkle(*vt, QStringLiteral("VELİ"));  // any other write settles it and tells
+          ASSERT_EQ(söylenen.size(), 1u);
+          EXPECT_EQ(söylenen[0].yazılmış, yazılmış);
+          EXPECT_FALSE(söylenen[0].kendi);
+          EXPECT_FALSE(bekleyen.Var());
+          // What the user enters now is a new voucher, whatever its values.
+          yaz({false}, 0, nullptr);
+          EXPECT_EQ(çıkışlar(100), yazılmış + 1);
+        } else {
+          // Saved again with a line added: the earlier line once in all, the added one once.
+          yaz({true}, 5, &bekleyen);
+          EXPECT_EQ(çıkışlar(100), 1);
+          EXPECT_EQ(çıkışlar(5), 1);
+          EXPECT_FALSE(bekleyen.Var());
+          ASSERT_EQ(söylenen.size(), 1u);
+          EXPECT_TRUE(söylenen[0].kendi);
+          EXPECT_EQ(söylenen[0].yazılmış, yazılmış);
+          // Tried once more, nothing is pending: a new voucher.
+          yaz({true}, 0, &bekleyen);
+          EXPECT_EQ(çıkışlar(100), 2);
+        }
+        EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIsler")));
+        vt->Çalıştır(QStringLiteral("DELETE FROM CikisIslemleriTablosu"));
+        vt->Çalıştır(QStringLiteral("DELETE FROM GirisIslemleriTablosu WHERE GirisNedeni = 99"));
       }
-      // Another work first: while the pending list is in the file it is refused, with that news.
-      bool reddedildi = false;
-      try {
-        KişiEkle(*vt, yazılmış ? QStringLiteral("VELİ") : QStringLiteral("AYŞE"));
-      } catch (const VeritabanıHatası& h) {
-        reddedildi = true;
-        EXPECT_EQ(h.Numara(), VeritabanıHataNo::ÖncekiİşinSonucu);
-        EXPECT_TRUE(h.Açıklama().contains(QStringLiteral("kaydedilmiş.")));
-      }
-      EXPECT_EQ(reddedildi, yazılmış);
-      EXPECT_EQ(Sayı("CikisIslemleriTablosu"), çıkış + yazılmış);
-      yaz();
-      EXPECT_EQ(Sayı("CikisIslemleriTablosu"), çıkış + 1);
-      EXPECT_EQ(Sayı("GirisIslemleriTablosu"), giriş + eklenen);
-      EXPECT_EQ(bildirimler.size(), yazılmış ? 1u : 0u);
-      vt->Çalıştır(QStringLiteral("DELETE FROM CikisIslemleriTablosu"));
-      vt->Çalıştır(QStringLiteral("DELETE FROM GirisIslemleriTablosu WHERE GirisNedeni = 99"));
     }
   }
+  // Only the tokens of this run's last commits are left, the settled ones removed with later writes.
+  EXPECT_LE(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM IslemIzleri")).Tamsayı("n"), 2);
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+#pragma once
+// The tokens that settle a commit whose outcome the disk hid. Every write transaction that changes
+// something stores a fresh token of its own in the file (IslemIzleri, keyed by the token) in that
+// same transaction, so the token is in the file exactly when the commit is. A commit told unknown
+// stays pending for its file, kept in the settings over the end of the program, until its token
+// is read back: at the next write on that file, under the write lock, or at the next connection
+// to it. The user is then told, once; nothing of the work is kept after. The same work is never
+// recognised by its values: only the form that kept its input holds the token (Bekleyenİz).
+// A token is removed only by the connection that wrote it, once its outcome is known and no longer
+// kept anywhere, or by age for runs that ended long ago.
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class Veritabanı;
+
+namespace İşlemİzleri {
+
+// A commit whose outcome the disk left unknown.
+struct Bekleyenİş {
+  QString iz, ad;  // its token; what it was, as the user is told
+  QDateTime zaman;
+  bool eski = false;  // kept by an earlier version of the program, in its table keyed by workstation
+};
+
+class Bekleyenİz;
+
+// Told after the transaction that settled a pending work, once, whichever work that transaction
+// wrote: whether it is in the file (nothing: it can no longer be told, its token aged out).
+// `kendi`: settled by a try of its own holder, which writes the rest of the holder's work.
+inline std::function<void(const Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi)> Söyle;
+// Whether pending works are kept in the settings (the program; not the tools run by hand).
+inline bool AyarlardaTut = false;
+
+// What a form keeps beside its input once its own commit was left unknown: that commit's token.
+// Given to the transaction that writes the input again, it tells whether the earlier try is in
+// the file (İşlem::ÖnceYazıldı). Settled by any other write meanwhile, the form hears it through
+// Çözüldü after that write's transaction; the token is let go in either case.
+class Bekleyenİz {
+public:
+  Bekleyenİz() = default;
+  ~Bekleyenİz() { Bırak(); }
+  Bekleyenİz(const Bekleyenİz&) = delete;
+  Bekleyenİz& operator=(const Bekleyenİz&) = delete;
+
+  bool Var() const { return !iz_.isEmpty(); }
+  const QString& İz() const { return iz_; }
+  // The input it stood for is gone (cleared, closed): the work is told as any other when settled.
+  void Bırak();
+  // The form's own answer to a settlement; without one the user is told as for any other work.
+  std::function<void(const Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi)> Çözüldü;
+
+private:
+  friend struct Dosyalar;
+  QString iz_;
+};
+
+// What a connection keeps of its own tokens.
+struct BağlantıDurumu {
+  BağlantıDurumu();
+  int no = 0;                      // this connection, in this run
+  bool yaşlılarSilindi = false;    // tokens of runs long ended are removed once per connection
+  std::vector<QString> silinecek;  // its tokens whose outcome is known and kept nowhere
+};
+
+// At connection, before anything is written: reads back the file's pending works. A read the disk
+// fails leaves them for the next write.
+void Bağlanınca(Veritabanı& vt);
+// Inside a write transaction, under its lock: reads back every pending work of the file. Returns
+// whether the work `kendi` holds is in the file (false when it holds none).
+bool Çöz(Veritabanı& vt, Bekleyenİz* kendi);
+// Inside a write transaction that changed something, right before its COMMIT: the transaction's
+// own token, written with the removal of the connection's settled tokens. Returns the token.
+QString Yaz(Veritabanı& vt);
+// The COMMIT that carried `iz` is known stored: its token goes with the connection's next write.
+void Yazıldı(Veritabanı& vt, const QString& iz);
+// The COMMIT that carried `iz` has an unknown outcome: the work stays pending, held by `kendi`.
+void Bilinmiyor(Veritabanı& vt, const QString& iz, const QString& ad, Bekleyenİz* kendi);
+// Tells what was settled on the file and not yet told, then forgets it.
+void Bildir(Veritabanı& vt);
+
+// Forgets every pending work of this run (tests).
+void HepsiniUnut();
+
+}  // namespace İşlemİzleri
