@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,6 +25,15 @@
 namespace {
 // Digits of the day, the month and the year.
 constexpr std::array<int, 3> Genişlik{2, 2, 4};
+
+// The date edit draws its calendar's button as a combo box's arrow, and finds it the same way.
+bool TakvimDüğmesinde(const QDateEdit& alan, const QPoint& yer) {
+  QStyleOptionComboBox seçenek;
+  seçenek.initFrom(&alan);
+  seçenek.editable = true;
+  seçenek.subControls = QStyle::SC_All;
+  return alan.style()->hitTestComplexControl(QStyle::CC_ComboBox, &seçenek, yer, &alan) == QStyle::SC_ComboBoxArrow;
+}
 }  // namespace
 
 // Watches the whole application while a date is typed: another control may be clicked, or a key
@@ -66,10 +77,17 @@ bool TarihKutusu::OdakSende() const {
   return takvim && takvim->window() != window() && takvim->window()->isVisible();
 }
 
-// A click (the calendar's arrow among them) or the wheel goes on from the value: what was typed
-// stays only when it makes a whole date.
+// The wheel and the calendar's button go on from the value, as the arrow keys do: a date typed
+// whole is taken first; a half one is refused, and nothing steps or opens. Any other click on the
+// field just ends the typing.
 bool TarihKutusu::event(QEvent* olay) {
-  if (yazım_ && (olay->type() == QEvent::MouseButtonPress || olay->type() == QEvent::Wheel)) YazımıBitir(false);
+  if (yazım_) {
+    const QEvent::Type tür = olay->type();
+    const bool düğme = tür == QEvent::MouseButtonPress &&
+                       TakvimDüğmesinde(*this, static_cast<QMouseEvent*>(olay)->position().toPoint());
+    if ((tür == QEvent::Wheel || düğme) && !YazımıBitir(true)) return true;
+    if (tür == QEvent::MouseButtonPress) YazımıBitir(false);
+  }
   return QDateEdit::event(olay);
 }
 

@@ -7,7 +7,8 @@
 // that does not exist is refused with a message; the field then holds the date it held before.
 // While a date is typed the value stays the one before it; whatever starts another action meanwhile
 // (a click elsewhere, an access key, a shortcut) first ends the typing, and does not run when the
-// typed date is refused.
+// typed date is refused. The wheel, the arrow keys and the calendar's button likewise step or open
+// only a date typed whole.
 
 #include <QDate>
 #include <QDateEdit>

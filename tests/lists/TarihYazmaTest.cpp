@@ -11,6 +11,7 @@
 #include "TarihKutusu.h"
 #include "UrunlereGoreStokHareketleriFormu.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -20,6 +21,9 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <cstring>
 
 namespace {
 
@@ -262,9 +266,10 @@ TEST_F(TarihYazmaTesti, YarımTarihEylemeUlaşmazBütünTarihleEylemÇalışır)
   }
 }
 
-// Delete and paste on 10.02.2024: what the field shows is what it holds or what is being typed,
-// never a text of neither; a whole date pasted is taken wherever the cursor stands.
-TEST_F(TarihYazmaTesti, SilmeVeYapıştırmaGösterilenleTutulanıAyırmaz) {
+// Delete, paste and the steps (the wheel, the arrow keys, the calendar's button) on 10.02.2024: what
+// the field shows is what it holds or what is being typed, never a text of neither; a whole date
+// pasted is taken wherever the cursor stands; a half date is neither stepped nor opened.
+TEST_F(TarihYazmaTesti, SilmeYapıştırmaVeAdımlarGösterilenleTutulanıAyırmaz) {
   ListeFormu& f = Form<GirişÇıkışİşlemleriListesiFormu>();
   Göster(f);
   QTest::mouseClick(f.TümTarihlerOnayı, Qt::LeftButton);
@@ -273,7 +278,9 @@ TEST_F(TarihYazmaTesti, SilmeVeYapıştırmaGösterilenleTutulanıAyırmaz) {
   const struct {
     int imleç;  // -1: the day selected, as the field is reached
     const char* pano;
-    const char* tuşlar;  // 'x' Delete, 'v' Ctrl+V, '\t' Tab, digits typed
+    // 'x' Delete, 'v' Ctrl+V, '\t' Tab, 'w' the wheel up, 'u' Up, 'd' Down, 'c' a click on
+    // the calendar's button, digits typed
+    const char* tuşlar;
     const char* görünen;
     QDate değer;
     bool uyarı;
@@ -288,11 +295,23 @@ TEST_F(TarihYazmaTesti, SilmeVeYapıştırmaGösterilenleTutulanıAyırmaz) {
       {8, " 15.03.2025\n", "v", "15.03.2025", {2025, 3, 15}, false},
       {-1, "31.02.2024", "v", "10.02.2024", önceki, true},
       {8, "2025", "xv", "10.02.2024", önceki, true},
+      // 31.0_: refused once, and nothing stepped or opened on the date before.
+      {-1, "", "310w", "10.02.2024", önceki, true},
+      {-1, "", "310u", "10.02.2024", önceki, true},
+      {-1, "", "310d", "10.02.2024", önceki, true},
+      {-1, "", "310c", "10.02.2024", önceki, true},
+      // A whole date typed is taken, then stepped on the part typed last, or opened.
+      {-1, "", "1503w", "15.03.2025", {2025, 3, 15}, false},
+      {-1, "", "1503d", "15.03.2023", {2023, 3, 15}, false},
+      {-1, "", "15032025w", "15.03.2026", {2026, 3, 15}, false},
+      {-1, "", "1503c", "15.03.2024", {2024, 3, 15}, false},
   };
+  QWidget* takvim = alan->calendarWidget()->window();
   for (const auto& d : durumlar) {
     SCOPED_TRACE(std::string(d.tuşlar) + " " + d.pano);
     alan->DeğerAyarla(önceki);
-    alan->setFocus();
+    alan->clearFocus();
+    alan->setFocus(Qt::TabFocusReason);  // reached anew, whichever part a step left selected
     auto* satır = alan->findChild<QLineEdit*>();
     if (d.imleç >= 0) satır->setCursorPosition(d.imleç);
     QGuiApplication::clipboard()->setText(d.pano);
@@ -301,9 +320,18 @@ TEST_F(TarihYazmaTesti, SilmeVeYapıştırmaGösterilenleTutulanıAyırmaz) {
       if (*t == 'x') QTest::keyClick(alan, Qt::Key_Delete);
       else if (*t == 'v') QTest::keyClick(alan, Qt::Key_V, Qt::ControlModifier);
       else if (*t == '\t') QTest::keyClick(alan, Qt::Key_Tab);
-      else QTest::keyClick(alan, *t);
+      else if (*t == 'u') QTest::keyClick(alan, Qt::Key_Up);
+      else if (*t == 'd') QTest::keyClick(alan, Qt::Key_Down);
+      else if (*t == 'c') QTest::mouseClick(alan, Qt::LeftButton, {}, {alan->width() - 8, alan->height() / 2});
+      else if (*t == 'w') {
+        const QPointF orta = QRectF(alan->rect()).center();
+        QWheelEvent teker(orta, alan->mapToGlobal(orta), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(alan, &teker);
+      } else QTest::keyClick(alan, *t);
     }
     QCoreApplication::processEvents();
+    EXPECT_EQ(takvim->isVisible(), std::strchr(d.tuşlar, 'c') && !d.uyarı);
+    takvim->hide();
     EXPECT_EQ(alan->text().toStdString(), d.görünen);
     EXPECT_EQ(alan->Değer(), d.değer);
     EXPECT_EQ(mesajlar.size(), d.uyarı ? 1u : 0u);
