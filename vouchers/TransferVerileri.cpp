@@ -6,14 +6,16 @@ void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& satı
   QVariantList iş;
   for (const TransferSatırı& s : satırlar) iş << s.kaynakDepoNo << s.ürünNo << s.hedefDepoNo << s.kişiNo << s.tarih << s.miktar;
   TekİşlemdeYaz(vt, QStringLiteral("Depodan depoya transfer fişi"), iş, [&] {
-    std::vector<Çekiş> çekişler;
+    std::vector<Çekiş> çekişler, girenler;
     ListeTanımları t;
     for (const TransferSatırı& s : satırlar) {
       çekişler.push_back({s.ürünNo, s.kaynakDepoNo, s.miktar});
+      girenler.push_back({s.ürünNo, s.hedefDepoNo, s.miktar});
       t.ürünler.insert(s.ürünNo), t.depolar.insert(s.kaynakDepoNo), t.depolar.insert(s.hedefDepoNo);
     }
     TanımlarYerinde(vt, t);
     StokYeterli(vt, çekişler);
+    StokTutulur(vt, girenler);
     // Each entry's key is taken as it is written, so the pairing holds whatever else the file holds.
     std::vector<qint64> girişler;
     for (const TransferSatırı& s : satırlar)
