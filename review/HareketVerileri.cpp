@@ -99,6 +99,12 @@ bool EksiyeDüştü(Veritabanı& vt, const Kayıt& k, Miktar azalan, DepoEksiği
   return true;
 }
 
+// After a write that raised the stock of the product in the warehouse: whether that stock as
+// stored now, or its weight, is past what is kept exactly.
+bool SınırıAştı(Veritabanı& vt, const QVariant& ürünNo, const QVariant& depoNo) {
+  return !OrtakYordamlarModülü::StokTamTutulur(vt, ürünNo.toLongLong(), depoNo.toLongLong());
+}
+
 // One transaction on the movement as stored, named `ad`; `yaz` writes and says whether it stands.
 // The try `kendi` holds, whose outcome the disk hid, found in the file is not written twice.
 template <class Yaz>
@@ -135,6 +141,7 @@ Sonuç Değiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih
                        T(h.tür)),
                 değerler);
     const Miktar azalan = h.tür == HareketTürü::Giriş ? k.miktar - miktar : miktar - k.miktar;
+    if (azalan < 0 && SınırıAştı(vt, k.urunNo, k.depoNo)) return Sonuç::TutulamazMiktar;
     return EksiyeDüştü(vt, k, azalan, eksik) ? Sonuç::StokEksiyeDüşer : Sonuç::Yapıldı;
   });
 }
@@ -208,6 +215,9 @@ QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme) {
 Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik) {
   return KayıtÜzerinde(vt, h, QStringLiteral("Hareket silme"), nullptr, [&](const Kayıt& k) {
     Sil(vt, h.tür, QStringLiteral("IslemNo"), h.islemNo);
+    // The exit's warehouse gets back what it gave: for a transfer, the source the entry half names.
+    if (h.tür == HareketTürü::Çıkış || k.neden == TransferNedeni)
+      if (SınırıAştı(vt, k.urunNo, h.tür == HareketTürü::Çıkış ? k.depoNo : k.firmaNo)) return Sonuç::TutulamazMiktar;
     if (k.neden != TransferNedeni)
       return h.tür == HareketTürü::Giriş && EksiyeDüştü(vt, k, k.miktar, eksik) ? Sonuç::StokEksiyeDüşer
                                                                               : Sonuç::Yapıldı;
@@ -249,7 +259,7 @@ Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& ia
     vt.Çalıştır(QStringLiteral("INSERT INTO IadeBilgileriTablosu "
                                "(IslemNo, UrunNo, FirmaNo, DepoNo, IadeTarihi, IadeMiktari) VALUES (?, ?, ?, ?, ?, ?)"),
                 {h.islemNo, k.urunNo, k.firmaNo, k.depoNo, iadeTarihi, TürkçeMetin::MiktarDeğeri(iade)});
-    return Sonuç::Yapıldı;
+    return SınırıAştı(vt, k.urunNo, k.depoNo) ? Sonuç::TutulamazMiktar : Sonuç::Yapıldı;
   });
 }
 

@@ -5,7 +5,8 @@
 // Every write is one transaction that first reads the movement as stored: when it is
 // no longer what the list showed, nothing is written. A write that lowers the stock of
 // the row's warehouse (all rows of the product there, transfer halves included) is
-// refused when that stock would go below zero.
+// refused when that stock would go below zero; a write that raises it, when that stock or its
+// weight would be past what the program keeps exactly.
 
 #include "IslemIzleri.h"
 #include "OrtakYordamlarModulu.h"
@@ -92,7 +93,7 @@ enum class Sonuç {
   HareketDeğişmiş,  // deleted or changed since the list was loaded: nothing written
   Reddedildi,       // not for this movement (a transfer half, a return beyond the exit)
   İadeÇıkıştanÖnce,  // a return dated before its exit as stored: nothing written
-  TutulamazMiktar,   // the new quantity's weight cannot be kept exactly: nothing written
+  TutulamazMiktar,   // the new quantity, the stock it leaves, or a weight, not kept exactly: nothing written
 };
 
 // The warehouse that a refused write (StokEksiyeDüşer) would have taken below zero.

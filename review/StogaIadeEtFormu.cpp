@@ -61,6 +61,10 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click() {
     Uyar(tarihRet, Tarih);
     return;
   }
+  if (sonuç == Sonuç::TutulamazMiktar) {
+    Uyar(BüyükMiktarMetni, Miktar);
+    return;
+  }
   if (sonuç != Sonuç::Yapıldı) MesajKutusu(HareketDeğişmişMetni, Stil::Uyarı);
   inceleme.ÜrünListesi_Click();
   if (sonuç == Sonuç::Yapıldı) inceleme.SatırıYenidenSeç(inceleme.Sayaç);

@@ -225,6 +225,10 @@ void ÜrünlereGöreStokHareketleriFormu::HareketiSilDüğmesi_Click() {
       MesajKutusu(DepoEksiğiMetni(*Ortak::Veritabanı, eksik, true), Stil::Uyarı);
       return;
     }
+    if (sonuç == Sonuç::TutulamazMiktar) {
+      MesajKutusu(BüyükMiktarMetni, Stil::Bilgi);
+      return;
+    }
     if (sonuç != Sonuç::Yapıldı) MesajKutusu(HareketDeğişmişMetni, Stil::Uyarı);
     ÜrünListesi_Click();
     if (sonuç == Sonuç::Yapıldı) SatırıYenidenSeç(Sayaç);

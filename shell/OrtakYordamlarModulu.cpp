@@ -3,6 +3,7 @@
 #include "Ayarlar.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "Platform.h"
+#include "StokBakiyesi.h"
 #include "TurkceMetin.h"
 
 #include <QApplication>
@@ -230,6 +231,15 @@ qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
   const KayıtKümesi k = vt.KayıtKümesiAç(
       QStringLiteral("SELECT MevcutYuzde FROM StokBakiyeleriTablosu WHERE UrunNo= ? AND DepoNo= ?"), {ürünNo, depoNo});
   return k.Sonda() ? 0 : k.Tamsayı(QStringLiteral("MevcutYuzde"));
+}
+
+bool StokTamTutulur(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 eklenen) {
+  qint64 stok = 0;
+  if (__builtin_add_overflow(MevcutStok(vt, ürünNo, depoNo), eklenen, &stok)) return false;
+  const KayıtKümesi ürün =
+      vt.KayıtKümesiAç(QStringLiteral("SELECT BirimAgirligi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), {ürünNo});
+  // A product deleted meanwhile weighs nothing here; the writes that name it check it themselves.
+  return StokBakiyesi::AğırlıkTamTutulur(stok, ürün.Sonda() ? 0 : ürün.Ondalık(QStringLiteral("BirimAgirligi")));
 }
 
 KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo) {

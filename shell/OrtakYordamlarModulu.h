@@ -84,6 +84,10 @@ void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
 // Stock on hand of a product in a warehouse, in whole hundredths: every entry less every
 // exit, transfer halves included; an empty sum counts as 0.
 qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
+// Whether that stock with `eklenen` more, and its weight at the product's unit weight, are still
+// kept exactly (TürkçeMetin::EnBüyükMiktar). Read as stored: inside a write's transaction, with
+// what the write has done so far. A write that raises a stock is refused when this fails.
+bool StokTamTutulur(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 eklenen = 0);
 // How a refused write names the warehouse that is short and what it holds:
 // "MERKEZ deposundaki CİVATA ürününün stok mevcudu (9,00)". A name gone meanwhile shows as its number.
 QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut);

@@ -14,18 +14,26 @@ Miktar ListedekiMiktar(const std::vector<QStringList>& satırlar, ListeSütunlar
   return toplam;
 }
 
-void StokYeterli(Veritabanı& vt, const std::vector<Çekiş>& çekişler) {
-  // In the order first taken, so the message names the first line that cannot be met.
-  std::vector<std::pair<qint64, qint64>> sıra;
-  std::map<std::pair<qint64, qint64>, Miktar> toplam;
+namespace {
+// Summed by product and warehouse, in the order first met, so that a refusal names the first line
+// that cannot be met.
+std::vector<Çekiş> Topla(const std::vector<Çekiş>& çekişler) {
+  std::vector<Çekiş> toplamlar;
+  std::map<std::pair<qint64, qint64>, std::size_t> yer;
   for (const Çekiş& ç : çekişler) {
-    const auto anahtar = std::make_pair(ç.ürünNo, ç.depoNo);
-    if (!toplam.contains(anahtar)) sıra.push_back(anahtar);
-    toplam[anahtar] += ç.miktar;
+    const auto [i, yeni] = yer.try_emplace({ç.ürünNo, ç.depoNo}, toplamlar.size());
+    if (yeni)
+      toplamlar.push_back(ç);
+    else
+      toplamlar[i->second].miktar += ç.miktar;
   }
-  for (const auto& [ürün, depo] : sıra) {
+  return toplamlar;
+}
+}  // namespace
+
+void StokYeterli(Veritabanı& vt, const std::vector<Çekiş>& çekişler) {
+  for (const auto& [ürün, depo, istenen] : Topla(çekişler)) {
     const Miktar mevcut = MevcutStok(vt, ürün, depo);
-    const Miktar istenen = toplam[{ürün, depo}];
     if (istenen <= mevcut) continue;
     throw StokYetersiz(OrtakYordamlarModülü::DepodakiStokMetni(vt, ürün, depo, mevcut) +
                        QStringLiteral(", listedeki MİKTARDAN (%1) az!\n\n"
@@ -33,6 +41,12 @@ void StokYeterli(Veritabanı& vt, const std::vector<Çekiş>& çekişler) {
                                       "miktarı düzeltiniz.")
                            .arg(TürkçeMetin::MiktarMetni(istenen)));
   }
+}
+
+void StokTutulur(Veritabanı& vt, const std::vector<Çekiş>& girişler) {
+  for (const auto& [ürün, depo, gelen] : Topla(girişler))
+    if (!OrtakYordamlarModülü::StokTamTutulur(vt, ürün, depo, gelen))
+      throw ListeYazılamaz(OrtakYordamlarModülü::BüyükMiktarMetni);
 }
 
 qint64 ÇıkışYaz(Veritabanı& vt, const ÇıkışSatırı& s) {

@@ -1,6 +1,6 @@
 #pragma once
 // Data rules of the vouchers that take stock out of a warehouse (exit and transfer):
-// what a working list already takes, the stock guard of a commit and the exit rows.
+// what a working list already takes, the stock guards of a commit and the exit rows.
 
 #include "FisVerileri.h"
 
@@ -17,7 +17,7 @@ struct ListeSütunları {
 Miktar ListedekiMiktar(const std::vector<QStringList>& satırlar, ListeSütunları sütunlar, qint64 ürünNo,
                        qint64 depoNo);
 
-// Stock a list takes out of one warehouse.
+// Stock a list takes out of one warehouse (or, for the upper guard, brings into it).
 struct Çekiş {
   qint64 ürünNo;
   qint64 depoNo;
@@ -33,6 +33,10 @@ public:
 // Reads the stock of every product and warehouse taken from again and compares it with what
 // the list takes in all; throws StokYetersiz for the first that is short. Call inside TekİşlemdeYaz.
 void StokYeterli(Veritabanı& vt, const std::vector<Çekiş>& çekişler);
+// The upper guard: reads the stock of every product and warehouse the list brings stock into and
+// throws ListeYazılamaz, with the add's message for a figure too large, for the first whose stock
+// with all the list brings, or its weight, would not be kept exactly. Call inside TekİşlemdeYaz.
+void StokTutulur(Veritabanı& vt, const std::vector<Çekiş>& girişler);
 
 // One exit row as a commit writes it; a transfer exit names its entry row.
 struct ÇıkışSatırı {

@@ -54,6 +54,8 @@ FişTanımı Tanım() {
 
 // Columns of a row: source, product, target, person, date, ..., quantity.
 constexpr FişVerileri::ListeSütunları Sütunlar{1, 0, 9};
+// The same for the warehouse the row brings stock into.
+constexpr FişVerileri::ListeSütunları Hedefler{1, 2, 9};
 
 ListeHedefi Listeler() { return Form<DepodanDepoyaTransferFormu>().Hedef(); }
 [[maybe_unused]] const bool işlerKayıtlı = İlerlemeGösterFormu::HedefKaydet({8, 9, 10, 11}, Listeler);
@@ -103,7 +105,8 @@ void DepodanDepoyaTransferFormu::ListeyeEkleDüğmesi_Click() {
             KişiKutusu},
            MiktarReddi(QStringLiteral("Lütfen, TRANSFER MİKTARINI giriniz!")),
            AğırlıkReddi(),
-           StokReddi(QStringLiteral("Transfer miktarı mevcuttan FAZLA olamaz!"))}))
+           StokReddi(QStringLiteral("Transfer miktarı mevcuttan FAZLA olamaz!")),
+           StokSınırıReddi(Hedefler, ürün, hedef)}))
     return;
   HataYakala([&] {
     const SatırDeğerleri d = DeğerleriAl();

@@ -1,6 +1,7 @@
 #include "FisSablonu.h"
 
 #include "AlanAileleri.h"
+#include "CikisVerileri.h"
 #include "ExcelAktarmaDuzeni.h"
 #include "FisBaskisi.h"
 #include "FisVerileri.h"
@@ -468,6 +469,21 @@ FişFormu::Ret FişFormu::AğırlıkReddi() {
   return {[this] {
             const auto miktar = FişVerileri::FişMiktarı(MiktarKutusu->text());
             return miktar && !FişVerileri::AğırlıkHesaplanır(*miktar, BirimAğırlığı);
+          },
+          BüyükMiktarMetni,
+          MiktarKutusu};
+}
+
+FişFormu::Ret FişFormu::StokSınırıReddi(FişVerileri::ListeSütunları sütunlar, std::optional<qint64> ürünNo,
+                                       std::optional<qint64> depoNo) {
+  return {[this, sütunlar, ürünNo, depoNo] {
+            const auto miktar = FişVerileri::FişMiktarı(MiktarKutusu->text());
+            if (!miktar || !ürünNo || !depoNo) return false;
+            const Miktar gelen = *miktar + FişVerileri::ListedekiMiktar(Çalışma->Satırlar(), sütunlar, *ürünNo, *depoNo);
+            bool aşar = false;
+            // A read that fails is told by the error routine; the commit checks the stock again.
+            HataYakala([&] { aşar = !StokTamTutulur(*Ortak::Veritabanı, *ürünNo, *depoNo, gelen); });
+            return aşar;
           },
           BüyükMiktarMetni,
           MiktarKutusu};

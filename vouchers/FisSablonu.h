@@ -29,6 +29,9 @@ class QPushButton;
 class QRadioButton;
 class TarihKutusu;
 struct FişBaskısı;
+namespace FişVerileri {
+struct ListeSütunları;
+}
 
 // One chooser column: caption, list, the two order options (if any), find caption and box.
 struct SeçiciTanımı {
@@ -213,6 +216,10 @@ protected:
   // A quantity, or its weight, too large to be kept exactly; checked after the quantity itself,
   // so before anything (a new person) is stored.
   Ret AğırlıkReddi();
+  // The stock the line brings into the warehouse, with the lines listed for it and what it holds
+  // as stored now, past what is kept exactly: told at the add rather than at the commit.
+  Ret StokSınırıReddi(FişVerileri::ListeSütunları sütunlar, std::optional<qint64> ürünNo,
+                      std::optional<qint64> depoNo);
   // The person of the line: a known one (letter case aside) or one stored now with its new number.
   qint64 KişiNumarası();
   // Adds the checked line, then chooses nothing in the choosers, empties the quantity and

@@ -1,5 +1,6 @@
 #include "FisVerileri.h"
 
+#include "CikisVerileri.h"
 #include "StokBakiyesi.h"
 #include "Veritabani.h"
 
@@ -115,6 +116,9 @@ void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& tüm, con
     ListeTanımları t{QStringLiteral("SaticiFirmaBilgileriTablosu"), {}, {}, {}};
     for (const GirişSatırı& s : satırlar) t.firmalar.insert(s.firmaNo), t.ürünler.insert(s.ürünNo), t.depolar.insert(s.depoNo);
     TanımlarYerinde(vt, t);
+    std::vector<Çekiş> girenler;
+    for (const GirişSatırı& s : satırlar) girenler.push_back({s.ürünNo, s.depoNo, s.miktar});
+    StokTutulur(vt, girenler);
     for (const GirişSatırı& s : satırlar) GirişYaz(vt, s);
   });
 }

@@ -1,5 +1,6 @@
 #include "GirisIslemleriFormu.h"
 
+#include "CikisVerileri.h"
 #include "FisBaskisi.h"
 #include "FisVerileri.h"
 #include "FormYoneticisi.h"
@@ -148,6 +149,7 @@ void GirişİşlemleriFormu::ListeyeEkleDüğmesi_Click() {
            GirişiYapanKutusu},
           {[&] { return !miktar(); }, QStringLiteral("Lütfen, GİRİŞ MİKTARINI giriniz!"), GirişMiktarıKutusu},
           AğırlıkReddi(),
+          StokSınırıReddi({1, 2, 9}, ürün.SeçiliNo(), depo.SeçiliNo()),
       }))
     return;
 

@@ -5,14 +5,16 @@ namespace FişVerileri {
 void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& tüm, const ÖncekiDeneme& önceki) {
   TekİşlemdeYaz(vt, QStringLiteral("Depodan depoya transfer fişi"), önceki, [&](bool önceYazıldı) {
     const std::vector<TransferSatırı> satırlar = YazılacakSatırlar(tüm, önceki, önceYazıldı);
-    std::vector<Çekiş> çekişler;
+    std::vector<Çekiş> çekişler, girenler;
     ListeTanımları t;
     for (const TransferSatırı& s : satırlar) {
       çekişler.push_back({s.ürünNo, s.kaynakDepoNo, s.miktar});
+      girenler.push_back({s.ürünNo, s.hedefDepoNo, s.miktar});
       t.ürünler.insert(s.ürünNo), t.depolar.insert(s.kaynakDepoNo), t.depolar.insert(s.hedefDepoNo);
     }
     TanımlarYerinde(vt, t);
     StokYeterli(vt, çekişler);
+    StokTutulur(vt, girenler);
     // Each entry's key is taken as it is written, so the pairing holds whatever else the file holds.
     std::vector<qint64> girişler;
     for (const TransferSatırı& s : satırlar)

@@ -10,7 +10,8 @@
 
 // The account of tests/ortak/xlsx_oku.py: sheet, merged ranges, row heights, widths as given,
 // hidden columns, rows with their cells {"d", "t", "f", ...}, the data rows as "s:text|n:number|t:date"
-// ("metinler", and the last one "son"), page setup.
+// ("metinler", and the last one "son"), page setup, and the number cells' values as the file holds
+// them by cell name ("hamSayılar").
 inline QJsonObject XlsxOku(const QString& yol) {
   QProcess süreç;
   süreç.start(QStringLiteral(VELMORA_PYTHON), {QStringLiteral(XLSX_OKU), yol});

@@ -518,3 +518,35 @@ TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıral
 }
 
 }  // namespace
+
+namespace {
+
+// A return or a change that would raise the warehouse's stock past the largest figure kept exactly:
+// the add's message, the dialog stays on the quantity, nothing written.
+TEST_F(HareketFormTesti, TamTutulamayacakStokaVaranİadeVeDeğişiklikBüyükMiktarMetniyleReddedilir) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
+  vt->Çalıştır("UPDATE UrunBilgileriTablosu SET BirimAgirligi = 1 WHERE UrunNo = ?", {u});
+  const qint64 g = Giriş(u, a, 9'999'999'999'990);
+  Giriş(u, a, 25);
+  const qint64 ç = Çıkış(u, a, 20);
+  struct Durum {
+    int görünüm;
+    qint64 satır;
+    QPushButton* komut;
+  };
+  Aç("EL");
+  const Durum durumlar[] = {{1, ç, F().ÇıkışıStoğaİadeEtDüğmesi}, {0, g, F().HareketiDeğiştirDüğmesi},
+                            {1, ç, F().HareketiDeğiştirDüğmesi}};
+  const QString yazılanlar[] = {"15", "9.999.999.999.999", "1"};
+  for (std::size_t i = 0; i < std::size(durumlar); ++i) {
+    QTest::mouseClick(F().HareketTürüSeçeneği[durumlar[i].görünüm], Qt::LeftButton);
+    SatırıSeç(durumlar[i].satır);
+    mesajlar.clear();
+    DiyalogdaYaz(durumlar[i].komut, yazılanlar[i]);
+    EXPECT_EQ(SonMesaj(), OrtakYordamlarModülü::BüyükMiktarMetni) << i;
+    EXPECT_EQ(HareketVerileri::MevcutStok(*vt, u, a), 999'999'999'999'500) << i;
+    EXPECT_EQ(Say("FROM IadeBilgileriTablosu"), 0) << i;
+  }
+}
+
+}  // namespace

@@ -193,3 +193,37 @@ TEST_F(HareketVerileriTesti, ListelerVeToplamlarTransferleriAdlandırırToplamaK
 }
 
 }  // namespace
+
+// A change, return or delete that would raise the warehouse's stock past the largest figure kept
+// exactly is refused, nothing written; up to it, written.
+TEST_F(HareketVerileriTesti, TamTutulamayacakStokaVaranDeğişiklikYazılmaz) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
+  vt->Çalıştır("UPDATE UrunBilgileriTablosu SET BirimAgirligi = 1 WHERE UrunNo = ?", {u});
+  Giriş(u, a, 9'999'999'999'990);
+  const qint64 g = Giriş(u, a, 25), ç = Çıkış(u, a, 20);
+  const Miktar önce = 999'999'999'999'500;
+  const QDate t(2026, 2, 1);
+  struct Durum {
+    const char* ad;
+    std::function<Sonuç()> yaz;
+    Sonuç beklenen;
+    Miktar sonra;
+  };
+  const std::vector<Durum> durumlar{
+      {"girişi yükseltmek", [&] { return GirişiDeğiştir(*vt, Görülen(Tür::Giriş, g), t, 3500); },
+       Sonuç::TutulamazMiktar, önce},
+      {"çıkışı düşürmek", [&] { return ÇıkışıDeğiştir(*vt, Görülen(Tür::Çıkış, ç), t, 1000, 0); },
+       Sonuç::TutulamazMiktar, önce},
+      {"çıkışı stoğa iade etmek", [&] { return StoğaİadeEt(*vt, Görülen(Tür::Çıkış, ç), t, 1000); },
+       Sonuç::TutulamazMiktar, önce},
+      {"çıkışı silmek", [&] { return HareketiSil(*vt, Görülen(Tür::Çıkış, ç)); }, Sonuç::TutulamazMiktar, önce},
+      {"sınıra kadar iade etmek", [&] { return StoğaİadeEt(*vt, Görülen(Tür::Çıkış, ç), t, 499); }, Sonuç::Yapıldı,
+       TürkçeMetin::EnBüyükMiktar},
+  };
+  for (const Durum& d : durumlar) {
+    EXPECT_EQ(d.yaz(), d.beklenen) << d.ad;
+    EXPECT_EQ(MevcutStok(*vt, u, a), d.sonra) << d.ad;
+    EXPECT_EQ(Say("FROM IadeBilgileriTablosu"), d.beklenen == Sonuç::Yapıldı ? 1 : 0) << d.ad;
+    EXPECT_EQ(Çıkışlar(), 1) << d.ad;
+  }
+}

@@ -139,3 +139,35 @@ TEST_F(FişAlanlarıTesti, EnBüyükMiktarVeAğırlıklarıKuruşuKuruşunaTutul
 }
 
 }  // namespace
+
+namespace {
+
+// The add already counts the warehouse's stock and the lines listed for it: a line that would take
+// the stock past the largest figure kept is refused with the add's message, nothing listed.
+TEST_F(FişAlanlarıTesti, StoğuTamTutulamayacakSatırEklenirkenReddedilir) {
+  const qint64 tel = Ekle("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES ('T', 'TEL', 1)", {});
+  Giriş(tel, şube, 9'999'999'999'999.0);
+  Giriş(tel, merkez, 5);
+  struct Adım {
+    int fiş;
+    std::vector<const char*> seçimler;
+    const char* miktar;
+    bool eklenir;
+  };
+  const Adım adımlar[] = {{0, {"AKI", "TEL", "ŞUB"}, "0,99", true},
+                          {0, {"YIL", "TEL", "ŞUB"}, "0,01", false},
+                          {2, {"MER", "TEL", "Ş"}, "1", false}};
+  for (const Adım& a : adımlar) {
+    FişFormu& f = Fişler()[static_cast<size_t>(a.fiş)].aç();
+    const std::size_t önce = f.Çalışma->Satırlar().size();
+    for (size_t i = 0; i < a.seçimler.size(); ++i) Bul(*f.Seçiciler[i], a.seçimler[i]);
+    f.KişiKutusu->setEditText(QStringLiteral("ALİ VELİ"));
+    Yaz(f.MiktarKutusu, a.miktar);
+    mesajlar.clear();
+    Tıkla(f.ListeyeEkleDüğmesi);
+    EXPECT_EQ(SonMesaj(), a.eklenir ? QString() : OrtakYordamlarModülü::BüyükMiktarMetni) << a.miktar;
+    EXPECT_EQ(f.Çalışma->Satırlar().size(), önce + (a.eklenir ? 1 : 0)) << a.miktar;
+  }
+}
+
+}  // namespace

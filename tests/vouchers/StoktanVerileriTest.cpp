@@ -215,3 +215,41 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
 }
 
 }  // namespace
+
+// A warehouse's stock, or its weight, past the largest figure kept exactly: the commit is refused
+// with the add's message and writes nothing, also when each line alone is kept; at the limit it is written.
+TEST_F(StoktanVerileriTesti, TamTutulamayacakStokYazılmaz) {
+  Giriş(somun, şube, 3'999'999'999'996.0);  // 9.999.999.999.990,00 kg at 2,5
+  const Miktar yarım = 500'000'000'000'000;
+  struct Durum {
+    const char* ad;
+    std::function<void()> yaz;
+    bool reddedilir;
+  };
+  const std::vector<Durum> durumlar{
+      {"satırları toplamda sınırı aşan giriş",
+       [&] { GirişleriYaz(*vt, {{akın, pul, merkez, ali, 1, gün, yarım}, {yıldız, pul, merkez, ali, 1, gün, yarım}}); },
+       true},
+      {"mevcutla ağırlığı aşan giriş", [&] { GirişleriYaz(*vt, {{akın, somun, şube, ali, 1, gün, 500}}); }, true},
+      {"hedefin ağırlığını aşan transfer", [&] { TransferleriYaz(*vt, {{merkez, somun, şube, ali, gün, 500}}); }, true},
+      {"sınırda kalan giriş",
+       [&] {
+         GirişleriYaz(*vt, {{akın, pul, merkez, ali, 1, gün, yarım}, {yıldız, pul, merkez, ali, 1, gün, yarım - 1}});
+       },
+       false},
+  };
+  for (const Durum& d : durumlar) {
+    const qint64 girişler = Sayı("GirisIslemleriTablosu"), çıkışlar = Sayı("CikisIslemleriTablosu");
+    try {
+      d.yaz();
+      EXPECT_FALSE(d.reddedilir) << d.ad;
+    } catch (const ListeYazılamaz& h) {
+      EXPECT_TRUE(d.reddedilir) << d.ad;
+      EXPECT_EQ(h.Mesaj(), OrtakYordamlarModülü::BüyükMiktarMetni) << d.ad;
+    }
+    EXPECT_EQ(Sayı("GirisIslemleriTablosu"), girişler + (d.reddedilir ? 0 : 2)) << d.ad;
+    EXPECT_EQ(Sayı("CikisIslemleriTablosu"), çıkışlar) << d.ad;
+  }
+  EXPECT_EQ(MevcutStok(*vt, pul, merkez), TürkçeMetin::EnBüyükMiktar);
+  EXPECT_EQ(MevcutStok(*vt, somun, şube), 399'999'999'999'600);
+}
