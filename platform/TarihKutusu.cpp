@@ -387,8 +387,10 @@ bool TarihKutusu::BaşkaEylem(QObject* nesne, QEvent* olay) {
   }
   switch (olay->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-      // Another control of this window: the focus has moved to it already when it takes a click.
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel: {
+      // Another control of this window: the focus has moved to it already when it takes a click;
+      // a wheel over it would step it or scroll it while the date is half typed.
       auto* hedef = qobject_cast<QWidget*>(nesne);
       if (!hedef || hedef == this || isAncestorOf(hedef) || hedef->window() != window()) return false;
       if (std::exchange(tıkReddedildi_, false)) return true;

@@ -278,8 +278,8 @@ TEST_F(TarihYazmaTesti, SilmeYapıştırmaVeAdımlarGösterilenleTutulanıAyırm
   const struct {
     int imleç;  // -1: the day selected, as the field is reached
     const char* pano;
-    // 'x' Delete, 'v' Ctrl+V, '\t' Tab, 'w' the wheel up, 'u' Up, 'd' Down, 'c' a click on
-    // the calendar's button, digits typed
+    // 'x' Delete, 'v' Ctrl+V, '\t' Tab, 'w' the wheel up, 'W' the wheel over the other date field,
+    // 'u' Up, 'd' Down, 'c' a click on the calendar's button, digits typed
     const char* tuşlar;
     const char* görünen;
     QDate değer;
@@ -300,6 +300,7 @@ TEST_F(TarihYazmaTesti, SilmeYapıştırmaVeAdımlarGösterilenleTutulanıAyırm
       {-1, "", "310u", "10.02.2024", önceki, true},
       {-1, "", "310d", "10.02.2024", önceki, true},
       {-1, "", "310c", "10.02.2024", önceki, true},
+      {-1, "", "310W", "10.02.2024", önceki, true},  // the other field is not stepped either
       // A whole date typed is taken, then stepped on the part typed last, or opened.
       {-1, "", "1503w", "15.03.2025", {2025, 3, 15}, false},
       {-1, "", "1503d", "15.03.2023", {2023, 3, 15}, false},
@@ -307,6 +308,7 @@ TEST_F(TarihYazmaTesti, SilmeYapıştırmaVeAdımlarGösterilenleTutulanıAyırm
       {-1, "", "1503c", "15.03.2024", {2024, 3, 15}, false},
   };
   QWidget* takvim = alan->calendarWidget()->window();
+  const QDate öbürü = f.SonTarihKutusu->Değer();
   for (const auto& d : durumlar) {
     SCOPED_TRACE(std::string(d.tuşlar) + " " + d.pano);
     alan->DeğerAyarla(önceki);
@@ -323,10 +325,11 @@ TEST_F(TarihYazmaTesti, SilmeYapıştırmaVeAdımlarGösterilenleTutulanıAyırm
       else if (*t == 'u') QTest::keyClick(alan, Qt::Key_Up);
       else if (*t == 'd') QTest::keyClick(alan, Qt::Key_Down);
       else if (*t == 'c') QTest::mouseClick(alan, Qt::LeftButton, {}, {alan->width() - 8, alan->height() / 2});
-      else if (*t == 'w') {
-        const QPointF orta = QRectF(alan->rect()).center();
-        QWheelEvent teker(orta, alan->mapToGlobal(orta), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(alan, &teker);
+      else if (*t == 'w' || *t == 'W') {
+        QWidget* hedef = *t == 'w' ? alan : f.SonTarihKutusu;
+        const QPointF orta = QRectF(hedef->rect()).center();
+        QWheelEvent teker(orta, hedef->mapToGlobal(orta), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(hedef, &teker);
       } else QTest::keyClick(alan, *t);
     }
     QCoreApplication::processEvents();
@@ -334,6 +337,7 @@ TEST_F(TarihYazmaTesti, SilmeYapıştırmaVeAdımlarGösterilenleTutulanıAyırm
     takvim->hide();
     EXPECT_EQ(alan->text().toStdString(), d.görünen);
     EXPECT_EQ(alan->Değer(), d.değer);
+    EXPECT_EQ(f.SonTarihKutusu->Değer(), öbürü);
     EXPECT_EQ(mesajlar.size(), d.uyarı ? 1u : 0u);
     if (!d.uyarı) continue;
     EXPECT_EQ(QApplication::focusWidget(), alan);
