@@ -1,4 +1,5 @@
 #include "HareketTestOrtami.h"
+#include "HataliDisk.h"
 
 #include <functional>
 
@@ -167,6 +168,30 @@ TEST_F(HareketVerileriTesti, İadeÇıkışıİndirirYaDaSilerİadeSatırıÇık
     EXPECT_EQ(r.Metin("tm"), "real");
     EXPECT_DOUBLE_EQ(r.Ondalık("IadeMiktari"), miktar);
     r.MoveNext();
+  }
+}
+
+// A return whose outcome the disk hid, saved again from its dialog with the same token: returned
+// once in all, whether the earlier try reached the file or not.
+TEST_F(HareketVerileriTesti, SonucuBilinmeyenİadeYenidenKaydedilinceBirKezYapılır) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), müşteri = Alıcı("DOĞAN");
+  Giriş(u, a, 50);
+  for (const bool yazılmış : {true, false}) {
+    SCOPED_TRACE(yazılmış);
+    const qint64 ç = Çıkış(u, a, 10, {2026, 1, 6}, müşteri);
+    const GörülenHareket görülen = Görülen(Tür::Çıkış, ç);
+    İşlemİzleri::Bekleyenİz bekleyen;
+    {
+      HatalıDisk disk(yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
+                      yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
+      vt = Veritabanı::Aç(vt->Yol());
+      EXPECT_THROW(StoğaİadeEt(*vt, görülen, {2026, 1, 9}, 250, &bekleyen), VeritabanıHatası);
+    }
+    EXPECT_EQ(StoğaİadeEt(*vt, görülen, {2026, 1, 9}, 250, &bekleyen), Sonuç::Yapıldı);
+    EXPECT_EQ(Say("FROM IadeBilgileriTablosu WHERE IslemNo= ?", {ç}), 1);
+    EXPECT_DOUBLE_EQ(vt->KayıtKümesiAç("SELECT CikisMiktari FROM CikisIslemleriTablosu WHERE IslemNo= ?", {ç})
+                         .Ondalık("CikisMiktari"),
+                     7.5);
   }
 }
 
