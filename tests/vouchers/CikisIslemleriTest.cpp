@@ -2,6 +2,7 @@
 #include "StoktanFisTestOrtami.h"
 
 #include "ListeGorunumu.h"
+#include "Platform.h"
 
 #include <QHeaderView>
 #include <QRadioButton>
@@ -70,7 +71,7 @@ TEST_F(ÇıkışFişiTesti, DokuzRetSırasıylaStokListedekilerDüşülerekDenet
   QStringList ilk;
   for (int k = 0; k < 12; ++k) ilk << liste->AltÖğe(1, k);
   EXPECT_EQ(ilk, (QStringList{QString::number(bora), QString::number(civata), QString::number(merkez),
-                              QString::number(ali), "6", TürkçeMetin::TarihMetni(QDate::currentDate()), "BORA",
+                              QString::number(ali), "6", TürkçeMetin::TarihMetni(Platform::Bugün()), "BORA",
                               "C-10", "CİVATA", "MERKEZ", "6,00", "2,00"}));
   EXPECT_EQ(ListeGörünümü::SatırEtiketi(liste->Satır(2)), QStringLiteral("%1-%2-%3").arg(cem).arg(civata).arg(merkez));
   EXPECT_EQ(f.Çalışma->ToplamAğırlıkKutusu->text(), QStringLiteral("3,33"));

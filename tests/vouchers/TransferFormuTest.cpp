@@ -2,6 +2,7 @@
 #include "StoktanFisTestOrtami.h"
 
 #include "ListeGorunumu.h"
+#include "Platform.h"
 
 #include <QHeaderView>
 
@@ -53,7 +54,7 @@ TEST_F(TransferFişiTesti, RetlerSırasıylaSonraSıralıListeÇiftlerHalindeYaz
   ASSERT_EQ(liste->SatırSayısı(), 3);
   QStringList ilk;
   for (int k = 4; k < 11; ++k) ilk << liste->AltÖğe(1, k);
-  EXPECT_EQ(ilk, (QStringList{TürkçeMetin::TarihMetni(QDate::currentDate()), "MERKEZ", "C-10", "CİVATA", "ARKA",
+  EXPECT_EQ(ilk, (QStringList{TürkçeMetin::TarihMetni(Platform::Bugün()), "MERKEZ", "C-10", "CİVATA", "ARKA",
                               "6,00", "2,00"}));
 
   // Target first, descending: ŞUBE's line is written first. Meanwhile another workstation enters stock.
