@@ -2,11 +2,14 @@
 // Whether a figure shows whole where the program puts it: in a line edit, or in a cell of a list
 // view. Measured as Qt draws them, on the widgets as laid out.
 
+#include "RaporTuvali.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QStyleOptionViewItem>
@@ -49,5 +52,26 @@ inline testing::AssertionResult HücredeBütün(const QAbstractItemView& görün
   const QString çizilen = görünüm.fontMetrics().elidedText(metin, Qt::ElideRight, alan.width());
   if (o.rect.isEmpty() || çizilen != metin)
     return testing::AssertionFailure() << "drawn as \"" << çizilen.toStdString() << "\" in " << alan.width() << " px";
+  return testing::AssertionSuccess();
+}
+
+// No printed figure's rectangle (its width, the height of its type) meets another text's on its
+// page; `bulunan` counts the figures found, so that a test knows it looked at some.
+inline testing::AssertionResult SayılarÜstüsteBinmez(const KayıtTuvali& t, int* bulunan = nullptr) {
+  static const QRegularExpression sayı(QStringLiteral("^-?\\d{1,3}(\\.\\d{3})*,\\d\\d$"));
+  const auto yükseklik = [](const KayıtTuvali::Metin& m) { return m.punto * 25.4 / 72; };
+  int n = 0;
+  for (const KayıtTuvali::Metin& s : t.Metinler) {
+    if (!sayı.match(s.metin).hasMatch()) continue;
+    ++n;
+    for (const KayıtTuvali::Metin& m : t.Metinler) {
+      if (&m == &s || m.sayfa != s.sayfa || m.metin.isEmpty()) continue;
+      if (s.x < m.Sağ() && m.x < s.Sağ() && s.y < m.y + yükseklik(m) && m.y < s.y + yükseklik(s))
+        return testing::AssertionFailure() << s.metin.toStdString() << " [" << s.x << ", " << s.Sağ() << "] meets \""
+                                           << m.metin.toStdString() << "\" [" << m.x << ", " << m.Sağ() << "] at y "
+                                           << s.y;
+    }
+  }
+  if (bulunan) *bulunan = n;
   return testing::AssertionSuccess();
 }
