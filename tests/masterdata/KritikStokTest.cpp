@@ -3,6 +3,7 @@
 #include "KilitliDosya.h"
 #include "KritikStokBelirlemeFormu.h"
 #include "Platform.h"
+#include "SayiSigmasi.h"
 #include "KritikStokVerileri.h"
 #include "TanimTestOrtami.h"
 
@@ -177,6 +178,24 @@ TEST_F(KritikStokTesti, BulKutularıVeKodAdSeçenekleriListeleriİzler) {
   EXPECT_EQ(Metinler(Aç().DepoListesi), QStringList({"MERKEZ", "ŞUBE"}));
   EXPECT_TRUE(f.DepoKoduAdıSeçeneği[0]->isChecked() && f.DepoBulKutusu->text().isEmpty());
   EXPECT_TRUE(mesajlar.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A warehouse holding the largest weight kept, at a critical level as large: the three weights and
+// the level show whole.
+TEST_F(KritikStokTesti, EnBüyükSayıKutulardaBütünGörünür) {
+  vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (3, 2, ?, 1)",
+               {9999999999999.99});
+  ASSERT_TRUE(Kaydet(*vt, 2, 3, TürkçeMetin::EnBüyükMiktar));
+  KritikStokBelirlemeFormu& f = Aç();
+  Seç(f.DepoListesi, "ŞUBE");
+  Seç(f.ÜrünListesi, "BOYA");
+  const QLineEdit* kutular[] = {f.ToplamÜrünAğırlığıKutusu, f.ToplamKritikStokAğırlığıKutusu,
+                                f.ÜrünKritikStokAğırlığıKutusu, f.KritikStokMiktarıKutusu};
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(KutudaBütün(*kutular[i], EnBüyükSayı)) << i;
 }
 
 }  // namespace
