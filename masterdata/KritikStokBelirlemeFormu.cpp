@@ -236,9 +236,11 @@ void KritikStokBelirlemeFormu::DepoListesi_Click() {
     Form<İlerlemeGösterFormu>().SeçilenDepoNo = *depo;
     İlerlemeİşi(14);
     auto& vt = *Ortak::Veritabanı;
-    ToplamÜrünAğırlığıKutusu->setText(TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamAğırlık(vt, *depo)));
-    ToplamKritikStokAğırlığıKutusu->setText(
-        TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamKritikStokAğırlığı(vt, *depo)));
+    // A warehouse's sums may pass the largest figure: the frame widens with its boxes.
+    SayıGöster(*ToplamÜrünAğırlığıKutusu, TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamAğırlık(vt, *depo)));
+    SayıGöster(*ToplamKritikStokAğırlığıKutusu,
+               TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamKritikStokAğırlığı(vt, *depo)));
+    Çerçeve[1]->setFixedWidth(std::max(Çerçeve[1]->width(), Çerçeve[1]->minimumSizeHint().width()));
   });
   if (!okundu) SatırıSeç(DepoListesi, -1);
 }

@@ -185,17 +185,34 @@ TEST_F(KritikStokTesti, BulKutularıVeKodAdSeçenekleriListeleriİzler) {
 namespace {
 
 // A warehouse holding the largest weight kept, at a critical level as large: the three weights and
-// the level show whole.
+// the level show whole; a second such product makes sums beyond it, which show whole too.
 TEST_F(KritikStokTesti, EnBüyükSayıKutulardaBütünGörünür) {
-  vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (3, 2, ?, 1)",
-               {9999999999999.99});
-  ASSERT_TRUE(Kaydet(*vt, 2, 3, TürkçeMetin::EnBüyükMiktar));
-  KritikStokBelirlemeFormu& f = Aç();
-  Seç(f.DepoListesi, "ŞUBE");
-  Seç(f.ÜrünListesi, "BOYA");
-  const QLineEdit* kutular[] = {f.ToplamÜrünAğırlığıKutusu, f.ToplamKritikStokAğırlığıKutusu,
-                                f.ÜrünKritikStokAğırlığıKutusu, f.KritikStokMiktarıKutusu};
-  for (int i = 0; i < 4; ++i) EXPECT_TRUE(KutudaBütün(*kutular[i], EnBüyükSayı)) << i;
+  const QString iki = "19.999.999.999.999,97";  // AMBALAJ weighs 2 a piece
+  struct Durum {
+    int ürünler;  // products of ŞUBE holding the largest figure, each at a level as large
+    QString toplam;
+  };
+  for (const Durum& d : {Durum{1, EnBüyükSayı}, Durum{2, iki}}) {
+    SCOPED_TRACE(d.ürünler);
+    for (int ürün = 2; ürün <= 3; ++ürün) {
+      if (ürün == 2 && d.ürünler == 1) continue;
+      vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (?, 2, ?, 1)",
+                   {ürün, ürün == 2 ? 4999999999999.99 : 9999999999999.99});
+      ASSERT_TRUE(Kaydet(*vt, 2, ürün, ürün == 2 ? 499999999999999 : TürkçeMetin::EnBüyükMiktar));
+    }
+    KritikStokBelirlemeFormu& f = Aç();
+    Seç(f.DepoListesi, "ŞUBE");
+    Seç(f.ÜrünListesi, "BOYA");
+    const std::pair<const QLineEdit*, QString> kutular[] = {{f.ToplamÜrünAğırlığıKutusu, d.toplam},
+                                                            {f.ToplamKritikStokAğırlığıKutusu, d.toplam},
+                                                            {f.ÜrünKritikStokAğırlığıKutusu, EnBüyükSayı},
+                                                            {f.KritikStokMiktarıKutusu, EnBüyükSayı}};
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(KutudaBütün(*kutular[i].first, kutular[i].second)) << i;
+    f.close();
+    FormuYokEt<KritikStokBelirlemeFormu>();
+    vt->Çalıştır("DELETE FROM KritikStokBilgileriTablosu");
+    vt->Çalıştır("DELETE FROM GirisIslemleriTablosu WHERE DepoNo = 2");
+  }
 }
 
 }  // namespace
