@@ -7,6 +7,8 @@
 #include "KritikStokVerileri.h"
 #include "TanimTestOrtami.h"
 
+#include <cmath>
+
 namespace {
 
 using namespace KritikStokVerileri;
@@ -184,35 +186,23 @@ TEST_F(KritikStokTesti, BulKutularıVeKodAdSeçenekleriListeleriİzler) {
 
 namespace {
 
-// A warehouse holding the largest weight kept, at a critical level as large: the three weights and
-// the level show whole; a second such product makes sums beyond it, which show whole too.
+// Two products of a warehouse hold the largest weight kept, one at a level as large: the level
+// shows whole, and so do the warehouse's sums that pass it.
 TEST_F(KritikStokTesti, EnBüyükSayıKutulardaBütünGörünür) {
-  const QString iki = "19.999.999.999.999,97";  // AMBALAJ weighs 2 a piece
-  struct Durum {
-    int ürünler;  // products of ŞUBE holding the largest figure, each at a level as large
-    QString toplam;
-  };
-  for (const Durum& d : {Durum{1, EnBüyükSayı}, Durum{2, iki}}) {
-    SCOPED_TRACE(d.ürünler);
-    for (int ürün = 2; ürün <= 3; ++ürün) {
-      if (ürün == 2 && d.ürünler == 1) continue;
-      vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (?, 2, ?, 1)",
-                   {ürün, ürün == 2 ? 4999999999999.99 : 9999999999999.99});
-      ASSERT_TRUE(Kaydet(*vt, 2, ürün, ürün == 2 ? 499999999999999 : TürkçeMetin::EnBüyükMiktar));
-    }
-    KritikStokBelirlemeFormu& f = Aç();
-    Seç(f.DepoListesi, "ŞUBE");
-    Seç(f.ÜrünListesi, "BOYA");
-    const std::pair<const QLineEdit*, QString> kutular[] = {{f.ToplamÜrünAğırlığıKutusu, d.toplam},
-                                                            {f.ToplamKritikStokAğırlığıKutusu, d.toplam},
-                                                            {f.ÜrünKritikStokAğırlığıKutusu, EnBüyükSayı},
-                                                            {f.KritikStokMiktarıKutusu, EnBüyükSayı}};
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(KutudaBütün(*kutular[i].first, kutular[i].second)) << i;
-    f.close();
-    FormuYokEt<KritikStokBelirlemeFormu>();
-    vt->Çalıştır("DELETE FROM KritikStokBilgileriTablosu");
-    vt->Çalıştır("DELETE FROM GirisIslemleriTablosu WHERE DepoNo = 2");
+  for (const auto& [ürün, miktar] : {std::pair{2, 4999999999999.99}, {3, 9999999999999.99}}) {
+    vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (?, 2, ?, 1)",
+                 {ürün, miktar});
+    ASSERT_TRUE(Kaydet(*vt, 2, ürün, std::llround(miktar * 100)));
   }
+  KritikStokBelirlemeFormu& f = Aç();
+  Seç(f.DepoListesi, "ŞUBE");
+  Seç(f.ÜrünListesi, "BOYA");
+  const QString toplam = "19.999.999.999.999,97";  // AMBALAJ weighs 2 a piece
+  const std::pair<const QLineEdit*, QString> kutular[] = {{f.ToplamÜrünAğırlığıKutusu, toplam},
+                                                          {f.ToplamKritikStokAğırlığıKutusu, toplam},
+                                                          {f.ÜrünKritikStokAğırlığıKutusu, EnBüyükSayı},
+                                                          {f.KritikStokMiktarıKutusu, EnBüyükSayı}};
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(KutudaBütün(*kutular[i].first, kutular[i].second)) << i;
 }
 
 }  // namespace

@@ -298,10 +298,7 @@ TEST_F(FişBaskısıTesti, EnBüyükSayılarHiçbirŞeyinÜstüneBasılmaz) {
       EXPECT_EQ(hücre[4].metin, sayı);
       EXPECT_EQ(hücre[5].metin, sayı);
       EXPECT_NEAR(hücre[5].Sağ(), 180, 1e-9);
-      EXPECT_TRUE(hücre[3].metin.isEmpty() || hücre[3].metin.endsWith("…")) << hücre[3].metin.toStdString();
-      // The footer's label ends where the quantities end, its dots where the weights end.
-      EXPECT_NEAR(sayfa.at(sayfa.size() - 2).Sağ(), hücre[4].Sağ(), 1e-9);
-      EXPECT_NEAR(sayfa.back().Sağ(), 180, 1e-9);
+      EXPECT_TRUE(hücre[3].metin.endsWith("…")) << hücre[3].metin.toStdString();
       FormuYokEt<GirişİşlemleriFormu>();
       FormuYokEt<DepodanDepoyaTransferFormu>();
       tuval.reset();
