@@ -91,6 +91,7 @@ ListeFormu::ListeFormu(Tasarım tasarım) : tasarım_(std::move(tasarım)) {
   ToplamAğırlıkKutusu->setAlignment(Qt::AlignRight);
   ToplamAğırlıkKutusu->setFocusPolicy(Qt::NoFocus);
   ToplamAğırlıkKutusu->setMaximumWidth(140);
+  OrtakYordamlarModülü::SayıKutusunaYerAç(*ToplamAğırlıkKutusu);
   YazdırDüğmesi = Düğme(QStringLiteral("&Yazdır"), this);
   ExceleAktarDüğmesi = Düğme(QStringLiteral("Microsoft E&xcel'e Aktar"), this);
   KapatDüğmesi = Düğme(QStringLiteral("Kapat (Esc)"), this);
@@ -228,7 +229,7 @@ void ListeFormu::ListeOluştur() {
     ilerleme.DeğerYaz(n);
     const TürkçeMetin::Miktar toplam = n > 0 ? satırlar.Topla(tasarım_.ağırlıkSütunu) : 0;
     Liste->Doldur(std::move(satırlar));
-    ToplamAğırlıkKutusu->setText(TürkçeMetin::MiktarMetni(toplam));
+    OrtakYordamlarModülü::SayıGöster(*ToplamAğırlıkKutusu, TürkçeMetin::MiktarMetni(toplam));
     kapsam_ = Kapsam();
   });
 }

@@ -107,6 +107,7 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
     kutu->setFocusPolicy(Qt::NoFocus);
     kutu->setFont(kalın);
     kutu->setAlignment(Qt::AlignRight);
+    SayıKutusunaYerAç(*kutu);
     bilgi->addWidget(Etiket[4 + i]);
     bilgi->addWidget(kutu);
     (i == 0 ? ToplamÜrünAğırlığıKutusu : i == 1 ? ToplamKritikStokAğırlığıKutusu : ÜrünKritikStokAğırlığıKutusu) = kutu;
@@ -116,6 +117,7 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
   KritikStokMiktarıKutusu = new QLineEdit(Altlık[4]);
   KritikStokMiktarıKutusu->setMaxLength(20);
   KritikStokMiktarıKutusu->setAlignment(Qt::AlignRight);
+  SayıKutusunaYerAç(*KritikStokMiktarıKutusu);
   Etiket[7]->setBuddy(KritikStokMiktarıKutusu);
   auto* giriş = new QVBoxLayout(Altlık[4]);
   giriş->setContentsMargins(0, 0, 0, 0);
@@ -141,8 +143,8 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
   auto* düzen = new QGridLayout(this);
   düzen->addWidget(Çerçeve[0], 0, 0);
   düzen->addLayout(sağ, 0, 1);
-  Çerçeve[1]->setFixedWidth(Piksel(3000));
-  Çerçeve[2]->setFixedWidth(Piksel(3000));
+  // As designed, unless the widest figure needs more.
+  for (QGroupBox* ç : {Çerçeve[1], Çerçeve[2]}) ç->setFixedWidth(std::max(Piksel(3000), ç->minimumSizeHint().width()));
   BaşlığaYerAç(*this);
 
   QWidget* const sıra[] = {DepoListesi,   DepoKoduAdıSeçeneği[0], DepoKoduAdıSeçeneği[1], DepoBulKutusu,
@@ -234,9 +236,11 @@ void KritikStokBelirlemeFormu::DepoListesi_Click() {
     Form<İlerlemeGösterFormu>().SeçilenDepoNo = *depo;
     İlerlemeİşi(14);
     auto& vt = *Ortak::Veritabanı;
-    ToplamÜrünAğırlığıKutusu->setText(TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamAğırlık(vt, *depo)));
-    ToplamKritikStokAğırlığıKutusu->setText(
-        TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamKritikStokAğırlığı(vt, *depo)));
+    // A warehouse's sums may pass the largest figure: the frame widens with its boxes.
+    SayıGöster(*ToplamÜrünAğırlığıKutusu, TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamAğırlık(vt, *depo)));
+    SayıGöster(*ToplamKritikStokAğırlığıKutusu,
+               TürkçeMetin::MiktarMetni(KritikStokVerileri::ToplamKritikStokAğırlığı(vt, *depo)));
+    Çerçeve[1]->setFixedWidth(std::max(Çerçeve[1]->width(), Çerçeve[1]->minimumSizeHint().width()));
   });
   if (!okundu) SatırıSeç(DepoListesi, -1);
 }

@@ -45,6 +45,21 @@ ListeGörünümü::ListeGörünümü(QWidget* ebeveyn) : QTreeWidget(ebeveyn), S
     if (SatıraÇiftTıklandı) SatıraÇiftTıklandı(satır);
   });
   ListeKlavyesiniKur(*this);
+  // However a figure comes in (whole rows, a cell set later), its column takes it whole.
+  connect(model(), &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& üst, int ilk, int son) {
+    if (!üst.isValid()) SayılarıSığdır(ilk, son, 0, columnCount() - 1);
+  });
+  connect(model(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& sol, const QModelIndex& sağ) {
+    if (!sol.parent().isValid()) SayılarıSığdır(sol.row(), sağ.row(), sol.column(), sağ.column());
+  });
+}
+
+void ListeGörünümü::SayılarıSığdır(int ilkSatır, int sonSatır, int ilkSütun, int sonSütun) {
+  for (int k = std::max(ilkSütun, 0); k <= sonSütun && k < columnCount(); ++k) {
+    if (SütunHizası(k + 1) != Hiza::Sağ) continue;
+    for (int i = ilkSatır; i <= sonSatır; ++i)
+      if (const QTreeWidgetItem* satır = topLevelItem(i)) SayıyaGenişlet(k, satır->text(k));
+  }
 }
 
 void ListeGörünümü::SütunuKur(int mantıksal, const QString& metin, Hiza hiza) {

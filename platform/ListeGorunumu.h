@@ -50,6 +50,7 @@ protected:
   void KendiSıralamasınaDiz() override;
 
 private:
+  void SayılarıSığdır(int ilkSatır, int sonSatır, int ilkSütun, int sonSütun);
   QString SıralamaMetni(const QTreeWidgetItem* satır) const;
   // Whether a row keyed `a` stands before one keyed `b` in the current order.
   bool Önce(const QString& a, const QString& b) const;

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr double MmBaşınaİnç = 25.4;
@@ -56,6 +59,24 @@ QString RaporTuvali::Sığdır(const QString& metin, double genişlik) const {
       üst = orta - 1;
   }
   return metin.left(alt) + üç;
+}
+
+void RaporTuvali::SütunlarıYerleştir(std::vector<Sütun>& sütunlar) {
+  if (sütunlar.empty()) return;
+  const std::vector<Sütun> tasarım = sütunlar;
+  // A text column first gives way down to half its width, then the one before it does; only when
+  // that is not room enough does any give way to nothing.
+  for (const double kalan : {0.5, 0.0}) {
+    sütunlar = tasarım;
+    double sınır = std::numeric_limits<double>::infinity();  // where the column to the right begins
+    for (auto s = sütunlar.rbegin(); s != sütunlar.rend(); ++s) {
+      const double enAz = s->bütün ? s->enGeniş + SütunAralığı : (s->sağ - s->sol) * kalan;
+      s->sağ = std::min(s->sağ, sınır);
+      s->sol = std::min(s->sol, s->sağ - enAz);
+      sınır = s->sol;
+    }
+    if (sütunlar.front().sol >= tasarım.front().sol - 1e-9) return;
+  }
 }
 
 void RaporTuvali::Yaz(const QString& metin) {

@@ -51,6 +51,18 @@ public:
   // Space kept between a cut text and the column after it, in millimetres.
   static constexpr double SütunAralığı = 1.5;
 
+  // A column of a printed table: texts from its left edge, figures ending at its right edge.
+  struct Sütun {
+    double sol, sağ;
+    bool bütün;          // printed whole, never cut: figures (a part would read as another), dates
+    double enGeniş = 0;  // such a column's widest text (cells and heads), measured
+  };
+  // A figure is printed whole and over nothing: a column kept whole that is narrower than its
+  // widest text and a gap grows to the left, and the columns before it give way, the nearest
+  // first (a text column keeps its left edge and is cut shorter, first to half its width, only
+  // when that is not room enough further). Columns wide enough keep their places.
+  static void SütunlarıYerleştir(std::vector<Sütun>& sütunlar);
+
   // Prints at the print position; the position moves to the end of the text.
   void Yaz(const QString& metin);
   // Prints at the print position, then x goes to 0 and y down one line.

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
 #include <numeric>
 #include <stdexcept>
 
@@ -96,6 +97,18 @@ void SıkıListeGörünümü::Doldur(SıkıListe satırlar) {
   for (int k = 0; aynı && k < satırlar.SütunSayısı(); ++k) aynı = satırlar.Tür(k) == türler_[static_cast<size_t>(k)];
   if (!aynı) throw std::invalid_argument("SıkıListeGörünümü::Doldur: the rows' columns are not the list's");
   model_->Doldur(std::move(satırlar));
+  // The widest figure of an amount column is its largest or its most negative one.
+  const SıkıListe& dolu = model_->Satırlar();
+  for (int k = 0; k < dolu.SütunSayısı(); ++k) {
+    if (dolu.Tür(k) != HücreTürü::Miktar || dolu.SatırSayısı() == 0) continue;
+    TürkçeMetin::Miktar en = 0, enAz = 0;
+    for (int i = 0; i < dolu.SatırSayısı(); ++i) {
+      en = std::max(en, dolu.Miktar(i, k));
+      enAz = std::min(enAz, dolu.Miktar(i, k));
+    }
+    SayıyaGenişlet(k, TürkçeMetin::MiktarMetni(en));
+    SayıyaGenişlet(k, TürkçeMetin::MiktarMetni(enAz));
+  }
   if (sıralı_)
     KendiSıralamasınaDiz();
   else

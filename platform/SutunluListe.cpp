@@ -1,8 +1,11 @@
 #include "SutunluListe.h"
 
+#include "TurkceMetin.h"
+
 #include "Ayarlar.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTreeView>
@@ -164,6 +167,16 @@ void SütunluListe::SütunGenişliğiAyarla(int başlıkIndex, int genişlikTwip
     başlık_->resizeSection(mantıksal, (genişlikTwip + PikselBaşınaTwip / 2) / PikselBaşınaTwip);
   }
   içeridenBoyutlanıyor_ = false;
+}
+
+void SütunluListe::SayıyaGenişlet(int mantıksal, const QString& metin) {
+  const int başlıkIndex = mantıksal + 1;
+  if (!GeçerliSütun(başlıkIndex) || SütunGizli(başlıkIndex) || hizalar_[mantıksal] != Hiza::Sağ) return;
+  if (metin.isEmpty() || !TürkçeMetin::MiktarOku(metin)) return;
+  // An item's text stands inside the focus frame's margin plus one pixel on either side.
+  const int pay = görünüm_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &görünüm_) + 1;
+  const int gerekli = görünüm_.fontMetrics().horizontalAdvance(metin) + 2 * pay + 1;
+  if (başlık_->sectionSize(mantıksal) < gerekli) SütunGenişliğiAyarla(başlıkIndex, gerekli * PikselBaşınaTwip);
 }
 
 bool SütunluListe::SütunGizli(int başlıkIndex) const {

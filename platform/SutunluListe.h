@@ -80,6 +80,9 @@ protected:
   virtual void KendiSıralamasınaDiz() = 0;
   // An arrow says the rows are sorted by its column: rows put in another order leave none true.
   void OklarıKaldır();
+  // A visible right-aligned column narrower than a figure it shows grows to show it whole: the
+  // view would cut it with an ellipsis, and a part of a figure reads as another figure.
+  void SayıyaGenişlet(int mantıksal, const QString& metin);
 
   int sıralamaAnahtarı_ = 0;
   int sıralamaDüzeni_ = 0;

@@ -68,6 +68,7 @@ HareketİzlemeFormu::HareketİzlemeFormu(Tasarım tasarım) : tasarım_(std::mov
     kutu->setReadOnly(true);
     kutu->setAlignment(Qt::AlignRight);
     kutu->setFocusPolicy(Qt::NoFocus);
+    OrtakYordamlarModülü::SayıKutusunaYerAç(*kutu);
     toplamDüzeni->addWidget(Etiket[etiket]);
     toplamDüzeni->addWidget(kutu, 1);
     return kutu;
@@ -162,9 +163,10 @@ std::optional<qint64> HareketİzlemeFormu::SeçiliNo() const {
 }
 
 void HareketİzlemeFormu::ToplamlarıGöster(const std::optional<Toplamlar>& t) {
-  GirişMiktarıToplamıKutusu->setText(t ? TürkçeMetin::MiktarMetni(t->giriş) : QString());
-  ÇıkışMiktarıToplamıKutusu->setText(t ? TürkçeMetin::MiktarMetni(t->çıkış) : QString());
-  MevcutKutusu->setText(t ? TürkçeMetin::MiktarMetni(t->Mevcut()) : QString());
+  using OrtakYordamlarModülü::SayıGöster;
+  SayıGöster(*GirişMiktarıToplamıKutusu, t ? TürkçeMetin::MiktarMetni(t->giriş) : QString());
+  SayıGöster(*ÇıkışMiktarıToplamıKutusu, t ? TürkçeMetin::MiktarMetni(t->çıkış) : QString());
+  SayıGöster(*MevcutKutusu, t ? TürkçeMetin::MiktarMetni(t->Mevcut()) : QString());
 }
 
 void HareketİzlemeFormu::SeçimiBırak() {

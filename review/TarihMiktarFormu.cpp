@@ -24,6 +24,7 @@ TarihMiktarFormu::TarihMiktarFormu(const Tasarım& tasarım) {
   Miktar = new QLineEdit(Çerçeve);
   Miktar->setMaxLength(tasarım.miktarUzunluğu);
   Miktar->setAlignment(Qt::AlignRight);
+  OrtakYordamlarModülü::SayıKutusunaYerAç(*Miktar);
   alanlar->addWidget(Etiket[0], 0, 0);
   alanlar->addWidget(Tarih, 0, 1);
   alanlar->addWidget(Etiket[1], 1, 0);

@@ -8,6 +8,8 @@
 #include "RaporTuvali.h"
 #include "YazdirmaModulu.h"
 
+#include <QDate>
+
 namespace ListeRaporu {
 namespace {
 
@@ -17,12 +19,16 @@ struct Sütun {
   int index;     // sub-item
   double x, sağ;  // left and right edge on paper
   bool sayı;
+  bool tarih = false;  // left as a text, but never cut
 };
 
 // A number is never cut: a part of it would read as another number.
 void Hücre(RaporTuvali& t, const Sütun& s, const QString& metin) {
   if (s.sayı) {
     t.SağaYaslıYaz(s.sağ, metin);
+  } else if (s.tarih) {
+    t.X = s.x;
+    t.Yaz(metin);
   } else {
     t.X = s.x;
     t.Yaz(t.Sığdır(metin, s.sağ - s.x - Aralık));
@@ -59,6 +65,68 @@ void Başlıklar(RaporTuvali& t, const std::vector<Sütun>& sütunlar, const Sü
   t.Y += 1;
 }
 
+// Whether every cell of a column is a date (or empty): a part of a date would read as another.
+bool TarihSütunu(const SütunluListe& liste, int index) {
+  bool dolu = false;
+  for (int satır = 1; satır <= liste.SatırSayısı(); ++satır) {
+    const QString m = liste.AltÖğe(satır, index);
+    if (m.isEmpty()) continue;
+    if (!QDate::fromString(m, QStringLiteral("dd.MM.yyyy")).isValid()) return false;
+    dolu = true;
+  }
+  return dolu;
+}
+
+// Each figure or date column takes its widest text or head part; the text columns give way.
+void SayılaraYerAç(RaporTuvali& t, std::vector<Sütun>& sütunlar, const SütunluListe& liste) {
+  std::vector<RaporTuvali::Sütun> yer;
+  for (Sütun& s : sütunlar) {
+    double en = 0;
+    s.tarih = !s.sayı && TarihSütunu(liste, s.index);
+    if (s.sayı || s.tarih) {
+      t.YazıBoyutu(9);
+      t.Kalın(true);
+      t.AltıÇizili(true);
+      const QString b = liste.SütunBaşlığı(s.index + 1);
+      const qsizetype boşluk = b.lastIndexOf(QLatin1Char(' '));
+      en = boşluk > 0 ? std::max(t.MetinGenişliği(b.left(boşluk)), t.MetinGenişliği(b.mid(boşluk + 1)))
+                      : t.MetinGenişliği(b);
+      t.YazıBoyutu(8);
+      t.Kalın(false);
+      t.AltıÇizili(false);
+      for (int satır = 1; satır <= liste.SatırSayısı(); ++satır)
+        en = std::max(en, t.MetinGenişliği(liste.AltÖğe(satır, s.index)));
+    }
+    yer.push_back({s.x, s.sağ, s.sayı || s.tarih, en});
+  }
+  // A figure wider than its share: every figure column takes just its widest text, and the text
+  // columns share what is left as they shared the list's width.
+  double sayılar = 0, metinler = 0;
+  bool sığmıyor = false;
+  for (const RaporTuvali::Sütun& s : yer) {
+    const double gereken = s.enGeniş + Aralık;
+    if (s.bütün)
+      sayılar += gereken;
+    else
+      metinler += s.sağ - s.sol;
+    sığmıyor = sığmıyor || (s.bütün && s.sağ - s.sol < gereken);
+  }
+  if (sığmıyor && !yer.empty()) {
+    const double kalan = std::max(0.0, yer.back().sağ - yer.front().sol - sayılar);
+    double x = yer.front().sol;
+    for (RaporTuvali::Sütun& s : yer) {
+      const double w = s.bütün ? s.enGeniş + Aralık : metinler > 0 ? kalan * (s.sağ - s.sol) / metinler : 0;
+      s.sol = x;
+      s.sağ = x += w;
+    }
+  }
+  RaporTuvali::SütunlarıYerleştir(yer);
+  for (size_t i = 0; i < sütunlar.size(); ++i) {
+    sütunlar[i].x = yer[i].sol;
+    sütunlar[i].sağ = yer[i].sağ;
+  }
+}
+
 // What the list covers, centred under the title. Its parts share a line while they fit between
 // the margins, so a long warehouse or company name moves to a line of its own instead of running
 // off the paper; only a part wider than a whole line is cut.
@@ -93,6 +161,7 @@ void ListeBaskıDüzeni(RaporTuvali& t, const SütunluListe& liste, const Tanım
     sütunlar.push_back({i - 1, x, x + w, liste.SütunHizası(i) == SütunluListe::Hiza::Sağ});
     x += w;
   }
+  SayılaraYerAç(t, sütunlar, liste);
 
   t.YazıBoyutu(14);
   t.Kalın(true);

@@ -169,6 +169,31 @@ int BaşlıkGenişliği(const QWidget& form) {
 }
 }  // namespace
 
+int SayıKutusuGenişliği(const QLineEdit& kutu, const QString& metin) {
+  const QFontMetrics ölçü(kutu.font());
+  const QStyle* stil = kutu.style();
+  const int çerçeve = kutu.hasFrame() ? stil->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &kutu) : 0;
+  const int imleç = stil->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, &kutu);
+  const QMargins kenar = kutu.textMargins();
+  // A line edit keeps 2 pixels inside its frame on either side and the cursor's room after the
+  // text; a text one pixel wider than that is scrolled and shows only its tail.
+  constexpr int içKenar = 2;
+  return ölçü.horizontalAdvance(metin) + std::max(0, -ölçü.minLeftBearing()) + std::max(0, -ölçü.minRightBearing()) +
+         1 + imleç + 2 * içKenar + kenar.left() + kenar.right() + 2 * çerçeve + 1;
+}
+
+static void EnAzGenişlik(QLineEdit& kutu, int genişlik) {
+  if (kutu.maximumWidth() < genişlik) kutu.setMaximumWidth(genişlik);
+  if (kutu.minimumWidth() < genişlik) kutu.setMinimumWidth(genişlik);
+}
+
+void SayıKutusunaYerAç(QLineEdit& kutu) { EnAzGenişlik(kutu, SayıKutusuGenişliği(kutu)); }
+
+void SayıGöster(QLineEdit& kutu, const QString& metin) {
+  EnAzGenişlik(kutu, SayıKutusuGenişliği(kutu, metin));
+  kutu.setText(metin);
+}
+
 void BaşlığaYerAç(QDialog& form, int tasarımGenişliği) {
   QLayout* yerleşim = form.layout();
   // A strut of no height across the whole form sets its least width.

@@ -113,6 +113,16 @@ QString DepoAdıGetir(qint64 depoNo);
 // also when the caption changes: the window manager cuts a caption that does not fit.
 void BaşlığaYerAç(QDialog& form, int tasarımGenişliği = 0);
 
+// The widest figure a box may have to show: the largest quantity or weight kept, with a sign.
+inline const QString EnGenişSayı = QStringLiteral("-9.999.999.999.999,99");
+// The width a line edit needs to show `metin` whole in its font, frame and inner margins included.
+int SayıKutusuGenişliği(const QLineEdit& kutu, const QString& metin = EnGenişSayı);
+// Makes a box that shows figures at least wide enough for the widest figure kept; the box's own
+// least and most width give way to it.
+void SayıKutusunaYerAç(QLineEdit& kutu);
+// Shows a figure; a sum wider than the box was made for widens the box, so it is never cut.
+void SayıGöster(QLineEdit& kutu, const QString& metin);
+
 // A small dialog of fixed size: one backing panel filling it, with the frame over a row of
 // right-aligned buttons.
 void PanelliDüzen(QDialog& form, QWidget* altlık, QWidget* çerçeve, const std::vector<QWidget*>& düğmeler);

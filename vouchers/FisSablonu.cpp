@@ -148,8 +148,8 @@ void SeçiciSütunu::Sıfırla() {
   QFont kalın = ToplamAğırlıkKutusu->font();
   kalın.setBold(true);
   ToplamAğırlıkKutusu->setFont(kalın);
-  // Room for the largest figures in bold, such as 99.999.999.999.999,99.
   ToplamAğırlıkKutusu->setFixedWidth(Piksel(2300));
+  OrtakYordamlarModülü::SayıKutusunaYerAç(*ToplamAğırlıkKutusu);
   auto* alt = new QHBoxLayout(Altlık);
   alt->setContentsMargins(0, 0, 0, 0);
   alt->addStretch();
@@ -285,7 +285,9 @@ void ÇalışmaListesi::DurumuAyarla(bool dolu) {
   for (QWidget* d : Düğmeler) d->setEnabled(dolu);
 }
 
-void ÇalışmaListesi::ToplamıGöster() { ToplamAğırlıkKutusu->setText(TürkçeMetin::MiktarMetni(toplam_)); }
+void ÇalışmaListesi::ToplamıGöster() {
+  OrtakYordamlarModülü::SayıGöster(*ToplamAğırlıkKutusu, TürkçeMetin::MiktarMetni(toplam_));
+}
 
 // ---------------------------------------------------------------- voucher form
 
@@ -313,6 +315,9 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
   auto* alanlar = new QGridLayout(sağ);
   alanlar->setContentsMargins(0, 0, 0, 0);
   int satır = 0;
+  std::vector<QWidget*> kutular;
+  // The fields share one width: the design's, or what the widest figure needs when that is more.
+  int alanGenişliği = Piksel(AlanGenişliği);
   for (const auto& [alan, başlık] : tanım_.alanlar) {
     auto* etiket = new QLabel(başlık, sağ);
     etiket->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -344,12 +349,15 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
         AlanAileleri::Bağla(NedenKutusu, nullptr, Aile::Seçim, {.enterİlerler = true});
         break;
     }
-    kutu->setFixedWidth(Piksel(AlanGenişliği));
+    if (auto* sayı = qobject_cast<QLineEdit*>(kutu); sayı && alan != FişAlanı::ÜrünKodu)
+      alanGenişliği = std::max(alanGenişliği, OrtakYordamlarModülü::SayıKutusuGenişliği(*sayı));
+    kutular.push_back(kutu);
     etiket->setBuddy(kutu);
     alanlar->addWidget(etiket, satır, 0);
     alanlar->addWidget(kutu, satır, 1);
     ++satır;
   }
+  for (QWidget* kutu : kutular) kutu->setFixedWidth(alanGenişliği);
   ListeyeEkleDüğmesi = new QPushButton(QStringLiteral("&Listeye Ekle"), sağ);
   alanlar->addWidget(ListeyeEkleDüğmesi, satır, 1);
   alanlar->setRowStretch(satır + 1, 1);

@@ -10,7 +10,9 @@
 #include "SikiListeGorunumu.h"
 #include "ListeTestOrtami.h"
 #include "Platform.h"
+#include "ListeRaporu.h"
 #include "RaporTuvali.h"
+#include "SayiSigmasi.h"
 #include "StokListesiFormu.h"
 #include "TarihKutusu.h"
 #include "TurkceMetin.h"
@@ -29,6 +31,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -421,6 +424,74 @@ TEST_F(ListeFormlarıTesti, AktarılanListeTürlüHücrelerleGeriOkunur) {
   // Dates as dates, figures as numbers, codes and names as text, each in its format.
   EXPECT_EQ(k["metinler"].toArray(), (QJsonArray{"t:2026-02-01|s:DOĞAN|s:E1|s:ELMA|s:MERKEZ|n:0.5|n:1",
                                                  "t:2026-02-05|s:DOĞAN|s:A1|s:ARMUT|s:ŞUBE|n:5|n:2.5"}));
+}
+
+}  // namespace
+
+namespace {
+
+// A product moved in, out and back in the largest quantity kept, below a critical level as large:
+// every list shows its figures whole in their columns and its total in the box, and prints them
+// over nothing, the other columns giving way.
+TEST_F(ListeFormlarıTesti, EnBüyükSayıSütundaKutudaVeKağıttaBütünKalır) {
+  const double enBüyük = 9999999999999.99;
+  const qint64 z = Ekle("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES ('Z1', 'ZIMBA', 1)", {});
+  Ekle("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisNedeni, IslemTarihi, GirisMiktari) "
+       "VALUES (?, ?, ?, 1, '2026-01-05', ?)",
+       {z, depoNo[0], satıcıNo[0], enBüyük});
+  const qint64 çıkış = Ekle("INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisNedeni, IslemTarihi, "
+                            "CikisMiktari) VALUES (?, ?, ?, 0, '2026-01-06', ?)",
+                            {z, depoNo[0], alıcıNo[0], enBüyük});
+  Ekle("INSERT INTO IadeBilgileriTablosu (IslemNo, UrunNo, FirmaNo, DepoNo, IadeTarihi, IadeMiktari) "
+       "VALUES (?, ?, ?, ?, '2026-01-07', ?)",
+       {çıkış, z, alıcıNo[0], depoNo[0], enBüyük});
+  Ekle("INSERT INTO KritikStokBilgileriTablosu (DepoNo, UrunNo, KritikStokMiktari) VALUES (?, ?, ?)",
+       {depoNo[1], z, enBüyük});
+  Ortak::SayfaGenişliği = 190, Ortak::SayfaYüksekliği = 277, Ortak::ÜstBoşluk = 15, Ortak::AltBoşluk = 15;
+  for (const int komut : {201, 202, 203, 204, 205, 206, 207, 208}) {
+    SCOPED_TRACE(komut);
+    bool açıldı = false;
+    // The critical list opens behind the progress form of its building: it is waited for.
+    std::function<void()> bekle = [&] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (!dynamic_cast<ListeFormu*>(w) && !dynamic_cast<KritikStokListesiFormu*>(w))
+        return QTimer::singleShot(0, bekle);
+      SıkıListeGörünümü* l = nullptr;
+      QLineEdit* toplam = nullptr;
+      if (auto* f = dynamic_cast<ListeFormu*>(w)) {
+        QTest::mouseClick(f->ListeleDüğmesi, Qt::LeftButton);
+        l = f->Liste, toplam = f->ToplamAğırlıkKutusu;
+      } else if (auto* k = dynamic_cast<KritikStokListesiFormu*>(w)) {
+        l = k->KritikStokListesi;
+      }
+      ASSERT_TRUE(l);
+      açıldı = true;
+      int enBüyükler = 0;
+      for (int k = 0; k < l->SütunSayısı(); ++k) {
+        if (l->SütunHizası(k + 1) != SütunluListe::Hiza::Sağ || l->SütunGizli(k + 1)) continue;
+        for (int r = 0; r < l->SatırSayısı(); ++r) {
+          const QModelIndex yer = l->Model().index(r, k);
+          enBüyükler += yer.data().toString() == EnBüyükSayı;
+          EXPECT_TRUE(HücredeBütün(*l, yer)) << k << "/" << r;
+        }
+      }
+      EXPECT_GT(enBüyükler, 0);
+      if (toplam) {
+        EXPECT_FALSE(toplam->text().isEmpty());
+        EXPECT_TRUE(KutudaBütün(*toplam, toplam->text()));
+      }
+      KayıtTuvali t;
+      ListeRaporu::ListeBaskıDüzeni(t, *l, {w->windowTitle(), toplam ? toplam->text() : QString(), {}});
+      int sayılar = 0;
+      EXPECT_TRUE(SayılarÜstüsteBinmez(t, &sayılar));
+      EXPECT_GE(sayılar, l->SatırSayısı());
+      QTest::keyClick(w, Qt::Key_Escape);
+    };
+    QTimer::singleShot(0, bekle);
+    KomutDağıt(komut);
+    EXPECT_TRUE(açıldı);
+  }
+  EXPECT_TRUE(mesajlar.empty());
 }
 
 }  // namespace

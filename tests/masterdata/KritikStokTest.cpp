@@ -3,8 +3,11 @@
 #include "KilitliDosya.h"
 #include "KritikStokBelirlemeFormu.h"
 #include "Platform.h"
+#include "SayiSigmasi.h"
 #include "KritikStokVerileri.h"
 #include "TanimTestOrtami.h"
+
+#include <cmath>
 
 namespace {
 
@@ -177,6 +180,29 @@ TEST_F(KritikStokTesti, BulKutularıVeKodAdSeçenekleriListeleriİzler) {
   EXPECT_EQ(Metinler(Aç().DepoListesi), QStringList({"MERKEZ", "ŞUBE"}));
   EXPECT_TRUE(f.DepoKoduAdıSeçeneği[0]->isChecked() && f.DepoBulKutusu->text().isEmpty());
   EXPECT_TRUE(mesajlar.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Two products of a warehouse hold the largest weight kept, one at a level as large: the level
+// shows whole, and so do the warehouse's sums that pass it.
+TEST_F(KritikStokTesti, EnBüyükSayıKutulardaBütünGörünür) {
+  for (const auto& [ürün, miktar] : {std::pair{2, 4999999999999.99}, {3, 9999999999999.99}}) {
+    vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (?, 2, ?, 1)",
+                 {ürün, miktar});
+    ASSERT_TRUE(Kaydet(*vt, 2, ürün, std::llround(miktar * 100)));
+  }
+  KritikStokBelirlemeFormu& f = Aç();
+  Seç(f.DepoListesi, "ŞUBE");
+  Seç(f.ÜrünListesi, "BOYA");
+  const QString toplam = "19.999.999.999.999,97";  // AMBALAJ weighs 2 a piece
+  const std::pair<const QLineEdit*, QString> kutular[] = {{f.ToplamÜrünAğırlığıKutusu, toplam},
+                                                          {f.ToplamKritikStokAğırlığıKutusu, toplam},
+                                                          {f.ÜrünKritikStokAğırlığıKutusu, EnBüyükSayı},
+                                                          {f.KritikStokMiktarıKutusu, EnBüyükSayı}};
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(KutudaBütün(*kutular[i].first, kutular[i].second)) << i;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "ListeGorunumu.h"
 #include "Platform.h"
 #include "KilitliDosya.h"
+#include "SayiSigmasi.h"
 #include "StogaIadeEtFormu.h"
 #include "TarihKutusu.h"
 #include "UrunlereGoreStokHareketleriFormu.h"
@@ -546,6 +547,68 @@ TEST_F(HareketFormTesti, TamTutulamayacakStokaVaranİadeVeDeğişiklikBüyükMik
     EXPECT_EQ(SonMesaj(), OrtakYordamlarModülü::BüyükMiktarMetni) << i;
     EXPECT_EQ(HareketVerileri::MevcutStok(*vt, u, a), 999'999'999'999'500) << i;
     EXPECT_EQ(Say("FROM IadeBilgileriTablosu"), 0) << i;
+  }
+}
+
+// The largest figure kept, and its negative where a person only took out, shows whole in every box
+// of both reviews, in their movement column and in the change dialog that takes it over.
+TEST_F(HareketFormTesti, EnBüyükSayıKutulardaVeSütundaBütünGörünür) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A"), ali = Kişi("ALİ"), veli = Kişi("VELİ");
+  const qint64 g = Giriş(u, a, 9999999999999.99, {2026, 1, 5}, 0, ali);
+  const qint64 ç = Çıkış(u, a, 9999999999999.99, {2026, 1, 6}, 0, veli);
+  // Twice the largest figure in one product: its sums pass it.
+  const qint64 iki = Ürün("İK", "İKİZ");
+  const qint64 g2 = Giriş(iki, a, 9999999999999.99);
+  Giriş(iki, a, 9999999999999.99);
+  const QString eksi = "-" + EnBüyükSayı, sıfır = "0,00", toplam = "19.999.999.999.999,98";
+  struct Durum {
+    const char* bul;  // a product found in the product review, or a person in the persons review
+    bool kişi;
+    int görünüm;
+    qint64 satır;  // the movement shown
+    QStringList toplamlar;  // entries, exits, on hand
+  };
+  const Durum durumlar[] = {
+      {"EL", false, 0, g, {EnBüyükSayı, EnBüyükSayı, sıfır}},
+      {"EL", false, 1, ç, {EnBüyükSayı, EnBüyükSayı, sıfır}},
+      {"al", true, 0, g, {EnBüyükSayı, sıfır, EnBüyükSayı}},
+      {"ve", true, 1, ç, {sıfır, EnBüyükSayı, eksi}},
+      {"ik", false, 0, g2, {toplam, sıfır, toplam}},
+  };
+  for (const Durum& d : durumlar) {
+    SCOPED_TRACE(std::string(d.bul) + std::to_string(d.görünüm));
+    HareketİzlemeFormu* f;
+    if (d.kişi) {
+      auto& k = Form<GirişÇıkışYapanlaraGöreStokHareketleriFormu>();
+      k.show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&k));
+      QTest::keyClicks(k.GirişÇıkışYapanıBulKutusu, d.bul);
+      QTest::mouseClick(k.HareketTürüSeçeneği[d.görünüm], Qt::LeftButton);
+      f = &k;
+    } else {
+      Aç(d.bul, d.görünüm);
+      f = &F();
+    }
+    const QLineEdit* kutular[] = {f->GirişMiktarıToplamıKutusu, f->ÇıkışMiktarıToplamıKutusu, f->MevcutKutusu};
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(KutudaBütün(*kutular[i], d.toplamlar[i])) << i;
+    ListeGörünümü& l = *f->StokHareketleriListesi;
+    ASSERT_GE(l.SatırSayısı(), 1);
+    const int miktar = d.kişi ? 3 : 4;
+    for (int i = 1; i <= l.SatırSayısı(); ++i) {
+      EXPECT_EQ(l.AltÖğe(i, miktar), EnBüyükSayı);
+      EXPECT_TRUE(HücredeBütün(l, l.indexFromItem(l.Satır(i), miktar)));
+    }
+    if (!d.kişi) {
+      SatırıSeç(d.satır);
+      bool görüldü = false;
+      Modalda([&](QWidget* diyalog) {
+        görüldü = true;
+        EXPECT_TRUE(KutudaBütün(*static_cast<TarihMiktarFormu*>(diyalog)->Miktar, EnBüyükSayı));
+      });
+      QTest::mouseClick(F().HareketiDeğiştirDüğmesi, Qt::LeftButton);
+      EXPECT_TRUE(görüldü);
+    }
+    f->close();
   }
 }
 

@@ -3,6 +3,7 @@
 #include "KilitliDosya.h"
 #include "KritikStokVerileri.h"
 #include "Platform.h"
+#include "SayiSigmasi.h"
 #include "StokBakiyesi.h"
 #include "StoktanFisTestOrtami.h"
 #include "TarihKutusu.h"
@@ -167,6 +168,45 @@ TEST_F(FişAlanlarıTesti, StoğuTamTutulamayacakSatırEklenirkenReddedilir) {
     Tıkla(f.ListeyeEkleDüğmesi);
     EXPECT_EQ(SonMesaj(), a.eklenir ? QString() : OrtakYordamlarModülü::BüyükMiktarMetni) << a.miktar;
     EXPECT_EQ(f.Çalışma->Satırlar().size(), önce + (a.eklenir ? 1 : 0)) << a.miktar;
+  }
+}
+
+// The largest figure kept shows whole in the stock on hand and its weight, in the quantity field,
+// in the working list's cells and in the total, on all three vouchers.
+TEST_F(FişAlanlarıTesti, EnBüyükSayıKutulardaVeSütunlardaBütünGörünür) {
+  const qint64 tel = Ekle("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES ('T', 'TEL', 1)", {});
+  Giriş(tel, şube, 9999999999999.99);
+  const std::vector<const char*> seçimler[] = {{"AKI", "TEL", "ŞUB"}, {"ŞUB", "TEL", "BOR"}, {"ŞUB", "TEL", "MER"}};
+  const auto fişler = Fişler();
+  for (size_t i = 0; i < fişler.size(); ++i) {
+    FişFormu& f = fişler[i].aç();
+    SCOPED_TRACE(f.windowTitle().toStdString());
+    for (size_t s = 0; s < seçimler[i].size(); ++s) Bul(*f.Seçiciler[s], seçimler[i][s]);
+    EXPECT_TRUE(KutudaBütün(*f.MevcutÜrünSayısıKutusu, EnBüyükSayı));
+    EXPECT_TRUE(KutudaBütün(*f.MevcutÜrünAğırlığıKutusu, EnBüyükSayı));
+    // An entry of the largest figure goes where nothing is on hand: over it, it would pass what is kept.
+    if (i == 0) Bul(*f.Seçiciler[2], "MER");
+    f.KişiKutusu->setEditText(QStringLiteral("ALİ VELİ"));
+    if (f.NedenKutusu) f.NedenKutusu->setCurrentIndex(0);
+    mesajlar.clear();
+    Yaz(f.MiktarKutusu, "9999999999999,99");
+    Tıkla(f.ListeyeEkleDüğmesi);
+    EXPECT_EQ(SonMesaj(), QString());
+    ListeGörünümü& l = *f.Çalışma->Liste;
+    ASSERT_EQ(l.SatırSayısı(), 1);
+    int sayılar = 0;
+    for (int k = 0; k < l.SütunSayısı(); ++k) {
+      if (l.SütunHizası(k + 1) != SütunluListe::Hiza::Sağ) continue;
+      ++sayılar;
+      EXPECT_EQ(l.AltÖğe(1, k), EnBüyükSayı) << k;
+      EXPECT_TRUE(HücredeBütün(l, l.indexFromItem(l.Satır(1), k))) << k;
+    }
+    EXPECT_EQ(sayılar, 2);  // the quantity and its weight
+    EXPECT_TRUE(KutudaBütün(*f.Çalışma->ToplamAğırlıkKutusu, EnBüyükSayı));
+    f.MiktarKutusu->setText(EnBüyükSayı);
+    EXPECT_TRUE(KutudaBütün(*f.MiktarKutusu, EnBüyükSayı));
+    f.Çalışma->Temizle();
+    f.close();
   }
 }
 

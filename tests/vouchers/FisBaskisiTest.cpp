@@ -4,6 +4,7 @@
 #include "GirisIslemleriFormu.h"
 #include "Platform.h"
 #include "RaporTuvali.h"
+#include "SayiSigmasi.h"
 #include "StoktanFisTestOrtami.h"
 #include "YaziciSecmeFormu.h"
 #include "YazdirmaModulu.h"
@@ -74,6 +75,7 @@ protected:
       h[8] = "ÇOK UZUN ADLI BİR DEPO, İKİNCİ KAT";
       h[9] = "1234567,5";
     }
+    if (!büyükSayı.isEmpty()) h[9] = h[10] = büyükSayı;
     f.Çalışma->Ekle(h, QString::number(i));
   }
   void GirişSatırıEkle(FişFormu& f, int n) {
@@ -110,6 +112,7 @@ protected:
 
   int hatalıMetin = 0;
   bool uzunMetinler = false;
+  QString büyükSayı;  // the quantity and the weight of every row, when given
   QPushButton* düğme = nullptr;
   QStringList açılan;
   QString belgeAdı, gösterilenYazıcı, gösterilenBağlantı;
@@ -274,6 +277,32 @@ TEST_F(FişBaskısıTesti, UzunMetinSonrakiSütundanÖnceKesilir) {
     FormuYokEt<DepodanDepoyaTransferFormu>();
     tuval.reset();
   }
+}
+
+// The largest figures print whole and over nothing, beside long names and under their heads and
+// the footer; the names give way with "…".
+TEST_F(FişBaskısıTesti, EnBüyükSayılarHiçbirŞeyinÜstüneBasılmaz) {
+  uzunMetinler = true;
+  for (const bool transfer : {false, true})
+    for (const char* sayı : {"1.234.567.890.123,45", "9.999.999.999.999,99"}) {
+      SCOPED_TRACE(std::string(sayı) + (transfer ? " transfer" : ""));
+      büyükSayı = sayı;
+      Cevapla({Platform::Cevap::Hayır});
+      Yazdır(transfer, 3);
+      ASSERT_TRUE(tuval);
+      int sayılar = 0;
+      EXPECT_TRUE(SayılarÜstüsteBinmez(*tuval, &sayılar));
+      EXPECT_EQ(sayılar, 6);
+      const auto sayfa = tuval->Sayfa(1);
+      const KayıtTuvali::Metin* hücre = &sayfa.at(7);
+      EXPECT_EQ(hücre[4].metin, sayı);
+      EXPECT_EQ(hücre[5].metin, sayı);
+      EXPECT_NEAR(hücre[5].Sağ(), 180, 1e-9);
+      EXPECT_TRUE(hücre[3].metin.endsWith("…")) << hücre[3].metin.toStdString();
+      FormuYokEt<GirişİşlemleriFormu>();
+      FormuYokEt<DepodanDepoyaTransferFormu>();
+      tuval.reset();
+    }
 }
 
 TEST_F(FişBaskısıTesti, PdfeBasılanFişOkunduğundaMetinleriSırasıylaTaşır) {

@@ -3,6 +3,7 @@
 #include "StoktanFisTestOrtami.h"
 
 #include "ListeGorunumu.h"
+#include "Platform.h"
 
 #include <QHeaderView>
 
