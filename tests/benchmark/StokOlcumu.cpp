@@ -531,6 +531,26 @@ BENCHMARK(MilyonHareketteTümTarihlerListesi)
     ->ArgsProduct({{0, 1, 2, 3}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// The exit reason query alone over all dates, movements spread over 500 companies: as this
+// program runs it (each row's weight from AGIRLIK) against the text the file keeps (the weight in
+// the engine's arithmetic), run beside it in every iteration; "oran" is the program's time over the
+// file's.
+void MilyonHareketteÇıkışNedeniSorgusununAğırlığı(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("neden-agirlik"), true);
+  FirmalarıDağıt(*vt);
+  const ListeVerileri::Dönem d = *ListeVerileri::TümDönem(*vt, ListeVerileri::Kaynak::Çıkış);
+  qint64 satır = 0;
+  const auto oku = [&](const QString& metin) {
+    satır = 0;
+    vt->SatırSatırOku(metin, {0, 98, d.ilk, d.son}, [&](const OkunanSatır&) { ++satır; });
+  };
+  const QString ad = QStringLiteral("CikisNedeniSorgusu");
+  Oranla(
+      durum, [&] { oku(VeritabanıOluşturucu::SorguMetni(ad)); }, [&] { oku(vt->SorguMetni(ad)); });
+  durum.counters["satır"] = static_cast<double>(satır);
+}
+BENCHMARK(MilyonHareketteÇıkışNedeniSorgusununAğırlığı)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // The same from the list button of the exit reason list, for a month: rows read, written and shown.
 void MilyonHareketteBirAylıkÇıkışNedeniListesi(benchmark::State& durum) {
   AçıkListe<ÇıkışNedenineGöreStokListesiFormu> a(QStringLiteral("biraylik-neden"));
