@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -194,14 +195,24 @@ std::string Yuvarla(const std::string& I, const std::string& F) {
          " + CASE WHEN " + r + " < 0 THEN -5000 ELSE 5000 END) / 10000 END) / 100.0)";
 }
 
-// In a text, {A:x} is the weight of x hundredths of the product u, {T:x} the sum over the rows.
-std::string Aç(std::string s) {
+// The weight of x hundredths of the product u in the engine's own arithmetic, for the texts the
+// file keeps: an older program sharing the file runs them and knows no AGIRLIK.
+std::string AçıkAğırlık(const std::string& yüzde) {
+  const Parçalar p = Çarpım(yüzde);
+  return Yuvarla(p.I, p.F);
+}
+
+// In a text, {A:x} is the weight of x hundredths of the product u, {T:x} the sum over the rows;
+// `işlevle`: each row's weight from AGIRLIK, one call in place of that long arithmetic.
+std::string Aç(std::string s, bool işlevle) {
   for (size_t i = s.find("{"); i != std::string::npos; i = s.find("{", i)) {
     const size_t son = s.find('}', i);
     const std::string x = s.substr(i + 3, son - i - 3);
     const Parçalar p = Çarpım(x);
-    const std::string ifade =
-        s[i + 1] == 'T' ? Yuvarla("COALESCE(SUM(" + p.I + "), 0)", "COALESCE(SUM(" + p.F + "), 0)") : Ağırlık(x);
+    const std::string ifade = s[i + 1] == 'T'
+                                  ? Yuvarla("COALESCE(SUM(" + p.I + "), 0)", "COALESCE(SUM(" + p.F + "), 0)")
+                              : işlevle ? Ağırlık(x)
+                                        : AçıkAğırlık(x);
     s.replace(i, son + 1 - i, ifade);
     i += ifade.size();
   }
@@ -301,6 +312,53 @@ const char* const TetikleyiciAdları[] = {"StokBakiyesiGirisEkle", "StokBakiyesi
                                          "StokBakiyesiGirisSil",  "StokBakiyesiCikisEkle",
                                          "StokBakiyesiCikisDegistir", "StokBakiyesiCikisSil", nullptr};
 
+// Millionths to hundredths, half away from zero (the division truncates toward zero).
+__int128 Yüzdelik(__int128 milyonda) { return (milyonda + (milyonda < 0 ? -5000 : 5000)) / 10000; }
+
+// The unit weight in ten-thousandths as the texts take it, CAST(ROUND(COALESCE(b, 0) * 10000)
+// AS INTEGER), step by step as the engine does: its ROUND adds a half and truncates (a product a
+// hair under a half goes up), leaves alone what is past 2^52, and the cast saturates.
+qint64 OnBindeBirim(sqlite3_value* b) {
+  double r = 0;
+  switch (sqlite3_value_numeric_type(b)) {
+    case SQLITE_NULL: return 0;
+    case SQLITE_INTEGER: {
+      const sqlite3_int64 i = sqlite3_value_int64(b);
+      sqlite3_int64 çarpım = 0;
+      r = __builtin_mul_overflow(i, sqlite3_int64{10000}, &çarpım) ? static_cast<double>(i) * 10000.0
+                                                                   : static_cast<double>(çarpım);
+      break;
+    }
+    default: r = sqlite3_value_double(b) * 10000; break;
+  }
+  if (r >= -4503599627370496.0 && r <= 4503599627370496.0)
+    r = static_cast<double>(static_cast<sqlite3_int64>(r + (r < 0 ? -0.5 : 0.5)));
+  if (r <= -9223372036854775808.0) return std::numeric_limits<qint64>::min();
+  if (r >= 9223372036854775807.0) return std::numeric_limits<qint64>::max();
+  return static_cast<qint64>(r);
+}
+
+// AGIRLIK(yüzde, birimAğırlığı). The texts split the product to keep it in 64 bits; here it is
+// whole in 128, so that both agree wherever the weight's hundredths fit in 64 bits, far past the
+// largest figure kept. A quantity of NULL weighs NULL, as its CAST does there.
+void AğırlıkHesapla(sqlite3_context* bağlam, int, sqlite3_value** değerler) {
+  if (sqlite3_value_type(değerler[0]) == SQLITE_NULL) return sqlite3_result_null(bağlam);
+  const __int128 milyonda =
+      static_cast<__int128>(sqlite3_value_int64(değerler[0])) * static_cast<__int128>(OnBindeBirim(değerler[1]));
+  sqlite3_result_double(bağlam, static_cast<double>(Yüzdelik(milyonda)) / 100.0);
+}
+
+// The texts of the saved queries, built once; each name points into its own list.
+struct Metinler {
+  std::vector<std::string> metin;
+  std::vector<KayıtlıSorgu> sorgu;
+  explicit Metinler(bool işlevle) {
+    for (const KayıtlıSorgu* s = Şablonlar; s->ad; ++s) metin.push_back(Aç(s->metin, işlevle));
+    for (size_t i = 0; i < metin.size(); ++i) sorgu.push_back({Şablonlar[i].ad, metin[i].c_str()});
+    sorgu.push_back({nullptr, nullptr});
+  }
+};
+
 void Yürüt(Veritabanı& vt, const std::string& sql) {
   char* hata = nullptr;
   if (sqlite3_exec(vt.Tutamaç(), sql.c_str(), nullptr, nullptr, &hata) != SQLITE_OK) {
@@ -348,14 +406,16 @@ const char* Doldurma() {
 }
 
 const char* KritikStokGörünümü() { return Görünüm; }
-std::string Ağırlık(const std::string& yüzde) {
-  const Parçalar p = Çarpım(yüzde);
-  return Yuvarla(p.I, p.F);
+std::string Ağırlık(const std::string& yüzde) { return "AGIRLIK(" + yüzde + ", u.BirimAgirligi)"; }
+
+void AğırlıkİşleviniKaydet(sqlite3* db) {
+  sqlite3_create_function(db, "AGIRLIK", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
+                          AğırlıkHesapla, nullptr, nullptr);
 }
 
 qint64 Ağırlık(qint64 yüzde, double birimAğırlığı) {
-  const __int128 p = static_cast<__int128>(yüzde) * static_cast<__int128>(std::llround(birimAğırlığı * 10000));
-  return static_cast<qint64>((p + (p < 0 ? -5000 : 5000)) / 10000);
+  return static_cast<qint64>(
+      Yüzdelik(static_cast<__int128>(yüzde) * static_cast<__int128>(std::llround(birimAğırlığı * 10000))));
 }
 
 bool AğırlıkTamTutulur(qint64 yüzde, double birimAğırlığı) {
@@ -369,24 +429,20 @@ bool AğırlıkTamTutulur(qint64 yüzde, double birimAğırlığı) {
 }
 
 const KayıtlıSorgu* Sorgular() {
-  static const std::vector<std::string> metinler = [] {
-    std::vector<std::string> m;
-    for (const KayıtlıSorgu* s = Şablonlar; s->ad; ++s) m.push_back(Aç(s->metin));
-    return m;
-  }();
-  static const std::vector<KayıtlıSorgu> sorgular = [] {
-    std::vector<KayıtlıSorgu> s;
-    for (size_t i = 0; i < metinler.size(); ++i) s.push_back({Şablonlar[i].ad, metinler[i].c_str()});
-    s.push_back({nullptr, nullptr});
-    return s;
-  }();
-  return sorgular.data();
+  static const Metinler m(false);
+  return m.sorgu.data();
+}
+
+const KayıtlıSorgu* ProgramınSorguları() {
+  static const Metinler m(true);
+  return m.sorgu.data();
 }
 const char* KişiDizinleri() { return Dizinler; }
 const char* const* Tetikleyiciler() { return TetikleyiciAdları; }
 
 bool Ekle(Veritabanı& vt) {
-  for (const KayıtlıSorgu* s = Sorgular(); s->ad; ++s)
+  // The file keeps the texts every program can run; this connection runs its faster own.
+  for (const KayıtlıSorgu* s = ProgramınSorguları(); s->ad; ++s)
     vt.SorguMetniAyarla(QString::fromUtf8(s->ad), QString::fromUtf8(s->metin));
   if (Tam(vt)) {
     if (SorgularGüncel(vt)) return false;

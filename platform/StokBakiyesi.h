@@ -18,6 +18,7 @@
 #include <string>
 
 class Veritabanı;
+struct sqlite3;
 
 namespace StokBakiyesi {
 
@@ -31,11 +32,17 @@ struct KayıtlıSorgu {
   const char* ad;
   const char* metin;
 };
-// The saved queries the file carries with it (the balance's readers and the exit reason list).
+// The saved queries the file carries with it (the balance's readers and the exit reason list),
+// in the engine's own arithmetic, which every program that shares the file can run.
 const KayıtlıSorgu* Sorgular();  // ends with {nullptr, nullptr}
+// The same queries as this program runs them: the same figures, each row's weight from AGIRLIK.
+const KayıtlıSorgu* ProgramınSorguları();  // ends with {nullptr, nullptr}
 // SQL for the weight of `yüzde` hundredths of the product aliased u: quantity times unit
-// weight, rounded once to hundredths, half away from zero.
+// weight, rounded once to hundredths, half away from zero; through AGIRLIK.
 std::string Ağırlık(const std::string& yüzde);
+// Registers AGIRLIK(yüzde, birimAğırlığı) on a connection: the weight the texts of Sorgular()
+// give, figure for figure, reckoned in 128 bits instead of in parts.
+void AğırlıkİşleviniKaydet(sqlite3* db);
 // The same rule in the program: the weight of `yüzde` hundredths at `birimAğırlığı`, in hundredths.
 qint64 Ağırlık(qint64 yüzde, double birimAğırlığı);
 // Whether the quantity and its weight are both kept exactly (within TürkçeMetin::EnBüyükMiktar).

@@ -182,6 +182,7 @@ void Veritabanı::TürkçeİşlevleriKaydet(sqlite3* db) {
   sqlite3_create_function(
       db, "TR_KATLA", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
       [](sqlite3_context* c, int n, sqlite3_value** v) { TürkçeSırala(c, n, v, false); }, nullptr, nullptr);
+  StokBakiyesi::AğırlıkİşleviniKaydet(db);
 }
 
 std::unique_ptr<Veritabanı> Veritabanı::Aç(const QString& yol) {

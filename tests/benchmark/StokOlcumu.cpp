@@ -487,6 +487,70 @@ void MilyonHareketteBirAylıkListe(benchmark::State& durum) {
 }
 BENCHMARK(MilyonHareketteBirAylıkListe)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// Five hundred suppliers and customers, each movement's company by its number: nearly every
+// movement is then a group of its own in the company and exit reason lists.
+void FirmalarıDağıt(Veritabanı& vt) {
+  Veritabanı::İşlem işlem(vt);
+  for (int f = 1; f <= 500; ++f)
+    for (const char* tablo : {"SaticiFirmaBilgileriTablosu", "AliciFirmaBilgileriTablosu"})
+      vt.Çalıştır(QStringLiteral("INSERT INTO %1 (FirmaAdi) VALUES (?)").arg(QLatin1String(tablo)),
+                  {QStringLiteral("FİRMA %1").arg(f)});
+  vt.Çalıştır("UPDATE GirisIslemleriTablosu SET SaticiFirmaNo = 1 + IslemNo % 500");
+  vt.Çalıştır("UPDATE CikisIslemleriTablosu SET AliciFirmaNo = 1 + IslemNo % 500");
+  işlem.Onayla();
+  vt.İstatistikleriTazele();
+}
+
+// The same lists over all dates, with the entry operations beside them (0 exit reasons, 1 suppliers,
+// 2 customers, 3 entries), on the file as it is (one company: some 50,000 groups) and with its
+// movements spread over 500 companies (1): the engine weighs each group's row of the first three,
+// the program each entry.
+void MilyonHareketteTümTarihlerListesi(benchmark::State& durum) {
+  const int tür = static_cast<int>(durum.range(0));
+  const bool dağıtık = durum.range(1) != 0;
+  const char* const adlar[] = {"çıkış nedeni", "satıcı firmalar", "alıcı firmalar", "giriş işlemleri"};
+  durum.SetLabel(std::string(adlar[tür]) + (dağıtık ? ", 500 firma" : ", 1 firma"));
+  auto vt = Milyon().Kopya(QStringLiteral("tumtarih%1-%2").arg(tür).arg(dağıtık), true);
+  if (dağıtık) FirmalarıDağıt(*vt);
+  using ListeVerileri::Kaynak;
+  const Kaynak kaynak = tür == 0 || tür == 2 ? Kaynak::Çıkış : Kaynak::Giriş;
+  const ListeVerileri::Süzgeç s{std::nullopt, std::nullopt, *ListeVerileri::TümDönem(*vt, kaynak)};
+  int satır = 0;
+  Oranla(
+      durum, [&] { DüzToplam(*vt); },
+      [&] {
+        satır = tür == 0   ? ListeVerileri::ÇıkışNedeniListesi(*vt, s).SatırSayısı()
+                : tür == 3 ? ListeVerileri::İşlemListesi(*vt, QStringLiteral("Giris"), s).SatırSayısı()
+                           : ListeVerileri::FirmaStokListesi(*vt, tür == 1 ? QStringLiteral("Satici")
+                                                                            : QStringLiteral("Alici"), s)
+                                 .SatırSayısı();
+      });
+  durum.counters["satır"] = static_cast<double>(satır);
+}
+BENCHMARK(MilyonHareketteTümTarihlerListesi)
+    ->ArgsProduct({{0, 1, 2, 3}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// The exit reason query alone over all dates, movements spread over 500 companies: as this
+// program runs it (each row's weight from AGIRLIK) against the text the file keeps (the weight in
+// the engine's arithmetic), run beside it in every iteration; "oran" is the program's time over the
+// file's.
+void MilyonHareketteÇıkışNedeniSorgusununAğırlığı(benchmark::State& durum) {
+  auto vt = Milyon().Kopya(QStringLiteral("neden-agirlik"), true);
+  FirmalarıDağıt(*vt);
+  const ListeVerileri::Dönem d = *ListeVerileri::TümDönem(*vt, ListeVerileri::Kaynak::Çıkış);
+  qint64 satır = 0;
+  const auto oku = [&](const QString& metin) {
+    satır = 0;
+    vt->SatırSatırOku(metin, {0, 98, d.ilk, d.son}, [&](const OkunanSatır&) { ++satır; });
+  };
+  const QString ad = QStringLiteral("CikisNedeniSorgusu");
+  Oranla(
+      durum, [&] { oku(VeritabanıOluşturucu::SorguMetni(ad)); }, [&] { oku(vt->SorguMetni(ad)); });
+  durum.counters["satır"] = static_cast<double>(satır);
+}
+BENCHMARK(MilyonHareketteÇıkışNedeniSorgusununAğırlığı)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // The same from the list button of the exit reason list, for a month: rows read, written and shown.
 void MilyonHareketteBirAylıkÇıkışNedeniListesi(benchmark::State& durum) {
   AçıkListe<ÇıkışNedenineGöreStokListesiFormu> a(QStringLiteral("biraylik-neden"));

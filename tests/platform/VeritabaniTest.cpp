@@ -14,7 +14,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <bit>
 #include <future>
+#include <map>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -293,6 +296,60 @@ TEST_F(VeritabanıTesti, ÇıkışNedeniSorgusuNedenAralığınıVeDönemiUygula
   EXPECT_EQ(satış.Metin("FirmaAdi"), "DOĞAN");
   auto hepsi = vt->SorguAç(QStringLiteral("CikisNedeniSorgusu"), {0, 99, QDate(2026, 1, 1), QDate(2026, 12, 31)});
   EXPECT_EQ(hepsi.KayıtSayısı(), 1);  // transfers are not exits of a reason
+}
+
+// The program runs the exit reason list with each row's weight from AGIRLIK; the file keeps the
+// text that reckons it in parts, for older programs. Both give every figure bit for bit, at the
+// edges of that arithmetic too.
+TEST_F(VeritabanıTesti, AğırlıkİşleviDosyanınMetniyleAynıSonucuVerir) {
+  const qint64 d = Depo(*vt, "MERKEZ");
+  const struct {
+    const char* kod;
+    QVariant miktar, birim;
+    std::optional<qint64> yüzde;  // none: no weight (NULL)
+  } durumlar[] = {
+      {"YARIM", 1.5, 0.15, 23},  // 0,225
+      {"EKSİ YARIM", -1.5, 0.15, -23},
+      {"EKSİ BİRİM", 1.5, -0.15, -23},
+      {"YARIMIN ALTI", 0.01, 0.4999, 0},
+      {"KURUŞ", 0.01, 0.5, 1},
+      {"EKSİ KURUŞ", -0.01, 0.5, -1},
+      // Ten-thousandths of 0,49999999999999994: the engine's ROUND takes them for one.
+      {"KIL PAYI", 100.0, 4.9999999999999996e-05, 1},
+      // Hundredths times ten-thousandths pass 64 bits from here on.
+      {"EN BÜYÜK", 9999999999999.99, 1.0, 999'999'999'999'999},
+      {"EKSİ EN BÜYÜK", -9999999999999.99, 0.0125, -12'500'000'000'000},
+      {"SINIRIN ÖTESİ", 9999999999999.99, 9000.0, 8'999'999'999'999'991'000},
+      {"BİRİMSİZ", 12.5, QVariant(), 0},
+      {"MİKTARSIZ", QVariant(), 0.5, std::nullopt},
+  };
+  for (const auto& durum : durumlar) {
+    vt->Çalıştır(QStringLiteral("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?, ?, ?)"),
+                 {QString::fromUtf8(durum.kod), QString::fromUtf8(durum.kod), durum.birim});
+    vt->Çalıştır(QStringLiteral("INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisNedeni, "
+                                "IslemTarihi, CikisMiktari) VALUES (?, ?, 1, 0, '2026-03-06', ?)"),
+                 {vt->SonEklenenNo(), d, durum.miktar});
+  }
+  const auto ağırlıklar = [&](const QString& metin) {
+    std::map<QString, QVariant> a;
+    for (auto k = vt->KayıtKümesiAç(metin, {0, 98, QDate(2026, 3, 6), QDate(2026, 3, 6)}); !k.Sonda(); k.MoveNext())
+      a[k.Metin("UrunKodu")] = k.Değer("ToplamAgirlik");
+    return a;
+  };
+  const QString programın = vt->SorguMetni(QStringLiteral("CikisNedeniSorgusu"));
+  ASSERT_TRUE(programın.contains(QStringLiteral("AGIRLIK(")));
+  auto dosyanın = ağırlıklar(VeritabanıOluşturucu::SorguMetni(QStringLiteral("CikisNedeniSorgusu")));
+  auto bulunan = ağırlıklar(programın);
+  for (const auto& durum : durumlar) {
+    SCOPED_TRACE(durum.kod);
+    const QVariant a = bulunan[QString::fromUtf8(durum.kod)], b = dosyanın[QString::fromUtf8(durum.kod)];
+    ASSERT_EQ(a.isNull(), !durum.yüzde);
+    ASSERT_EQ(b.isNull(), !durum.yüzde);
+    if (!durum.yüzde) continue;
+    EXPECT_EQ(std::bit_cast<quint64>(a.toDouble()), std::bit_cast<quint64>(static_cast<double>(*durum.yüzde) / 100))
+        << a.toDouble();
+    EXPECT_EQ(std::bit_cast<quint64>(a.toDouble()), std::bit_cast<quint64>(b.toDouble())) << b.toDouble();
+  }
 }
 
 TEST_F(VeritabanıTesti, TürkçeSıralamaVeÖnEkAraması) {
