@@ -94,9 +94,9 @@ void Sakla(const QString& yol, const Dosya& d) {
     Ayarlar::BölümüYaz(Bölüm, satırlar);
 }
 
-// The file's state, with whatever the settings keep for it that this run does not know yet: a
-// run that ended, or the one pending work an earlier version kept.
-Dosya& DosyaDurumu(const QString& yol) {
+// What the settings keep for the file that this run does not know yet, read at each connection:
+// a run that ended, or the one pending work an earlier version kept.
+Dosya& AyarlardanAl(const QString& yol) {
   Dosya& d = Dosyalar::Hepsi()[yol];
   if (!AyarlardaTut) return d;
   const auto biliniyor = [&d](const QString& iz) {
@@ -151,7 +151,7 @@ bool HepsiniÇöz(Veritabanı& vt, Dosya& d, Bekleyenİz* kendi) {
 }  // namespace
 
 void Bağlanınca(Veritabanı& vt) {
-  Dosya& d = DosyaDurumu(vt.Yol());
+  Dosya& d = AyarlardanAl(vt.Yol());
   try {
     HepsiniÇöz(vt, d, nullptr);
   } catch (const VeritabanıHatası&) {
@@ -159,7 +159,7 @@ void Bağlanınca(Veritabanı& vt) {
   }
 }
 
-bool Çöz(Veritabanı& vt, Bekleyenİz* kendi) { return HepsiniÇöz(vt, DosyaDurumu(vt.Yol()), kendi); }
+bool Çöz(Veritabanı& vt, Bekleyenİz* kendi) { return HepsiniÇöz(vt, Dosyalar::Hepsi()[vt.Yol()], kendi); }
 
 QString Yaz(Veritabanı& vt) {
   BağlantıDurumu& b = vt.İzDurumu();
@@ -183,7 +183,7 @@ void Yazıldı(Veritabanı& vt, const QString& iz) {
 }
 
 void Bilinmiyor(Veritabanı& vt, const QString& iz, const QString& ad, Bekleyenİz* kendi) {
-  Dosya& d = DosyaDurumu(vt.Yol());
+  Dosya& d = Dosyalar::Hepsi()[vt.Yol()];
   d.bekleyen.push_back({{iz, ad, QDateTime::currentDateTime()}, vt.İzDurumu().no, kendi});
   if (kendi) Dosyalar::Tut(kendi, iz);
   Sakla(vt.Yol(), d);

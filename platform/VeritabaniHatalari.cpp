@@ -164,14 +164,15 @@ VeritabanıHatası SonucuBilinmeyenHata() {
                          "ulaşmadıysa bir kez kaydedecektir.")};
 }
 
-QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, std::optional<bool> yazılmış) {
+QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, std::optional<bool> yazılmış,
+                      const QString& yazılmadıysa) {
   const QString iş = QStringLiteral("Sonucu bilinmeyen işlem (%1, %2) ")
                          .arg(ad.isEmpty() ? QStringLiteral("kayıt") : ad,
                               zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
   if (!yazılmış)
     return iş + QStringLiteral("veritabanına kaydedilip kaydedilmediği artık anlaşılamıyor; lütfen, denetleyiniz.");
   return iş + (*yazılmış ? QStringLiteral("veritabanına kaydedilmiş.")
-                         : QStringLiteral("veritabanına kaydedilmemiş; gerekiyorsa yeniden giriniz."));
+                         : QStringLiteral("veritabanına kaydedilmemiş; ") + yazılmadıysa);
 }
 
 std::optional<VeritabanıHatası> AçılışHatası(const QString& yol) {

@@ -55,8 +55,9 @@ VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString
 // A commit whose outcome the disk hid.
 VeritabanıHatası SonucuBilinmeyenHata();
 // What became of a work whose outcome was unknown, named and timed as the user entered it;
-// nothing when it can no longer be told.
-QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, std::optional<bool> yazılmış);
+// nothing when it can no longer be told. `yazılmadıysa` says what to do when it is not stored.
+QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, std::optional<bool> yazılmış,
+                      const QString& yazılmadıysa = QStringLiteral("gerekiyorsa yeniden giriniz."));
 // Why the file at `yol` cannot be opened as the shared database, decided before the engine
 // guesses; nothing when it can be tried.
 std::optional<VeritabanıHatası> AçılışHatası(const QString& yol);

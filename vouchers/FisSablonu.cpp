@@ -249,10 +249,7 @@ void ÇalışmaListesi::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyen�
     // Not in the file: the rows are ordinary rows again, saved with the list.
     for (int i = 1; i <= Liste->SatırSayısı(); ++i) Liste->Satır(i)->setData(0, ÖncekiDenemeRolü, QVariant());
     if (!kendi)
-      MesajKutusu(yazılmış ? QStringLiteral("Sonucu bilinmeyen işlem (%1, %2) veritabanına kaydedilmemiş; satırları "
-                                            "listede, kaydedilmeyi bekliyor.")
-                                 .arg(iş.ad, iş.zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
-                           : ÖncekiİşMetni(iş.ad, iş.zaman, yazılmış),
+      MesajKutusu(ÖncekiİşMetni(iş.ad, iş.zaman, yazılmış, QStringLiteral("satırları listede, kaydedilmeyi bekliyor.")),
                   Stil::Bilgi);
     return;
   }
