@@ -61,7 +61,11 @@ HareketİzlemeFormu::HareketİzlemeFormu(Tasarım tasarım) : tasarım_(std::mov
   StokHareketleriListesi->setMinimumSize(genişlik + 24, 260);
 
   Çerçeve[2] = new QGroupBox(this);
-  auto* toplamDüzeni = new QHBoxLayout(Çerçeve[2]);
+  // Each caption over its box: three boxes that hold the largest figure whole, side by side with
+  // their captions, would make the form wider than an 800-pixel screen.
+  auto* toplamDüzeni = new QGridLayout(Çerçeve[2]);
+  toplamDüzeni->setVerticalSpacing(2);
+  int sütun = 0;
   const auto toplam = [&](int etiket, const char* metin) {
     Etiket[etiket] = new QLabel(QString::fromUtf8(metin), Çerçeve[2]);
     auto* kutu = new QLineEdit(Çerçeve[2]);
@@ -69,8 +73,9 @@ HareketİzlemeFormu::HareketİzlemeFormu(Tasarım tasarım) : tasarım_(std::mov
     kutu->setAlignment(Qt::AlignRight);
     kutu->setFocusPolicy(Qt::NoFocus);
     OrtakYordamlarModülü::SayıKutusunaYerAç(*kutu);
-    toplamDüzeni->addWidget(Etiket[etiket]);
-    toplamDüzeni->addWidget(kutu, 1);
+    toplamDüzeni->addWidget(Etiket[etiket], 0, sütun);
+    toplamDüzeni->addWidget(kutu, 1, sütun);
+    toplamDüzeni->setColumnStretch(sütun++, 1);
     return kutu;
   };
   GirişMiktarıToplamıKutusu = toplam(1, "Giriş Miktarı :");

@@ -591,6 +591,7 @@ TEST_F(HareketFormTesti, EnBüyükSayıKutulardaVeSütundaBütünGörünür) {
     }
     const QLineEdit* kutular[] = {f->GirişMiktarıToplamıKutusu, f->ÇıkışMiktarıToplamıKutusu, f->MevcutKutusu};
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(KutudaBütün(*kutular[i], d.toplamlar[i])) << i;
+    EXPECT_LE(f->width(), 790);  // still on an 800-pixel screen, frame included
     ListeGörünümü& l = *f->StokHareketleriListesi;
     ASSERT_GE(l.SatırSayısı(), 1);
     const int miktar = d.kişi ? 3 : 4;
