@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs every Debian package the build, the program and the tests need.
 set -e
-PAKETLER="g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev libxlsxwriter-dev zlib1g-dev \
+PAKETLER="g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev libxlsxwriter-dev \
 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 xdg-utils qt6-translations-l10n \
 poppler-utils python3-openpyxl"
 SUDO=""

@@ -10,8 +10,7 @@
 
 // The account of tests/ortak/xlsx_oku.py: sheet, merged ranges, row heights, widths as given,
 // hidden columns, rows with their cells {"d", "t", "f", ...}, the data rows as "s:text|n:number|t:date"
-// ("metinler", and the last one "son"), page setup, and the number cells' values as the file holds
-// them by cell name ("hamSayılar").
+// ("metinler", and the last one "son"), page setup.
 inline QJsonObject XlsxOku(const QString& yol) {
   QProcess süreç;
   süreç.start(QStringLiteral(VELMORA_PYTHON), {QStringLiteral(XLSX_OKU), yol});

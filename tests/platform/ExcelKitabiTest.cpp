@@ -1,4 +1,4 @@
-// The workbook writer on its own: long lists and new names.
+// The workbook writer on its own: long lists, new names, the values a reader gets back.
 #include "ExcelKitabi.h"
 #include "TestOrtami.h"
 #include "XlsxOku.h"
@@ -30,27 +30,25 @@ TEST_F(ExcelKitabıTesti, UzunListeBütünüyleVeHerSeferindeYeniAdlaYazılır) 
   EXPECT_EQ(Dosyalar().size(), 4);
 }
 
-// A figure is kept with the digits it has, never as the library's sixteen ("83.79000000000001"):
-// the file holds it, and a reader reads back, exactly that figure.
-TEST_F(ExcelKitabıTesti, SayılarİkiOndalığıylaTutulur) {
+// Every reader gets back the list's own values, whatever digits the file spells them with: a figure is
+// the double of its two decimals, up to the largest one, a date a date, a code text.
+TEST_F(ExcelKitabıTesti, HücrelerListeninDeğerleriniTaşır) {
   QDir().mkpath(GeçiciYol("k"));
-  ExcelKitabı kitap(Tanım("Liste"), GeçiciYol("k"));
-  const std::pair<const char*, const char*> sayılar[] = {{"83,79", "83.79"},
-                                                         {"0,29", "0.29"},
-                                                         {"1.234,56", "1234.56"},
-                                                         {"9.999.999.999.999,99", "9999999999999.99"},
-                                                         {"-0,07", "-0.07"},
-                                                         {"40.000", "40000"}};
-  for (const auto& [metin, _] : sayılar) kitap.SatırEkle({"a", metin});
+  using enum ExcelKitabı::HücreTürü;
+  ExcelKitabı kitap({"Liste", "Başlık", {{"Kod", 10, Metin}, {"Miktar", 12, Sayı}, {"Tarih", 10, Tarih}}},
+                    GeçiciYol("k"));
+  const std::pair<const char*, double> sayılar[] = {{"83,79", 83.79},       {"0,29", 0.29},
+                                                    {"1.234,56", 1234.56}, {"9.999.999.999.999,99", 9999999999999.99},
+                                                    {"-0,07", -0.07},      {"40.000", 40000}};
+  for (const auto& [metin, _] : sayılar) kitap.SatırEkle({"00123", metin, "05.03.2026"});
   const QJsonObject k = XlsxOku(kitap.Bitir());
-  const QJsonObject ham = k["hamSayılar"].toObject();
   const QJsonArray satırlar = k["satırlar"].toArray();
   for (int i = 0; i < int(std::size(sayılar)); ++i) {
-    EXPECT_EQ(ham[QStringLiteral("B%1").arg(i + 3)].toString(), sayılar[i].second) << sayılar[i].first;
-    EXPECT_EQ(satırlar[i + 2].toArray()[1].toObject()["d"].toDouble(), QByteArray(sayılar[i].second).toDouble())
-        << sayılar[i].first;
+    const QJsonObject sayı = satırlar[i + 2].toArray()[1].toObject();
+    EXPECT_EQ(sayı["t"].toString(), "n") << sayılar[i].first;
+    EXPECT_EQ(sayı["d"].toDouble(), sayılar[i].second) << sayılar[i].first;
   }
-  EXPECT_EQ(k["son"].toString(), "s:a|n:40000");
+  EXPECT_EQ(k["son"].toString(), "s:00123|n:40000|t:2026-03-05");
 }
 
 }  // namespace
