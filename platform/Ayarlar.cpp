@@ -48,10 +48,20 @@ bool MantıksalOku(const QString& bölüm, const QString& anahtar, bool varsayı
   return tamam ? n != 0 : varsayılan;
 }
 
-void Yaz(const QString& bölüm, const QString& anahtar, const QString& değer) {
+bool Yaz(const QString& bölüm, const QString& anahtar, const QString& değer) {
   QSettings d = Depo();
   d.beginGroup(Grup(bölüm));
   d.setValue(anahtar, değer);
+  d.endGroup();
+  // The store merges only the keys this write changed into the file as it is now.
+  d.sync();
+  return d.status() == QSettings::NoError && d.isWritable();
+}
+
+void AnahtarıSil(const QString& bölüm, const QString& anahtar) {
+  QSettings d = Depo();
+  d.beginGroup(Grup(bölüm));
+  d.remove(anahtar);
   d.endGroup();
   d.sync();
 }

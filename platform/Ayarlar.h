@@ -12,7 +12,11 @@ QString Oku(const QString& bölüm, const QString& anahtar, const QString& varsa
 // A stored value that is not a whole number counts as missing.
 qint64 SayıOku(const QString& bölüm, const QString& anahtar, qint64 varsayılan);
 bool MantıksalOku(const QString& bölüm, const QString& anahtar, bool varsayılan);
-void Yaz(const QString& bölüm, const QString& anahtar, const QString& değer);
+// False when the store could not be written (a home that is read-only or full).
+bool Yaz(const QString& bölüm, const QString& anahtar, const QString& değer);
+// Removes one key; other keys of the section, also those another copy of the program wrote
+// meanwhile, stay.
+void AnahtarıSil(const QString& bölüm, const QString& anahtar);
 // Keys of a section in stored order: by their numeric suffix ("Sira-2" before "Sira-10").
 QList<QPair<QString, QString>> TümünüOku(const QString& bölüm);
 bool BölümVar(const QString& bölüm);

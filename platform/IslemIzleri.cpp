@@ -12,10 +12,10 @@ namespace İşlemİzleri {
 
 namespace {
 
-// A token is removed by age only long after any run that wrote it has ended; a pending work not
-// found after this long may have lost its token that way, and is not told "not stored".
-constexpr qint64 SilinmeYaşıSn = 90LL * 24 * 3600;
-constexpr qint64 SöylenebilirYaşSn = 60LL * 24 * 3600;
+// A token is removed by age only once the file has taken this many commits after it: far more
+// than any run that wrote it lives through. A pending work not found whose token may have gone
+// that way is not told "not stored".
+constexpr qint64 SilinmeSırası = 1'000'000;
 
 const QString Bölüm = QStringLiteral("SonucuBilinmeyenIsler");
 // Where an earlier version kept its one pending work.
@@ -25,6 +25,7 @@ struct Kayıt {
   Bekleyenİş iş;
   int bağlantı = 0;  // the connection that wrote the token; 0 for a run that ended
   Bekleyenİz* sahip = nullptr;
+  QString anahtar;  // its line in the settings
 };
 struct Çözülen {
   Kayıt k;
@@ -37,7 +38,7 @@ struct Çözülen {
 struct Dosyalar {
   struct Dosya {
     std::vector<Kayıt> bekleyen;
-    std::vector<Çözülen> çözülen;  // settled, not yet told: still in the settings
+    std::vector<Çözülen> çözülen;  // settled, not yet told: still in the settings, still held
   };
   static std::map<QString, Dosya>& Hepsi() {
     static std::map<QString, Dosya> dosyalar;
@@ -53,7 +54,10 @@ struct Dosyalar {
     sahip->iz_.clear();
   }
   static void Tut(Bekleyenİz* sahip, const QString& iz) { sahip->iz_ = iz; }
-  static void Kopar(Bekleyenİz* sahip) { sahip->iz_.clear(); }
+  // Told what became of `iz`: the holder lets it go, unless it holds a later try by now.
+  static void Kopar(Bekleyenİz* sahip, const QString& iz) {
+    if (sahip->iz_ == iz) sahip->iz_.clear();
+  }
 };
 
 void Bekleyenİz::Bırak() { Dosyalar::Bırak(this); }
@@ -63,35 +67,46 @@ namespace {
 using Dosya = Dosyalar::Dosya;
 
 // One pending work a line: the file, the token, the time and the name, which may hold anything
-// but a tab.
-QString Satır(const QString& yol, const Bekleyenİş& iş) {
-  return QStringList{yol, (iş.eski ? QStringLiteral("eski:") : QString()) + iş.iz, iş.zaman.toString(Qt::ISODate), iş.ad}
-      .join(u'\t');
+// but a tab. The token says where it is looked for: "onay:<sıra>:" in front for this version,
+// "eski:" for the oldest, nothing for the version before.
+QString Satır(const Bekleyenİş& iş) {
+  QString iz = iş.iz;
+  if (iş.tablo == Tablo::Onay) iz = QStringLiteral("onay:%1:%2").arg(iş.sıra).arg(iş.iz);
+  if (iş.tablo == Tablo::Eski) iz = QStringLiteral("eski:") + iş.iz;
+  return QStringList{iş.yol, iz, iş.zaman.toString(Qt::ISODate), iş.ad}.join(u'\t');
 }
 
-std::optional<std::pair<QString, Bekleyenİş>> SatırıOku(const QString& satır) {
+std::optional<Bekleyenİş> SatırıOku(const QString& satır) {
   const QStringList p = satır.split(u'\t');
   if (p.size() < 4 || p[1].isEmpty()) return std::nullopt;
-  Bekleyenİş iş{p[1], p.mid(3).join(u'\t'), QDateTime::fromString(p[2], Qt::ISODate)};
-  if (iş.iz.startsWith(QStringLiteral("eski:"))) iş.iz = iş.iz.mid(5), iş.eski = true;
-  return std::make_pair(p[0], iş);
+  Bekleyenİş iş{p[1], p.mid(3).join(u'\t'), QDateTime::fromString(p[2], Qt::ISODate), p[0], 0, Tablo::Önceki};
+  if (iş.iz.startsWith(QStringLiteral("eski:"))) {
+    iş.iz = iş.iz.mid(5), iş.tablo = Tablo::Eski;
+  } else if (iş.iz.startsWith(QStringLiteral("onay:"))) {
+    const QStringList parça = iş.iz.split(u':');
+    bool tamam = false;
+    iş.sıra = parça.value(1).toLongLong(&tamam);
+    if (parça.size() != 3 || !tamam || parça[2].isEmpty()) return std::nullopt;
+    iş.iz = parça[2], iş.tablo = Tablo::Onay;
+  }
+  return iş;
 }
 
-// The file's works, pending and settled but untold, in place of what the settings keep for it.
-void Sakla(const QString& yol, const Dosya& d) {
-  if (!AyarlardaTut) return;
-  QList<QPair<QString, QString>> satırlar;
-  const auto ekle = [&](const QString& metin) {
-    satırlar.append({QStringLiteral("Is-%1").arg(satırlar.size() + 1), metin});
-  };
-  for (const auto& [anahtar, değer] : Ayarlar::TümünüOku(Bölüm))
-    if (const auto s = SatırıOku(değer); s && s->first != yol) ekle(değer);
-  for (const Kayıt& k : d.bekleyen) ekle(Satır(yol, k.iş));
-  for (const Çözülen& ç : d.çözülen) ekle(Satır(yol, ç.k.iş));
-  if (satırlar.isEmpty())
-    Ayarlar::BölümüSil(Bölüm);
-  else
-    Ayarlar::BölümüYaz(Bölüm, satırlar);
+// Each copy of the program adds and removes only its own lines, each under a key of its own:
+// another copy sharing the settings file keeps its lines. False when the line could not be kept.
+bool SatırıEkle(Kayıt& k) {
+  if (!AyarlardaTut) return true;
+  k.anahtar = QStringLiteral("Is-") + k.iş.iz;
+  return Ayarlar::Yaz(Bölüm, k.anahtar, Satır(k.iş));
+}
+
+void SatırıSil(const Kayıt& k) {
+  if (AyarlardaTut && !k.anahtar.isEmpty()) Ayarlar::AnahtarıSil(Bölüm, k.anahtar);
+}
+
+bool Biliniyor(const Dosya& d, const QString& iz) {
+  return std::any_of(d.bekleyen.begin(), d.bekleyen.end(), [&](const Kayıt& k) { return k.iş.iz == iz; }) ||
+         std::any_of(d.çözülen.begin(), d.çözülen.end(), [&](const Çözülen& ç) { return ç.k.iş.iz == iz; });
 }
 
 // What the settings keep for the file that this run does not know yet, read at each connection:
@@ -99,18 +114,16 @@ void Sakla(const QString& yol, const Dosya& d) {
 Dosya& AyarlardanAl(const QString& yol) {
   Dosya& d = Dosyalar::Hepsi()[yol];
   if (!AyarlardaTut) return d;
-  const auto biliniyor = [&d](const QString& iz) {
-    return std::any_of(d.bekleyen.begin(), d.bekleyen.end(), [&](const Kayıt& k) { return k.iş.iz == iz; }) ||
-           std::any_of(d.çözülen.begin(), d.çözülen.end(), [&](const Çözülen& ç) { return ç.k.iş.iz == iz; });
-  };
   for (const auto& [anahtar, değer] : Ayarlar::TümünüOku(Bölüm))
-    if (const auto s = SatırıOku(değer); s && s->first == yol && !biliniyor(s->second.iz))
-      d.bekleyen.push_back({s->second});
+    if (const auto iş = SatırıOku(değer); iş && iş->yol == yol && !Biliniyor(d, iş->iz))
+      d.bekleyen.push_back({*iş, 0, nullptr, anahtar});
   if (Ayarlar::BölümVar(EskiBölüm) && Ayarlar::Oku(EskiBölüm, QStringLiteral("Veritabani")) == yol) {
     const auto oku = [](const char* a) { return Ayarlar::Oku(EskiBölüm, QString::fromLatin1(a)); };
-    if (!oku("Iz").isEmpty() && !biliniyor(oku("Iz")))
-      d.bekleyen.push_back({{oku("Iz"), oku("Ad"), QDateTime::fromString(oku("Zaman"), Qt::ISODate), true}});
-    Sakla(yol, d);
+    if (!oku("Iz").isEmpty() && !Biliniyor(d, oku("Iz"))) {
+      Kayıt k{{oku("Iz"), oku("Ad"), QDateTime::fromString(oku("Zaman"), Qt::ISODate), yol, 0, Tablo::Eski}, 0, nullptr, {}};
+      SatırıEkle(k);
+      d.bekleyen.push_back(k);
+    }
     Ayarlar::BölümüSil(EskiBölüm);
   }
   return d;
@@ -120,28 +133,49 @@ bool TabloVar(Veritabanı& vt, const QString& ad) {
   return !vt.KayıtKümesiAç(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), {ad}).Boş();
 }
 
+bool İzVar(Veritabanı& vt, const QString& tablo, const QString& iz) {
+  return TabloVar(vt, tablo) &&
+         !vt.KayıtKümesiAç(QStringLiteral("SELECT 1 FROM %1 WHERE Iz = ?").arg(tablo), {iz}).Boş();
+}
+
+// The file's count of commits that stored a token: the newest token's, which no write removes.
+qint64 SonSıra(Veritabanı& vt) {
+  if (!TabloVar(vt, QStringLiteral("OnayIzleri"))) return 0;
+  return vt.KayıtKümesiAç(QStringLiteral("SELECT IFNULL(MAX(Sira), 0) AS Sira FROM OnayIzleri")).Tamsayı("Sira");
+}
+
 // Whether the work's token is in the file; nothing when its absence no longer tells.
 std::optional<bool> Oku(Veritabanı& vt, const Bekleyenİş& iş) {
-  const QString tablo = iş.eski ? QStringLiteral("IslemIzleriTablosu") : QStringLiteral("IslemIzleri");
-  const bool var = TabloVar(vt, tablo) &&
-                   !vt.KayıtKümesiAç(QStringLiteral("SELECT 1 FROM %1 WHERE Iz = ?").arg(tablo), {iş.iz}).Boş();
-  if (!var && iş.zaman.isValid() && iş.zaman.secsTo(QDateTime::currentDateTime()) > SöylenebilirYaşSn)
-    return std::nullopt;
-  return var;
+  switch (iş.tablo) {
+    case Tablo::Onay:
+      if (İzVar(vt, QStringLiteral("OnayIzleri"), iş.iz)) return true;
+      // Removed by age only once some write counted past sıra + SilinmeSırası.
+      if (SonSıra(vt) > iş.sıra + SilinmeSırası) return std::nullopt;
+      return false;
+    case Tablo::Önceki:
+      // That version removed tokens by the clock of whichever workstation wrote: a missing one
+      // tells nothing.
+      if (İzVar(vt, QStringLiteral("IslemIzleri"), iş.iz)) return true;
+      return std::nullopt;
+    case Tablo::Eski: return İzVar(vt, QStringLiteral("IslemIzleriTablosu"), iş.iz);
+  }
+  return std::nullopt;
 }
 
 // Reads every pending work of the file back; all are read before any is taken as settled, so a
-// read the disk fails leaves them all pending. True when `kendi`'s is in the file.
+// read the disk fails leaves them all pending. True when `kendi`'s is in the file, whether this
+// read settled it or an earlier one whose answer the holder has not been told yet.
 bool HepsiniÇöz(Veritabanı& vt, Dosya& d, Bekleyenİz* kendi) {
-  if (d.bekleyen.empty()) return false;
+  bool önce = false;
+  for (Çözülen& ç : d.çözülen)
+    if (kendi && ç.k.sahip == kendi && ç.k.iş.iz == kendi->İz()) ç.kendi = true, önce = ç.yazılmış.value_or(false);
+  if (d.bekleyen.empty()) return önce;
   std::vector<std::optional<bool>> sonuçlar;
   for (const Kayıt& k : d.bekleyen) sonuçlar.push_back(Oku(vt, k.iş));
-  bool önce = false;
   for (size_t i = 0; i < d.bekleyen.size(); ++i) {
     const Kayıt& k = d.bekleyen[i];
     const bool kendisi = kendi && k.sahip == kendi;
     if (kendisi) önce = sonuçlar[i].value_or(false);
-    if (k.sahip) Dosyalar::Kopar(k.sahip);
     d.çözülen.push_back({k, sonuçlar[i], kendisi});
   }
   d.bekleyen.clear();
@@ -161,32 +195,29 @@ void Bağlanınca(Veritabanı& vt) {
 
 bool Çöz(Veritabanı& vt, Bekleyenİz* kendi) { return HepsiniÇöz(vt, Dosyalar::Hepsi()[vt.Yol()], kendi); }
 
-QString Yaz(Veritabanı& vt) {
+Yazılan Yaz(Veritabanı& vt) {
   BağlantıDurumu& b = vt.İzDurumu();
   // Made here, in the write itself: a file that could not take it at connection still gets the
   // token with its first write, or the write fails.
-  vt.Çalıştır(QStringLiteral("CREATE TABLE IF NOT EXISTS IslemIzleri (Iz TEXT PRIMARY KEY, Zaman INTEGER NOT NULL) "
+  vt.Çalıştır(QStringLiteral("CREATE TABLE IF NOT EXISTS OnayIzleri (Iz TEXT PRIMARY KEY, Sira INTEGER NOT NULL) "
                              "WITHOUT ROWID"));
-  for (const QString& iz : b.silinecek) vt.Çalıştır(QStringLiteral("DELETE FROM IslemIzleri WHERE Iz = ?"), {iz});
-  const qint64 şimdi = QDateTime::currentSecsSinceEpoch();
-  if (!b.yaşlılarSilindi)
-    vt.Çalıştır(QStringLiteral("DELETE FROM IslemIzleri WHERE Zaman < ?"), {şimdi - SilinmeYaşıSn});
-  const QString iz = QUuid::createUuid().toString(QUuid::WithoutBraces);
-  vt.Çalıştır(QStringLiteral("INSERT INTO IslemIzleri (Iz, Zaman) VALUES (?, ?)"), {iz, şimdi});
-  return iz;
+  vt.Çalıştır(QStringLiteral("CREATE INDEX IF NOT EXISTS OnayIzleriSira ON OnayIzleri (Sira)"));
+  const Yazılan y{QUuid::createUuid().toString(QUuid::WithoutBraces), SonSıra(vt) + 1};
+  for (const QString& iz : b.silinecek) vt.Çalıştır(QStringLiteral("DELETE FROM OnayIzleri WHERE Iz = ?"), {iz});
+  vt.Çalıştır(QStringLiteral("DELETE FROM OnayIzleri WHERE Sira < ?"), {y.sıra - SilinmeSırası});
+  vt.Çalıştır(QStringLiteral("INSERT INTO OnayIzleri (Iz, Sira) VALUES (?, ?)"), {y.iz, y.sıra});
+  return y;
 }
 
-void Yazıldı(Veritabanı& vt, const QString& iz) {
-  BağlantıDurumu& b = vt.İzDurumu();
-  b.silinecek.assign(1, iz);
-  b.yaşlılarSilindi = true;
-}
+void Yazıldı(Veritabanı& vt, const QString& iz) { vt.İzDurumu().silinecek.assign(1, iz); }
 
-void Bilinmiyor(Veritabanı& vt, const QString& iz, const QString& ad, Bekleyenİz* kendi) {
+bool Bilinmiyor(Veritabanı& vt, const Yazılan& y, const QString& ad, Bekleyenİz* kendi) {
   Dosya& d = Dosyalar::Hepsi()[vt.Yol()];
-  d.bekleyen.push_back({{iz, ad, QDateTime::currentDateTime()}, vt.İzDurumu().no, kendi});
-  if (kendi) Dosyalar::Tut(kendi, iz);
-  Sakla(vt.Yol(), d);
+  Kayıt k{{y.iz, ad, Saat(), vt.Yol(), y.sıra, Tablo::Onay}, vt.İzDurumu().no, kendi, {}};
+  const bool saklandı = SatırıEkle(k);
+  d.bekleyen.push_back(k);
+  if (kendi) Dosyalar::Tut(kendi, y.iz);
+  return saklandı;
 }
 
 void Bildir(Veritabanı& vt) {
@@ -199,6 +230,8 @@ void Bildir(Veritabanı& vt) {
     Dosya& d = Dosyalar::Hepsi()[yol];
     if (d.çözülen.empty()) break;
     const Çözülen ç = d.çözülen.front();
+    // Told and let go in one step: the holder's answer is the one it hears.
+    if (ç.k.sahip) Dosyalar::Kopar(ç.k.sahip, ç.k.iş.iz);
     try {
       if (ç.k.sahip && ç.k.sahip->Çözüldü)
         ç.k.sahip->Çözüldü(ç.k.iş, ç.yazılmış, ç.kendi);
@@ -208,10 +241,9 @@ void Bildir(Veritabanı& vt) {
     }
     // Forgotten only once told, and its token removed only once forgotten: a program that ends
     // in between tells it again at the next start, from a token still there.
-    Dosya& sonra = Dosyalar::Hepsi()[yol];
-    std::erase_if(sonra.çözülen, [&](const Çözülen& x) { return x.k.iş.iz == ç.k.iş.iz; });
-    Sakla(yol, sonra);
-    if (ç.k.bağlantı == vt.İzDurumu().no && ç.yazılmış.value_or(false) && !ç.k.iş.eski)
+    std::erase_if(Dosyalar::Hepsi()[yol].çözülen, [&](const Çözülen& x) { return x.k.iş.iz == ç.k.iş.iz; });
+    SatırıSil(ç.k);
+    if (ç.k.bağlantı == vt.İzDurumu().no && ç.yazılmış.value_or(false) && ç.k.iş.tablo == Tablo::Onay)
       vt.İzDurumu().silinecek.push_back(ç.k.iş.iz);
   }
   söyleniyor = false;

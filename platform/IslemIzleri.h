@@ -1,13 +1,15 @@
 #pragma once
 // The tokens that settle a commit whose outcome the disk hid. Every write transaction that changes
-// something stores a fresh token of its own in the file (IslemIzleri, keyed by the token) in that
+// something stores a fresh token of its own in the file (OnayIzleri, keyed by the token) in that
 // same transaction, so the token is in the file exactly when the commit is. A commit told unknown
 // stays pending for its file, kept in the settings over the end of the program, until its token
 // is read back: at the next write on that file, under the write lock, or at the next connection
 // to it. The user is then told, once; nothing of the work is kept after. The same work is never
 // recognised by its values: only the form that kept its input holds the token (Bekleyenİz).
 // A token is removed only by the connection that wrote it, once its outcome is known and no longer
-// kept anywhere, or by age for runs that ended long ago.
+// kept anywhere, or by age. Age is counted in the file's own commits (each token carries the
+// count at its commit), never by any workstation's clock, so no clock can remove a token a
+// pending work still needs.
 
 #include <QDateTime>
 #include <QString>
@@ -20,11 +22,20 @@ class Veritabanı;
 
 namespace İşlemİzleri {
 
+// Where a pending work's token is looked for.
+enum class Tablo {
+  Onay,    // OnayIzleri, with the file's count of commits at the try
+  Önceki,  // IslemIzleri of the version before, removed by age on its writers' clocks
+  Eski,    // IslemIzleriTablosu of an earlier version still, one token a workstation
+};
+
 // A commit whose outcome the disk left unknown.
 struct Bekleyenİş {
-  QString iz, ad;  // its token; what it was, as the user is told
-  QDateTime zaman;
-  bool eski = false;  // kept by an earlier version of the program, in its table keyed by workstation
+  QString iz, ad;   // its token; what it was, as the user is told
+  QDateTime zaman;  // as this workstation's clock had it: shown, never compared
+  QString yol;      // the file
+  qint64 sıra = 0;  // the file's count of commits the try would have made (Tablo::Onay)
+  Tablo tablo = Tablo::Onay;
 };
 
 class Bekleyenİz;
@@ -35,11 +46,14 @@ class Bekleyenİz;
 inline std::function<void(const Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi)> Söyle;
 // Whether pending works are kept in the settings (the program; not the tools run by hand).
 inline bool AyarlardaTut = false;
+// The clock that dates a pending work for the user (tests set it).
+inline std::function<QDateTime()> Saat = [] { return QDateTime::currentDateTime(); };
 
 // What a form keeps beside its input once its own commit was left unknown: that commit's token.
 // Given to the transaction that writes the input again, it tells whether the earlier try is in
-// the file (İşlem::ÖnceYazıldı). Settled by any other write meanwhile, the form hears it through
-// Çözüldü after that write's transaction; the token is let go in either case.
+// the file (İşlem::ÖnceYazıldı). Settled by any other write or connection meanwhile, the holder
+// keeps that answer until it is told it through Çözüldü, so its own next try still gets it; the
+// token is let go once told.
 class Bekleyenİz {
 public:
   Bekleyenİz() = default;
@@ -63,23 +77,30 @@ private:
 struct BağlantıDurumu {
   BağlantıDurumu();
   int no = 0;                      // this connection, in this run
-  bool yaşlılarSilindi = false;    // tokens of runs long ended are removed once per connection
   std::vector<QString> silinecek;  // its tokens whose outcome is known and kept nowhere
+};
+
+// A transaction's own token and the file's count of commits it makes.
+struct Yazılan {
+  QString iz;
+  qint64 sıra = 0;
 };
 
 // At connection, before anything is written: reads back the file's pending works. A read the disk
 // fails leaves them for the next write.
 void Bağlanınca(Veritabanı& vt);
 // Inside a write transaction, under its lock: reads back every pending work of the file. Returns
-// whether the work `kendi` holds is in the file (false when it holds none).
+// whether the work `kendi` holds is in the file (false when it holds none), also when another
+// write or connection settled it before and the holder has not been told yet.
 bool Çöz(Veritabanı& vt, Bekleyenİz* kendi);
 // Inside a write transaction that changed something, right before its COMMIT: the transaction's
-// own token, written with the removal of the connection's settled tokens. Returns the token.
-QString Yaz(Veritabanı& vt);
+// own token, written with the removal of the connection's settled tokens and of tokens long aged.
+Yazılan Yaz(Veritabanı& vt);
 // The COMMIT that carried `iz` is known stored: its token goes with the connection's next write.
 void Yazıldı(Veritabanı& vt, const QString& iz);
-// The COMMIT that carried `iz` has an unknown outcome: the work stays pending, held by `kendi`.
-void Bilinmiyor(Veritabanı& vt, const QString& iz, const QString& ad, Bekleyenİz* kendi);
+// The COMMIT that carried `y` has an unknown outcome: the work stays pending, held by `kendi`.
+// False when the settings could not keep it: a restart would not tell it.
+bool Bilinmiyor(Veritabanı& vt, const Yazılan& y, const QString& ad, Bekleyenİz* kendi);
 // Tells what was settled on the file and not yet told, then forgets it.
 void Bildir(Veritabanı& vt);
 

@@ -466,7 +466,7 @@ void Veritabanı::İşlem::Bitir() {
 void Veritabanı::İşlem::Onayla() {
   // The token goes in with the work: read back later, it tells whether the work is there.
   const bool değişti = sqlite3_total_changes64(vt_.db_) != değişiklik_;
-  const QString iz = değişti ? İşlemİzleri::Yaz(vt_) : QString();
+  const İşlemİzleri::Yazılan iz = değişti ? İşlemİzleri::Yaz(vt_) : İşlemİzleri::Yazılan{};
   if (değişti) DiskKatmanı::OnayıİzlemeyeBaşla(vt_.db_);
   bool diskSonraHataVerdi = false;
   try {
@@ -483,11 +483,10 @@ void Veritabanı::İşlem::Onayla() {
         break;
       case DiskKatmanı::Sonuç::Bilinmiyor:
         Bitir();
-        İşlemİzleri::Bilinmiyor(vt_, iz, ad_, kendi_);
-        throw SonucuBilinmeyenHata();
+        throw SonucuBilinmeyenHata(İşlemİzleri::Bilinmiyor(vt_, iz, ad_, kendi_));
     }
   }
-  if (değişti) İşlemİzleri::Yazıldı(vt_, iz);
+  if (değişti) İşlemİzleri::Yazıldı(vt_, iz.iz);
   vt_.sonOnay_ = std::chrono::steady_clock::now();
   açık_ = false;
   vt_.işlemAçık_ = false;

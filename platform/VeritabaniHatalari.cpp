@@ -1,5 +1,6 @@
 #include "VeritabaniHatalari.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -155,24 +156,29 @@ VeritabanıHatası MotorHatası(int kod, int sistem, const QString& motor, bool 
   return {numara, MotorMetni(kod, sistem, numara, motor, okuma)};
 }
 
-VeritabanıHatası SonucuBilinmeyenHata() {
-  return {VeritabanıHataNo::SonucuBilinmiyor,
-          QStringLiteral("Disk, işlem kaydedilirken ve ardından yapılan denetimlerde hata verdi. İşlemin sonucu "
-                         "şimdilik bilinmiyor: veritabanına ulaşmış da olabilir, ulaşmamış da. Girdiğiniz bilgiler "
-                         "korunuyor.\n\nLütfen, diski ve sunucuya bağlantıyı denetledikten sonra yeniden kaydediniz: program önce "
-                         "bu denemenin veritabanına ulaşıp ulaşmadığına bakacak; ulaştıysa onu yeniden yazmayacak, "
-                         "ulaşmadıysa bir kez kaydedecektir.")};
+VeritabanıHatası SonucuBilinmeyenHata(bool saklandı) {
+  QString metin = QStringLiteral(
+      "Disk, işlem kaydedilirken ve ardından yapılan denetimlerde hata verdi. İşlemin sonucu "
+      "şimdilik bilinmiyor: veritabanına ulaşmış da olabilir, ulaşmamış da. Girdiğiniz bilgiler "
+      "korunuyor.\n\nLütfen, diski ve sunucuya bağlantıyı denetledikten sonra yeniden kaydediniz: program önce "
+      "bu denemenin veritabanına ulaşıp ulaşmadığına bakacak; ulaştıysa onu yeniden yazmayacak, "
+      "ulaşmadıysa bir kez kaydedecektir.");
+  if (!saklandı)
+    metin += QStringLiteral("\n\nAyarlarınız bu bilgisayarda yazılamadığı için bu işlem bir yere not edilemedi: "
+                            "program kapanırsa, yeniden açıldığında sonucunu bildiremeyecek. Lütfen, programı "
+                            "kapatmadan önce yeniden kaydediniz.");
+  return {VeritabanıHataNo::SonucuBilinmiyor, metin};
 }
 
-QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, std::optional<bool> yazılmış,
-                      const QString& yazılmadıysa) {
-  const QString iş = QStringLiteral("Sonucu bilinmeyen işlem (%1, %2) ")
-                         .arg(ad.isEmpty() ? QStringLiteral("kayıt") : ad,
-                              zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+QString ÖncekiİşMetni(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, const QString& yazılmadıysa) {
+  const QString başı = QStringLiteral("Sonucu bilinmeyen işlem (%1, %2; sunucu klasörü: %3) ")
+                           .arg(iş.ad.isEmpty() ? QStringLiteral("kayıt") : iş.ad,
+                                iş.zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+                                QDir::toNativeSeparators(QFileInfo(iş.yol).absolutePath()));
   if (!yazılmış)
-    return iş + QStringLiteral("veritabanına kaydedilip kaydedilmediği artık anlaşılamıyor; lütfen, denetleyiniz.");
-  return iş + (*yazılmış ? QStringLiteral("veritabanına kaydedilmiş.")
-                         : QStringLiteral("veritabanına kaydedilmemiş; ") + yazılmadıysa);
+    return başı + QStringLiteral("veritabanına kaydedilip kaydedilmediği artık anlaşılamıyor; lütfen, denetleyiniz.");
+  return başı + (*yazılmış ? QStringLiteral("veritabanına kaydedilmiş.")
+                           : QStringLiteral("veritabanına kaydedilmemiş; ") + yazılmadıysa);
 }
 
 std::optional<VeritabanıHatası> AçılışHatası(const QString& yol) {

@@ -5,6 +5,8 @@
 // 3260 locked by another workstation, 3026 disk full, 3027 read-only folder; 3022 duplicate key,
 // 3314 empty required field, 3317 value against a rule or type of the table.
 
+#include "IslemIzleri.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -52,11 +54,13 @@ int HataNumarası(int sqliteKodu, int sistemHatası = 0);
 // The error with that number and a Turkish text that says what happened and what to do.
 // `okuma`: the statement only read, so nothing was to be stored.
 VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString& motorMetni, bool okuma = false);
-// A commit whose outcome the disk hid.
-VeritabanıHatası SonucuBilinmeyenHata();
-// What became of a work whose outcome was unknown, named and timed as the user entered it;
-// nothing when it can no longer be told. `yazılmadıysa` says what to do when it is not stored.
-QString ÖncekiİşMetni(const QString& ad, const QDateTime& zaman, std::optional<bool> yazılmış,
+// A commit whose outcome the disk hid. `saklandı`: the settings keep it, so that a restart
+// still tells it; else the user is told to save again before closing.
+VeritabanıHatası SonucuBilinmeyenHata(bool saklandı = true);
+// What became of a work whose outcome was unknown, named, timed as the user entered it and with
+// its server folder; nothing when it can no longer be told. `yazılmadıysa` says what to do when
+// it is not stored.
+QString ÖncekiİşMetni(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış,
                       const QString& yazılmadıysa = QStringLiteral("gerekiyorsa yeniden giriniz."));
 // Why the file at `yol` cannot be opened as the shared database, decided before the engine
 // guesses; nothing when it can be tried.

@@ -47,7 +47,7 @@ void KayıtBildirimi(Veritabanı::Bildirim) {
 
 void BekleyenİşiSöyle(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
   if (!kendi) {
-    MesajKutusu(ÖncekiİşMetni(iş.ad, iş.zaman, yazılmış), Stil::Bilgi);
+    MesajKutusu(ÖncekiİşMetni(iş, yazılmış), Stil::Bilgi);
   } else if (yazılmış.value_or(false)) {
     MesajKutusu(ÖnceYazılmışMetni, Stil::Bilgi);
   }

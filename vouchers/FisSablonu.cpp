@@ -249,7 +249,7 @@ void ÇalışmaListesi::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyen�
     // Not in the file: the rows are ordinary rows again, saved with the list.
     for (int i = 1; i <= Liste->SatırSayısı(); ++i) Liste->Satır(i)->setData(0, ÖncekiDenemeRolü, QVariant());
     if (!kendi)
-      MesajKutusu(ÖncekiİşMetni(iş.ad, iş.zaman, yazılmış, QStringLiteral("satırları listede, kaydedilmeyi bekliyor.")),
+      MesajKutusu(ÖncekiİşMetni(iş, yazılmış, QStringLiteral("satırları listede, kaydedilmeyi bekliyor.")),
                   Stil::Bilgi);
     return;
   }

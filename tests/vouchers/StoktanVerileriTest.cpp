@@ -145,7 +145,7 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
     for (const auto& yaz : yazılar) {
       for (const Önce önce : öncekiler) {
         SCOPED_TRACE(testing::Message() << yazılmış << (&yaz - yazılar) << önce);
-        vt->Çalıştır(QStringLiteral("DROP TABLE IF EXISTS IslemIzleri"));
+        vt->Çalıştır(QStringLiteral("DROP TABLE IF EXISTS OnayIzleri"));
         İşlemİzleri::Bekleyenİz bekleyen;
         söylenen.clear();
         {
@@ -211,7 +211,7 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
     }
   }
   // Only the tokens of this run's last commits are left, the settled ones removed with later writes.
-  EXPECT_LE(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM IslemIzleri")).Tamsayı("n"), 2);
+  EXPECT_LE(vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM OnayIzleri")).Tamsayı("n"), 2);
 }
 
 }  // namespace
