@@ -85,6 +85,7 @@ void TestOrtamı::TearDown() {
   İşlemİzleri::Söyle = {};
   İşlemİzleri::AyarlardaTut = false;
   İşlemİzleri::HepsiniUnut();
+  İşlemİzleri::Saat = [] { return QDateTime::currentDateTime(); };
   Platform::VarsayılanlarıKur();
 }
 

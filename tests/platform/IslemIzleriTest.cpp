@@ -1,12 +1,20 @@
-// Works the settings keep as unknown, read back at connection: what the user is told, and which
-// tokens the file keeps.
+// Works the settings keep as unknown, read back at connection: what the user is told, which
+// tokens the file keeps, and what neither a workstation's clock nor a copy of the settings changes.
 #include "Ayarlar.h"
+#include "HataliDisk.h"
 #include "IslemIzleri.h"
 #include "TestOrtami.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
+
+const QString Bekleyenler = QStringLiteral("SonucuBilinmeyenIsler");
 
 class İşlemİzleriTesti : public TestOrtamı {
 protected:
@@ -15,6 +23,7 @@ protected:
     İşlemİzleri::AyarlardaTut = true;
     İşlemİzleri::Söyle = [this](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> y, bool) {
       söylenen.push_back({iş.ad, y});
+      metinler << ÖncekiİşMetni(iş, y);
     };
   }
   // Runs on the file past the program, as another workstation or an earlier version would.
@@ -24,35 +33,67 @@ protected:
     EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     sqlite3_close(db);
   }
-  void Bekleyen(const QString& iz, const QDateTime& zaman) {
-    Ayarlar::BölümüYaz(QStringLiteral("SonucuBilinmeyenIsler"),
-                       {{QStringLiteral("Is-1"), QStringList{vt->Yol(), iz, zaman.toString(Qt::ISODate),
-                                                            QStringLiteral("Stoğa giriş fişi")}
-                                                     .join(u'\t')}});
+  void Bekleyen(const QString& iz) {
+    Ayarlar::BölümüYaz(Bekleyenler, {{QStringLiteral("Is-1"), QStringList{vt->Yol(), iz, QStringLiteral("2026-12-01T10:00:00"),
+                                                                         QStringLiteral("Stoğa giriş fişi")}
+                                                                  .join(u'\t')}});
+  }
+  // A new start of the program on the file: what the settings keep is told, once.
+  void YenidenBaşla() {
+    const QString yol = vt->Yol();
+    vt.reset();
+    İşlemİzleri::HepsiniUnut();
+    vt = Veritabanı::Aç(yol);
+    İşlemİzleri::Bildir(*vt);
+  }
+  // A person written in a transaction of its own, named by it; false when its outcome is unknown.
+  static bool KişiYaz(Veritabanı& v, const QString& ad) {
+    Veritabanı::İşlem işlem(v, ad);
+    v.Çalıştır(QStringLiteral("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)"), {ad});
+    try {
+      işlem.Onayla();
+    } catch (const VeritabanıHatası& h) {
+      if (h.Numara() != VeritabanıHataNo::SonucuBilinmiyor) throw;
+      sonHata = h.Açıklama();
+      return false;
+    }
+    return true;
+  }
+  qint64 Kişiler(const QString& ad) {
+    return vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM GirisCikisYapanlarTablosu WHERE "
+                                            "GirisCikisYapanAdi = ?"),
+                             {ad})
+        .Tamsayı("n");
   }
   std::vector<std::pair<QString, std::optional<bool>>> söylenen;
+  QStringList metinler;
+  static inline QString sonHata;
 };
 
-// The token of a pending work in the file is told stored; one missing, not stored, unless the
-// work is older than tokens are kept for: then it can no longer be told either way. The one work
-// an earlier version kept is read from its own table.
+// The token of a pending work in the file is told stored. One missing is told not stored while no
+// write can have removed it by age, which only a million commits after it can; past that it can
+// no longer be told either way, whatever any clock says. A work of the version before, whose
+// writers removed tokens by their clocks, is told stored or not knowable; the one work of the
+// oldest version is read from its own table. The text names the server folder.
 TEST_F(İşlemİzleriTesti, BekleyenİşBağlanıncaSöylenir) {
-  const QDateTime şimdi = QDateTime::currentDateTime();
-  Dışarıdan("CREATE TABLE IF NOT EXISTS IslemIzleri (Iz TEXT PRIMARY KEY, Zaman INTEGER NOT NULL) WITHOUT ROWID;"
-            "INSERT INTO IslemIzleri VALUES ('var', 0);"
+  Dışarıdan("CREATE TABLE OnayIzleri (Iz TEXT PRIMARY KEY, Sira INTEGER NOT NULL) WITHOUT ROWID;"
+            "INSERT INTO OnayIzleri VALUES ('var', 10), ('son', 1000010);"
+            "CREATE TABLE IslemIzleri (Iz TEXT PRIMARY KEY, Zaman INTEGER NOT NULL) WITHOUT ROWID;"
+            "INSERT INTO IslemIzleri VALUES ('önceki-var', 0);"
             "CREATE TABLE IslemIzleriTablosu (Istasyon TEXT PRIMARY KEY, Iz TEXT NOT NULL) WITHOUT ROWID;"
             "INSERT INTO IslemIzleriTablosu VALUES ('istasyon/1', 'eski-var');");
   const struct {
     const char* iz;
-    QDateTime zaman;
     bool eskiSürüm;
     std::optional<bool> beklenen;
   } durumlar[] = {
-      {"var", şimdi, false, true},
-      {"yok", şimdi, false, false},
-      {"yok", şimdi.addDays(-61), false, std::nullopt},
-      {"eski-var", şimdi, true, true},
-      {"eski-yok", şimdi, true, false},
+      {"onay:10:var", false, true},
+      {"onay:10:yok", false, false},  // the newest count is exactly a million on
+      {"onay:9:yok", false, std::nullopt},
+      {"önceki-var", false, true},
+      {"önceki-yok", false, std::nullopt},
+      {"eski-var", true, true},
+      {"eski-yok", true, false},
   };
   for (const auto& d : durumlar) {
     SCOPED_TRACE(d.iz);
@@ -61,36 +102,31 @@ TEST_F(İşlemİzleriTesti, BekleyenİşBağlanıncaSöylenir) {
                          {{QStringLiteral("Veritabani"), vt->Yol()},
                           {QStringLiteral("Iz"), QString::fromUtf8(d.iz)},
                           {QStringLiteral("Ad"), QStringLiteral("Stoğa giriş fişi")},
-                          {QStringLiteral("Zaman"), d.zaman.toString(Qt::ISODate)}});
+                          {QStringLiteral("Zaman"), QStringLiteral("2026-12-01T10:00:00")}});
     } else {
-      Bekleyen(QString::fromUtf8(d.iz), d.zaman);
+      Bekleyen(QString::fromUtf8(d.iz));
     }
     söylenen.clear();
-    for (int başlangıç = 0; başlangıç < 2; ++başlangıç) {  // told at the first start only
-      İşlemİzleri::HepsiniUnut();
-      vt = Veritabanı::Aç(vt->Yol());
-      İşlemİzleri::Bildir(*vt);
-    }
+    metinler.clear();
+    for (int başlangıç = 0; başlangıç < 2; ++başlangıç) YenidenBaşla();  // told at the first start only
     ASSERT_EQ(söylenen.size(), 1u);
     EXPECT_EQ(söylenen[0].second, d.beklenen);
-    EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIsler")));
+    EXPECT_TRUE(metinler[0].contains(QStringLiteral("sunucu klasörü: ") + SunucuKlasörü())) << metinler[0].toStdString();
+    EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
     EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIs")));
   }
 }
 
-// A write that changes nothing stores no token; one that does removes the tokens of runs long
-// ended, never another's recent one, and its own earlier ones once their outcome is known.
+// A write that changes nothing stores no token; one that does removes the tokens a million
+// commits behind it, never a recent one of another workstation however far its own clock runs
+// ahead, and its own earlier ones once their outcome is known.
 TEST_F(İşlemİzleriTesti, İzlerYalnızDeğişenYazımdaYazılırVeKüçükKalır) {
-  const qint64 eski = QDateTime::currentSecsSinceEpoch() - 100LL * 24 * 3600;
-  Dışarıdan(QStringLiteral("CREATE TABLE IF NOT EXISTS IslemIzleri (Iz TEXT PRIMARY KEY, Zaman INTEGER NOT NULL) "
-                           "WITHOUT ROWID; INSERT INTO IslemIzleri VALUES ('eski', %1), ('başkasının', %2);")
-                .arg(eski)
-                .arg(QDateTime::currentSecsSinceEpoch())
-                .toUtf8()
-                .constData());
+  İşlemİzleri::Saat = [] { return QDateTime::currentDateTime().addDays(100); };
+  Dışarıdan("CREATE TABLE OnayIzleri (Iz TEXT PRIMARY KEY, Sira INTEGER NOT NULL) WITHOUT ROWID;"
+            "INSERT INTO OnayIzleri VALUES ('eski', 2), ('sınırda', 3), ('başkasının', 1000000);");
   const auto izler = [&] {
     QStringList l;
-    for (KayıtKümesi k = vt->KayıtKümesiAç("SELECT Iz FROM IslemIzleri ORDER BY Iz"); !k.Sonda(); k.MoveNext())
+    for (KayıtKümesi k = vt->KayıtKümesiAç("SELECT Iz FROM OnayIzleri ORDER BY Sira"); !k.Sonda(); k.MoveNext())
       l << k.Metin("Iz");
     return l;
   };
@@ -99,16 +135,75 @@ TEST_F(İşlemİzleriTesti, İzlerYalnızDeğişenYazımdaYazılırVeKüçükKal
     vt->KayıtKümesiAç("SELECT Count(*) AS n FROM GirisCikisYapanlarTablosu");
     işlem.Onayla();
   }
-  EXPECT_EQ(izler().size(), 2);
-  for (int i = 0; i < 3; ++i) {
-    Veritabanı::İşlem işlem(*vt);
-    vt->Çalıştır("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)", {QString::number(i)});
-    işlem.Onayla();
-  }
+  EXPECT_EQ(izler().size(), 3);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(KişiYaz(*vt, QString::number(i)));  // counts 1000001 to 1000003
   const QStringList kalan = izler();
-  ASSERT_EQ(kalan.size(), 2);  // the other workstation's and this connection's last
-  EXPECT_TRUE(kalan.contains(QStringLiteral("başkasının")));
-  EXPECT_FALSE(kalan.contains(QStringLiteral("eski")));
+  ASSERT_EQ(kalan.size(), 3) << kalan.join(u',').toStdString();  // and this connection's last
+  EXPECT_EQ(kalan.mid(0, 2), (QStringList{QStringLiteral("sınırda"), QStringLiteral("başkasının")}));
+}
+
+// Settings that cannot be written keep no pending work: the user is told at once that a restart
+// will not tell it, and a restart indeed tells nothing. Settings that can be written say nothing
+// of it and the restart tells.
+TEST_F(İşlemİzleriTesti, AyarlarYazılamazsaKullanıcıHemenUyarılır) {
+  const QString uyarı = QStringLiteral("yeniden açıldığında sonucunu bildiremeyecek");
+  for (const bool yazılabilir : {true, false}) {
+    SCOPED_TRACE(yazılabilir);
+    const QString klasör = GeçiciYol(QStringLiteral("ayarlar-%1").arg(yazılabilir));
+    Ayarlar::KlasöreYönlendir(klasör);
+    // A folder where the settings file should be: no one, root included, can write it.
+    if (!yazılabilir) {
+      ASSERT_TRUE(QDir().mkpath(Ayarlar::DosyaYolu()));
+    }
+    söylenen.clear();
+    {
+      HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 1, {}, HatalıDisk::BaşlıkOkunamaz);
+      vt = Veritabanı::Aç(vt->Yol());
+      ASSERT_FALSE(KişiYaz(*vt, QStringLiteral("AYŞE")));
+    }
+    EXPECT_EQ(sonHata.contains(uyarı), !yazılabilir) << sonHata.toStdString();
+    YenidenBaşla();
+    EXPECT_EQ(söylenen.size(), yazılabilir ? 1u : 0u);
+    vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu WHERE GirisCikisYapanAdi = 'AYŞE'"));
+  }
+}
+
+// Two copies of the program share one settings file, each with a work left unknown: neither
+// erases the other's line, and the next start tells each work once.
+TEST_F(İşlemİzleriTesti, AyarlarıPaylaşanİkiKopyanınHerİşiBirKezSöylenir) {
+  const QString yol = vt->Yol();
+  vt.reset();
+  HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
+  int ileri[2], geri[2];
+  ASSERT_EQ(pipe(ileri), 0);
+  ASSERT_EQ(pipe(geri), 0);
+  char c = 0;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    // The other copy: connected before this one's work exists, its own work left unknown after.
+    İşlemİzleri::HepsiniUnut();
+    auto başka = Veritabanı::Aç(yol);
+    bool tamam = write(geri[1], "b", 1) == 1 && read(ileri[0], &c, 1) == 1;
+    disk.BozmayaBaşla(1);
+    tamam = tamam && !KişiYaz(*başka, QStringLiteral("İKİNCİ"));
+    _exit(tamam ? 0 : 1);
+  }
+  ASSERT_EQ(read(geri[0], &c, 1), 1);
+  vt = Veritabanı::Aç(yol);
+  disk.BozmayaBaşla(1);
+  EXPECT_FALSE(KişiYaz(*vt, QStringLiteral("BİRİNCİ")));
+  ASSERT_EQ(write(ileri[1], "a", 1), 1);
+  int durum = -1;
+  waitpid(pid, &durum, 0);
+  ASSERT_EQ(durum, 0);
+  for (int fd : {ileri[0], ileri[1], geri[0], geri[1]}) close(fd);
+  EXPECT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 2);
+  söylenen.clear();
+  YenidenBaşla();
+  std::sort(söylenen.begin(), söylenen.end());
+  EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("BİRİNCİ"), true}, {QStringLiteral("İKİNCİ"), true}}));
+  EXPECT_EQ(Kişiler(QStringLiteral("BİRİNCİ")) + Kişiler(QStringLiteral("İKİNCİ")), 2);
+  EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
 }
 
 }  // namespace

@@ -108,7 +108,9 @@ TEST_F(StoktanVerileriTesti, SilinmişTanımıAnanListeYazılmaz) {
 // table yet. Saved again with its token and a line added since, the earlier rows are in the file
 // once and the added line once. Settled first by another work (a new person; another workstation
 // with a copy of the settings writing), it is told once, and a new list of the same values is a
-// new voucher. Other workstations' writes never touch the token.
+// new voucher. Other workstations' writes never touch the token, whatever their clocks say: the
+// other workstation's runs 100 days ahead, this one's 100 days behind. A second connection of this
+// program that settles it first leaves its answer to the holder.
 TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür) {
   const auto çıkış = [&](Miktar m) { return ÇıkışSatırı{akın, civata, merkez, ali, 3, gün, m, {}}; };
   const auto transfer = [&](Miktar m) { return TransferSatırı{merkez, civata, şube, ali, gün, m}; };
@@ -140,7 +142,9 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
     söylenen.push_back({iş.ad, y, kendi});
   };
   İşlemİzleri::AyarlardaTut = true;
-  enum Önce { Hiçbiri, YeniKişi, Başkası } const öncekiler[] = {Hiçbiri, YeniKişi, Başkası};
+  enum Önce { Hiçbiri, YeniKişi, Başkası, İkinciBağlantı } const öncekiler[] = {Hiçbiri, YeniKişi, Başkası,
+                                                                                İkinciBağlantı};
+  const auto saat = [](int gün) { return [gün] { return QDateTime::currentDateTime().addDays(gün); }; };
   for (const bool yazılmış : {true, false}) {
     for (const auto& yaz : yazılar) {
       for (const Önce önce : öncekiler) {
@@ -152,6 +156,7 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
           HatalıDisk disk(yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
                           yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
           vt = Veritabanı::Aç(vt->Yol());
+          İşlemİzleri::Saat = saat(-100);
           try {
             yaz({false}, 0, &bekleyen);
             ADD_FAILURE() << "sonuç söylendi";
@@ -170,6 +175,7 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
           ASSERT_TRUE(QFile::copy(ayarlar.filePath(), hedef));
           const QByteArray onun = Çocukta([&]() -> QByteArray {
             Ayarlar::KlasöreYönlendir(kopya);
+            İşlemİzleri::Saat = saat(100);
             İşlemİzleri::HepsiniUnut();
             söylenen.clear();
             auto başka = Veritabanı::Aç(vt->Yol());
@@ -180,6 +186,11 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
           });
           EXPECT_EQ(onun, "1+");  // it too is told the truth, once
           EXPECT_EQ(çıkışlar(7), 1);
+          EXPECT_TRUE(bekleyen.Var());
+        }
+        if (önce == İkinciBağlantı) {
+          // It settles the work at its connection; the holder has not heard yet.
+          auto ikinci = Veritabanı::Aç(vt->Yol());
           EXPECT_TRUE(bekleyen.Var());
         }
         if (önce == YeniKişi) {
