@@ -106,14 +106,19 @@ bool SınırıAştı(Veritabanı& vt, const QVariant& ürünNo, const QVariant& 
 }
 
 // One transaction on the movement as stored, named `ad`; `yaz` writes and says whether it stands.
-// The try `kendi` holds, whose outcome the disk hid, found in the file is not written twice.
+// The try `kendi` holds, whose outcome the disk hid, found in the file is not written twice: the
+// work is done, unless the movement as that try left it (`deneme`) takes the new values over it.
 template <class Yaz>
 Sonuç KayıtÜzerinde(Veritabanı& vt, const GörülenHareket& h, const QString& ad, İşlemİzleri::Bekleyenİz* kendi,
-                   Yaz&& yaz) {
+                   const GörülenHareket* deneme, Yaz&& yaz) {
   Veritabanı::İşlem işlem(vt, ad, kendi);
-  if (işlem.ÖnceYazıldı()) return Sonuç::Yapıldı;
-  const std::optional<Kayıt> kayıt = KaydıOku(vt, h.tür, h.islemNo);
-  if (!kayıt || !GösterildiğiGibi(*kayıt, h)) return Sonuç::HareketDeğişmiş;
+  const GörülenHareket* taban = &h;
+  if (işlem.ÖnceYazıldı()) {
+    if (!deneme) return Sonuç::Yapıldı;
+    taban = deneme;
+  }
+  const std::optional<Kayıt> kayıt = KaydıOku(vt, taban->tür, taban->islemNo);
+  if (!kayıt || !GösterildiğiGibi(*kayıt, *taban)) return Sonuç::HareketDeğişmiş;
   const Sonuç sonuç = yaz(*kayıt);
   if (sonuç == Sonuç::Yapıldı) işlem.Onayla();
   return sonuç;
@@ -124,10 +129,13 @@ void Sil(Veritabanı& vt, HareketTürü tür, const QString& koşul, qint64 no) 
 }
 
 Sonuç Değiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
-               std::optional<qint64> neden, DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi) {
-  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket değişikliği"), kendi,
+               std::optional<qint64> neden, DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi,
+               const GörülenHareket* deneme) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket değişikliği"), kendi, deneme,
                        [&](const Kayıt& k) {
     if (k.neden == TransferNedeni) return Sonuç::Reddedildi;
+    // Already so (an earlier try stored these very values): nothing to write.
+    if (k.tarih == tarih && k.miktar == miktar && k.neden == neden.value_or(k.neden)) return Sonuç::Yapıldı;
     // Its weight is shown and printed by the lists: it must be kept exactly too.
     const KayıtKümesi ürün = vt.KayıtKümesiAç(
         QStringLiteral("SELECT BirimAgirligi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), {k.urunNo});
@@ -213,7 +221,7 @@ QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme) {
 }
 
 Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik) {
-  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket silme"), nullptr, [&](const Kayıt& k) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket silme"), nullptr, nullptr, [&](const Kayıt& k) {
     Sil(vt, h.tür, QStringLiteral("IslemNo"), h.islemNo);
     // The exit's warehouse gets back what it gave: for a transfer, the source the entry half names.
     if (h.tür == HareketTürü::Çıkış || k.neden == TransferNedeni)
@@ -236,18 +244,18 @@ Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksi
 }
 
 Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
-                     DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi) {
-  return Değiştir(vt, h, tarih, miktar, std::nullopt, eksik, kendi);
+                     DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi, const GörülenHareket* deneme) {
+  return Değiştir(vt, h, tarih, miktar, std::nullopt, eksik, kendi, deneme);
 }
 
 Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden,
-                     DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi) {
-  return Değiştir(vt, h, tarih, miktar, neden, eksik, kendi);
+                     DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi, const GörülenHareket* deneme) {
+  return Değiştir(vt, h, tarih, miktar, neden, eksik, kendi, deneme);
 }
 
 Sonuç StoğaİadeEt(Veritabanı& vt, const GörülenHareket& h, const QDate& iadeTarihi, Miktar iade,
                   İşlemİzleri::Bekleyenİz* kendi) {
-  return KayıtÜzerinde(vt, h, QStringLiteral("Stoğa iade"), kendi, [&](const Kayıt& k) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Stoğa iade"), kendi, nullptr, [&](const Kayıt& k) {
     if (h.tür != HareketTürü::Çıkış || k.neden == TransferNedeni || iade <= 0 || iade > k.miktar)
       return Sonuç::Reddedildi;
     if (iadeTarihi < k.tarih) return Sonuç::İadeÇıkıştanÖnce;

@@ -109,12 +109,16 @@ QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme);
 // Deletes a plain movement, or a transfer with both of its halves. A refusal by a warehouse
 // is described in `eksik` when given.
 Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik = nullptr);
-// Changes date and quantity of an entry; an exit also takes its reason. `kendi` holds the
-// dialog's earlier try whose outcome the disk hid, as for a return.
+// Changes date and quantity of an entry; an exit also takes its reason. Values the movement
+// already holds are not written again. `kendi` holds the dialog's earlier try whose outcome the
+// disk hid, and `deneme` the movement as that try would have left it: found in the file, the
+// movement is that and the new values go over it, as a change of it with every check.
 Sonuç GirişiDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar,
-                     DepoEksiği* eksik = nullptr, İşlemİzleri::Bekleyenİz* kendi = nullptr);
+                     DepoEksiği* eksik = nullptr, İşlemİzleri::Bekleyenİz* kendi = nullptr,
+                     const GörülenHareket* deneme = nullptr);
 Sonuç ÇıkışıDeğiştir(Veritabanı& vt, const GörülenHareket& h, const QDate& tarih, Miktar miktar, qint64 neden,
-                     DepoEksiği* eksik = nullptr, İşlemİzleri::Bekleyenİz* kendi = nullptr);
+                     DepoEksiği* eksik = nullptr, İşlemİzleri::Bekleyenİz* kendi = nullptr,
+                     const GörülenHareket* deneme = nullptr);
 // Takes `iade` of an exit back: the exit is lowered, or deleted when all of it comes back,
 // and a return row keeps the exit's number, customer and warehouse. A return is never dated
 // before its exit. The try `kendi` holds, whose outcome the disk hid, found in the file is not

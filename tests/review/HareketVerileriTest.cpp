@@ -195,6 +195,53 @@ TEST_F(HareketVerileriTesti, SonucuBilinmeyenİadeYenidenKaydedilinceBirKezYapı
   }
 }
 
+// An entry of 10 (4 gone out of its warehouse) changed to 15, its outcome hidden by the disk, then
+// saved again with other values and the same token: the file ends with those, checked as a change
+// of what the file holds. A try in the file is the baseline, of the checks and of the change.
+TEST_F(HareketVerileriTesti, SonucuBilinmeyenDeğişiklikDüzeltilinceSonDeğerlerYazılır) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
+  Çıkış(u, a, 4);
+  const struct {
+    bool yazılmış;
+    Miktar yeni;
+    double başkası;  // another workstation's quantity after the try; 0: none
+    Sonuç sonuç;
+    double dosyada;
+    Miktar düşülen;  // by a refusal
+  } durumlar[] = {
+      {true, 1200, 0, Sonuç::Yapıldı, 12, 0},   {false, 1200, 0, Sonuç::Yapıldı, 12, 0},
+      {true, 1500, 0, Sonuç::Yapıldı, 15, 0},   {true, 300, 0, Sonuç::StokEksiyeDüşer, 15, 1200},
+      {false, 300, 0, Sonuç::StokEksiyeDüşer, 10, 700},
+      {true, 1200, 20, Sonuç::HareketDeğişmiş, 20, 0},
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(testing::Message() << d.yazılmış << " " << d.yeni << " " << d.başkası);
+    vt->Çalıştır("DELETE FROM GirisIslemleriTablosu");
+    const qint64 g = Giriş(u, a, 10);
+    const GörülenHareket görülen = Görülen(Tür::Giriş, g);
+    GörülenHareket deneme = görülen;
+    deneme.miktar = 1500;
+    İşlemİzleri::Bekleyenİz bekleyen;
+    {
+      HatalıDisk disk(d.yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
+                      d.yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
+      vt = Veritabanı::Aç(vt->Yol());
+      EXPECT_THROW(GirişiDeğiştir(*vt, görülen, görülen.tarih, 1500, nullptr, &bekleyen), VeritabanıHatası);
+    }
+    if (d.başkası) vt->Çalıştır("UPDATE GirisIslemleriTablosu SET GirisMiktari = ?", {d.başkası});
+    const qint64 izler = Say("FROM OnayIzleri");
+    DepoEksiği eksik;
+    EXPECT_EQ(GirişiDeğiştir(*vt, görülen, görülen.tarih, d.yeni, &eksik, &bekleyen, &deneme), d.sonuç);
+    EXPECT_DOUBLE_EQ(vt->KayıtKümesiAç("SELECT GirisMiktari FROM GirisIslemleriTablosu").Ondalık("GirisMiktari"),
+                     d.dosyada);
+    EXPECT_EQ(eksik.düşülen, d.düşülen);
+    // The same values as the stored try: nothing is written, no token either.
+    if (d.yeni == 1500 && d.yazılmış) {
+      EXPECT_EQ(Say("FROM OnayIzleri"), izler);
+    }
+  }
+}
+
 TEST_F(HareketVerileriTesti, ListelerVeToplamlarTransferleriAdlandırırToplamaKatmaz) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("ANA"), b = Depo("ŞUBE"), s = Satıcı("AKSOY"),
                m = Alıcı("DOĞAN"), ali = Kişi("ALİ"), veli = Kişi("VELİ");
