@@ -75,28 +75,69 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
     return;
   }
 
+  // The product's check above weighs the change against the totals shown; the movement is
+  // written from what the file holds, which is an earlier try once that was found in it.
+  const Değerler girilen = Girilen();
+  const GörülenHareket taban = taban_ ? Hali(*h, *taban_) : *h;
+  const std::optional<GörülenHareket> deneme = Deneme() ? std::optional(Hali(*h, *Deneme())) : std::nullopt;
   Sonuç sonuç = Sonuç::Yapıldı;
   QString depoMetni;
-  if (!OrtakYordamlarModülü::HataYakala([&] {
+  std::optional<Değerler> bulunan;
+  const bool yazıldı = Kaydet(
+      [&] {
         Veritabanı& vt = *Ortak::Veritabanı;
         DepoEksiği eksik;
-        sonuç = giriş ? GirişiDeğiştir(vt, *h, Tarih->Değer(), yeni, &eksik, &Bekleyen)
-                      : ÇıkışıDeğiştir(vt, *h, Tarih->Değer(), yeni, Neden->currentData().toLongLong(), &eksik,
-                                       &Bekleyen);
+        const GörülenHareket* d = deneme ? &*deneme : nullptr;
+        sonuç = giriş ? GirişiDeğiştir(vt, taban, girilen.tarih, girilen.miktar, &eksik, &Bekleyen, d)
+                      : ÇıkışıDeğiştir(vt, taban, girilen.tarih, girilen.miktar, girilen.neden, &eksik, &Bekleyen, d);
         if (sonuç == Sonuç::StokEksiyeDüşer) depoMetni = DepoEksiğiMetni(vt, eksik, false);
-      }))
-    return;
+      },
+      bulunan);
+  if (bulunan) taban_ = bulunan;
+  if (!yazıldı) return;
+  // The earlier try found in the file is told with what became of the values given now.
+  const QString önce =
+      bulunan && sonuç != Sonuç::Yapıldı ? SonGirilenYazılmadıMetni + QStringLiteral("\n\n") : QString();
   if (sonuç == Sonuç::StokEksiyeDüşer || sonuç == Sonuç::TutulamazMiktar) {
     // The product has enough, one warehouse has not (the message says which); or the new
     // quantity's weight is past what is kept exactly.
-    Uyar(sonuç == Sonuç::StokEksiyeDüşer ? depoMetni : OrtakYordamlarModülü::BüyükMiktarMetni, Miktar);
+    Uyar(önce + (sonuç == Sonuç::StokEksiyeDüşer ? depoMetni : OrtakYordamlarModülü::BüyükMiktarMetni), Miktar);
     return;
   }
   if (sonuç != Sonuç::Yapıldı)
-    OrtakYordamlarModülü::MesajKutusu(HareketDeğişmişMetni, OrtakYordamlarModülü::Stil::Uyarı);
+    OrtakYordamlarModülü::MesajKutusu(önce + HareketDeğişmişMetni, OrtakYordamlarModülü::Stil::Uyarı);
+  else if (bulunan)
+    OrtakYordamlarModülü::MesajKutusu(
+        girilen == *bulunan ? OrtakYordamlarModülü::ÖnceYazılmışMetni : ÜzerineYazıldıMetni,
+        OrtakYordamlarModülü::Stil::Bilgi);
+  taban_.reset();
   inceleme.ÜrünListesi_Click();
   if (sonuç == Sonuç::Yapıldı) inceleme.SatırıYenidenSeç(inceleme.Sayaç);
   done(QDialog::Accepted);
+}
+
+void İşlemDeğiştirFormu::ÖncekiDenemeYazılmış(const İşlemİzleri::Bekleyenİş& iş, const Değerler& deneme) {
+  // The input stays: saved, it goes over the try as a change of it.
+  taban_ = deneme;
+  OrtakYordamlarModülü::MesajKutusu(ÖncekiİşMetni(iş, true), OrtakYordamlarModülü::Stil::Bilgi);
+}
+
+GörülenHareket İşlemDeğiştirFormu::Hali(GörülenHareket h, const Değerler& d) const {
+  h.tarih = d.tarih;
+  h.miktar = d.miktar;
+  if (Neden) h.neden = d.neden;
+  return h;
+}
+
+void İşlemDeğiştirFormu::done(int sonuç) {
+  const bool eskiGösteriyor = taban_.has_value();
+  taban_.reset();
+  TarihMiktarFormu::done(sonuç);
+  if (!eskiGösteriyor) return;
+  // Left without saving, the review still shows the movement as it was before the try in the file.
+  auto& inceleme = Form<ÜrünlereGöreStokHareketleriFormu>();
+  inceleme.ÜrünListesi_Click();
+  inceleme.SatırıYenidenSeç(inceleme.Sayaç);
 }
 
 GirişİşlemiDeğiştirFormu::GirişİşlemiDeğiştirFormu() : İşlemDeğiştirFormu(HareketTürü::Giriş) {

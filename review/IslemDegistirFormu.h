@@ -5,18 +5,30 @@
 #include "HareketVerileri.h"
 #include "TarihMiktarFormu.h"
 
+// Said when a save found the dialog's earlier try in the file and wrote the new values over it.
+inline const QString ÜzerineYazıldıMetni = QStringLiteral(
+    "İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; son girdiğiniz bilgiler onun üzerine "
+    "kaydedildi.");
+
 class İşlemDeğiştirFormu : public TarihMiktarFormu {
 public:
   QPushButton* KaydetDüğmesi;
   void KaydetDüğmesi_Click();
+  void done(int sonuç) override;
 
 protected:
   explicit İşlemDeğiştirFormu(HareketVerileri::HareketTürü tür);
   void Form_Load() override;
   void ÜstDüğme_Click() override { KaydetDüğmesi_Click(); }
+  void ÖncekiDenemeYazılmış(const İşlemİzleri::Bekleyenİş& iş, const Değerler& deneme) override;
 
 private:
+  // The movement the review shows, with `d`'s values.
+  HareketVerileri::GörülenHareket Hali(HareketVerileri::GörülenHareket h, const Değerler& d) const;
+
   HareketVerileri::HareketTürü tür_;
+  // What the file holds once an earlier try was found in it, which the review does not show yet.
+  std::optional<Değerler> taban_;
 };
 
 class GirişİşlemiDeğiştirFormu : public İşlemDeğiştirFormu {

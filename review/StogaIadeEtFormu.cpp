@@ -56,7 +56,10 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click() {
   }
 
   Sonuç sonuç = Sonuç::Yapıldı;
-  if (!HataYakala([&] { sonuç = StoğaİadeEt(*Ortak::Veritabanı, *çıkış, Tarih->Değer(), iade, &Bekleyen); })) return;
+  std::optional<Değerler> bulunan;
+  if (!Kaydet([&] { sonuç = StoğaİadeEt(*Ortak::Veritabanı, *çıkış, Tarih->Değer(), iade, &Bekleyen); }, bulunan))
+    return;
+  if (bulunan) return Yazıldı(*bulunan, ÖnceYazılmışMetni);  // nothing written now
   if (sonuç == Sonuç::İadeÇıkıştanÖnce) {
     Uyar(tarihRet, Tarih);
     return;
@@ -66,7 +69,33 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click() {
     return;
   }
   if (sonuç != Sonuç::Yapıldı) MesajKutusu(HareketDeğişmişMetni, Stil::Uyarı);
+  Bitti(sonuç == Sonuç::Yapıldı);
+}
+
+QString StoğaİadeEtFormu::İadeYazılmışMetni(const QDate& tarih, TürkçeMetin::Miktar miktar) {
+  return QStringLiteral("İade, sonucu bilinmeyen önceki denemede %1 tarihiyle %2 miktarında veritabanına "
+                        "kaydedilmiş. Sonradan girdiğiniz değerler kaydedilmedi.")
+      .arg(TürkçeMetin::TarihMetni(tarih), TürkçeMetin::MiktarMetni(miktar));
+}
+
+void StoğaİadeEtFormu::ÖncekiDenemeYazılmış(const İşlemİzleri::Bekleyenİş& iş, const Değerler& deneme) {
+  Yazıldı(deneme, ÖncekiİşMetni(iş, true));
+}
+
+void StoğaİadeEtFormu::Yazıldı(const Değerler& deneme, const QString& aynıysa) {
+  if (Girilen() == deneme) {
+    MesajKutusu(aynıysa, Stil::Bilgi);
+  } else {
+    Tarih->DeğerAyarla(deneme.tarih);
+    Miktar->setText(TürkçeMetin::MiktarMetni(deneme.miktar));
+    MesajKutusu(İadeYazılmışMetni(deneme.tarih, deneme.miktar), Stil::Bilgi);
+  }
+  Bitti(true);
+}
+
+void StoğaİadeEtFormu::Bitti(bool yapıldı) {
+  ÜrünlereGöreStokHareketleriFormu& inceleme = Form<ÜrünlereGöreStokHareketleriFormu>();
   inceleme.ÜrünListesi_Click();
-  if (sonuç == Sonuç::Yapıldı) inceleme.SatırıYenidenSeç(inceleme.Sayaç);
+  if (yapıldı) inceleme.SatırıYenidenSeç(inceleme.Sayaç);
   done(QDialog::Accepted);
 }

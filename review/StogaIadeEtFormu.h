@@ -12,7 +12,17 @@ public:
 
   void İadeEtDüğmesi_Click();
 
+  // Said when the earlier try of a return was found in the file and the values given after it
+  // differ: a return is not changed, so they were not written.
+  static QString İadeYazılmışMetni(const QDate& tarih, TürkçeMetin::Miktar miktar);
+
 protected:
   void Form_Load() override;
   void ÜstDüğme_Click() override { İadeEtDüğmesi_Click(); }
+  void ÖncekiDenemeYazılmış(const İşlemİzleri::Bekleyenİş& iş, const Değerler& deneme) override;
+
+private:
+  // The return is in the file: the fields show it as stored, the review is listed again.
+  void Yazıldı(const Değerler& deneme, const QString& aynıysa);
+  void Bitti(bool yapıldı);
 };

@@ -66,6 +66,44 @@ TarihMiktarFormu::TarihMiktarFormu(const Tasarım& tasarım) {
   AlanAileleri::Bağla(Miktar, Etiket[1], AlanAileleri::Aile::Ondalık);
   connect(ÜstDüğme, &QPushButton::clicked, this, [this] { ÜstDüğme_Click(); });
   connect(İptalDüğmesi, &QPushButton::clicked, this, [this] { İptalDüğmesi_Click(); });
+  Bekleyen.Çözüldü = [this](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+    ÖncekiDenemeÇözüldü(iş, yazılmış, kendi);
+  };
+}
+
+TarihMiktarFormu::Değerler TarihMiktarFormu::Girilen() const {
+  return {Tarih->Değer(), TürkçeMetin::MiktarOku(Miktar->text()).value_or(0),
+          Neden && Neden->currentIndex() >= 0 ? Neden->currentData().toLongLong() : -1};
+}
+
+bool TarihMiktarFormu::Kaydet(const std::function<void()>& yaz, std::optional<Değerler>& bulunan) {
+  const Değerler girilen = Girilen();
+  const QString önceki = Bekleyen.İz();
+  bulunan_.reset();
+  const bool yazıldı = OrtakYordamlarModülü::HataYakala(yaz);
+  bulunan = std::exchange(bulunan_, std::nullopt);
+  if (yazıldı) return true;
+  if (Bekleyen.Var() && Bekleyen.İz() != önceki)
+    deneme_ = girilen;  // left unknown: the file holds these values or what it held before
+  else if (bulunan)
+    OrtakYordamlarModülü::MesajKutusu(SonGirilenYazılmadıMetni, OrtakYordamlarModülü::Stil::Bilgi);
+  return false;
+}
+
+void TarihMiktarFormu::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış,
+                                           bool kendi) {
+  const std::optional<Değerler> deneme = std::exchange(deneme_, std::nullopt);
+  if (!deneme) return OrtakYordamlarModülü::BekleyenİşiSöyle(iş, yazılmış, kendi);
+  if (kendi) {
+    // The save that found it tells, with what became of the values it writes now.
+    if (yazılmış.value_or(false)) bulunan_ = deneme;
+    return;
+  }
+  if (yazılmış.value_or(false)) return ÖncekiDenemeYazılmış(iş, *deneme);
+  // Not in the file, or no longer known: the fields keep the input, saved as any other.
+  OrtakYordamlarModülü::MesajKutusu(
+      ÖncekiİşMetni(iş, yazılmış, QStringLiteral("bilgileri pencerede, kaydedilmeyi bekliyor.")),
+      OrtakYordamlarModülü::Stil::Bilgi);
 }
 
 void TarihMiktarFormu::Yükle() {
@@ -81,6 +119,7 @@ void TarihMiktarFormu::Form_Load() {
 void TarihMiktarFormu::done(int sonuç) {
   // Its input goes with the dialog: a try left unknown is told as any other work when settled.
   Bekleyen.Bırak();
+  deneme_.reset();
   if (yüklü_) {
     // Loaded again, the dialog starts on its first field, not on the control used last.
     if (QWidget* odak = focusWidget()) odak->clearFocus();

@@ -3,10 +3,14 @@
 // (an exit's change adds its reason) and two buttons at its right, the first on top.
 
 #include "IslemIzleri.h"
+#include "TurkceMetin.h"
 
+#include <QDate>
 #include <QDialog>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -27,6 +31,9 @@ public:
   // The token of a save whose outcome the disk hid, while the dialog stays open with its input:
   // saved again, the earlier try found in the file is not written twice.
   İşlemİzleri::Bekleyenİz Bekleyen;
+  // Said when the dialog's own save found its earlier try in the file and wrote nothing after it.
+  static inline const QString SonGirilenYazılmadıMetni = QStringLiteral(
+      "İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; son girdiğiniz bilgiler kaydedilmedi.");
 
   // Loads the dialog again after it was unloaded: its fields as designed.
   void Yükle();
@@ -48,6 +55,22 @@ public:
 protected:
   explicit TarihMiktarFormu(const Tasarım& tasarım);
 
+  // What the fields hold, as a save writes it; no reason field: -1.
+  struct Değerler {
+    QDate tarih;
+    TürkçeMetin::Miktar miktar = 0;
+    qint64 neden = -1;
+    bool operator==(const Değerler&) const = default;
+  };
+  Değerler Girilen() const;
+  // Runs the save `yaz` with Bekleyen under the error routine; false when it failed. Left unknown,
+  // the values it had are the try's (Deneme). `bulunan`: the values of the earlier try this save
+  // found in the file, which then holds them.
+  bool Kaydet(const std::function<void()>& yaz, std::optional<Değerler>& bulunan);
+  const std::optional<Değerler>& Deneme() const { return deneme_; }
+  // Another write or connection found the earlier try in the file before the dialog saved again.
+  virtual void ÖncekiDenemeYazılmış(const İşlemİzleri::Bekleyenİş& iş, const Değerler& deneme) = 0;
+
   virtual void Form_Load();
   virtual void ÜstDüğme_Click() = 0;
 
@@ -59,5 +82,8 @@ protected:
   void showEvent(QShowEvent* olay) override;
 
 private:
+  void ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi);
+
   bool yüklü_ = false;
+  std::optional<Değerler> deneme_, bulunan_;
 };

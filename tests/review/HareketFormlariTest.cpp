@@ -1,6 +1,8 @@
+#include "Ayarlar.h"
 #include "FormYoneticisi.h"
 #include "GirisCikisYapanlaraGoreStokHareketleriFormu.h"
 #include "HareketTestOrtami.h"
+#include "HataliDisk.h"
 #include "IlerlemeGosterFormu.h"
 #include "IslemDegistirFormu.h"
 #include "KomutDagitimi.h"
@@ -91,6 +93,27 @@ protected:
     QTest::mouseClick(komut, Qt::LeftButton);
   }
   QString SonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
+  // Types the quantity into an open dialog and saves with Enter; `bilinmeyen`: on a disk that hides
+  // whether the commit reached the file (it did, or it did not), the program's connection opened on it.
+  void Kaydet(TarihMiktarFormu& f, const char* miktar, std::optional<bool> bilinmeyen = std::nullopt) {
+    f.Miktar->setFocus();
+    f.Miktar->selectAll();
+    QTest::keyClicks(f.Miktar, miktar);
+    f.ÜstDüğme->setFocus();
+    std::optional<HatalıDisk> disk;
+    if (bilinmeyen) {
+      disk.emplace(*bilinmeyen ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1,
+                   std::function<void()>(), *bilinmeyen ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
+      Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+    }
+    QTest::keyClick(f.ÜstDüğme, Qt::Key_Return);
+  }
+  // Another write on the file, which settles every pending work of it.
+  void BaşkaYazı(qint64 depo) {
+    Veritabanı::İşlem işlem(*vt);
+    vt->Çalıştır("UPDATE DepoBilgileriTablosu SET DepoAdi = DepoAdi WHERE DepoNo = ?", {depo});
+    işlem.Onayla();
+  }
   double Değer(const char* sql, qint64 no) { return vt->KayıtKümesiAç(sql, {no}).Ondalık("m"); }
 };
 
@@ -462,6 +485,118 @@ TEST_F(HareketFormTesti, BaşkaYerdeDeğişenSatırYazılmazListeYenilenir) {
   EXPECT_EQ(SonMesaj(), HareketDeğişmişMetni);
   EXPECT_EQ(Say("FROM IadeBilgileriTablosu"), 0);
   EXPECT_EQ(Sütun(*F().StokHareketleriListesi, 4), QStringList{"12,00"});
+}
+
+// A change whose outcome the disk hid, corrected in the dialog that stays open and saved again: the
+// file ends with what was saved last, and the user hears once what became of the try, whether this
+// save found it, another write before it, or a connection opened meanwhile.
+TEST_F(HareketFormTesti, SonucuBilinmeyenDeğişiklikDüzeltilipKaydedilinceSonGirilenYazılır) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
+  const qint64 g = Giriş(u, a, 10), ç = Çıkış(u, a, 4);
+  enum Başkası { Yok, Yazı, Bağlantı };
+  const struct {
+    int görünüm;
+    bool yazılmış;
+    Başkası başkası;
+    const char *denenen, *düzeltilen;
+    QString mesaj;  // after the unknown outcome's; empty: none
+    double dosyada;
+  } durumlar[] = {
+      {0, true, Yok, "15", "12", ÜzerineYazıldıMetni, 12},
+      {0, false, Yok, "15", "12", {}, 12},
+      {0, true, Yok, "15", "15", OrtakYordamlarModülü::ÖnceYazılmışMetni, 15},
+      {0, true, Yazı, "15", "12", "veritabanına kaydedilmiş.", 12},
+      {0, false, Yazı, "15", "12", "kaydedilmemiş; bilgileri pencerede, kaydedilmeyi bekliyor.", 12},
+      {0, true, Bağlantı, "15", "12", ÜzerineYazıldıMetni, 12},
+      {1, true, Yok, "6", "5", ÜzerineYazıldıMetni, 5},
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(testing::Message() << d.görünüm << d.yazılmış << d.başkası << d.düzeltilen);
+    vt->Çalıştır("UPDATE GirisIslemleriTablosu SET GirisMiktari = 10");
+    vt->Çalıştır("UPDATE CikisIslemleriTablosu SET CikisMiktari = 4");
+    Aç("EL", d.görünüm);
+    const qint64 no = d.görünüm ? ç : g;
+    SatırıSeç(no);
+    mesajlar.clear();
+    bool kapandı = false;
+    Modalda([&](QWidget* w) {
+      auto& f = *static_cast<TarihMiktarFormu*>(w);
+      Kaydet(f, d.denenen, d.yazılmış);
+      ASSERT_TRUE(f.isVisible());
+      ASSERT_EQ(mesajlar.size(), 1u);
+      EXPECT_TRUE(mesajlar[0].stil == 48 && mesajlar[0].metin.contains("bilinmiyor"));
+      if (d.başkası == Yazı) {
+        BaşkaYazı(a);
+        EXPECT_EQ(mesajlar.size(), 2u);  // told at once
+      }
+      if (d.başkası == Bağlantı) Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+      Kaydet(f, d.düzeltilen);
+      kapandı = !f.isVisible();
+    });
+    QTest::mouseClick(F().HareketiDeğiştirDüğmesi, Qt::LeftButton);
+    EXPECT_TRUE(kapandı);
+    EXPECT_DOUBLE_EQ(Değer(d.görünüm ? "SELECT CikisMiktari AS m FROM CikisIslemleriTablosu WHERE IslemNo= ?"
+                                     : "SELECT GirisMiktari AS m FROM GirisIslemleriTablosu WHERE IslemNo= ?",
+                           no),
+                     d.dosyada);
+    ASSERT_EQ(mesajlar.size(), d.mesaj.isEmpty() ? 1u : 2u);
+    if (!d.mesaj.isEmpty()) {
+      EXPECT_TRUE(mesajlar[1].metin.endsWith(d.mesaj)) << mesajlar[1].metin.toStdString();
+    }
+    ASSERT_TRUE(F().StokHareketleriListesi->SeçiliSatır());
+    EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatır()->text(4), TürkçeMetin::MiktarMetni(d.dosyada * 100));
+    EXPECT_FALSE(Ayarlar::BölümVar("SonucuBilinmeyenIsler"));  // nothing left pending
+  }
+}
+
+// A return whose outcome the disk hid, found in the file, is never made twice. Its quantity edited
+// after it, saved again or settled by another write first: the dialog shows what the file holds and
+// says the new values were not written; unedited, it says the return was stored.
+TEST_F(HareketFormTesti, SonucuBilinmeyenİadeDüzeltilinceİkinciİadeYazılmazDosyadakiGösterilir) {
+  const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
+  Giriş(u, a, 50);
+  const QString düzeltilmiş = StoğaİadeEtFormu::İadeYazılmışMetni({2026, 12, 7}, 250);
+  const struct {
+    const char* düzeltilen;
+    bool başkaYazı;
+    QString mesaj;
+  } durumlar[] = {
+      {"3", false, düzeltilmiş},
+      {"3", true, düzeltilmiş},
+      {"2,5", false, OrtakYordamlarModülü::ÖnceYazılmışMetni},
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(testing::Message() << d.düzeltilen << d.başkaYazı);
+    vt->Çalıştır("DELETE FROM IadeBilgileriTablosu");
+    const qint64 ç = Çıkış(u, a, 10);
+    Aç("EL", 1);
+    SatırıSeç(ç);
+    mesajlar.clear();
+    QString gösterilen;
+    Modalda([&](QWidget* w) {
+      auto& f = *static_cast<StoğaİadeEtFormu*>(w);
+      Kaydet(f, "2,5", true);
+      ASSERT_EQ(mesajlar.size(), 1u);
+      if (d.başkaYazı) {
+        f.İadeMiktarıKutusu->selectAll();
+        QTest::keyClicks(f.İadeMiktarıKutusu, d.düzeltilen);
+        BaşkaYazı(a);
+      } else {
+        Kaydet(f, d.düzeltilen);
+      }
+      EXPECT_FALSE(f.isVisible());
+      gösterilen = f.İadeMiktarıKutusu->text();
+    });
+    QTest::mouseClick(F().ÇıkışıStoğaİadeEtDüğmesi, Qt::LeftButton);
+    EXPECT_EQ(Say("FROM IadeBilgileriTablosu WHERE IslemNo= ? AND IadeMiktari= 2.5", {ç}), 1);
+    EXPECT_EQ(Say("FROM IadeBilgileriTablosu"), 1);
+    EXPECT_DOUBLE_EQ(Değer("SELECT CikisMiktari AS m FROM CikisIslemleriTablosu WHERE IslemNo= ?", ç), 7.5);
+    ASSERT_EQ(mesajlar.size(), 2u);
+    EXPECT_TRUE(mesajlar[1].metin.endsWith(d.mesaj)) << mesajlar[1].metin.toStdString();
+    EXPECT_EQ(gösterilen, "2,50");
+    EXPECT_TRUE(Sütun(*F().StokHareketleriListesi, 4).contains("7,50"));
+    vt->Çalıştır("DELETE FROM CikisIslemleriTablosu WHERE IslemNo= ?", {ç});
+  }
 }
 
 TEST_F(HareketFormTesti, KişiİncelemesiNedenAdlarıToplamlarVeTarihSayıSıralaması) {
