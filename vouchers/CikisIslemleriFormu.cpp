@@ -41,9 +41,8 @@ FişTanımı Tanım() {
   t.listeDüğmeleri = {QStringLiteral("Listeyi Stoktan Çı&k"), QStringLiteral("Seçilen Çıkış Bilgisini  Listeden Çıka&r"),
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
   t.excel = {21, QStringLiteral("Çıkış Fişi"), QStringLiteral("Depo/Stok Çıkış Fişi"), 4, 11};
-  t.kapatmaSorusu = QStringLiteral(
-      "Listenizde stoktan ÇIKILMAMIŞ ürünler var, devam ederseniz bu ürünler stoktan düşülmeyecek!\n\n"
-      "Bu ürünleri stoktan çıkmadan devam etmek istediğinize emin misiniz?");
+  t.kapatma = {QStringLiteral("stoktan ÇIKILMAMIŞ"), QStringLiteral("stoktan düşülmeyecek"),
+               QStringLiteral("stoktan çıkmadan"), QStringLiteral("stoktan düşülüp düşülmedikleri")};
   t.sıralı = true;
   return t;
 }

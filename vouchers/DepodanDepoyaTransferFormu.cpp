@@ -45,9 +45,8 @@ FişTanımı Tanım() {
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("Transfer &Fişi Yazdır"),
                       QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
   t.excel = {22, QStringLiteral("Transfer Fişi"), QStringLiteral("Depo/Stok Transfer Fişi"), 4, 10};
-  t.kapatmaSorusu = QStringLiteral(
-      "Listenizde transfer EDİLMEMİŞ ürünler var, devam ederseniz bu ürünler transfer edilmeyecek!\n\n"
-      "Bu ürünleri transfer etmeden devam etmek istediğinize emin misiniz?");
+  t.kapatma = {QStringLiteral("transfer EDİLMEMİŞ"), QStringLiteral("transfer edilmeyecek"),
+               QStringLiteral("transfer etmeden"), QStringLiteral("aktarılıp aktarılmadıkları")};
   t.sıralı = true;
   return t;
 }

@@ -173,6 +173,12 @@ bool ÇalışmaListesi::ÖncekiDenemede(const QTreeWidgetItem* satır) { return 
 
 bool ÇalışmaListesi::Dolu() const { return Liste->SatırSayısı() > 0; }
 
+int ÇalışmaListesi::ÖncekiDenemedekiSatırlar() const {
+  int n = 0;
+  for (int i = 1; i <= Liste->SatırSayısı(); ++i) n += ÖncekiDenemede(Liste->Satır(i));
+  return n;
+}
+
 bool ÇalışmaListesi::Yinelenen(const QString& anahtar) const { return Liste->EtiketleBul(anahtar) != nullptr; }
 
 void ÇalışmaListesi::Ekle(const QStringList& hücreler, const QString& anahtar) {
@@ -428,11 +434,29 @@ void FişFormu::done(int sonuç) {
 }
 
 bool FişFormu::Form_QueryUnload() {
-  if (Çalışma->Dolu() && MesajKutusu(tanım_.kapatmaSorusu, Stil::SoruEvetHayır) != Platform::Cevap::Evet)
-    return false;
+  if (Çalışma->Dolu() && MesajKutusu(KapatmaSorusu(), Stil::SoruEvetHayır) != Platform::Cevap::Evet) return false;
   Çalışma->DüzeniKaydet();
   Kaldır();
   return true;
+}
+
+QString FişFormu::KapatmaSorusu() const {
+  const auto& k = tanım_.kapatma;
+  const int önceki = Çalışma->ÖncekiDenemedekiSatırlar();
+  if (!önceki)
+    return QStringLiteral("Listenizde %1 ürünler var, devam ederseniz bu ürünler %2!\n\n"
+                          "Bu ürünleri %3 devam etmek istediğinize emin misiniz?")
+        .arg(k.yapılmamış, k.yapılmayacak, k.yapmadan);
+  // Those rows may be in the file already: closing lets them go, and the program still tells
+  // what became of them, as of any work whose outcome it keeps.
+  QString soru = QStringLiteral("Listenizde, sonucu bilinmeyen önceki kayıt denemesindeki ürünler var: %1 henüz "
+                                "bilinmiyor, veritabanına kaydedilmiş olabilirler. Devam ederseniz program bunu yine "
+                                "de öğrenip size bildirecek: bu bilgisayardan yapılacak bir sonraki kayıtta ya da "
+                                "program yeniden açıldığında.")
+                     .arg(k.yapılıpYapılmadıkları);
+  if (önceki < Çalışma->Liste->SatırSayısı())
+    soru += QStringLiteral("\n\nO denemeden sonra listeye eklediğiniz ürünler ise %1!").arg(k.yapılmayacak);
+  return soru + QStringLiteral("\n\nDevam etmek istediğinize emin misiniz?");
 }
 
 void FişFormu::Kaldır() {

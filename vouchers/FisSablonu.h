@@ -90,6 +90,8 @@ public:
   TürkçeMetin::Miktar ToplamAğırlık() const { return toplam_; }
   bool Dolu() const;
   bool Yinelenen(const QString& anahtar) const;  // a row carries this key
+  // Rows that went with a commit whose outcome is still unknown.
+  int ÖncekiDenemedekiSatırlar() const;
 
   // Adds a row at the end (cells from column 0), its key as tag; the total grows by its weight cell.
   void Ekle(const QStringList& hücreler, const QString& anahtar);
@@ -142,7 +144,13 @@ struct FişTanımı {
   QString ayarAdı;          // layout section "Listeler\<ayarAdı>"
   int toplamAltlığı = 3;    // index in Altlık of the total's panel
   QStringList listeDüğmeleri;  // the commit first; enabled only while the list has rows
-  QString kapatmaSorusu;    // asked when the form closes with rows left
+  // The question asked when the form closes with rows left, in the voucher's words: what the rows
+  // are not ("stoğa EKLENMEMİŞ"), what becomes of them ("stoğa eklenmeyecek"), going on without it
+  // ("stoğa eklemeden"), and what is not known yet of the rows of a try whose outcome the disk hid
+  // ("stoğa eklenip eklenmedikleri").
+  struct {
+    QString yapılmamış, yapılmayacak, yapmadan, yapılıpYapılmadıkları;
+  } kapatma;
   bool sıralı = false;      // chooser lists and person box keep alphabetical order
   // The spreadsheet export of the working list (its button is the last list button): the job,
   // the sheet and its title, the sub-items exported, each typed by its column's kind.
@@ -196,6 +204,8 @@ protected:
   virtual void Form_Load();
   // The close guard; true lets the form unload (the layout is saved then).
   bool Form_QueryUnload();
+  // What the close guard asks of the rows now in the list.
+  QString KapatmaSorusu() const;
 
   // The product chosen: its code and unit weight, or empty boxes when none is chosen. False
   // when it could not be read: the boxes stay empty, and the caller lets the choice go, so that

@@ -56,9 +56,8 @@ FişTanımı GirişFişi() {
                       QStringLiteral("Listeyi Temi&zle"), QStringLiteral("&Giriş Fişi Yazdır"),
                       QStringLiteral("Listeyi Microsoft E&xcel'e Aktar")};
   t.excel = {20, QStringLiteral("Giriş Fişi"), QStringLiteral("Depo/Stok Giriş Fişi"), 4, 10};
-  t.kapatmaSorusu = QStringLiteral(
-      "Listenizde stoğa EKLENMEMİŞ ürünler var, devam ederseniz bu ürünler stoğa eklenmeyecek!\n\n"
-      "Bu ürünleri stoğa eklemeden devam etmek istediğinize emin misiniz?");
+  t.kapatma = {QStringLiteral("stoğa EKLENMEMİŞ"), QStringLiteral("stoğa eklenmeyecek"),
+               QStringLiteral("stoğa eklemeden"), QStringLiteral("stoğa eklenip eklenmedikleri")};
   return t;
 }
 

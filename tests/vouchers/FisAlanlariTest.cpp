@@ -1,5 +1,7 @@
-// The entry fields the three vouchers share: the date, the quantity's keys and its weight check.
+// The entry fields the three vouchers share: the date, the quantity's keys and its weight check;
+// and the question they ask when closed with rows left.
 #include "GirisIslemleriFormu.h"
+#include "HataliDisk.h"
 #include "KilitliDosya.h"
 #include "KritikStokVerileri.h"
 #include "Platform.h"
@@ -207,6 +209,63 @@ TEST_F(FişAlanlarıTesti, EnBüyükSayıKutulardaVeSütunlardaBütünGörünür
     EXPECT_TRUE(KutudaBütün(*f.MiktarKutusu, EnBüyükSayı));
     f.Çalışma->Temizle();
     f.close();
+  }
+}
+
+// Closed with rows left, each voucher asks in its own words. Rows of a commit whose outcome the disk
+// hid may be stored already: the question says so and that the program will still tell; rows added
+// since are not saved.
+TEST_F(FişAlanlarıTesti, KapatmaSorusuSonucuBilinmeyenSatırlarıDoğruSöyler) {
+  Giriş(civata, merkez, 10);
+  const struct {
+    std::vector<const char*> ilk, sonraki;  // two lines, typed into the find boxes
+    const char *soru, *bilinmeyen, *eklenen;
+  } durumlar[] = {
+      {{"AKI", "CİV", "MER"}, {"YIL", "CİV", "MER"},
+       "Listenizde stoğa EKLENMEMİŞ ürünler var, devam ederseniz bu ürünler stoğa eklenmeyecek!\n\n"
+       "Bu ürünleri stoğa eklemeden devam etmek istediğinize emin misiniz?",
+       "stoğa eklenip eklenmedikleri henüz bilinmiyor", "eklediğiniz ürünler ise stoğa eklenmeyecek!"},
+      {{"MER", "CİV", "BOR"}, {"MER", "SOM", "BOR"},
+       "Listenizde stoktan ÇIKILMAMIŞ ürünler var, devam ederseniz bu ürünler stoktan düşülmeyecek!\n\n"
+       "Bu ürünleri stoktan çıkmadan devam etmek istediğinize emin misiniz?",
+       "stoktan düşülüp düşülmedikleri henüz bilinmiyor", "eklediğiniz ürünler ise stoktan düşülmeyecek!"},
+      {{"MER", "CİV", "Ş"}, {"MER", "SOM", "Ş"},
+       "Listenizde transfer EDİLMEMİŞ ürünler var, devam ederseniz bu ürünler transfer edilmeyecek!\n\n"
+       "Bu ürünleri transfer etmeden devam etmek istediğinize emin misiniz?",
+       "aktarılıp aktarılmadıkları henüz bilinmiyor", "eklediğiniz ürünler ise transfer edilmeyecek!"},
+  };
+  for (size_t i = 0; i < std::size(durumlar); ++i) {
+    const auto& d = durumlar[i];
+    FişFormu& f = Fişler()[i].aç();
+    SCOPED_TRACE(f.windowTitle().toStdString());
+    // Adds a line, then asks to close and answers `cevap`: the question.
+    const auto ekleKapat = [&](const std::vector<const char*>& seçimler, int cevap) {
+      for (size_t s = 0; s < seçimler.size(); ++s) Bul(*f.Seçiciler[s], seçimler[s]);
+      f.KişiKutusu->setEditText(QStringLiteral("ALİ VELİ"));
+      if (f.NedenKutusu) f.NedenKutusu->setCurrentIndex(0);
+      Yaz(f.MiktarKutusu, "1");
+      Tıkla(f.ListeyeEkleDüğmesi);
+      mesajlar.clear();
+      Cevapla({cevap});
+      Tıkla(f.KapatDüğmesi);
+      EXPECT_EQ(mesajlar.size() == 1 ? mesajlar[0].stil : 0, 36);
+      return SonMesaj();
+    };
+    EXPECT_EQ(ekleKapat(d.ilk, Platform::Cevap::Hayır), QString::fromUtf8(d.soru));
+    {
+      HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 1, {}, HatalıDisk::BaşlıkOkunamaz);
+      Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+      Tıkla(f.ListeDüğmeleri[0]);
+    }
+    const QString bilinmeyen = ekleKapat(d.ilk, Platform::Cevap::Hayır);  // refused: a line listed already
+    EXPECT_TRUE(bilinmeyen.contains(QString::fromUtf8(d.bilinmeyen)) &&
+                bilinmeyen.contains(QStringLiteral("program bunu yine de öğrenip size bildirecek")) &&
+                !bilinmeyen.contains(QString::fromUtf8(d.eklenen)))
+        << bilinmeyen.toStdString();
+    const QString ikisi = ekleKapat(d.sonraki, Platform::Cevap::Evet);
+    EXPECT_TRUE(ikisi.contains(QString::fromUtf8(d.bilinmeyen)) && ikisi.contains(QString::fromUtf8(d.eklenen)))
+        << ikisi.toStdString();
+    EXPECT_FALSE(f.isVisible());
   }
 }
 
