@@ -396,6 +396,9 @@ FişFormu::FişFormu(const FişTanımı& tanım) : tanım_(tanım) {
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
   if (tanım_.excel.iş)
     connect(ListeDüğmeleri.back(), &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
+  yeniKişi_.bekleyen.Çözüldü = [this](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+    YeniKişiÇözüldü(iş, yazılmış, kendi);
+  };
 }
 
 void FişFormu::Yükle() {
@@ -460,8 +463,9 @@ QString FişFormu::KapatmaSorusu() const {
 }
 
 void FişFormu::Kaldır() {
-  // The rows go with the form; the next load starts from the design.
+  // The rows go with the form, and a new person's try with its box: each is told as any other work.
   Çalışma->Temizle();
+  yeniKişi_.bekleyen.Bırak();
   AlanAileleri::PencereyiSıfırla(this);
   yüklü_ = false;
 }
@@ -533,12 +537,25 @@ qint64 FişFormu::KişiNumarası() {
   for (int i = 0; i < KişiKutusu->count(); ++i) adlar << KişiKutusu->itemText(i);
   const QString ad = KişiKutusu->currentText();
   if (const int i = FişVerileri::KişiBul(adlar, ad); i >= 0) return KişiKutusu->itemData(i).toLongLong();
-  const qint64 no = FişVerileri::KişiEkle(*Ortak::Veritabanı, ad);
+  const qint64 no = FişVerileri::KişiEkle(*Ortak::Veritabanı, ad, &yeniKişi_);
   KişiyiKutuyaEkle(ad, no);
   return no;
 }
 
+void FişFormu::YeniKişiÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+  // Stored: the person is known from now on, by the number the file gave it.
+  if (yazılmış.value_or(false)) KişiyiKutuyaEkle(yeniKişi_.ad, yeniKişi_.no);
+  if (kendi && yazılmış.value_or(false))
+    MesajKutusu(QStringLiteral("Yeni kişi (%1), sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; yeniden "
+                               "kaydedilmedi.")
+                    .arg(yeniKişi_.ad),
+                Stil::Bilgi);
+  else
+    BekleyenİşiSöyle(iş, yazılmış, kendi);
+}
+
 void FişFormu::KişiyiKutuyaEkle(const QString& ad, qint64 no) {
+  if (KişiKutusu->findData(no) >= 0) return;
   int yer = KişiKutusu->count();
   if (tanım_.sıralı) {
     yer = 0;

@@ -251,9 +251,13 @@ protected:
                   QWidget* odak);
 
 private:
+  // Adds a person the box does not hold yet.
   void KişiyiKutuyaEkle(const QString& ad, qint64 no);
+  // The store of a new person whose outcome the disk hid was settled.
+  void YeniKişiÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi);
   void Kaldır();
 
   FişTanımı tanım_;
   bool yüklü_ = false;
+  FişVerileri::YeniKişi yeniKişi_;
 };

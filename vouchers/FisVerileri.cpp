@@ -45,10 +45,12 @@ int KişiBul(const QStringList& adlar, const QString& ad) {
   return -1;
 }
 
-qint64 KişiEkle(Veritabanı& vt, const QString& ad) {
+qint64 KişiEkle(Veritabanı& vt, const QString& ad, YeniKişi* deneme) {
+  // Another name is another work: the earlier try is then told as any other.
+  if (deneme && TürkçeMetin::Katla(deneme->ad) != TürkçeMetin::Katla(ad)) deneme->bekleyen.Bırak();
+  Veritabanı::İşlem işlem(vt, QStringLiteral("Yeni kişi: %1").arg(ad), deneme ? &deneme->bekleyen : nullptr);
+  if (işlem.ÖnceYazıldı()) return deneme->no;
   // Another workstation may have added the same name since the box was filled: one person, not two.
-  // Tried again after an unknown outcome, the person stored by the earlier try is found by name.
-  Veritabanı::İşlem işlem(vt, QStringLiteral("Yeni kişi: %1").arg(ad));
   KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral("SELECT GirisCikisYapanNo FROM GirisCikisYapanlarTablosu "
                                                   "WHERE TR_KATLA(GirisCikisYapanAdi) = TR_KATLA(?) "
                                                   "ORDER BY GirisCikisYapanNo"),
@@ -56,6 +58,8 @@ qint64 KişiEkle(Veritabanı& vt, const QString& ad) {
   if (!k.Sonda()) return k.Tamsayı(QStringLiteral("GirisCikisYapanNo"));
   vt.Çalıştır(QStringLiteral("INSERT INTO GirisCikisYapanlarTablosu (GirisCikisYapanAdi) VALUES (?)"), {ad});
   const qint64 no = vt.SonEklenenNo();
+  // Kept before the commit: left unknown, the try is settled by this number.
+  if (deneme) deneme->ad = ad, deneme->no = no;
   işlem.Onayla();
   return no;
 }

@@ -52,9 +52,18 @@ using OrtakYordamlarModülü::KişileriOku;
 
 // Index of the name among the known ones, whole text with the Turkish letter case folded; -1 if new.
 int KişiBul(const QStringList& adlar, const QString& ad);
+// A new person whose store the disk left unknown, as the form keeps it: the name, the number the
+// file gave it (read before the commit) and that commit's token.
+struct YeniKişi {
+  QString ad;
+  qint64 no = 0;
+  İşlemİzleri::Bekleyenİz bekleyen;
+};
 // Stores the name exactly as typed and returns the number the file gave it; a person of that
-// name (letter case folded) stored meanwhile is taken instead.
-qint64 KişiEkle(Veritabanı& vt, const QString& ad);
+// name (letter case folded) stored meanwhile is taken instead. With `deneme`, a try left unknown
+// is held there: tried again with the same name, a store found in the file is not made twice;
+// with another name that try is let go.
+qint64 KişiEkle(Veritabanı& vt, const QString& ad, YeniKişi* deneme = nullptr);
 
 // A record number, date or quantity read back from a working-list cell; a cell that
 // is not one throws, so that a list is never half written.

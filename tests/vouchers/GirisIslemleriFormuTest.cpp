@@ -367,6 +367,50 @@ TEST_F(GirişFormuTesti, BilinmeyenSonuçtanSonraEklenenSatırlaListeBirKezYazı
   }
 }
 
+// A new person's store left unknown: the line waits. Added again under the same name (letter case
+// aside), the person that try stored is taken; settled meanwhile by another write, it is in the box;
+// under another name, that try is told as any other work. Each person is in the file once.
+TEST_F(GirişFormuTesti, SonucuBilinmeyenYeniKişiYenidenEkleninceBirKezKaydedilir) {
+  const struct {
+    const char *ad, *yeniden;  // typed at the try left unknown, and at the next add
+    bool yazılmış, arada;      // that try stored; the list committed before the next add
+    const char* söylenen;      // the beginning of what the user is then told
+  } durumlar[] = {
+      {"VELİ", "veli", true, false, "Yeni kişi (VELİ), sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş"},
+      {"AYŞE", "AYŞE", false, false, ""},
+      {"CEM", "CEM", true, true, "Sonucu bilinmeyen işlem (Yeni kişi: CEM, "},
+      {"DEMİR", "EMRE", true, false, "Sonucu bilinmeyen işlem (Yeni kişi: DEMİR, "},
+  };
+  const auto kişi = [&](const char* ad) {
+    return vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n, Max(GirisCikisYapanNo) AS no FROM "
+                                            "GirisCikisYapanlarTablosu WHERE TR_KATLA(GirisCikisYapanAdi) = TR_KATLA(?)"),
+                             {QString::fromUtf8(ad)});
+  };
+  Aç();
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(d.ad);
+    f->ListeyiTemizleDüğmesi_Click();
+    Satır(akın, civata, merkez, "ALİ VELİ", "1");
+    {
+      HatalıDisk disk(d.yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
+                      d.yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
+      Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+      Satır(akın, somun, merkez, d.ad, "2");
+    }
+    ASSERT_EQ(f->GirişiYapılacakÜrünListesi->SatırSayısı(), 1);
+    mesajlar.clear();
+    if (d.arada) f->ListeyiStoğaEkleDüğmesi->click();
+    Satır(akın, somun, merkez, d.yeniden, "2");
+    EXPECT_EQ(kişi(d.ad).Tamsayı("n"), 1);
+    EXPECT_EQ(kişi(d.yeniden).Tamsayı("n"), 1);
+    EXPECT_EQ(Hücre(d.arada ? 1 : 2, 3), QString::number(kişi(d.yeniden).Tamsayı("no")));
+    ASSERT_EQ(mesajlar.size(), *d.söylenen ? 1u : 0u);
+    if (*d.söylenen) {
+      EXPECT_TRUE(mesajlar[0].metin.startsWith(QString::fromUtf8(d.söylenen))) << mesajlar[0].metin.toStdString();
+    }
+  }
+}
+
 // Two files are each left with an unknown voucher and the program ends. At each start that
 // connects to one of them (and writes its saved queries anew, as after an update), its own work is
 // told once, before anything is written; the other file's waits for its own connection.
