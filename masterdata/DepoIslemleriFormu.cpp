@@ -58,7 +58,8 @@ void DepoİşlemleriFormu::KaydıYükle(qint64 no) {
 void DepoİşlemleriFormu::Kaydet() {
   const TanımVerileri::DepoBilgisi b{DepoKoduKutusu->text(), DepoAdıKutusu->text(), DepoYeriKutusu->text(),
                                       AçıklamaKutusu->toPlainText()};
-  const auto s = TanımVerileri::DepoKaydet(*Ortak::Veritabanı, b, KayıtKipi == YeniKayıt ? 0 : SeçiliKayıtNo);
+  const auto s =
+      TanımVerileri::DepoKaydet(*Ortak::Veritabanı, b, KayıtKipi == YeniKayıt ? 0 : SeçiliKayıtNo, &deneme_);
   const bool kaydedildi =
       KayıtSonucu(s, {
                          {Sonuç::KodBoş, QStringLiteral("DEPO KODU boş bırakılamaz!"), DepoKoduKutusu},
@@ -68,5 +69,7 @@ void DepoİşlemleriFormu::Kaydet() {
                                          "Lütfen, değiştirip yeniden deneyiniz."),
                           DepoAdıKutusu},
                      });
-  if (kaydedildi) KaydedileniGöster(DepoAdıKutusu->text(), s.no);
+  if (kaydedildi) KayıtSonrası(s.no);
 }
+
+void DepoİşlemleriFormu::KayıtSonrası(qint64 no) { KaydedileniGöster(DepoAdıKutusu->text(), no); }

@@ -20,4 +20,5 @@ protected:
   std::vector<QWidget*> KayıtAlanları() const override;
   void KaydıYükle(qint64 no) override;
   void Kaydet() override;
+  void KayıtSonrası(qint64 no) override;
 };

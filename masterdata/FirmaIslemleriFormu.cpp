@@ -143,8 +143,8 @@ void FirmaİşlemleriFormu::Kaydet() {
                                       BirinciYetkiliAdıKutusu->text(), telefon(BirinciYetkiliTelefonuKutusu),
                                       İkinciYetkiliAdıKutusu->text(),  telefon(İkinciYetkiliTelefonuKutusu),
                                       AçıklamaKutusu->toPlainText()};
-  const bool yeni = KayıtKipi == YeniKayıt;
-  const auto s = FirmaVerileri::Kaydet(*Ortak::Veritabanı, EtkinTanım(), b, yeni ? 0 : SeçiliKayıtNo);
+  const auto s = FirmaVerileri::Kaydet(*Ortak::Veritabanı, EtkinTanım(), b,
+                                      KayıtKipi == YeniKayıt ? 0 : SeçiliKayıtNo, &deneme_);
   const bool kaydedildi = KayıtSonucu(
       s, {
              {Sonuç::AdBoş, QStringLiteral("FİRMA ADI boş bırakılamaz!"), FirmaAdıKutusu},
@@ -152,21 +152,33 @@ void FirmaİşlemleriFormu::Kaydet() {
               QStringLiteral("Girmeye çalıştığınız FİRMA ADI daha önce girilmiş!\n\nLütfen, değiştirip yeniden deneyiniz."),
               FirmaAdıKutusu},
          });
-  if (!kaydedildi) return;
+  if (kaydedildi) KayıtSonrası(s.no);
+}
 
+int FirmaİşlemleriFormu::ListeyeKoy(qint64 no, const QString& ad) {
+  // A changed one keeps its place until the list is loaded again; a new one goes to its
+  // alphabetical place.
   int sayaç = 0;
-  if (yeni) {
-    // A new company goes to its alphabetical place.
-    while (sayaç < FirmaListesi->count() && TürkçeMetin::Karşılaştır(FirmaListesi->item(sayaç)->text(), b.FirmaAdi) <= 0)
-      ++sayaç;
-  } else {
-    // A changed one keeps its place until the list is loaded again.
-    while (sayaç < FirmaListesi->count() && SeçiliKayıtNo != FirmaListesi->item(sayaç)->data(Qt::UserRole).toLongLong())
-      ++sayaç;
+  while (sayaç < FirmaListesi->count() && no != FirmaListesi->item(sayaç)->data(Qt::UserRole).toLongLong()) ++sayaç;
+  if (sayaç < FirmaListesi->count()) {
     delete FirmaListesi->takeItem(sayaç);
+  } else {
+    sayaç = 0;
+    while (sayaç < FirmaListesi->count() && TürkçeMetin::Karşılaştır(FirmaListesi->item(sayaç)->text(), ad) <= 0)
+      ++sayaç;
   }
-  SeçiliKayıtNo = s.no;
-  FirmaListesi->insertItem(sayaç, new TürkçeListeÖğesi(b.FirmaAdi, s.no));
-  FirmaListesi->setCurrentRow(sayaç);
+  FirmaListesi->insertItem(sayaç, new TürkçeListeÖğesi(ad, no));
+  return sayaç;
+}
+
+void FirmaİşlemleriFormu::KayıtSonrası(qint64 no) {
+  SeçiliKayıtNo = no;
+  FirmaListesi->setCurrentRow(ListeyeKoy(no, FirmaAdıKutusu->text()));
   KapatİptalDüğmesi_Click();
+}
+
+void FirmaİşlemleriFormu::ÖncekiDenemeEklendi(qint64 no) {
+  // Listed as stored; the selection, and so the fields the user is typing in, stay as they are.
+  const QSignalBlocker engel(FirmaListesi);
+  HataYakala([&] { ListeyeKoy(no, FirmaVerileri::Oku(*Ortak::Veritabanı, EtkinTanım(), no).FirmaAdi); });
 }

@@ -29,9 +29,15 @@ protected:
   std::vector<QWidget*> KayıtAlanları() const override;
   void KaydıYükle(qint64 no) override;
   void Kaydet() override;
+  void KayıtSonrası(qint64 no) override;
+  void ÖncekiDenemeEklendi(qint64 no) override;
   void Form_Load() override;
   const TanımVerileri::Tanım& EtkinTanım() const override;
   QWidget* ListeBoşkenOdak(bool gözatta) const override;
+
+private:
+  // Puts the company's entry in the list; returns its row.
+  int ListeyeKoy(qint64 no, const QString& ad);
 };
 
 // The caller's steps: the kind, then the caption; returns the form to be shown.

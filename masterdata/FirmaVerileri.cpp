@@ -7,9 +7,11 @@ namespace FirmaVerileri {
 using namespace TanımVerileri;
 
 const Tanım Satıcılar{"SaticiFirmaBilgileriTablosu", "FirmaNo", "FirmaAdi", "FirmaAdi",
-                      "SELECT UrunNo FROM GirisIslemleriTablosu WHERE SaticiFirmaNo=? AND GirisNedeni<99"};
+                      "SELECT UrunNo FROM GirisIslemleriTablosu WHERE SaticiFirmaNo=? AND GirisNedeni<99",
+                      "satıcı firma"};
 const Tanım Alıcılar{"AliciFirmaBilgileriTablosu", "FirmaNo", "FirmaAdi", "FirmaAdi",
-                     "SELECT UrunNo FROM CikisIslemleriTablosu WHERE AliciFirmaNo=? AND CikisNedeni<99"};
+                     "SELECT UrunNo FROM CikisIslemleriTablosu WHERE AliciFirmaNo=? AND CikisNedeni<99",
+                     "alıcı firma"};
 
 namespace {
 const QStringList Sütunlar{"FirmaAdi",         "Telefonu",         "Faksi",
@@ -46,13 +48,13 @@ FirmaBilgisi Oku(Veritabanı& vt, const Tanım& t, qint64 no) {
   return b;
 }
 
-KayıtSonucu Kaydet(Veritabanı& vt, const Tanım& t, const FirmaBilgisi& b, qint64 no) {
+KayıtSonucu Kaydet(Veritabanı& vt, const Tanım& t, const FirmaBilgisi& b, qint64 no, Deneme* deneme) {
   QVariantList değerler;
   for (const QString* alan : Alanları(b)) değerler << Metin(*alan);
-  Veritabanı::İşlem işlem(vt, KayıtİşiAdı(no));
+  Kayıtİşlemi k(vt, t, no, b.FirmaAdi, deneme);
   if (b.FirmaAdi.trimmed().isEmpty()) return {Sonuç::AdBoş};
-  if (BaşkasındaVar(vt, t, t.ad, b.FirmaAdi, no)) return {Sonuç::AdVar};
-  return Yaz(vt, işlem, t, no, Sütunlar, değerler);
+  if (BaşkasındaVar(vt, t, t.ad, b.FirmaAdi, k.no)) return {Sonuç::AdVar};
+  return Yaz(vt, k, t, Sütunlar, değerler);
 }
 
 }  // namespace FirmaVerileri

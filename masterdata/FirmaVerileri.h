@@ -27,6 +27,7 @@ std::vector<TanımVerileri::Bulunan> Listele(Veritabanı& vt, const TanımVerile
 FirmaBilgisi Oku(Veritabanı& vt, const TanımVerileri::Tanım& t, qint64 no);
 // `no` 0 adds a company (its number is the key the insert gave), any other changes that one.
 // Checks: name given, not another company's of the kind in any letter case.
-TanımVerileri::KayıtSonucu Kaydet(Veritabanı& vt, const TanımVerileri::Tanım& t, const FirmaBilgisi& b, qint64 no);
+TanımVerileri::KayıtSonucu Kaydet(Veritabanı& vt, const TanımVerileri::Tanım& t, const FirmaBilgisi& b, qint64 no,
+                                  TanımVerileri::Deneme* deneme = nullptr);
 
 }  // namespace FirmaVerileri

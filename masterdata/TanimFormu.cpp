@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace OrtakYordamlarModülü;
 
 namespace {
@@ -104,6 +106,9 @@ TanımFormu::TanımFormu(const Metinler& metinler, const TanımVerileri::Tanım&
   connect(DeğiştirDüğmesi, &QPushButton::clicked, this, [this] { DeğiştirDüğmesi_Click(); });
   connect(SilKaydetDüğmesi, &QPushButton::clicked, this, [this] { SilKaydetDüğmesi_Click(); });
   connect(KapatİptalDüğmesi, &QPushButton::clicked, this, [this] { KapatİptalDüğmesi_Click(); });
+  deneme_.bekleyen.Çözüldü = [this](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+    ÖncekiDenemeÇözüldü(iş, yazılmış, kendi);
+  };
 }
 
 int TanımFormu::Piksel(int twip) { return (twip + 7) / 15; }
@@ -235,6 +240,7 @@ void TanımFormu::BilgiKipineGeç(int kip) {
 }
 
 void TanımFormu::GözatKipineGeç() {
+  DenemeyiBırak();
   KayıtKipi = Gözat;
   Çerçeve[1]->setEnabled(false);
   AramaBölümünüEtkinleştir(true);
@@ -260,7 +266,11 @@ void TanımFormu::DeğiştirDüğmesi_Click() {
 
 void TanımFormu::SilKaydetDüğmesi_Click() {
   if (KayıtKipi != Gözat) {
+    const QString önceki = deneme_.bekleyen.İz();
+    std::vector<QString> alanlar = AlanDeğerleri();
     HataYakala([&] { Kaydet(); });
+    // Left unknown: the fields as they are now went with that commit.
+    if (deneme_.bekleyen.Var() && deneme_.bekleyen.İz() != önceki) denenenAlanlar_ = std::move(alanlar);
     return;
   }
   HataYakala([&] {
@@ -332,9 +342,55 @@ void TanımFormu::KaydedileniGöster(const QString& ad, qint64 no) {
   KapatİptalDüğmesi_Click();
 }
 
+std::vector<QString> TanımFormu::AlanDeğerleri() const {
+  std::vector<QString> değerler;
+  for (const QWidget* alan : KayıtAlanları()) değerler.push_back(AlanMetni(alan));
+  return değerler;
+}
+
+void TanımFormu::DenemeyiBırak() {
+  deneme_.bekleyen.Bırak();
+  deneme_.no = 0;
+  denenenAlanlar_.clear();
+}
+
+void TanımFormu::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+  const std::vector<QString> denenen = std::exchange(denenenAlanlar_, {});
+  const bool yazıldı = yazılmış.value_or(false);
+  // Its new record is in the file: what the form holds is a change of that record from now on.
+  if (yazıldı && KayıtKipi == YeniKayıt && deneme_.no) {
+    KayıtKipi = KayıtDeğiştir;
+    SeçiliKayıtNo = std::exchange(deneme_.no, 0);
+    ÖncekiDenemeEklendi(SeçiliKayıtNo);
+  }
+  if (kendi) {
+    // This save read it, and has written the form's input as a new record or over the stored one.
+    if (yazıldı)
+      MesajKutusu(ÖnceEklenmişMetni, Stil::Bilgi);
+    else if (!yazılmış)
+      MesajKutusu(ÖncekiİşMetni(iş, yazılmış), Stil::Bilgi);
+    return;
+  }
+  if (!yazıldı) {
+    // The number its try was given is no record's; the input stays to be saved as it is.
+    deneme_.no = 0;
+    MesajKutusu(ÖncekiİşMetni(iş, yazılmış, QStringLiteral("bilgileri formda, kaydedilmeyi bekliyor.")), Stil::Bilgi);
+    return;
+  }
+  // Stored as the form still shows it: the record is shown as after any save. Changed since, the
+  // change stays on the form, to be saved over it.
+  const bool değişmedi = AlanDeğerleri() == denenen;
+  if (değişmedi) HataYakala([&] { KayıtSonrası(SeçiliKayıtNo); });
+  MesajKutusu(ÖncekiİşMetni(iş, true) +
+                  (değişmedi ? QString()
+                             : QStringLiteral(" Formda sonradan yaptığınız değişiklikler henüz kaydedilmedi.")),
+              Stil::Bilgi);
+}
+
 void TanımFormu::reject() { KapatİptalDüğmesi_Click(); }
 
 void TanımFormu::Kaldır() {
+  DenemeyiBırak();
   KayıtKipi = Gözat;
   yüklü_ = false;
   if (isVisible()) done(QDialog::Rejected);

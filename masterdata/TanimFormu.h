@@ -14,6 +14,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 class QGridLayout;
@@ -82,8 +83,13 @@ protected:
   virtual std::vector<QWidget*> KayıtAlanları() const = 0;
   // Fills the fields from the record and sets EskiDeğer.
   virtual void KaydıYükle(qint64 no) = 0;
-  // Checks and writes the record in new or change mode.
+  // Checks and writes the record in new or change mode, holding `deneme_`; after a save calls
+  // KayıtSonrası.
   virtual void Kaydet() = 0;
+  // After a save: the saved record shown, back to browse.
+  virtual void KayıtSonrası(qint64 no) = 0;
+  // The new record an earlier try added is found in the file: the form now changes it.
+  virtual void ÖncekiDenemeEklendi(qint64) {}
   // Each showing after the form was closed starts from the design.
   virtual void Form_Load();
 
@@ -98,6 +104,8 @@ protected:
   };
   // Shows why a save was refused; true when it was done.
   bool KayıtSonucu(const TanımVerileri::KayıtSonucu& s, std::initializer_list<Ret> retler);
+  // The save whose outcome the disk hid, while its input is on the form; given to every save.
+  TanımVerileri::Deneme deneme_;
   // After a save: found again by its name, the saved record selected, back to browse.
   void KaydedileniGöster(const QString& ad, qint64 no);
 
@@ -122,8 +130,13 @@ private:
   // A record is chosen in the found list, else the message that says what to do.
   bool KayıtSeçili();
   void Kaldır();
+  std::vector<QString> AlanDeğerleri() const;
+  // The input the held try stood for is gone (browse, closed): its outcome is told as any other's.
+  void DenemeyiBırak();
+  void ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi);
 
   const TanımVerileri::Tanım& tanım_;
+  std::vector<QString> denenenAlanlar_;  // the fields as the held try wrote them
   bool yüklü_ = false;
 };
 

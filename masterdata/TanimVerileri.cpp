@@ -1,11 +1,13 @@
 #include "TanimVerileri.h"
 
+#include "TurkceMetin.h"
+
 #include <cmath>
 
 namespace TanımVerileri {
 
-const Tanım Ürünler{"UrunBilgileriTablosu", "UrunNo", "UrunKodu", "UrunAdi"};
-const Tanım Depolar{"DepoBilgileriTablosu", "DepoNo", "DepoKodu", "DepoAdi"};
+const Tanım Ürünler{"UrunBilgileriTablosu", "UrunNo", "UrunKodu", "UrunAdi", nullptr, "ürün"};
+const Tanım Depolar{"DepoBilgileriTablosu", "DepoNo", "DepoKodu", "DepoAdi", nullptr, "depo"};
 
 namespace {
 
@@ -29,8 +31,15 @@ KayıtKümesi KaydıOku(Veritabanı& vt, const Tanım& t, qint64 no) {
   return k;
 }
 
-KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, qint64 no,
-                const QStringList& sütunlar, const QVariantList& değerler) {
+Kayıtİşlemi::Kayıtİşlemi(Veritabanı& vt, const Tanım& t, qint64 no, const QString& kayıt, Deneme* deneme)
+    : deneme(deneme),
+      işlem(vt, KayıtİşiAdı(t, no, kayıt), deneme ? &deneme->bekleyen : nullptr),
+      // The record the earlier try added is in the file: this save changes it instead of adding another.
+      no(no == 0 && deneme && deneme->no && işlem.ÖnceYazıldı() ? deneme->no : no) {}
+
+KayıtSonucu Yaz(Veritabanı& vt, Kayıtİşlemi& k, const Tanım& t, const QStringList& sütunlar,
+                const QVariantList& değerler) {
+  qint64 no = k.no;
   if (no == 0) {
     QStringList yerler;
     for (qsizetype i = 0; i < sütunlar.size(); ++i) yerler << QStringLiteral("?");
@@ -38,6 +47,8 @@ KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t,
                     .arg(S(t.tablo), sütunlar.join(QStringLiteral(", ")), yerler.join(QStringLiteral(", "))),
                 değerler);
     no = vt.SonEklenenNo();
+    // Kept before the commit: a commit left unknown is found by it when saved again.
+    if (k.deneme) k.deneme->no = no;
   } else {
     QStringList atamalar;
     for (const QString& s : sütunlar) atamalar << s + QStringLiteral("= ?");
@@ -48,11 +59,16 @@ KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t,
     // Another workstation deleted it meanwhile.
     if (vt.Çalıştır(sql, d) == 0) return {Sonuç::KayıtYok};
   }
-  işlem.Onayla();
+  k.işlem.Onayla();
   return {Sonuç::Kaydedildi, no};
 }
 
-QString KayıtİşiAdı(qint64 no) { return no ? QStringLiteral("Kayıt değişikliği") : QStringLiteral("Yeni kayıt"); }
+QString KayıtİşiAdı(const Tanım& t, qint64 no, const QString& kayıt) {
+  const QString ne = S(t.ne);
+  const QString iş = no ? TürkçeMetin::BüyükHarf(ne.front()) + ne.mid(1) + QStringLiteral(" değişikliği")
+                        : QStringLiteral("Yeni ") + ne;
+  return iş + QStringLiteral(": ") + kayıt.simplified();
+}
 
 std::vector<Bulunan> Ara(Veritabanı& vt, const Tanım& t, bool adaGöre, const QString& aranan) {
   const QString sütun = S(adaGöre ? t.ad : t.kod);
@@ -98,28 +114,27 @@ DepoBilgisi DepoOku(Veritabanı& vt, qint64 no) {
   return {k.Metin("DepoKodu"), k.Metin("DepoAdi"), k.Metin("DepoYeri"), k.Metin("Aciklama")};
 }
 
-KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no) {
+KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no, Deneme* deneme) {
   const double ağırlık = std::round(b.BirimAgirligi.value_or(0) * 100.0) / 100.0;
   const QVariantList değerler{Metin(b.UrunKodu), Metin(b.UreticiKodu), Metin(b.UrunAdi), Metin(b.BirimTuru), ağırlık,
                               b.PaketlemeAdedi.value_or(0), b.AskilamaSayisi.value_or(0), Metin(b.Aciklama)};
-  // Saved again after an unknown outcome, a new record stored by the earlier try holds its code.
-  Veritabanı::İşlem işlem(vt, KayıtİşiAdı(no));
+  Kayıtİşlemi k(vt, Ürünler, no, b.UrunKodu + u' ' + b.UrunAdi, deneme);
   if (Boş(b.UrunKodu)) return {Sonuç::KodBoş};
-  if (BaşkasındaVar(vt, Ürünler, Ürünler.kod, b.UrunKodu, no)) return {Sonuç::KodVar};
+  if (BaşkasındaVar(vt, Ürünler, Ürünler.kod, b.UrunKodu, k.no)) return {Sonuç::KodVar};
   if (Boş(b.UrunAdi)) return {Sonuç::AdBoş};
-  return Yaz(vt, işlem, Ürünler, no,
+  return Yaz(vt, k, Ürünler,
              {"UrunKodu", "UreticiKodu", "UrunAdi", "BirimTuru", "BirimAgirligi", "PaketlemeAdedi", "AskilamaSayisi",
               "Aciklama"},
              değerler);
 }
 
-KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no) {
+KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no, Deneme* deneme) {
   const QVariantList değerler{Metin(b.DepoKodu), Metin(b.DepoAdi), Metin(b.DepoYeri), Metin(b.Aciklama)};
-  Veritabanı::İşlem işlem(vt, KayıtİşiAdı(no));
+  Kayıtİşlemi k(vt, Depolar, no, b.DepoKodu + u' ' + b.DepoAdi, deneme);
   if (Boş(b.DepoKodu)) return {Sonuç::KodBoş};
   if (Boş(b.DepoAdi)) return {Sonuç::AdBoş};
-  if (BaşkasındaVar(vt, Depolar, Depolar.ad, b.DepoAdi, no)) return {Sonuç::AdVar};
-  return Yaz(vt, işlem, Depolar, no, {"DepoKodu", "DepoAdi", "DepoYeri", "Aciklama"}, değerler);
+  if (BaşkasındaVar(vt, Depolar, Depolar.ad, b.DepoAdi, k.no)) return {Sonuç::AdVar};
+  return Yaz(vt, k, Depolar, {"DepoKodu", "DepoAdi", "DepoYeri", "Aciklama"}, değerler);
 }
 
 }  // namespace TanımVerileri

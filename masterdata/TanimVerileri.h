@@ -20,6 +20,7 @@ struct Tanım {
   // The query that finds a movement naming the record (its number bound to ?); none:
   // an entry row by the record number.
   const char* kullanım = nullptr;
+  const char* ne = "kayıt";  // what one record is, as the user is told: "ürün"
 };
 extern const Tanım Ürünler;
 extern const Tanım Depolar;
@@ -59,12 +60,20 @@ struct KayıtSonucu {
   qint64 no = 0;  // the saved record
 };
 
+// What a form keeps of its save whose outcome the disk hid: that commit's token and, for a new
+// record, the number its try was given, read back before the commit. Saved again with it, a try
+// found in the file makes the save a change of the record it added.
+struct Deneme {
+  İşlemİzleri::Bekleyenİz bekleyen;
+  qint64 no = 0;
+};
+
 // `no` 0 adds a record, any other changes that one. Product checks: code given,
 // code not another product's (any letter case), name given. A missing number counts
 // as 0; the weight is kept to two decimals.
-KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no);
+KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no, Deneme* deneme = nullptr);
 // Warehouse checks: code given, name given, name not another warehouse's (any letter case).
-KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no);
+KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no, Deneme* deneme = nullptr);
 
 // The pieces the saves of every definition table are built from.
 // An empty field is stored as the empty text, never as NULL.
@@ -73,10 +82,18 @@ QVariant Metin(const QString& metin);
 bool BaşkasındaVar(Veritabanı& vt, const Tanım& t, const char* sütun, const QString& değer, qint64 no);
 // The record's row; a number without a row throws 3021.
 KayıtKümesi KaydıOku(Veritabanı& vt, const Tanım& t, qint64 no);
-// INSERT for a new record (`no` 0), UPDATE of `no` otherwise; committed only when a row was written.
-KayıtSonucu Yaz(Veritabanı& vt, Veritabanı::İşlem& işlem, const Tanım& t, qint64 no, const QStringList& sütunlar,
+// The save's transaction, named for the record (`kayıt`: its code and name) and holding `deneme`.
+// Its record: `no`, or the one the held try added when that try is found in the file.
+struct Kayıtİşlemi {
+  Kayıtİşlemi(Veritabanı& vt, const Tanım& t, qint64 no, const QString& kayıt, Deneme* deneme);
+  Deneme* const deneme;
+  Veritabanı::İşlem işlem;
+  const qint64 no;
+};
+// INSERT for a new record, UPDATE of the record otherwise; committed only when a row was written.
+KayıtSonucu Yaz(Veritabanı& vt, Kayıtİşlemi& k, const Tanım& t, const QStringList& sütunlar,
                 const QVariantList& değerler);
-// The save of a record as its transaction names it to the user.
-QString KayıtİşiAdı(qint64 no);
+// The save of a record as its transaction names it to the user: "Yeni ürün: VD-1 VİDA".
+QString KayıtİşiAdı(const Tanım& t, qint64 no, const QString& kayıt);
 
 }  // namespace TanımVerileri

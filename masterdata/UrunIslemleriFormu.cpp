@@ -97,7 +97,8 @@ void ÜrünİşlemleriFormu::Kaydet() {
                                       ÜrünAdıKutusu->toPlainText(),  BirimTürüKutusu->currentText(),
                                       sayı(BirimAğırlığıKutusu),     tamsayı(PaketlemeAdediKutusu),
                                       tamsayı(AskılamaSayısıKutusu), AçıklamaKutusu->toPlainText()};
-  const auto s = TanımVerileri::ÜrünKaydet(*Ortak::Veritabanı, b, KayıtKipi == YeniKayıt ? 0 : SeçiliKayıtNo);
+  const auto s =
+      TanımVerileri::ÜrünKaydet(*Ortak::Veritabanı, b, KayıtKipi == YeniKayıt ? 0 : SeçiliKayıtNo, &deneme_);
   const bool kaydedildi =
       KayıtSonucu(s, {
                          {Sonuç::KodBoş, QStringLiteral("ÜRÜN KODU boş bırakılamaz!"), ÜrünKoduKutusu},
@@ -107,7 +108,10 @@ void ÜrünİşlemleriFormu::Kaydet() {
                           ÜrünKoduKutusu},
                          {Sonuç::AdBoş, QStringLiteral("ÜRÜN ADI boş bırakılamaz!"), ÜrünAdıKutusu},
                      });
-  if (!kaydedildi) return;
+  if (kaydedildi) KayıtSonrası(s.no);
+}
+
+void ÜrünİşlemleriFormu::KayıtSonrası(qint64 no) {
   SonKullanılanlarıKaydet(BirimTürüKutusu, BirimBölümü);
-  KaydedileniGöster(ÜrünAdıKutusu->toPlainText(), s.no);
+  KaydedileniGöster(ÜrünAdıKutusu->toPlainText(), no);
 }

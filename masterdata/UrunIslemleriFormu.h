@@ -25,5 +25,6 @@ protected:
   std::vector<QWidget*> KayıtAlanları() const override;
   void KaydıYükle(qint64 no) override;
   void Kaydet() override;
+  void KayıtSonrası(qint64 no) override;
   void Form_Load() override;
 };

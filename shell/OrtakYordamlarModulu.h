@@ -64,6 +64,10 @@ void BekleyenİşiSöyle(const İşlemİzleri::Bekleyenİş& iş, std::optional<
 void BekleyenİşiSonuçlandır();
 inline const QString ÖnceYazılmışMetni =
     QStringLiteral("İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; yeniden kaydedilmedi.");
+// Said when a form's save finds its earlier try, whose outcome the disk hid, in the file: the
+// form's input went over that record instead of adding another.
+inline const QString ÖnceEklenmişMetni =
+    QStringLiteral("Kayıt, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; ikinci kez eklenmedi.");
 
 // Said when a quantity, or its weight, is beyond the largest figure the program keeps exactly
 // (TürkçeMetin::EnBüyükMiktar).

@@ -147,4 +147,24 @@ TEST_F(FirmaTesti, SilmeTürünHareketleriyleDenetlenirKalanSeçilir) {
   }
 }
 
+// A new company whose commit the disk left unknown, saved again with a telephone added: listed and
+// stored once with it, told once, never refused as a duplicate of itself.
+TEST_F(FirmaTesti, SonucuBilinmeyenYeniFirmaBirKezKaydedilir) {
+  Firma(Satıcılar, "ZEYTİN");
+  auto& f = Aç("Satici");
+  for (const bool yazılmış : {true, false}) {
+    const QString ad = yazılmış ? "AKSOY" : "BAŞAK";
+    Tıkla(f.EkleDüğmesi);
+    Yaz(f.FirmaAdıKutusu, ad);
+    SonucuBilinmeden(yazılmış, [&] { Tıkla(f.SilKaydetDüğmesi); });
+    Tıkla(f.TelefonuKutusu);
+    Yaz(f.TelefonuKutusu, "2125550000");
+    Tıkla(f.SilKaydetDüğmesi);
+    EXPECT_EQ(Mesajlar(), yazılmış ? QStringList{OrtakYordamlarModülü::ÖnceEklenmişMetni} : QStringList{});
+    EXPECT_TRUE(f.KayıtKipi == TanımFormu::Gözat && Seçili(f) == ad && Liste(f).count(ad) == 1) << yazılmış;
+    EXPECT_EQ(f.TelefonuKutusu->text(), "0212 555 00 00");
+    EXPECT_EQ(vt->KayıtKümesiAç("SELECT 1 FROM SaticiFirmaBilgileriTablosu WHERE FirmaAdi = ?", {ad}).KayıtSayısı(), 1);
+  }
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // The definition forms shown on a fresh database, driven as a user does.
 
 #include "FormYoneticisi.h"
+#include "HataliDisk.h"
 #include "KabukTestOrtami.h"
 #include "DepoIslemleriFormu.h"
 #include "TanimFormu.h"
@@ -58,4 +59,23 @@ protected:
     return s.isEmpty() ? QString() : s.first()->text();
   }
   QString SonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
+  QStringList Mesajlar() const {
+    QStringList s;
+    for (const auto& m : mesajlar) s << m.metin;
+    return s;
+  }
+  // Saves on a disk that hides whether the commit reached the file (`yazılmış`: it did), through
+  // the program's connection opened on it: the user is told the outcome is unknown.
+  template <class Kaydet>
+  void SonucuBilinmeden(bool yazılmış, Kaydet&& kaydet) {
+    mesajlar.clear();
+    {
+      HatalıDisk disk(yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
+                      yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
+      Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+      kaydet();
+    }
+    EXPECT_TRUE(mesajlar.size() == 1 && SonMesaj().contains("sonucu şimdilik bilinmiyor")) << SonMesaj().toStdString();
+    mesajlar.clear();
+  }
 };

@@ -10,6 +10,7 @@
 namespace {
 
 using Platform::Cevap::Evet;
+using OrtakYordamlarModülü::ÖnceEklenmişMetni;
 
 class ÜrünFormuTesti : public TanımFormuTesti {
 protected:
@@ -202,6 +203,47 @@ TEST_F(ÜrünFormuTesti, KapatmaKutusuylaKapananFormGözatKipindeAçılır) {
   EXPECT_TRUE(f.AramaKutusu->isEnabled());
   EXPECT_FALSE(f.Çerçeve[1]->isEnabled());
   EXPECT_EQ(f.BulunanListe->count(), 0);
+}
+
+
+// A new product whose commit the disk left unknown, saved again or settled first by another write:
+// one product in the file, holding what the user last saved, told once, never refused as a
+// duplicate of itself, and the form back in browse showing it.
+TEST_F(ÜrünFormuTesti, SonucuBilinmeyenYeniÜrünBirKezKaydedilir) {
+  const struct {
+    bool yazılmış, başkası;  // the try is in the file; another write settles it before the save again
+    const char* sonra;       // typed into the maker's code after the unknown outcome
+    const char* söylenen;    // the end of what the settling write tells
+    QStringList kayıtta;     // what the save again is told
+  } durumlar[] = {
+      {true, false, "X", nullptr, {ÖnceEklenmişMetni}},
+      {false, false, "X", nullptr, {}},
+      {true, true, "", "veritabanına kaydedilmiş.", {}},
+      {true, true, "X", "kaydedilmiş. Formda sonradan yaptığınız değişiklikler henüz kaydedilmedi.", {}},
+      {false, true, "X", "kaydedilmemiş; bilgileri formda, kaydedilmeyi bekliyor.", {}},
+  };
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  for (const auto& d : durumlar) {
+    const QString kod = QStringLiteral("K%1").arg(&d - durumlar);
+    SCOPED_TRACE(kod.toStdString());
+    SonucuBilinmeden(d.yazılmış, [&] { Ekle(f, kod, "ELMA"); });
+    f.ÜreticiKoduKutusu->setFocus();
+    Yaz(f.ÜreticiKoduKutusu, d.sonra);
+    if (d.başkası) {
+      TanımVerileri::DepoKaydet(*vt, {kod, kod, {}, {}}, 0);
+      const QString başı = "Sonucu bilinmeyen işlem (Yeni ürün: " + kod + " ELMA, ";
+      EXPECT_TRUE(mesajlar.size() == 1 && SonMesaj().startsWith(başı) && SonMesaj().endsWith(d.söylenen))
+          << SonMesaj().toStdString();
+      mesajlar.clear();
+    }
+    // Still to be saved only when the form holds more than what is stored.
+    EXPECT_EQ(f.KayıtKipi == TanımFormu::Gözat, d.başkası && d.yazılmış && !*d.sonra);
+    if (f.KayıtKipi != TanımFormu::Gözat) Tıkla(f.SilKaydetDüğmesi);
+    EXPECT_EQ(Mesajlar(), d.kayıtta);
+    EXPECT_TRUE(f.KayıtKipi == TanımFormu::Gözat && Seçili(f) == "ELMA");
+    EXPECT_EQ(f.ÜrünKoduKutusu->text() + f.ÜreticiKoduKutusu->text(), kod + d.sonra);  // as read back
+    EXPECT_EQ(vt->KayıtKümesiAç("SELECT UrunNo FROM UrunBilgileriTablosu WHERE UrunKodu = ?", {kod}).KayıtSayısı(), 1);
+  }
 }
 
 }  // namespace
