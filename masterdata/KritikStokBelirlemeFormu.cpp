@@ -175,6 +175,14 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
   connect(KritikStokMiktarıKutusu, &QLineEdit::textEdited, this, [this] { KritikStokMiktarıKutusu_Change(); });
   connect(KaydetDüğmesi, &QPushButton::clicked, this, [this] { KaydetDüğmesi_Click(); });
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { KapatDüğmesi_Click(); });
+  bekleyen_.Çözüldü = [](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+    // Its own save wrote the quantity in the box over the stored level, or as a new one.
+    if (!kendi)
+      MesajKutusu(ÖncekiİşMetni(iş, yazılmış, QStringLiteral("kritik stok miktarı formda, kaydedilmeyi bekliyor.")),
+                  Stil::Bilgi);
+    else if (yazılmış.value_or(false))
+      MesajKutusu(ÖnceEklenmişMetni, Stil::Bilgi);
+  };
 
   Form_Load();
 }
@@ -215,6 +223,7 @@ void KritikStokBelirlemeFormu::Form_Load() {
 }
 
 void KritikStokBelirlemeFormu::KutularıBoşalt() {
+  bekleyen_.Bırak();
   for (QLineEdit* kutu :
        {ToplamÜrünAğırlığıKutusu, ToplamKritikStokAğırlığıKutusu, ÜrünKritikStokAğırlığıKutusu, KritikStokMiktarıKutusu})
     kutu->clear();
@@ -246,6 +255,7 @@ void KritikStokBelirlemeFormu::DepoListesi_Click() {
 }
 
 void KritikStokBelirlemeFormu::ÜrünListesi_Click() {
+  bekleyen_.Bırak();
   ÜrünKritikStokAğırlığıKutusu->clear();
   KritikStokMiktarıKutusu->clear();
   const bool okundu = HataYakala([&] {
@@ -296,23 +306,21 @@ void KritikStokBelirlemeFormu::KaydetDüğmesi_Click() {
       ÜrünListesi->setFocus();
       return;
     }
-    KaydetDüğmesi->setEnabled(false);
     // The button may still be on from a quantity typed for another product.
     const auto miktar = TürkçeMetin::MiktarOku(KritikStokMiktarıKutusu->text());
-    if (!miktar) {
-      MesajKutusu(QStringLiteral("Lütfen, geçerli bir KRİTİK STOK MİKTARI giriniz!"), Stil::Bilgi);
+    if (!miktar || !TürkçeMetin::TamTutulur(*miktar)) {
+      KaydetDüğmesi->setEnabled(false);
+      MesajKutusu(miktar ? BüyükMiktarMetni : QStringLiteral("Lütfen, geçerli bir KRİTİK STOK MİKTARI giriniz!"),
+                  Stil::Bilgi);
       KritikStokMiktarıKutusu->setFocus();
       return;
     }
-    if (!TürkçeMetin::TamTutulur(*miktar)) {
-      MesajKutusu(BüyükMiktarMetni, Stil::Bilgi);
-      KritikStokMiktarıKutusu->setFocus();
-      return;
-    }
-    if (!KritikStokVerileri::Kaydet(*Ortak::Veritabanı, *depo, *ürün, *miktar))
+    // A write that fails leaves the button on: the quantity stays in its box, to be saved again.
+    if (!KritikStokVerileri::Kaydet(*Ortak::Veritabanı, *depo, *ürün, *miktar, &bekleyen_))
       MesajKutusu(QStringLiteral("Seçilen ürün ya da depo, bu arada başka bir bilgisayardan silinmiş! "
                                  "Kritik stok kaydedilemedi."),
                   Stil::Bilgi);
+    KaydetDüğmesi->setEnabled(false);
     DepoListesi_Click();
   });
 }
@@ -320,6 +328,7 @@ void KritikStokBelirlemeFormu::KaydetDüğmesi_Click() {
 void KritikStokBelirlemeFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }
 
 void KritikStokBelirlemeFormu::done(int sonuç) {
+  bekleyen_.Bırak();
   if (yüklü_) {
     yüklü_ = false;
     AlanAileleri::PencereyiSıfırla(this);

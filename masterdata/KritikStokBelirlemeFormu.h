@@ -3,6 +3,8 @@
 // by job 13 of the progress form before the form is shown, the product list of the chosen
 // warehouse by job 14, and the warehouse list again by job 15 when its display changes.
 
+#include "IslemIzleri.h"
+
 #include <QDialog>
 
 #include <array>
@@ -65,4 +67,6 @@ private:
 
   bool yüklü_ = false;
   bool yükleniyor_ = false;  // options set by the load are not clicks
+  // The save whose outcome the disk hid, while its pair is chosen and its quantity in the box.
+  İşlemİzleri::Bekleyenİz bekleyen_;
 };

@@ -8,6 +8,17 @@ namespace {
 TürkçeMetin::Miktar Toplam(Veritabanı& vt, const QString& sorgu, qint64 depoNo) {
   return vt.SorguAç(sorgu, {depoNo}).Miktar(QStringLiteral("ToplamAgirlikBilgisi"));
 }
+
+// How a save of the pair's level is named to the user: "Kritik stok seviyesi: MERKEZ / Ç-1 ÇİVİ".
+QString İşAdı(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
+  const KayıtKümesi k = vt.KayıtKümesiAç(
+      QStringLiteral("SELECT (SELECT DepoAdi FROM DepoBilgileriTablosu WHERE DepoNo = ?1) AS Depo, "
+                     "(SELECT UrunKodu || ' ' || UrunAdi FROM UrunBilgileriTablosu WHERE UrunNo = ?2) AS Urun"),
+      {depoNo, ürünNo});
+  return QStringLiteral("Kritik stok seviyesi: %1 / %2")
+      .arg(k.Metin(QStringLiteral("Depo")), k.Metin(QStringLiteral("Urun")))
+      .simplified();
+}
 }  // namespace
 
 std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
@@ -23,10 +34,12 @@ std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
   return Seviye{k.Miktar(QStringLiteral("KritikStokMiktari")), k.Miktar(QStringLiteral("KritikStokAgirligi"))};
 }
 
-bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar) {
+bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar,
+            İşlemİzleri::Bekleyenİz* bekleyen) {
   // A transaction of its own, so that a commit the disk fails is judged as every other write.
-  Veritabanı::İşlem işlem(vt, QStringLiteral("Kritik stok seviyesi"));
-  // The pair is unique in the table: the row another workstation added meanwhile is changed.
+  Veritabanı::İşlem işlem(vt, İşAdı(vt, depoNo, ürünNo), bekleyen);
+  // The pair is unique in the table: the row another workstation added meanwhile is changed, and
+  // so is the one an earlier try of this level stored: written again, it holds the last quantity.
   const bool yazıldı = vt.Çalıştır(QStringLiteral(
                          "INSERT INTO KritikStokBilgileriTablosu (DepoNo, UrunNo, KritikStokMiktari) "
                          "SELECT ?1, ?2, ?3 "

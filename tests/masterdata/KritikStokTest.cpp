@@ -182,6 +182,31 @@ TEST_F(KritikStokTesti, BulKutularıVeKodAdSeçenekleriListeleriİzler) {
   EXPECT_TRUE(mesajlar.empty());
 }
 
+// A level whose commit the disk left unknown: Kaydet stays on, and the quantity saved again from
+// the keyboard is what the file ends with, in one row, told once.
+TEST_F(KritikStokTesti, SonucuBilinmeyenSeviyeYenidenKaydedilir) {
+  auto& f = Aç();
+  Seç(f.DepoListesi, "MERKEZ");
+  const struct {
+    bool yazılmış;
+    const char* ürün;
+    QStringList önce, sonra;  // the table after the unknown outcome, and after the save again
+  } durumlar[] = {{true, "ÇİVİ", {"1/1=5"}, {"1/1=6"}}, {false, "AMBALAJ", {"1/1=6"}, {"1/1=6", "1/2=6"}}};
+  for (const auto& d : durumlar) {
+    Seç(f.ÜrünListesi, d.ürün);
+    MiktarYaz(f, "5");
+    Odakla(f.KaydetDüğmesi);
+    SonucuBilinmeden(d.yazılmış, [&] { QTest::keyClick(f.KaydetDüğmesi, Qt::Key_Return); });
+    EXPECT_EQ(Satırlar(), d.önce);
+    EXPECT_TRUE(f.KaydetDüğmesi->isEnabled() && f.focusWidget() == f.KaydetDüğmesi) << d.ürün;
+    MiktarYaz(f, "6");
+    Odakla(f.KaydetDüğmesi);
+    QTest::keyClick(f.KaydetDüğmesi, Qt::Key_Return);
+    EXPECT_EQ(Mesajlar(), d.yazılmış ? QStringList{OrtakYordamlarModülü::ÖnceEklenmişMetni} : QStringList{});
+    EXPECT_EQ(Satırlar(), d.sonra);
+  }
+}
+
 }  // namespace
 
 namespace {
