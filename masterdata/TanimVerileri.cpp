@@ -1,5 +1,6 @@
 #include "TanimVerileri.h"
 
+#include "OrtakYordamlarModulu.h"
 #include "TurkceMetin.h"
 
 #include <cmath>
@@ -38,7 +39,7 @@ Kayıtİşlemi::Kayıtİşlemi(Veritabanı& vt, const Tanım& t, qint64 no, cons
       no(no == 0 && deneme && deneme->no && işlem.ÖnceYazıldı() ? deneme->no : no) {}
 
 KayıtSonucu Yaz(Veritabanı& vt, Kayıtİşlemi& k, const Tanım& t, const QStringList& sütunlar,
-                const QVariantList& değerler) {
+                const QVariantList& değerler, const std::function<Sonuç(qint64)>& denetle) {
   qint64 no = k.no;
   if (no == 0) {
     QStringList yerler;
@@ -59,6 +60,8 @@ KayıtSonucu Yaz(Veritabanı& vt, Kayıtİşlemi& k, const Tanım& t, const QStr
     // Another workstation deleted it meanwhile.
     if (vt.Çalıştır(sql, d) == 0) return {Sonuç::KayıtYok};
   }
+  if (denetle)
+    if (const Sonuç s = denetle(no); s != Sonuç::Kaydedildi) return {s};
   k.işlem.Onayla();
   return {Sonuç::Kaydedildi, no};
 }
@@ -122,10 +125,20 @@ KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no, De
   if (Boş(b.UrunKodu)) return {Sonuç::KodBoş};
   if (BaşkasındaVar(vt, Ürünler, Ürünler.kod, b.UrunKodu, k.no)) return {Sonuç::KodVar};
   if (Boş(b.UrunAdi)) return {Sonuç::AdBoş};
+  // A new unit weight reweighs the stock of every warehouse holding the product, as it is stored
+  // now: a weight past what is kept exactly is refused, as every movement that would make one is.
+  const auto ağırlıklarTutulur = [&vt](qint64 ürün) {
+    for (KayıtKümesi d = vt.KayıtKümesiAç(QStringLiteral("SELECT DepoNo FROM StokBakiyeleriTablosu WHERE UrunNo= ?"),
+                                          {ürün});
+         !d.Sonda(); d.MoveNext())
+      if (!OrtakYordamlarModülü::StokTamTutulur(vt, ürün, d.Tamsayı(QStringLiteral("DepoNo"))))
+        return Sonuç::AğırlıkTutulamaz;
+    return Sonuç::Kaydedildi;
+  };
   return Yaz(vt, k, Ürünler,
              {"UrunKodu", "UreticiKodu", "UrunAdi", "BirimTuru", "BirimAgirligi", "PaketlemeAdedi", "AskilamaSayisi",
               "Aciklama"},
-             değerler);
+             değerler, ağırlıklarTutulur);
 }
 
 KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no, Deneme* deneme) {

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -54,7 +55,7 @@ struct DepoBilgisi {
 DepoBilgisi DepoOku(Veritabanı& vt, qint64 no);
 
 // The first check that refused the save, or the save done.
-enum class Sonuç { Kaydedildi, KodBoş, KodVar, AdBoş, AdVar, KayıtYok };
+enum class Sonuç { Kaydedildi, KodBoş, KodVar, AdBoş, AdVar, KayıtYok, AğırlıkTutulamaz };
 struct KayıtSonucu {
   Sonuç sonuç;
   qint64 no = 0;  // the saved record
@@ -69,8 +70,9 @@ struct Deneme {
 };
 
 // `no` 0 adds a record, any other changes that one. Product checks: code given,
-// code not another product's (any letter case), name given. A missing number counts
-// as 0; the weight is kept to two decimals.
+// code not another product's (any letter case), name given; on a change, every warehouse's
+// stock of it still weighed exactly at its unit weight. A missing number counts as 0; the
+// weight is kept to two decimals.
 KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no, Deneme* deneme = nullptr);
 // Warehouse checks: code given, name given, name not another warehouse's (any letter case).
 KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no, Deneme* deneme = nullptr);
@@ -90,9 +92,10 @@ struct Kayıtİşlemi {
   Veritabanı::İşlem işlem;
   const qint64 no;
 };
-// INSERT for a new record, UPDATE of the record otherwise; committed only when a row was written.
+// INSERT for a new record, UPDATE of the record otherwise; `denetle`, run after the write, may
+// refuse it. Committed only when a row was written and not refused.
 KayıtSonucu Yaz(Veritabanı& vt, Kayıtİşlemi& k, const Tanım& t, const QStringList& sütunlar,
-                const QVariantList& değerler);
+                const QVariantList& değerler, const std::function<Sonuç(qint64 no)>& denetle = {});
 // The save of a record as its transaction names it to the user: "Yeni ürün: VD-1 VİDA".
 QString KayıtİşiAdı(const Tanım& t, qint64 no, const QString& kayıt);
 

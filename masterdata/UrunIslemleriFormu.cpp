@@ -107,6 +107,7 @@ void ÜrünİşlemleriFormu::Kaydet() {
                                          "Lütfen, değiştirip yeniden deneyiniz."),
                           ÜrünKoduKutusu},
                          {Sonuç::AdBoş, QStringLiteral("ÜRÜN ADI boş bırakılamaz!"), ÜrünAdıKutusu},
+                         {Sonuç::AğırlıkTutulamaz, BüyükMiktarMetni, BirimAğırlığıKutusu},
                      });
   if (kaydedildi) KayıtSonrası(s.no);
 }

@@ -10,6 +10,7 @@
 namespace {
 
 using Platform::Cevap::Evet;
+using OrtakYordamlarModülü::BüyükMiktarMetni;
 using OrtakYordamlarModülü::ÖnceEklenmişMetni;
 
 class ÜrünFormuTesti : public TanımFormuTesti {
@@ -243,6 +244,34 @@ TEST_F(ÜrünFormuTesti, SonucuBilinmeyenYeniÜrünBirKezKaydedilir) {
     EXPECT_TRUE(f.KayıtKipi == TanımFormu::Gözat && Seçili(f) == "ELMA");
     EXPECT_EQ(f.ÜrünKoduKutusu->text() + f.ÜreticiKoduKutusu->text(), kod + d.sonra);  // as read back
     EXPECT_EQ(vt->KayıtKümesiAç("SELECT UrunNo FROM UrunBilgileriTablosu WHERE UrunKodu = ?", {kod}).KayıtSayısı(), 1);
+  }
+}
+
+// A unit weight that takes a warehouse's stock weight past the largest figure kept is refused as
+// the add refuses it, whichever warehouse holds the most; nothing of the change is written.
+TEST_F(ÜrünFormuTesti, StokAğırlığınıSınırınÖtesineTaşıyanBirimAğırlığıKaydedilmez) {
+  const qint64 ürün = Ürün("A", "ARMUT");
+  vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) "
+               "VALUES (?1, 1, 1, 1), (?1, 2, 30, 1)",
+               {ürün});
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  Ara(f, "ar");
+  f.BulunanListe->setCurrentRow(0);
+  for (const auto& [ağırlık, kaydedilir] : {std::pair{"333333333333,34", false}, {"333333333333,33", true}}) {
+    mesajlar.clear();
+    Tıkla(f.DeğiştirDüğmesi);
+    f.BirimAğırlığıKutusu->setFocus();
+    f.BirimAğırlığıKutusu->clear();
+    Yaz(f.BirimAğırlığıKutusu, ağırlık);
+    f.AçıklamaKutusu->setFocus();
+    Yaz(f.AçıklamaKutusu, "yeni");
+    Tıkla(f.SilKaydetDüğmesi);
+    EXPECT_EQ(Mesajlar(), kaydedilir ? QStringList{} : QStringList{BüyükMiktarMetni});
+    EXPECT_EQ(f.KayıtKipi, kaydedilir ? TanımFormu::Gözat : TanımFormu::KayıtDeğiştir);
+    const auto b = TanımVerileri::ÜrünOku(*vt, ürün);
+    EXPECT_EQ(*b.BirimAgirligi, kaydedilir ? 333333333333.33 : 2.5);
+    EXPECT_EQ(b.Aciklama, kaydedilir ? "YENİ" : "");
+    if (!kaydedilir) Tıkla(f.KapatİptalDüğmesi);
   }
 }
 
