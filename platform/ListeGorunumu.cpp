@@ -45,25 +45,52 @@ ListeGörünümü::ListeGörünümü(QWidget* ebeveyn) : QTreeWidget(ebeveyn), S
     if (SatıraÇiftTıklandı) SatıraÇiftTıklandı(satır);
   });
   ListeKlavyesiniKur(*this);
-  // However a figure comes in (whole rows, a cell set later), its column takes it whole.
+  // However a figure or a date comes in (whole rows, a cell set later), its column shows it whole.
   connect(model(), &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& üst, int ilk, int son) {
-    if (!üst.isValid()) SayılarıSığdır(ilk, son, 0, columnCount() - 1);
+    if (!üst.isValid()) HücreleriÖlç(ilk, son, 0, columnCount() - 1);
   });
   connect(model(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& sol, const QModelIndex& sağ) {
-    if (!sol.parent().isValid()) SayılarıSığdır(sol.row(), sağ.row(), sol.column(), sağ.column());
+    if (!sol.parent().isValid()) HücreleriÖlç(sol.row(), sağ.row(), sol.column(), sağ.column());
+  });
+  // A row gone may have held its column's widest figure.
+  connect(model(), &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex& üst) {
+    if (!üst.isValid()) YenidenÖlç();
   });
 }
 
-void ListeGörünümü::SayılarıSığdır(int ilkSatır, int sonSatır, int ilkSütun, int sonSütun) {
+void ListeGörünümü::HücreleriÖlç(int ilkSatır, int sonSatır, int ilkSütun, int sonSütun) {
+  bool değişti = false;
   for (int k = std::max(ilkSütun, 0); k <= sonSütun && k < columnCount(); ++k) {
-    if (SütunHizası(k + 1) != Hiza::Sağ) continue;
-    for (int i = ilkSatır; i <= sonSatır; ++i)
-      if (const QTreeWidgetItem* satır = topLevelItem(i)) SayıyaGenişlet(k, satır->text(k));
+    const bool sayılar = SütunHizası(k + 1) == Hiza::Sağ;
+    // As on paper, a column is one of dates while every text it holds is a date.
+    for (int i = ilkSatır; i <= sonSatır && !metinSütunları_[k]; ++i) {
+      const QTreeWidgetItem* satır = topLevelItem(i);
+      const QString metin = satır ? satır->text(k) : QString();
+      if (metin.isEmpty()) continue;
+      int& bütün = bütünGenişlikler_[k];
+      const int önce = bütün;
+      if (sayılar ? TürkçeMetin::MiktarOku(metin).has_value() : TürkçeMetin::TarihOku(metin).isValid()) {
+        bütün = std::max(bütün, HücreGenişliği(metin));
+      } else if (!sayılar) {
+        metinSütunları_[k] = true;
+        bütün = 0;
+      }
+      değişti = değişti || bütün != önce;
+    }
   }
+  if (değişti) Yerleştir();
+}
+
+void ListeGörünümü::YenidenÖlç() {
+  std::fill(bütünGenişlikler_.begin(), bütünGenişlikler_.end(), 0);
+  metinSütunları_.assign(static_cast<size_t>(columnCount()), false);
+  HücreleriÖlç(0, topLevelItemCount() - 1, 0, columnCount() - 1);
+  Yerleştir();
 }
 
 void ListeGörünümü::SütunuKur(int mantıksal, const QString& metin, Hiza hiza) {
   setColumnCount(mantıksal + 1);
+  metinSütunları_.push_back(false);
   headerItem()->setText(mantıksal, metin);
   headerItem()->setTextAlignment(mantıksal, (hiza == Hiza::Sağ ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
@@ -117,6 +144,7 @@ void ListeGörünümü::SatırSil(int konum) {
 
 void ListeGörünümü::Temizle() {
   clear();
+  YenidenÖlç();
   // Rows that come next stand in the order they come, unless the list keeps its own sort.
   if (!sıralı_) OklarıKaldır();
 }

@@ -50,7 +50,9 @@ protected:
   void KendiSıralamasınaDiz() override;
 
 private:
-  void SayılarıSığdır(int ilkSatır, int sonSatır, int ilkSütun, int sonSütun);
+  // Figures (in right-aligned columns) and dates are shown whole: their columns learn the widest.
+  void HücreleriÖlç(int ilkSatır, int sonSatır, int ilkSütun, int sonSütun);
+  void YenidenÖlç();
   QString SıralamaMetni(const QTreeWidgetItem* satır) const;
   // Whether a row keyed `a` stands before one keyed `b` in the current order.
   bool Önce(const QString& a, const QString& b) const;
@@ -59,4 +61,6 @@ private:
   void SıralıYerineTaşı(QTreeWidgetItem* satır);
   // Runs a rearrangement of rows; the current and the selected row stay so.
   void SeçimiKoruyarak(const std::function<void()>& iş);
+
+  std::vector<bool> metinSütunları_;  // columns holding a text that is neither figure nor date
 };

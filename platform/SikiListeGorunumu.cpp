@@ -97,18 +97,25 @@ void SıkıListeGörünümü::Doldur(SıkıListe satırlar) {
   for (int k = 0; aynı && k < satırlar.SütunSayısı(); ++k) aynı = satırlar.Tür(k) == türler_[static_cast<size_t>(k)];
   if (!aynı) throw std::invalid_argument("SıkıListeGörünümü::Doldur: the rows' columns are not the list's");
   model_->Doldur(std::move(satırlar));
-  // The widest figure of an amount column is its largest or its most negative one.
+  // The widest figure of an amount column is its largest or its most negative one; dates are all
+  // as wide as one another.
   const SıkıListe& dolu = model_->Satırlar();
+  std::fill(bütünGenişlikler_.begin(), bütünGenişlikler_.end(), 0);
   for (int k = 0; k < dolu.SütunSayısı(); ++k) {
-    if (dolu.Tür(k) != HücreTürü::Miktar || dolu.SatırSayısı() == 0) continue;
-    TürkçeMetin::Miktar en = 0, enAz = 0;
-    for (int i = 0; i < dolu.SatırSayısı(); ++i) {
-      en = std::max(en, dolu.Miktar(i, k));
-      enAz = std::min(enAz, dolu.Miktar(i, k));
+    int& bütün = bütünGenişlikler_[static_cast<size_t>(k)];
+    if (dolu.Tür(k) == HücreTürü::Miktar && dolu.SatırSayısı() > 0) {
+      TürkçeMetin::Miktar en = 0, enAz = 0;
+      for (int i = 0; i < dolu.SatırSayısı(); ++i) {
+        en = std::max(en, dolu.Miktar(i, k));
+        enAz = std::min(enAz, dolu.Miktar(i, k));
+      }
+      bütün = std::max(HücreGenişliği(TürkçeMetin::MiktarMetni(en)), HücreGenişliği(TürkçeMetin::MiktarMetni(enAz)));
+    } else if (dolu.Tür(k) == HücreTürü::Tarih) {
+      for (int i = 0; i < dolu.SatırSayısı() && bütün == 0; ++i)
+        if (dolu.Tarih(i, k).isValid()) bütün = HücreGenişliği(dolu.HücreMetni(i, k));
     }
-    SayıyaGenişlet(k, TürkçeMetin::MiktarMetni(en));
-    SayıyaGenişlet(k, TürkçeMetin::MiktarMetni(enAz));
   }
+  Yerleştir();
   if (sıralı_)
     KendiSıralamasınaDiz();
   else

@@ -1,16 +1,18 @@
 #include "SutunluListe.h"
 
-#include "TurkceMetin.h"
-
 #include "Ayarlar.h"
+#include "RaporTuvali.h"
 
 #include <QHeaderView>
+#include <QResizeEvent>
 #include <QStyle>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTreeView>
 
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 
 // The header draws the sort arrow itself, so that it can stand after a left-aligned
 // caption and before a right-aligned one (the style's sort indicator has one fixed place).
@@ -20,6 +22,8 @@ public:
 
   std::vector<int> resimler;  // image number per logical column
   QPixmap yukarı, aşağı;
+  // Installed on the view's viewport: the room the columns have changed.
+  std::function<void()> AlanDeğişti;
 
   int Resim(int mantıksal) const {
     if (mantıksal < 0 || mantıksal >= static_cast<int>(resimler.size())) return 0;
@@ -53,6 +57,13 @@ public:
   }
 
 protected:
+  bool eventFilter(QObject*, QEvent* olay) override {
+    const bool genişlik = olay->type() == QEvent::Resize && static_cast<QResizeEvent*>(olay)->size().width() !=
+                                                                 static_cast<QResizeEvent*>(olay)->oldSize().width();
+    if ((genişlik || olay->type() == QEvent::Show) && AlanDeğişti) AlanDeğişti();
+    return false;
+  }
+
   void paintSection(QPainter* ressam, const QRect& bölme, int mantıksal) const override {
     ressam->save();
     QHeaderView::paintSection(ressam, bölme, mantıksal);
@@ -82,6 +93,8 @@ constexpr qint64 EnGenişTwip = 15LL * 100000;
 // Room either side of a column caption, in pixels.
 constexpr int BaşlıkPayı = 6;
 
+int Piksel(int twip) { return (twip + SütunluListe::PikselBaşınaTwip / 2) / SütunluListe::PikselBaşınaTwip; }
+
 }  // namespace
 
 SütunluListe::SütunluListe(QTreeView& görünüm) : görünüm_(görünüm), başlık_(new ListeBaşlığı(&görünüm)) {
@@ -98,6 +111,8 @@ SütunluListe::SütunluListe(QTreeView& görünüm) : görünüm_(görünüm), b
   başlık_->setSectionsClickable(true);
   başlık_->setSectionsMovable(true);
   başlık_->setSectionResizeMode(QHeaderView::Interactive);
+  // A caption of a column that gives way is cut as its texts are.
+  başlık_->setTextElideMode(Qt::ElideRight);
 
   QObject::connect(başlık_, &QHeaderView::sectionClicked, &görünüm, [this](int mantıksal) {
     if (BaşlığaTıklandı) BaşlığaTıklandı(mantıksal + 1);
@@ -107,6 +122,13 @@ SütunluListe::SütunluListe(QTreeView& görünüm) : görünüm_(görünüm), b
     if (içeridenBoyutlanıyor_ || mantıksal < 0 || mantıksal >= static_cast<int>(genişlikler_.size())) return;
     if (yeni > 0 && !başlık_->isSectionHidden(mantıksal)) genişlikler_[mantıksal] = yeni * PikselBaşınaTwip;
   });
+  başlık_->AlanDeğişti = [this] { Yerleştir(); };
+  görünüm.viewport()->installEventFilter(başlık_);
+}
+
+SütunluListe::~SütunluListe() {
+  // The view outlives this part of it for a moment: its resizes then have no columns to place.
+  başlık_->AlanDeğişti = nullptr;
 }
 
 bool SütunluListe::GeçerliSütun(int başlıkIndex) const {
@@ -118,12 +140,11 @@ int SütunluListe::SütunEkle(const QString& metin, int genişlikTwip, Hiza hiza
   SütunuKur(mantıksal, metin, hiza);
   // A visible column is at least as wide as its caption in the font shown here, which may
   // be wider than the one the widths were laid out for.
-  if (genişlikTwip >= PikselBaşınaTwip) {
-    const int gerekli = başlık_->fontMetrics().horizontalAdvance(metin) + 2 * BaşlıkPayı;
-    genişlikTwip = std::max(genişlikTwip, gerekli * PikselBaşınaTwip);
-  }
+  if (genişlikTwip >= PikselBaşınaTwip)
+    genişlikTwip = std::max(genişlikTwip, BaşlıkGenişliği(mantıksal) * PikselBaşınaTwip);
   genişlikler_.push_back(genişlikTwip);
   tasarımGenişlikleri_.push_back(genişlikTwip);
+  bütünGenişlikler_.push_back(0);
   hizalar_.push_back(hiza);
   başlık_->resimler.push_back(0);
   SütunGenişliğiAyarla(mantıksal + 1, genişlikTwip);
@@ -160,23 +181,59 @@ void SütunluListe::SütunGenişliğiAyarla(int başlıkIndex, int genişlikTwip
   const int mantıksal = başlıkIndex - 1;
   genişlikler_[mantıksal] = genişlikTwip;
   içeridenBoyutlanıyor_ = true;
-  if (genişlikTwip < PikselBaşınaTwip) {
+  if (genişlikTwip < PikselBaşınaTwip)
     başlık_->hideSection(mantıksal);
-  } else {
+  else
     başlık_->showSection(mantıksal);
-    başlık_->resizeSection(mantıksal, (genişlikTwip + PikselBaşınaTwip / 2) / PikselBaşınaTwip);
-  }
   içeridenBoyutlanıyor_ = false;
+  Yerleştir();
 }
 
-void SütunluListe::SayıyaGenişlet(int mantıksal, const QString& metin) {
-  const int başlıkIndex = mantıksal + 1;
-  if (!GeçerliSütun(başlıkIndex) || SütunGizli(başlıkIndex) || hizalar_[mantıksal] != Hiza::Sağ) return;
-  if (metin.isEmpty() || !TürkçeMetin::MiktarOku(metin)) return;
+int SütunluListe::BaşlıkGenişliği(int mantıksal) const {
+  const QString metin = görünüm_.model()->headerData(mantıksal, Qt::Horizontal, Qt::DisplayRole).toString();
+  return başlık_->fontMetrics().horizontalAdvance(metin) + 2 * BaşlıkPayı;
+}
+
+int SütunluListe::HücreGenişliği(const QString& metin) const {
   // An item's text stands inside the focus frame's margin plus one pixel on either side.
   const int pay = görünüm_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &görünüm_) + 1;
-  const int gerekli = görünüm_.fontMetrics().horizontalAdvance(metin) + 2 * pay + 1;
-  if (başlık_->sectionSize(mantıksal) < gerekli) SütunGenişliğiAyarla(başlıkIndex, gerekli * PikselBaşınaTwip);
+  return görünüm_.fontMetrics().horizontalAdvance(metin) + 2 * pay + 1;
+}
+
+void SütunluListe::Yerleştir() {
+  // The paper's layout over the visible columns in the order shown. A text column keeps room for a
+  // letter and the ellipsis, so that it still shows it is there; it gives way the rest. The view's
+  // right edge stands as a column that never gives way.
+  const int enAzMetin = HücreGenişliği(QStringLiteral("W…"));
+  std::vector<int> sıra, enAzlar;
+  std::vector<RaporTuvali::Sütun> yer;
+  double x = 0;
+  for (int g = 0; g < SütunSayısı(); ++g) {
+    const int m = başlık_->logicalIndex(g);
+    if (başlık_->isSectionHidden(m)) continue;
+    const int tutulan = Piksel(genişlikler_[static_cast<size_t>(m)]);
+    const bool bütün = bütünGenişlikler_[static_cast<size_t>(m)] > 0;
+    // A column kept whole shows its caption whole too.
+    const int gereken = bütün ? std::max(bütünGenişlikler_[static_cast<size_t>(m)], BaşlıkGenişliği(m)) : 0;
+    const int enAz = bütün ? 0 : std::min(tutulan, enAzMetin);
+    const int genişlik = bütün ? std::max(tutulan, gereken) : tutulan - enAz;
+    // The cell's own margins stand for the gap the paper keeps before a figure.
+    yer.push_back({x, x + genişlik, bütün, bütün ? gereken - RaporTuvali::SütunAralığı : 0});
+    x += genişlik;
+    sıra.push_back(m);
+    enAzlar.push_back(enAz);
+  }
+  const double alan = görünüm_.viewport()->width() - std::accumulate(enAzlar.begin(), enAzlar.end(), 0);
+  // A view not shown has no edge yet: its columns are only widened for their figures.
+  if (görünüm_.isVisible() && x > alan) {
+    yer.push_back({alan, alan, true, -RaporTuvali::SütunAralığı});
+    RaporTuvali::SütunlarıYerleştir(yer);
+  }
+  const auto tam = [](double d) { return static_cast<int>(std::floor(d + 0.5)); };
+  içeridenBoyutlanıyor_ = true;
+  for (size_t i = 0; i < sıra.size(); ++i)
+    başlık_->resizeSection(sıra[i], tam(yer[i].sağ) - tam(yer[i].sol) + enAzlar[i]);
+  içeridenBoyutlanıyor_ = false;
 }
 
 bool SütunluListe::SütunGizli(int başlıkIndex) const {

@@ -21,7 +21,7 @@ public:
   // A column narrower than one pixel cannot be seen: it is hidden but keeps its texts.
   static constexpr int PikselBaşınaTwip = 15;
 
-  virtual ~SütunluListe() = default;
+  virtual ~SütunluListe();
   SütunluListe(const SütunluListe&) = delete;
   SütunluListe& operator=(const SütunluListe&) = delete;
 
@@ -80,13 +80,20 @@ protected:
   virtual void KendiSıralamasınaDiz() = 0;
   // An arrow says the rows are sorted by its column: rows put in another order leave none true.
   void OklarıKaldır();
-  // A visible right-aligned column narrower than a figure it shows grows to show it whole: the
-  // view would cut it with an ellipsis, and a part of a figure reads as another figure.
-  void SayıyaGenişlet(int mantıksal, const QString& metin);
+  // The pixels a cell needs to show `metin` whole.
+  int HücreGenişliği(const QString& metin) const;
+  // Shows the columns as on paper: a column of figures or dates takes at least its widest text
+  // (a part of a figure reads as another figure); when the columns pass the view's right edge, the
+  // text columns give way with an ellipsis first. Only the picture changes: the widths kept and
+  // saved stay the user's or the design's.
+  void Yerleştir();
 
   int sıralamaAnahtarı_ = 0;
   int sıralamaDüzeni_ = 0;
   bool sıralı_ = false;
+  // Per column, the pixels its widest figure or date needs; 0 for a column of texts. Set by the
+  // view from its cells, then Yerleştir.
+  std::vector<int> bütünGenişlikler_;
 
 private:
   QTreeView& görünüm_;
@@ -95,4 +102,6 @@ private:
   std::vector<int> tasarımGenişlikleri_;
   std::vector<Hiza> hizalar_;
   bool içeridenBoyutlanıyor_ = false;
+
+  int BaşlıkGenişliği(int mantıksal) const;  // pixels, its room either side included
 };
