@@ -35,7 +35,8 @@ inline testing::AssertionResult KutudaBütün(const QLineEdit& kutu, const QStri
   return testing::AssertionSuccess();
 }
 
-// The cell's text is drawn whole: no ellipsis in it, in the rectangle the view gives the cell.
+// The cell's text is drawn whole: no ellipsis in it, in the rectangle the view gives the cell, and
+// that rectangle within the view's edges.
 inline testing::AssertionResult HücredeBütün(const QAbstractItemView& görünüm, const QModelIndex& yer) {
   const QString metin = yer.data().toString();
   QStyleOptionViewItem o;
@@ -52,6 +53,9 @@ inline testing::AssertionResult HücredeBütün(const QAbstractItemView& görün
   const QString çizilen = görünüm.fontMetrics().elidedText(metin, Qt::ElideRight, alan.width());
   if (o.rect.isEmpty() || çizilen != metin)
     return testing::AssertionFailure() << "drawn as \"" << çizilen.toStdString() << "\" in " << alan.width() << " px";
+  if (o.rect.left() < 0 || o.rect.right() >= görünüm.viewport()->width())
+    return testing::AssertionFailure() << metin.toStdString() << " at [" << o.rect.left() << ", " << o.rect.right()
+                                       << "] passes the view's edge at " << görünüm.viewport()->width();
   return testing::AssertionSuccess();
 }
 

@@ -1,6 +1,7 @@
 #include "Ayarlar.h"
 #include "ListeGorunumu.h"
 #include "ListeKutusu.h"
+#include "SayiSigmasi.h"
 #include "TarihKutusu.h"
 #include "TestOrtami.h"
 
@@ -106,6 +107,48 @@ TEST_F(ListeGörünümüTesti, DüzenKaydedilipYenidenKurulanListeyeAynenDöner)
   EXPECT_TRUE(yeni.SütunGizli(1));
   EXPECT_TRUE(yeni.SütunGizli(4));
   EXPECT_EQ(yeni.SütunGenişliği(1), 1);
+}
+
+// Voucher after voucher in an exit voucher's list, its layout loaded as the voucher opens and saved
+// as it closes: figures and the date show whole inside the view, the texts giving way; a line of
+// the largest figure widens its columns only while shown, and a width the user drags is kept.
+TEST_F(ListeGörünümüTesti, SayıİçinGenişleyenSütunDüzendeSaklanmaz) {
+  const struct {
+    QString miktar, ağırlık;
+    int genişlik, sürüklenen;  // the view's pixels; those the user drags Miktarı to, 0: none
+    bool depoKesilir;
+  } fişler[] = {{EnBüyükSayı, EnBüyükSayı, 740, 0, false}, {"12,00", "164,30", 740, 0, false},
+                {"-" + EnBüyükSayı, "1,00", 520, 0, true}, {"1,00", EnBüyükSayı, 740, 95, false},
+                {"3,00", "164,30", 740, 0, false}};
+  QString miktarTwip;
+  for (const auto& f : fişler) {
+    SCOPED_TRACE((f.miktar + " " + f.ağırlık).toStdString());
+    ListeGörünümü l;
+    for (const char* gizli : {"Firma No", "Ürün No", "Depo No", "Çıkışı Yapan", "Çıkış Nedeni"}) l.SütunEkle(gizli, 1);
+    for (const auto& [başlık, twip] : {std::pair{"Tarihi", 1200}, {"Firması", 1900}, {"Ürün Kodu", 1200},
+                                       {"Ürün Adı", 2000}, {"Depo Adı", 1900}})
+      l.SütunEkle(başlık, twip);
+    l.SütunEkle("Miktarı", 1200, Hiza::Sağ);
+    l.SütunEkle("Miktar Ağırlığı", 1200, Hiza::Sağ);
+    const QString ağırlıkTwip = QString::number(l.SütunGenişliği(12));
+    if (miktarTwip.isEmpty()) miktarTwip = QString::number(l.SütunGenişliği(11));
+    l.resize(f.genişlik, 200);
+    l.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&l));
+    l.DüzeniYükle("CikisListesi");
+    l.SatırlarıEkle({{"1", "2", "3", "4", "0", "01.02.2026", "AKSOY METAL SAN. VE TİC. A.Ş.", "U-1001",
+                      "ÇELİK BORU 1/2\"", "MERKEZ DEPO", f.miktar, f.ağırlık}});
+    for (int k : {5, 10, 11}) EXPECT_TRUE(HücredeBütün(l, l.indexFromItem(l.Satır(1), k))) << k;
+    EXPECT_NE(static_cast<bool>(HücredeBütün(l, l.indexFromItem(l.Satır(1), 9))), f.depoKesilir);
+    if (f.sürüklenen) {
+      l.header()->resizeSection(10, f.sürüklenen);
+      miktarTwip = QString::number(f.sürüklenen * ListeGörünümü::PikselBaşınaTwip);
+    }
+    l.DüzeniKaydet("CikisListesi");
+    EXPECT_EQ(Ayarlar::Oku("Listeler\\CikisListesi", "Genislik-11"), miktarTwip);
+    EXPECT_EQ(Ayarlar::Oku("Listeler\\CikisListesi", "Genislik-12"), ağırlıkTwip);
+    EXPECT_EQ(Ayarlar::Oku("Listeler\\CikisListesi", "Genislik-1"), "1");
+  }
 }
 
 TEST_F(ListeGörünümüTesti, BozukDüzenDeğerleriGeçerliDeğeriBırakır) {
