@@ -176,6 +176,13 @@ int SütunluListe::SütunGenişliği(int başlıkIndex) const {
   return GeçerliSütun(başlıkIndex) ? genişlikler_[başlıkIndex - 1] : 0;
 }
 
+int SütunluListe::BütünSütunGenişliği(int başlıkIndex) const {
+  if (!GeçerliSütun(başlıkIndex)) return 0;
+  const int m = başlıkIndex - 1, bütün = bütünGenişlikler_[static_cast<size_t>(m)];
+  return std::max(genişlikler_[static_cast<size_t>(m)],
+                  bütün > 0 ? std::max(bütün, BaşlıkGenişliği(m)) * PikselBaşınaTwip : 0);
+}
+
 void SütunluListe::SütunGenişliğiAyarla(int başlıkIndex, int genişlikTwip) {
   if (!GeçerliSütun(başlıkIndex)) return;
   const int mantıksal = başlıkIndex - 1;

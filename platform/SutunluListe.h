@@ -33,6 +33,9 @@ public:
   int SütunKonumu(int başlıkIndex) const;
   void SütunKonumuAyarla(int başlıkIndex, int konum);
   int SütunGenişliği(int başlıkIndex) const;  // twips
+  // Twips too, but never less than its widest figure or date needs: what other copies of the
+  // list (a workbook) take so as to show them whole.
+  int BütünSütunGenişliği(int başlıkIndex) const;
   void SütunGenişliğiAyarla(int başlıkIndex, int genişlikTwip);
   bool SütunGizli(int başlıkIndex) const;
 

@@ -36,7 +36,7 @@ void MSExceleAktar(const SütunluListe& liste, const Tanım& tanım) {
 
   ExcelKitabı::Tanım kitapTanımı{tanım.sayfaAdı, tanım.başlık, {}, Ortak::YazıcıVar};
   for (const Sütun& s : tanım.sütunlar)
-    kitapTanımı.sütunlar.push_back({liste.SütunBaşlığı(s.altÖğe + 1), liste.SütunGenişliği(s.altÖğe + 1) / 100.0, s.tür});
+    kitapTanımı.sütunlar.push_back({liste.SütunBaşlığı(s.altÖğe + 1), liste.BütünSütunGenişliği(s.altÖğe + 1) / 100.0, s.tür});
 
   std::optional<ExcelKitabı> kitap;
   QString yol;

@@ -121,6 +121,17 @@ TEST_F(ExcelAktarmaTesti, ÜçFişinListesiTürlüHücrelerleOkunur) {
     EXPECT_EQ(k["yatayOrtalı"].toBool() && k["ızgara"].toBool(), fiş.yazıcı);
     QFile::remove(açılanlar[0]);
   }
+  // The largest figure widens its columns in the workbook as on the screen, though the widths the
+  // list keeps and saves stay its own.
+  açılanlar.clear();
+  FişFormu& f = Fiş<DepodanDepoyaTransferFormu>();
+  f.Çalışma->Temizle();
+  Aktar(f, {{"1", "1", "2", "1", "07.12.2026", "MERKEZ", "0042", "CİVATA", "ŞUBE", "9.999.999.999.999,99",
+             "-9.999.999.999.999,99"}});
+  ASSERT_EQ(açılanlar.size(), 1);
+  const QJsonArray genişlik = XlsxOku(açılanlar[0])["genişlik"].toArray();
+  for (int s : {5, 6}) EXPECT_GT(genişlik[s].toDouble(), 15) << s;  // 12 as designed
+  EXPECT_EQ(f.Çalışma->Liste->SütunGenişliği(10), 1200);
 }
 
 TEST_F(ExcelAktarmaTesti, YarımKalanVeYapılamayanAktarmaDosyaBırakmaz) {
