@@ -66,10 +66,15 @@ KayıtSonucu Yaz(Veritabanı& vt, Kayıtİşlemi& k, const Tanım& t, const QStr
   return {Sonuç::Kaydedildi, no};
 }
 
-QString KayıtİşiAdı(const Tanım& t, qint64 no, const QString& kayıt) {
+namespace {
+QString Ne(const Tanım& t) {
   const QString ne = S(t.ne);
-  const QString iş = no ? TürkçeMetin::BüyükHarf(ne.front()) + ne.mid(1) + QStringLiteral(" değişikliği")
-                        : QStringLiteral("Yeni ") + ne;
+  return TürkçeMetin::BüyükHarf(ne.front()) + ne.mid(1);
+}
+}  // namespace
+
+QString KayıtİşiAdı(const Tanım& t, qint64 no, const QString& kayıt) {
+  const QString iş = no ? Ne(t) + QStringLiteral(" değişikliği") : QStringLiteral("Yeni ") + S(t.ne);
   return iş + QStringLiteral(": ") + kayıt.simplified();
 }
 
@@ -92,7 +97,11 @@ bool GirişVar(Veritabanı& vt, const Tanım& t, qint64 no) {
 }
 
 bool Sil(Veritabanı& vt, const Tanım& t, qint64 no) {
-  Veritabanı::İşlem işlem(vt, QStringLiteral("Kayıt silme"));
+  // Named by its code and name, as read before the deletion, should its outcome be told later.
+  const KayıtKümesi kayıt = vt.KayıtKümesiAç(
+      QStringLiteral("SELECT %1 || ' ' || %2 AS Kayit FROM %3 WHERE %4=?").arg(S(t.kod), S(t.ad), S(t.tablo), S(t.anahtar)),
+      {no});
+  Veritabanı::İşlem işlem(vt, Ne(t) + QStringLiteral(" silme: ") + (kayıt.Sonda() ? QString() : kayıt.Metin("Kayit")));
   // Asked again here: an entry may have come from another workstation since the question.
   if (GirişVar(vt, t, no)) return false;
   vt.Çalıştır(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(S(t.tablo), S(t.anahtar)), {no});
