@@ -356,7 +356,7 @@ void TanımFormu::DenemeyiBırak() {
 
 void TanımFormu::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
   const std::vector<QString> denenen = std::exchange(denenenAlanlar_, {});
-  const bool yazıldı = yazılmış.value_or(false);
+  const bool yazıldı = yazılmış.value_or(false), yeniKayıt = KayıtKipi == YeniKayıt;
   // Its new record is in the file: what the form holds is a change of that record from now on.
   if (yazıldı && KayıtKipi == YeniKayıt && deneme_.no) {
     KayıtKipi = KayıtDeğiştir;
@@ -366,7 +366,7 @@ void TanımFormu::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& i
   if (kendi) {
     // This save read it, and has written the form's input as a new record or over the stored one.
     if (yazıldı)
-      MesajKutusu(ÖnceEklenmişMetni, Stil::Bilgi);
+      MesajKutusu(yeniKayıt ? ÖnceEklenmişMetni : ÜzerineYazıldıMetni, Stil::Bilgi);
     else if (!yazılmış)
       MesajKutusu(ÖncekiİşMetni(iş, yazılmış), Stil::Bilgi);
     return;

@@ -108,7 +108,7 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
     OrtakYordamlarModülü::MesajKutusu(önce + HareketDeğişmişMetni, OrtakYordamlarModülü::Stil::Uyarı);
   else if (bulunan)
     OrtakYordamlarModülü::MesajKutusu(
-        girilen == *bulunan ? OrtakYordamlarModülü::ÖnceYazılmışMetni : ÜzerineYazıldıMetni,
+        girilen == *bulunan ? OrtakYordamlarModülü::ÖnceYazılmışMetni : OrtakYordamlarModülü::ÜzerineYazıldıMetni,
         OrtakYordamlarModülü::Stil::Bilgi);
   taban_.reset();
   inceleme.ÜrünListesi_Click();

@@ -5,11 +5,6 @@
 #include "HareketVerileri.h"
 #include "TarihMiktarFormu.h"
 
-// Said when a save found the dialog's earlier try in the file and wrote the new values over it.
-inline const QString ÜzerineYazıldıMetni = QStringLiteral(
-    "İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; son girdiğiniz bilgiler onun üzerine "
-    "kaydedildi.");
-
 class İşlemDeğiştirFormu : public TarihMiktarFormu {
 public:
   QPushButton* KaydetDüğmesi;

@@ -66,6 +66,10 @@ inline const QString ÖnceYazılmışMetni =
     QStringLiteral("İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; yeniden kaydedilmedi.");
 // Said when a form's save finds its earlier try, whose outcome the disk hid, in the file: the
 // form's input went over that record instead of adding another.
+// Said when a save found its earlier try in the file and wrote the values given since over it.
+inline const QString ÜzerineYazıldıMetni = QStringLiteral(
+    "İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; son girdiğiniz bilgiler onun üzerine "
+    "kaydedildi.");
 inline const QString ÖnceEklenmişMetni =
     QStringLiteral("Kayıt, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; ikinci kez eklenmedi.");
 

@@ -502,13 +502,13 @@ TEST_F(HareketFormTesti, SonucuBilinmeyenDeğişiklikDüzeltilipKaydedilinceSonG
     QString mesaj;  // after the unknown outcome's; empty: none
     double dosyada;
   } durumlar[] = {
-      {0, true, Yok, "15", "12", ÜzerineYazıldıMetni, 12},
+      {0, true, Yok, "15", "12", OrtakYordamlarModülü::ÜzerineYazıldıMetni, 12},
       {0, false, Yok, "15", "12", {}, 12},
       {0, true, Yok, "15", "15", OrtakYordamlarModülü::ÖnceYazılmışMetni, 15},
       {0, true, Yazı, "15", "12", "veritabanına kaydedilmiş.", 12},
       {0, false, Yazı, "15", "12", "kaydedilmemiş; bilgileri pencerede, kaydedilmeyi bekliyor.", 12},
-      {0, true, Bağlantı, "15", "12", ÜzerineYazıldıMetni, 12},
-      {1, true, Yok, "6", "5", ÜzerineYazıldıMetni, 5},
+      {0, true, Bağlantı, "15", "12", OrtakYordamlarModülü::ÜzerineYazıldıMetni, 12},
+      {1, true, Yok, "6", "5", OrtakYordamlarModülü::ÜzerineYazıldıMetni, 5},
   };
   for (const auto& d : durumlar) {
     SCOPED_TRACE(testing::Message() << d.görünüm << d.yazılmış << d.başkası << d.düzeltilen);
