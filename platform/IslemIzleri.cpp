@@ -53,7 +53,7 @@ struct Dosyalar {
     }
     sahip->iz_.clear();
   }
-  static void Tut(Bekleyenİz* sahip, const QString& iz) { sahip->iz_ = iz; }
+  static void Tut(Bekleyenİz* sahip, const QString& iz, bool saklandı) { sahip->iz_ = iz, sahip->saklandı_ = saklandı; }
   // Told what became of `iz`: the holder lets it go, unless it holds a later try by now.
   static void Kopar(Bekleyenİz* sahip, const QString& iz) {
     if (sahip->iz_ == iz) sahip->iz_.clear();
@@ -216,7 +216,7 @@ bool Bilinmiyor(Veritabanı& vt, const Yazılan& y, const QString& ad, Bekleyen�
   Kayıt k{{y.iz, ad, Saat(), vt.Yol(), y.sıra, Tablo::Onay}, vt.İzDurumu().no, kendi, {}};
   const bool saklandı = SatırıEkle(k);
   d.bekleyen.push_back(k);
-  if (kendi) Dosyalar::Tut(kendi, y.iz);
+  if (kendi) Dosyalar::Tut(kendi, y.iz, saklandı);
   return saklandı;
 }
 

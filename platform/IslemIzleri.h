@@ -63,6 +63,8 @@ public:
 
   bool Var() const { return !iz_.isEmpty(); }
   const QString& İz() const { return iz_; }
+  // The settings keep the work too, so that a restart still tells it.
+  bool Saklandı() const { return saklandı_; }
   // The input it stood for is gone (cleared, closed): the work is told as any other when settled.
   void Bırak();
   // The form's own answer to a settlement; without one the user is told as for any other work.
@@ -71,6 +73,7 @@ public:
 private:
   friend struct Dosyalar;
   QString iz_;
+  bool saklandı_ = false;
 };
 
 // What a connection keeps of its own tokens.

@@ -452,11 +452,16 @@ QString FişFormu::KapatmaSorusu() const {
         .arg(k.yapılmamış, k.yapılmayacak, k.yapmadan);
   // Those rows may be in the file already: closing lets them go, and the program still tells
   // what became of them, as of any work whose outcome it keeps.
+  // Not kept in the settings, only this run can still tell it.
   QString soru = QStringLiteral("Listenizde, sonucu bilinmeyen önceki kayıt denemesindeki ürünler var: %1 henüz "
                                 "bilinmiyor, veritabanına kaydedilmiş olabilirler. Devam ederseniz program bunu yine "
-                                "de öğrenip size bildirecek: bu bilgisayardan yapılacak bir sonraki kayıtta ya da "
-                                "program yeniden açıldığında.")
-                     .arg(k.yapılıpYapılmadıkları);
+                                "de öğrenip size bildirecek: %2")
+                     .arg(k.yapılıpYapılmadıkları,
+                          Çalışma->ÖncekiDenemeSaklandı()
+                              ? QStringLiteral("bu bilgisayardan yapılacak bir sonraki kayıtta ya da program yeniden "
+                                               "açıldığında.")
+                              : QStringLiteral("bu bilgisayardan yapılacak bir sonraki kayıtta; ancak ayarlarınız "
+                                               "yazılamadığı için program ondan önce kapanırsa bildiremeyecek."));
   if (önceki < Çalışma->Liste->SatırSayısı())
     soru += QStringLiteral("\n\nO denemeden sonra listeye eklediğiniz ürünler ise %1!").arg(k.yapılmayacak);
   return soru + QStringLiteral("\n\nDevam etmek istediğinize emin misiniz?");

@@ -92,6 +92,8 @@ public:
   bool Yinelenen(const QString& anahtar) const;  // a row carries this key
   // Rows that went with a commit whose outcome is still unknown.
   int ÖncekiDenemedekiSatırlar() const;
+  // Whether the settings keep that try too, so that a restart still tells what became of it.
+  bool ÖncekiDenemeSaklandı() const { return bekleyen_.Saklandı(); }
 
   // Adds a row at the end (cells from column 0), its key as tag; the total grows by its weight cell.
   void Ekle(const QStringList& hücreler, const QString& anahtar);
