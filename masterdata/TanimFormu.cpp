@@ -25,6 +25,8 @@
 using namespace OrtakYordamlarModülü;
 
 namespace {
+const QString SonGirilenÜstüne = QStringLiteral(" Son girdiğiniz bilgiler onun üzerine kaydedildi.");
+const QString ÖnceKaydedilmişMetni = QStringLiteral("İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş.");
 const QString KaydetMetni = QStringLiteral("Kaydet");
 const QString KapatMetni = QStringLiteral("Kapat (Esc)");
 const QString İptalMetni = QStringLiteral("İptal");
@@ -270,7 +272,18 @@ void TanımFormu::SilKaydetDüğmesi_Click() {
     std::vector<QString> alanlar = AlanDeğerleri();
     HataYakala([&] { Kaydet(); });
     // Left unknown: the fields as they are now went with that commit.
-    if (deneme_.bekleyen.Var() && deneme_.bekleyen.İz() != önceki) denenenAlanlar_ = std::move(alanlar);
+    const bool bilinmiyor = deneme_.bekleyen.Var() && deneme_.bekleyen.İz() != önceki;
+    if (bilinmiyor) denenenAlanlar_ = std::move(alanlar);
+    // This save found its earlier try in the file: told with what became of the fields given now,
+    // once the save is done, refused, or left unknown in its turn.
+    if (const auto bulunan = std::exchange(kendiBulundu_, std::nullopt)) {
+      const QString metin = bilinmiyor            ? (bulunan->yeni ? ÖnceEklenmişMetni : ÖnceKaydedilmişMetni)
+                            : KayıtKipi != Gözat ? SonGirilenYazılmadıMetni
+                            : bulunan->yeni      ? ÖnceEklenmişMetni + (bulunan->aynı ? QString() : SonGirilenÜstüne)
+                            : bulunan->aynı      ? ÖnceYazılmışMetni
+                                                 : ÜzerineYazıldıMetni;
+      MesajKutusu(metin, Stil::Bilgi);
+    }
     return;
   }
   HataYakala([&] {
@@ -366,7 +379,7 @@ void TanımFormu::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& i
   if (kendi) {
     // This save read it, and has written the form's input as a new record or over the stored one.
     if (yazıldı)
-      MesajKutusu(yeniKayıt ? ÖnceEklenmişMetni : ÜzerineYazıldıMetni, Stil::Bilgi);
+      kendiBulundu_ = KendiBulunan{yeniKayıt, AlanDeğerleri() == denenen};
     else if (!yazılmış)
       MesajKutusu(ÖncekiİşMetni(iş, yazılmış), Stil::Bilgi);
     return;

@@ -137,6 +137,11 @@ private:
 
   const TanımVerileri::Tanım& tanım_;
   std::vector<QString> denenenAlanlar_;  // the fields as the held try wrote them
+  // The save under way found its earlier try in the file: a new record's, and the fields as tried.
+  struct KendiBulunan {
+    bool yeni, aynı;
+  };
+  std::optional<KendiBulunan> kendiBulundu_;
   bool yüklü_ = false;
 };
 

@@ -97,7 +97,7 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
   if (!yazıldı) return;
   // The earlier try found in the file is told with what became of the values given now.
   const QString önce =
-      bulunan && sonuç != Sonuç::Yapıldı ? SonGirilenYazılmadıMetni + QStringLiteral("\n\n") : QString();
+      bulunan && sonuç != Sonuç::Yapıldı ? OrtakYordamlarModülü::SonGirilenYazılmadıMetni + QStringLiteral("\n\n") : QString();
   if (sonuç == Sonuç::StokEksiyeDüşer || sonuç == Sonuç::TutulamazMiktar) {
     // The product has enough, one warehouse has not (the message says which); or the new
     // quantity's weight is past what is kept exactly.

@@ -86,7 +86,7 @@ bool TarihMiktarFormu::Kaydet(const std::function<void()>& yaz, std::optional<De
   if (Bekleyen.Var() && Bekleyen.İz() != önceki)
     deneme_ = girilen;  // left unknown: the file holds these values or what it held before
   else if (bulunan)
-    OrtakYordamlarModülü::MesajKutusu(SonGirilenYazılmadıMetni, OrtakYordamlarModülü::Stil::Bilgi);
+    OrtakYordamlarModülü::MesajKutusu(OrtakYordamlarModülü::SonGirilenYazılmadıMetni, OrtakYordamlarModülü::Stil::Bilgi);
   return false;
 }
 

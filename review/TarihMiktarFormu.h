@@ -31,9 +31,6 @@ public:
   // The token of a save whose outcome the disk hid, while the dialog stays open with its input:
   // saved again, the earlier try found in the file is not written twice.
   İşlemİzleri::Bekleyenİz Bekleyen;
-  // Said when the dialog's own save found its earlier try in the file and wrote nothing after it.
-  static inline const QString SonGirilenYazılmadıMetni = QStringLiteral(
-      "İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; son girdiğiniz bilgiler kaydedilmedi.");
 
   // Loads the dialog again after it was unloaded: its fields as designed.
   void Yükle();

@@ -70,6 +70,9 @@ inline const QString ÖnceYazılmışMetni =
 inline const QString ÜzerineYazıldıMetni = QStringLiteral(
     "İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; son girdiğiniz bilgiler onun üzerine "
     "kaydedildi.");
+// Said when a save found its earlier try in the file and the values given since were refused.
+inline const QString SonGirilenYazılmadıMetni = QStringLiteral(
+    "İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; son girdiğiniz bilgiler kaydedilmedi.");
 inline const QString ÖnceEklenmişMetni =
     QStringLiteral("Kayıt, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; ikinci kez eklenmedi.");
 

@@ -160,7 +160,9 @@ TEST_F(FirmaTesti, SonucuBilinmeyenYeniFirmaBirKezKaydedilir) {
     Tıkla(f.TelefonuKutusu);
     Yaz(f.TelefonuKutusu, "2125550000");
     Tıkla(f.SilKaydetDüğmesi);
-    EXPECT_EQ(Mesajlar(), yazılmış ? QStringList{OrtakYordamlarModülü::ÖnceEklenmişMetni} : QStringList{});
+    EXPECT_EQ(Mesajlar(), yazılmış ? QStringList{OrtakYordamlarModülü::ÖnceEklenmişMetni +
+                                                   " Son girdiğiniz bilgiler onun üzerine kaydedildi."}
+                                       : QStringList{});
     EXPECT_TRUE(f.KayıtKipi == TanımFormu::Gözat && Seçili(f) == ad && Liste(f).count(ad) == 1) << yazılmış;
     EXPECT_EQ(f.TelefonuKutusu->text(), "0212 555 00 00");
     EXPECT_EQ(vt->KayıtKümesiAç("SELECT 1 FROM SaticiFirmaBilgileriTablosu WHERE FirmaAdi = ?", {ad}).KayıtSayısı(), 1);

@@ -217,7 +217,8 @@ TEST_F(ÜrünFormuTesti, SonucuBilinmeyenYeniÜrünBirKezKaydedilir) {
     const char* söylenen;    // the end of what the settling write tells
     QStringList kayıtta;     // what the save again is told
   } durumlar[] = {
-      {true, false, "X", nullptr, {ÖnceEklenmişMetni}},
+      {true, false, "X", nullptr, {ÖnceEklenmişMetni + " Son girdiğiniz bilgiler onun üzerine kaydedildi."}},
+      {true, false, "", nullptr, {ÖnceEklenmişMetni}},
       {false, false, "X", nullptr, {}},
       {true, true, "", "veritabanına kaydedilmiş.", {}},
       {true, true, "X", "kaydedilmiş. Formda sonradan yaptığınız değişiklikler henüz kaydedilmedi.", {}},
