@@ -117,10 +117,14 @@ SütunluListe::SütunluListe(QTreeView& görünüm) : görünüm_(görünüm), b
   QObject::connect(başlık_, &QHeaderView::sectionClicked, &görünüm, [this](int mantıksal) {
     if (BaşlığaTıklandı) BaşlığaTıklandı(mantıksal + 1);
   });
-  // A width the user drags is taken in whole pixels; widths set by program stay as given.
+  // A width the user drags is taken in whole pixels; widths set by program stay as given. The drag
+  // is what is kept; the columns are then placed as after any change, so that a figure column
+  // dragged narrower than its widest figure still shows it whole.
   QObject::connect(başlık_, &QHeaderView::sectionResized, &görünüm, [this](int mantıksal, int, int yeni) {
     if (içeridenBoyutlanıyor_ || mantıksal < 0 || mantıksal >= static_cast<int>(genişlikler_.size())) return;
-    if (yeni > 0 && !başlık_->isSectionHidden(mantıksal)) genişlikler_[mantıksal] = yeni * PikselBaşınaTwip;
+    if (yeni <= 0 || başlık_->isSectionHidden(mantıksal)) return;
+    genişlikler_[mantıksal] = yeni * PikselBaşınaTwip;
+    Yerleştir();
   });
   başlık_->AlanDeğişti = [this] { Yerleştir(); };
   görünüm.viewport()->installEventFilter(başlık_);

@@ -151,6 +151,44 @@ TEST_F(ListeGörünümüTesti, SayıİçinGenişleyenSütunDüzendeSaklanmaz) {
   }
 }
 
+// The user drags a column's right edge with the mouse: a figure column dragged narrower than its
+// widest figure still shows it whole, at once and without a resize of the window, and the drag is
+// the width kept and saved; a text column takes the drag as it is.
+TEST_F(ListeGörünümüTesti, SürüklenenSayıSütunuBütünGösterirSürükleneniSaklar) {
+  const struct {
+    int başlıkIndex, fark;  // pixels the edge is dragged, to the left when negative
+    bool sayı;
+  } sürüklemeler[] = {{3, -90, true}, {3, 30, true}, {2, -60, false}};
+  for (const auto& s : sürüklemeler) {
+    SCOPED_TRACE(testing::Message() << s.başlıkIndex << " " << s.fark);
+    ListeGörünümü l;
+    l.SütunEkle("Ürün Adı", 2400);
+    l.SütunEkle("Depo Adı", 2000);
+    l.SütunEkle("Miktarı", 1200, Hiza::Sağ);
+    l.resize(700, 200);
+    l.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&l));
+    l.SatırlarıEkle({{"ÇELİK BORU 1/2\"", "MERKEZ DEPO", EnBüyükSayı}});
+    QHeaderView* h = l.header();
+    const int m = s.başlıkIndex - 1, önce = h->sectionSize(m);
+    const QPoint kenar(h->sectionViewportPosition(m) + önce - 1, h->height() / 2);
+    QTest::mousePress(h->viewport(), Qt::LeftButton, {}, kenar);
+    for (int adım = 1; adım <= 3; ++adım) QTest::mouseMove(h->viewport(), kenar + QPoint(s.fark * adım / 3, 0));
+    QTest::mouseRelease(h->viewport(), Qt::LeftButton, {}, kenar + QPoint(s.fark, 0));
+    const int sürüklenen = önce + s.fark;
+    EXPECT_EQ(l.SütunGenişliği(s.başlıkIndex), sürüklenen * ListeGörünümü::PikselBaşınaTwip);
+    EXPECT_TRUE(HücredeBütün(l, l.indexFromItem(l.Satır(1), 2)));
+    if (!s.sayı || s.fark > 0) {
+      EXPECT_EQ(h->sectionSize(m), sürüklenen);
+    }
+    if (const QByteArray yol = qgetenv("VELMORA_RESIM"); !yol.isEmpty())
+      l.grab().save(QString::fromUtf8(yol) + QString::number(s.fark) + ".png");
+    l.DüzeniKaydet("SurukleListesi");
+    EXPECT_EQ(Ayarlar::Oku("Listeler\\SurukleListesi", QStringLiteral("Genislik-%1").arg(s.başlıkIndex)),
+              QString::number(sürüklenen * ListeGörünümü::PikselBaşınaTwip));
+  }
+}
+
 TEST_F(ListeGörünümüTesti, BozukDüzenDeğerleriGeçerliDeğeriBırakır) {
   const QString bölüm = "Listeler\\StokListesi";
   Ayarlar::Yaz(bölüm, "Genislik-2", "geniş");
