@@ -58,12 +58,13 @@ bool Yaz(const QString& bölüm, const QString& anahtar, const QString& değer) 
   return d.status() == QSettings::NoError && d.isWritable();
 }
 
-void AnahtarıSil(const QString& bölüm, const QString& anahtar) {
+bool AnahtarıSil(const QString& bölüm, const QString& anahtar) {
   QSettings d = Depo();
   d.beginGroup(Grup(bölüm));
   d.remove(anahtar);
   d.endGroup();
   d.sync();
+  return d.status() == QSettings::NoError && d.isWritable();
 }
 
 QList<QPair<QString, QString>> TümünüOku(const QString& bölüm) {

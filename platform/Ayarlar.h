@@ -15,8 +15,8 @@ bool MantıksalOku(const QString& bölüm, const QString& anahtar, bool varsayı
 // False when the store could not be written (a home that is read-only or full).
 bool Yaz(const QString& bölüm, const QString& anahtar, const QString& değer);
 // Removes one key; other keys of the section, also those another copy of the program wrote
-// meanwhile, stay.
-void AnahtarıSil(const QString& bölüm, const QString& anahtar);
+// meanwhile, stay. False when the store could not be written: the key may still be there.
+bool AnahtarıSil(const QString& bölüm, const QString& anahtar);
 // Keys of a section in stored order: by their numeric suffix ("Sira-2" before "Sira-10").
 QList<QPair<QString, QString>> TümünüOku(const QString& bölüm);
 bool BölümVar(const QString& bölüm);

@@ -7,9 +7,11 @@
 // to it. The user is then told, once; nothing of the work is kept after. The same work is never
 // recognised by its values: only the form that kept its input holds the token (Bekleyenİz).
 // A token is removed only by the connection that wrote it, once its outcome is known and no longer
-// kept anywhere, or by age. Age is counted in the file's own commits (each token carries the
-// count at its commit), never by any workstation's clock, so no clock can remove a token a
-// pending work still needs.
+// kept anywhere (its settings line known gone), at its next write or when it closes; or by age.
+// Age is counted in the file's own commits (each token carries the count at its commit), never
+// by any workstation's clock, so no clock can remove a token a pending work still needs.
+// A settings line names the run that wrote it, which holds a lock beside the settings while it
+// lives: another copy sharing the settings takes the line only once that run has ended.
 
 #include <QDateTime>
 #include <QString>
@@ -106,8 +108,10 @@ void Yazıldı(Veritabanı& vt, const QString& iz);
 bool Bilinmiyor(Veritabanı& vt, const Yazılan& y, const QString& ad, Bekleyenİz* kendi);
 // Tells what was settled on the file and not yet told, then forgets it.
 void Bildir(Veritabanı& vt);
+// The connection closes: its settled tokens are removed, where the file lets it at once.
+void Kapanırken(Veritabanı& vt) noexcept;
 
-// Forgets every pending work of this run (tests).
+// Forgets every pending work of this run and starts a new one, as a crash and a restart would (tests).
 void HepsiniUnut();
 
 }  // namespace İşlemİzleri

@@ -272,6 +272,7 @@ int Veritabanı::Bekle(void* p, int kaçıncı) {
 }
 
 Veritabanı::~Veritabanı() {
+  İşlemİzleri::Kapanırken(*this);
   for (const auto& [metin, deyim] : önbellek_) sqlite3_finalize(deyim);
   sqlite3_close_v2(db_);
 }

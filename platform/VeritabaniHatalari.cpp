@@ -171,10 +171,11 @@ VeritabanıHatası SonucuBilinmeyenHata(bool saklandı) {
 }
 
 QString ÖncekiİşMetni(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, const QString& yazılmadıysa) {
-  const QString başı = QStringLiteral("Sonucu bilinmeyen işlem (%1, %2; sunucu klasörü: %3) ")
-                           .arg(iş.ad.isEmpty() ? QStringLiteral("kayıt") : iş.ad,
-                                iş.zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm")),
-                                QDir::toNativeSeparators(QFileInfo(iş.yol).absolutePath()));
+  // A time the settings kept unreadable is left out rather than shown empty.
+  QString ne = iş.ad.isEmpty() ? QStringLiteral("kayıt") : iş.ad;
+  if (iş.zaman.isValid()) ne += QStringLiteral(", ") + iş.zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+  const QString başı = QStringLiteral("Sonucu bilinmeyen işlem (%1; sunucu klasörü: %2) ")
+                           .arg(ne, QDir::toNativeSeparators(QFileInfo(iş.yol).absolutePath()));
   if (!yazılmış)
     return başı + QStringLiteral("veritabanına kaydedilip kaydedilmediği artık anlaşılamıyor; lütfen, denetleyiniz.");
   return başı + (*yazılmış ? QStringLiteral("veritabanına kaydedilmiş.")

@@ -3,7 +3,7 @@
 // disks do: its sync, its unlink, or the folder's sync after a done unlink; and then, until the
 // file's lock is let go, the checks after it: the stat of the journal, the read of the file's
 // header. The engine's default file layer while it lives, so a connection opened meanwhile
-// stands on it; a connection opened on "unix" by name does not.
+// stands on it; a connection opened on "unix" by name, or before it, does not.
 
 #include <QByteArray>
 
@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <set>
 
 class HatalıDisk {
 public:
@@ -33,7 +34,7 @@ public:
   // workstation's moment.
   HatalıDisk(Yer yer, int hata, int kaçKez = 1, std::function<void()> kilitBırakılınca = {}, int ardından = Hiçbiri) {
     yer_ = yer, hata_ = hata, kalan_ = kaçKez, kilitBırakılınca_ = std::move(kilitBırakılınca), bekleyen_ = false;
-    ardından_ = ardından, bozuk_ = Hiçbiri;
+    ardından_ = ardından, bozuk_ = Hiçbiri, açılanlar_.clear(), yazan_ = nullptr;
     alt_ = sqlite3_vfs_find("unix");
     vfs_ = *alt_;
     vfs_.zName = "hatali-disk";
@@ -43,13 +44,21 @@ public:
       if (bayrak & SQLITE_OPEN_MAIN_JOURNAL) {
         günlükYöntemleri_ = *f->pMethods, günlükEşitle_ = f->pMethods->xSync;
         günlükYöntemleri_.xSync = [](sqlite3_file* g, int b) {
-          if (yer_ != GünlükEşitlemesi || !Boz()) return günlükEşitle_(g, b);
+          if (yer_ != GünlükEşitlemesi || !açılanlar_.count(yazan_) || !Boz()) return günlükEşitle_(g, b);
           errno = hata_;
           return SQLITE_IOERR_FSYNC;
         };
         f->pMethods = &günlükYöntemleri_;
       } else if (bayrak & SQLITE_OPEN_MAIN_DB) {
+        açılanlar_.insert(f);
         anaYöntemler_ = *f->pMethods, kilitBırak_ = f->pMethods->xUnlock, anaOku_ = f->pMethods->xRead;
+        kilitle_ = f->pMethods->xLock;
+        // The journal deleted next is the one of the file that took the write lock last.
+        anaYöntemler_.xLock = [](sqlite3_file* g, int düzey) {
+          const int kod = kilitle_(g, düzey);
+          if (kod == SQLITE_OK && düzey >= SQLITE_LOCK_RESERVED) yazan_ = g;
+          return kod;
+        };
         anaYöntemler_.xRead = [](sqlite3_file* g, void* b, int n, sqlite3_int64 o) {
           if (!(bozuk_ & BaşlıkOkunamaz)) return anaOku_(g, b, n, o);
           errno = EIO;
@@ -69,7 +78,7 @@ public:
       return kod;
     };
     vfs_.xDelete = [](sqlite3_vfs*, const char* ad, int klasörü) {
-      if (yer_ == GünlükEşitlemesi || !QByteArray(ad).endsWith("-journal") || !Boz())
+      if (yer_ == GünlükEşitlemesi || !QByteArray(ad).endsWith("-journal") || !açılanlar_.count(yazan_) || !Boz())
         return alt_->xDelete(alt_, ad, klasörü);
       bozuk_ = ardından_;
       if (yer_ == GünlükSilme || yer_ == SilinmemişGünlük) {
@@ -99,7 +108,7 @@ public:
     sqlite3_vfs_register(&vfs_, 1);
   }
   ~HatalıDisk() {
-    kalan_ = 0, kilitBırakılınca_ = {}, bozuk_ = Hiçbiri;
+    kalan_ = 0, kilitBırakılınca_ = {}, bozuk_ = Hiçbiri, açılanlar_.clear();
     sqlite3_vfs_unregister(&vfs_);
     sqlite3_vfs_register(alt_, 1);
   }
@@ -121,6 +130,9 @@ private:
   static inline sqlite3_io_methods günlükYöntemleri_{}, anaYöntemler_{};
   static inline int (*günlükEşitle_)(sqlite3_file*, int) = nullptr;
   static inline int (*kilitBırak_)(sqlite3_file*, int) = nullptr;
+  static inline int (*kilitle_)(sqlite3_file*, int) = nullptr;
+  static inline std::set<sqlite3_file*> açılanlar_;  // main files opened while this one lives
+  static inline sqlite3_file* yazan_ = nullptr;
   static inline int (*anaOku_)(sqlite3_file*, void*, int, sqlite3_int64) = nullptr;
   static inline int ardından_ = Hiçbiri, bozuk_ = Hiçbiri;
   static inline Yer yer_ = GünlükEşitlemesi;

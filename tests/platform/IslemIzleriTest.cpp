@@ -39,9 +39,11 @@ protected:
                                                                   .join(u'\t')}});
   }
   // A new start of the program on the file: what the settings keep is told, once.
-  void YenidenBaşla() {
+  // `arada`: what changes while the program is not running.
+  void YenidenBaşla(const std::function<void()>& arada = {}) {
     const QString yol = vt->Yol();
     vt.reset();
+    if (arada) arada();
     İşlemİzleri::HepsiniUnut();
     vt = Veritabanı::Aç(yol);
     İşlemİzleri::Bildir(*vt);
@@ -65,6 +67,23 @@ protected:
                              {ad})
         .Tamsayı("n");
   }
+  // The settings file out of reach (a folder where it should be), or back as it was.
+  static void AyarlarUlaşılmaz(bool evet) {
+    const QString yol = Ayarlar::DosyaYolu();
+    if (evet) {
+      ASSERT_TRUE(QFile::rename(yol, yol + QStringLiteral(".yedek")));
+      ASSERT_TRUE(QDir().mkpath(yol));
+    } else {
+      ASSERT_TRUE(QDir(yol).removeRecursively());
+      ASSERT_TRUE(QFile::rename(yol + QStringLiteral(".yedek"), yol));
+      // Back with a time of its own, as a share coming back would be: the store of this process
+      // read nothing while the file was out of reach, and takes the file's time as unchanged.
+      QFile dosya(yol);
+      ASSERT_TRUE(dosya.open(QIODevice::Append));
+      ASSERT_TRUE(dosya.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    }
+  }
+  qint64 İzSayısı() { return vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM OnayIzleri")).Tamsayı("n"); }
   std::vector<std::pair<QString, std::optional<bool>>> söylenen;
   QStringList metinler;
   static inline QString sonHata;
@@ -204,6 +223,128 @@ TEST_F(İşlemİzleriTesti, AyarlarıPaylaşanİkiKopyanınHerİşiBirKezSöylen
   EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("BİRİNCİ"), true}, {QStringLiteral("İKİNCİ"), true}}));
   EXPECT_EQ(Kişiler(QStringLiteral("BİRİNCİ")) + Kişiler(QStringLiteral("İKİNCİ")), 2);
   EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+}
+
+// A stored work whose settlement the settings could not forget keeps its token as long as its line
+// is there: told stored at the end of the run, or by a restart, never "not stored". Its line gone
+// later in the run, the token goes too.
+TEST_F(İşlemİzleriTesti, SatırıSilinemeyenİşinİziKalır) {
+  for (const bool çalışırkenDüzelir : {false, true}) {
+    SCOPED_TRACE(çalışırkenDüzelir);
+    const QString yol = vt->Yol();
+    vt.reset();
+    {
+      HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 1, {}, HatalıDisk::BaşlıkOkunamaz);
+      vt = Veritabanı::Aç(yol);
+      ASSERT_FALSE(KişiYaz(*vt, QStringLiteral("AYŞE")));
+    }
+    AyarlarUlaşılmaz(true);
+    söylenen.clear();
+    ASSERT_TRUE(KişiYaz(*vt, QStringLiteral("B")));  // settles it, the line stays
+    EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("AYŞE"), true}}));
+    ASSERT_TRUE(KişiYaz(*vt, QStringLiteral("C")));
+    if (çalışırkenDüzelir) {
+      AyarlarUlaşılmaz(false);
+      ASSERT_TRUE(KişiYaz(*vt, QStringLiteral("D")));  // its line goes now, its token with the next write
+      ASSERT_TRUE(KişiYaz(*vt, QStringLiteral("E")));
+      EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+    }
+    söylenen.clear();
+    YenidenBaşla([&] {
+      if (!çalışırkenDüzelir) AyarlarUlaşılmaz(false);
+    });
+    YenidenBaşla();
+    EXPECT_EQ(söylenen.size(), çalışırkenDüzelir ? 0u : 1u);
+    for (const auto& [ad, yazılmış] : söylenen) EXPECT_EQ(yazılmış, std::optional<bool>(true)) << ad.toStdString();
+    EXPECT_EQ(Kişiler(QStringLiteral("AYŞE")), 1);
+    EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+    vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu"));
+  }
+}
+
+// A copy that connects while another copy's run holds a work neither tells it nor removes its
+// line: that run may still write it. Once that run has ended, however it ended, the work is told
+// once, and nothing is left of that run beside the settings.
+TEST_F(İşlemİzleriTesti, ÇalışanKopyanınİşiOnundur) {
+  const QString yol = vt->Yol();
+  vt.reset();
+  HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
+  int ileri[2], geri[2];
+  ASSERT_EQ(pipe(ileri), 0);
+  ASSERT_EQ(pipe(geri), 0);
+  char c = 0;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    İşlemİzleri::HepsiniUnut();
+    auto başka = Veritabanı::Aç(yol);
+    disk.BozmayaBaşla(1);
+    const bool tamam = !KişiYaz(*başka, QStringLiteral("İKİNCİ")) && write(geri[1], "b", 1) == 1 &&
+                       read(ileri[0], &c, 1) == 1;
+    std::_Exit(tamam ? 0 : 1);  // as a crash: nothing of the run is cleaned
+  }
+  ASSERT_EQ(read(geri[0], &c, 1), 1);
+  const auto bağlan = [&] {
+    auto v = Veritabanı::Aç(yol);
+    İşlemİzleri::Bildir(*v);
+    return v;
+  };
+  bağlan();
+  vt = bağlan();
+  EXPECT_TRUE(söylenen.empty());
+  EXPECT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 1);
+  ASSERT_EQ(write(ileri[1], "a", 1), 1);
+  int durum = -1;
+  waitpid(pid, &durum, 0);
+  ASSERT_EQ(durum, 0);
+  for (int fd : {ileri[0], ileri[1], geri[0], geri[1]}) close(fd);
+  for (int bağlantı = 0; bağlantı < 2; ++bağlantı) bağlan();
+  EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("İKİNCİ"), true}}));
+  EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+  EXPECT_TRUE(QDir(QFileInfo(Ayarlar::DosyaYolu()).absolutePath() + QStringLiteral("/Velmora-kosular"))
+                  .entryList(QDir::Files)
+                  .isEmpty());
+}
+
+// Lines the settings keep that cannot be read are dropped at the start, told nothing of; none of
+// them overflows a count. A time that cannot be read is left out of the message.
+TEST_F(İşlemİzleriTesti, OkunamayanSatırlarBırakılır) {
+  const QString y = vt->Yol();
+  Dışarıdan("CREATE TABLE OnayIzleri (Iz TEXT PRIMARY KEY, Sira INTEGER NOT NULL) WITHOUT ROWID;"
+            "INSERT INTO OnayIzleri VALUES ('var', 2000000);");
+  const auto satır = [&](const QString& iz, const QString& zaman = QStringLiteral("2026-12-01T10:00:00")) {
+    return QStringList{y, iz, zaman, QStringLiteral("C")}.join(u'\t');
+  };
+  Ayarlar::BölümüYaz(Bekleyenler, {{QStringLiteral("Is-1"), satır(QStringLiteral("onay:9223372036854775807:yok"))},
+                                   {QStringLiteral("Is-2"), satır(QStringLiteral("onay:-5:yok"))},
+                                   {QStringLiteral("Is-3"), satır(QStringLiteral("onay:x:yok"))},
+                                   {QStringLiteral("Is-4"), satır(QStringLiteral("onay:5:"))},
+                                   {QStringLiteral("Is-5"), satır(QStringLiteral("onay:5:var:"))},
+                                   {QStringLiteral("Is-6"), satır(QString())},
+                                   {QStringLiteral("Is-7"), QStringLiteral("C")},
+                                   {QStringLiteral("Is-8"), satır(QStringLiteral("onay:1999999:var"), QStringLiteral("dün"))}});
+  // A comma written by hand makes the line a list.
+  QFile ayarlar(Ayarlar::DosyaYolu());
+  ASSERT_TRUE(ayarlar.open(QIODevice::Append));
+  ayarlar.write("Is-9=C\\tonay:1:var, sonra\n");
+  ayarlar.close();
+  ASSERT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 9);
+  for (int başlangıç = 0; başlangıç < 2; ++başlangıç) YenidenBaşla();
+  EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("C"), false}, {QStringLiteral("C"), true}}));
+  ASSERT_EQ(metinler.size(), 2);
+  EXPECT_TRUE(metinler[1].startsWith(QStringLiteral("Sonucu bilinmeyen işlem (C; sunucu klasörü: "))) << metinler[1].toStdString();
+  EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+}
+
+// Each run removes its settled tokens when it closes: after many runs of one write each the file
+// keeps only the newest token, which holds its count, and the count never goes back.
+TEST_F(İşlemİzleriTesti, İzlerÇalışmalarBoyuncaBirikmez) {
+  for (int i = 0; i < 200; ++i) {
+    YenidenBaşla();
+    ASSERT_TRUE(KişiYaz(*vt, QString::number(i)));
+  }
+  YenidenBaşla();
+  EXPECT_EQ(İzSayısı(), 1);
+  EXPECT_EQ(vt->KayıtKümesiAç(QStringLiteral("SELECT Sira FROM OnayIzleri")).Tamsayı("Sira"), 200);
 }
 
 }  // namespace
