@@ -1,6 +1,7 @@
 #include "TanimVerileri.h"
 
 #include "OrtakYordamlarModulu.h"
+#include "StokBakiyesi.h"
 #include "TurkceMetin.h"
 
 #include <cmath>
@@ -15,6 +16,23 @@ namespace {
 QString S(const char* metin) { return QString::fromUtf8(metin); }
 
 bool Boş(const QString& metin) { return metin.trimmed().isEmpty(); }
+
+// Each movement and critical level of the product weighs its own quantity at the unit weight: the
+// largest of them decides. Its weight is reckoned without wrapping, whatever the unit weight.
+bool HareketlerTamTutulur(Veritabanı& vt, qint64 ürün, double birimAğırlığı) {
+  const double enBüyük =
+      vt.KayıtKümesiAç(QStringLiteral("SELECT MAX(m) AS EnBuyuk FROM ("
+                                      "SELECT MAX(ABS(GirisMiktari)) AS m FROM GirisIslemleriTablosu WHERE UrunNo = ?1 "
+                                      "UNION ALL SELECT MAX(ABS(CikisMiktari)) FROM CikisIslemleriTablosu WHERE UrunNo = ?1 "
+                                      "UNION ALL SELECT MAX(ABS(IadeMiktari)) FROM IadeBilgileriTablosu WHERE UrunNo = ?1 "
+                                      "UNION ALL SELECT MAX(ABS(KritikStokMiktari)) FROM KritikStokBilgileriTablosu "
+                                      "WHERE UrunNo = ?1)"),
+                       {ürün})
+          .Ondalık(QStringLiteral("EnBuyuk"));
+  // A quantity already past what is kept is not turned into hundredths: it would not fit.
+  if (!(enBüyük <= TürkçeMetin::MiktarDeğeri(TürkçeMetin::EnBüyükMiktar))) return false;
+  return StokBakiyesi::AğırlıkTamTutulur(TürkçeMetin::MiktaraÇevir(enBüyük), birimAğırlığı);
+}
 
 }  // namespace
 
@@ -134,9 +152,11 @@ KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no, De
   if (Boş(b.UrunKodu)) return {Sonuç::KodBoş};
   if (BaşkasındaVar(vt, Ürünler, Ürünler.kod, b.UrunKodu, k.no)) return {Sonuç::KodVar};
   if (Boş(b.UrunAdi)) return {Sonuç::AdBoş};
-  // A new unit weight reweighs the stock of every warehouse holding the product, as it is stored
-  // now: a weight past what is kept exactly is refused, as every movement that would make one is.
-  const auto ağırlıklarTutulur = [&vt](qint64 ürün) {
+  // A new unit weight reweighs every movement and critical level of the product and the stock of
+  // every warehouse holding it, as stored now: a weight past what is kept exactly is refused, as
+  // every movement that would make one is.
+  const auto ağırlıklarTutulur = [&vt, ağırlık](qint64 ürün) {
+    if (!HareketlerTamTutulur(vt, ürün, ağırlık)) return Sonuç::AğırlıkTutulamaz;
     for (KayıtKümesi d = vt.KayıtKümesiAç(QStringLiteral("SELECT DepoNo FROM StokBakiyeleriTablosu WHERE UrunNo= ?"),
                                           {ürün});
          !d.Sonda(); d.MoveNext())

@@ -70,9 +70,9 @@ struct Deneme {
 };
 
 // `no` 0 adds a record, any other changes that one. Product checks: code given,
-// code not another product's (any letter case), name given; on a change, every warehouse's
-// stock of it still weighed exactly at its unit weight. A missing number counts as 0; the
-// weight is kept to two decimals.
+// code not another product's (any letter case), name given; at its unit weight, every movement
+// and critical level of it and every warehouse's stock of it still weighed exactly. A missing
+// number counts as 0; the weight is kept to two decimals.
 KayıtSonucu ÜrünKaydet(Veritabanı& vt, const ÜrünBilgisi& b, qint64 no, Deneme* deneme = nullptr);
 // Warehouse checks: code given, name given, name not another warehouse's (any letter case).
 KayıtSonucu DepoKaydet(Veritabanı& vt, const DepoBilgisi& b, qint64 no, Deneme* deneme = nullptr);

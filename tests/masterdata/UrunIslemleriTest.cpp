@@ -276,4 +276,50 @@ TEST_F(ÜrünFormuTesti, StokAğırlığınıSınırınÖtesineTaşıyanBirimAğ
   }
 }
 
+// A unit weight is refused when any movement or critical level of the product would weigh past the
+// largest figure kept, also with nothing on hand; one that keeps every weight goes in.
+TEST_F(ÜrünFormuTesti, HareketiSınırıAşacakBirimAğırlığıKaydedilmez) {
+  const struct {
+    double giriş, çıkış, iade, kritik;  // the product's rows, each in a table of its own
+    const char* ağırlık;                // typed into the form
+    double kayıtta;                     // the unit weight the file then holds
+  } durumlar[] = {
+      {6e12, 6e12, 0, 0, "2", 1},  // 0 on hand, each movement 12.000.000.000.000
+      {6e12, 6e12, 0, 0, "1,66", 1.66},
+      {1000, 1000, 0, 0, "1000000000000000", 1},
+      {0, 0, 6e12, 0, "2", 1},
+      {0, 0, 0, 5e12, "2", 1},
+  };
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  for (const auto& d : durumlar) {
+    const QString ad = QStringLiteral("Ü%1").arg(&d - durumlar);
+    SCOPED_TRACE(ad.toStdString());
+    vt->Çalıştır("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?1, ?1, 1)", {ad});
+    const qint64 ürün = vt->SonEklenenNo();
+    const std::pair<const char*, double> satırlar[] = {
+        {"INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (?, 1, ?, 1)", d.giriş},
+        {"INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, CikisMiktari, CikisNedeni) VALUES (?, 1, ?, 1)", d.çıkış},
+        {"INSERT INTO IadeBilgileriTablosu (UrunNo, DepoNo, IadeMiktari) VALUES (?, 1, ?)", d.iade},
+        {"INSERT INTO KritikStokBilgileriTablosu (UrunNo, DepoNo, KritikStokMiktari) VALUES (?, 1, ?)", d.kritik}};
+    for (const auto& [sql, miktar] : satırlar)
+      if (miktar) vt->Çalıştır(sql, {ürün, miktar});
+    mesajlar.clear();
+    Ara(f, ad);
+    f.BulunanListe->setCurrentRow(0);
+    Tıkla(f.DeğiştirDüğmesi);
+    f.BirimAğırlığıKutusu->setFocus();
+    f.BirimAğırlığıKutusu->clear();
+    Yaz(f.BirimAğırlığıKutusu, d.ağırlık);
+    Tıkla(f.SilKaydetDüğmesi);
+    const bool kaydedilir = d.kayıtta != 1;
+    EXPECT_EQ(Mesajlar(), kaydedilir ? QStringList{} : QStringList{BüyükMiktarMetni});
+    EXPECT_EQ(f.KayıtKipi, kaydedilir ? TanımFormu::Gözat : TanımFormu::KayıtDeğiştir);
+    EXPECT_EQ(*TanımVerileri::ÜrünOku(*vt, ürün).BirimAgirligi, d.kayıtta);
+    if (!kaydedilir) {
+      EXPECT_EQ(QApplication::focusWidget(), f.BirimAğırlığıKutusu);
+      Tıkla(f.KapatİptalDüğmesi);
+    }
+  }
+}
+
 }  // namespace
