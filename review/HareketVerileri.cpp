@@ -105,13 +105,22 @@ bool SınırıAştı(Veritabanı& vt, const QVariant& ürünNo, const QVariant& 
   return !OrtakYordamlarModülü::StokTamTutulur(vt, ürünNo.toLongLong(), depoNo.toLongLong());
 }
 
-// One transaction on the movement as stored, named `ad`; `yaz` writes and says whether it stands.
+// The work `iş` on the movement named by its product, should its outcome be told later.
+QString İşAdı(Veritabanı& vt, const GörülenHareket& h, const QString& iş) {
+  const KayıtKümesi k =
+      vt.KayıtKümesiAç(QStringLiteral("SELECT UrunNo FROM %1 WHERE IslemNo= ?").arg(T(h.tür).ad), {h.islemNo});
+  // A movement gone meanwhile is not written: its work is never told.
+  if (k.Sonda()) return iş;
+  return OrtakYordamlarModülü::ÜrünİşiAdı(vt, iş, k.Tamsayı(QStringLiteral("UrunNo")));
+}
+
+// One transaction on the movement as stored, the work `ad`; `yaz` writes and says whether it stands.
 // The try `kendi` holds, whose outcome the disk hid, found in the file is not written twice: the
 // work is done, unless the movement as that try left it (`deneme`) takes the new values over it.
 template <class Yaz>
 Sonuç KayıtÜzerinde(Veritabanı& vt, const GörülenHareket& h, const QString& ad, İşlemİzleri::Bekleyenİz* kendi,
                    const GörülenHareket* deneme, Yaz&& yaz) {
-  Veritabanı::İşlem işlem(vt, ad, kendi);
+  Veritabanı::İşlem işlem(vt, İşAdı(vt, h, ad), kendi);
   const GörülenHareket* taban = &h;
   if (işlem.ÖnceYazıldı()) {
     if (!deneme) return Sonuç::Yapıldı;

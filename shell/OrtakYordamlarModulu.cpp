@@ -290,6 +290,17 @@ QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint6
            TürkçeMetin::MiktarMetni(mevcut));
 }
 
+QString ÜrünİşiAdı(Veritabanı& vt, const QString& iş, qint64 ürünNo, std::size_t satırSayısı) {
+  if (satırSayısı == 0) return iş;
+  const KayıtKümesi k = vt.KayıtKümesiAç(
+      QStringLiteral("SELECT UrunKodu || ' ' || UrunAdi AS Urun FROM UrunBilgileriTablosu WHERE UrunNo= ?"), {ürünNo});
+  // A product gone meanwhile leaves the work unnamed: the write refuses it anyway.
+  if (k.Sonda()) return iş;
+  const QString ürün = k.Metin(QStringLiteral("Urun")).simplified();
+  if (satırSayısı == 1) return QStringLiteral("%1: %2").arg(iş, ürün);
+  return QStringLiteral("%1: %2 satır, ilki %3").arg(iş, QString::number(satırSayısı), ürün);
+}
+
 std::vector<Kişi> KişileriOku(Veritabanı& vt) {
   KayıtKümesi k = vt.KayıtKümesiAç(QStringLiteral(
       "SELECT GirisCikisYapanNo, GirisCikisYapanAdi FROM GirisCikisYapanlarTablosu "

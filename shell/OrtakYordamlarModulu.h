@@ -102,6 +102,10 @@ bool StokTamTutulur(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 ekle
 // How a refused write names the warehouse that is short and what it holds:
 // "MERKEZ deposundaki CİVATA ürününün stok mevcudu (9,00)". A name gone meanwhile shows as its number.
 QString DepodakiStokMetni(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 mevcut);
+// How a write of movements is named, should its outcome be told later: the work and its product
+// ("Hareket değişikliği: XR-77 DENEME VİDA"); a voucher of several lines, their count and its first
+// product ("Stoğa giriş fişi: 3 satır, ilki XR-77 DENEME VİDA"). Read before the write.
+QString ÜrünİşiAdı(Veritabanı& vt, const QString& iş, qint64 ürünNo, std::size_t satırSayısı = 1);
 
 // Names of the exit reasons 0 to 6; another code has none (empty).
 inline constexpr int ÇıkışNedeniSayısı = 7;

@@ -58,7 +58,7 @@ qint64 ÇıkışYaz(Veritabanı& vt, const ÇıkışSatırı& s) {
 }
 
 void ÇıkışlarıYaz(Veritabanı& vt, const std::vector<ÇıkışSatırı>& tüm, const ÖncekiDeneme& önceki) {
-  TekİşlemdeYaz(vt, QStringLiteral("Stoktan çıkış fişi"), önceki, [&](bool önceYazıldı) {
+  TekİşlemdeYaz(vt, FişİşiAdı(vt, QStringLiteral("Stoktan çıkış fişi"), tüm), önceki, [&](bool önceYazıldı) {
     const std::vector<ÇıkışSatırı> satırlar = YazılacakSatırlar(tüm, önceki, önceYazıldı);
     std::vector<Çekiş> çekişler;
     ListeTanımları t{QStringLiteral("AliciFirmaBilgileriTablosu"), {}, {}, {}};

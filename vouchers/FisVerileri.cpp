@@ -115,7 +115,7 @@ void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const ÖncekiDeneme& ö
 }
 
 void GirişleriYaz(Veritabanı& vt, const std::vector<GirişSatırı>& tüm, const ÖncekiDeneme& önceki) {
-  TekİşlemdeYaz(vt, QStringLiteral("Stoğa giriş fişi"), önceki, [&](bool önceYazıldı) {
+  TekİşlemdeYaz(vt, FişİşiAdı(vt, QStringLiteral("Stoğa giriş fişi"), tüm), önceki, [&](bool önceYazıldı) {
     const std::vector<GirişSatırı> satırlar = YazılacakSatırlar(tüm, önceki, önceYazıldı);
     ListeTanımları t{QStringLiteral("SaticiFirmaBilgileriTablosu"), {}, {}, {}};
     for (const GirişSatırı& s : satırlar) t.firmalar.insert(s.firmaNo), t.ürünler.insert(s.ürünNo), t.depolar.insert(s.depoNo);

@@ -113,6 +113,12 @@ struct ÖncekiDeneme {
 // stored, or, when anything in it throws, nothing is and the error goes on to the caller. `yaz`
 // is told whether the earlier try was found in the file, so that its rows are not written again.
 void TekİşlemdeYaz(Veritabanı& vt, const QString& ad, const ÖncekiDeneme& önceki, const std::function<void(bool)>& yaz);
+// A list's commit as the user is told of it, should its outcome be known only later: the voucher,
+// its number of lines and its first product.
+template <class Satır>
+QString FişİşiAdı(Veritabanı& vt, const QString& fiş, const std::vector<Satır>& satırlar) {
+  return OrtakYordamlarModülü::ÜrünİşiAdı(vt, fiş, satırlar.empty() ? 0 : satırlar.front().ürünNo, satırlar.size());
+}
 // The rows a commit writes: every row, less those of the earlier try when it was found stored.
 template <class Satır>
 std::vector<Satır> YazılacakSatırlar(const std::vector<Satır>& satırlar, const ÖncekiDeneme& önceki, bool önceYazıldı) {

@@ -3,7 +3,7 @@
 namespace FişVerileri {
 
 void TransferleriYaz(Veritabanı& vt, const std::vector<TransferSatırı>& tüm, const ÖncekiDeneme& önceki) {
-  TekİşlemdeYaz(vt, QStringLiteral("Depodan depoya transfer fişi"), önceki, [&](bool önceYazıldı) {
+  TekİşlemdeYaz(vt, FişİşiAdı(vt, QStringLiteral("Depodan depoya transfer fişi"), tüm), önceki, [&](bool önceYazıldı) {
     const std::vector<TransferSatırı> satırlar = YazılacakSatırlar(tüm, önceki, önceYazıldı);
     std::vector<Çekiş> çekişler, girenler;
     ListeTanımları t;

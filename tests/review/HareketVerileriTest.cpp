@@ -1,3 +1,4 @@
+#include "CikisVerileri.h"
 #include "HareketTestOrtami.h"
 #include "HataliDisk.h"
 
@@ -239,6 +240,33 @@ TEST_F(HareketVerileriTesti, SonucuBilinmeyenDeğişiklikDüzeltilinceSonDeğerl
     if (d.yeni == 1500 && d.yazılmış) {
       EXPECT_EQ(Say("FROM OnayIzleri"), izler);
     }
+  }
+}
+
+// A work whose outcome the disk hid is told, once settled, by its product, a voucher also by its
+// number of lines. (A change and a return: in the review's form tests.)
+TEST_F(HareketVerileriTesti, SonucuBilinmeyenİşÜrünüVeSatırlarıylaAnılır) {
+  const qint64 vida = Ürün("XR-77", "DENEME  VİDA"), pul = Ürün("P-3", "PUL"), a = Depo("A");
+  const qint64 s = Satıcı("AKIN"), m = Alıcı("DOĞAN"), ç = Çıkış(vida, a, 1);
+  const QDate t{2026, 12, 8};
+  İşlemİzleri::Saat = [t] { return QDateTime(t, {10, 15}); };
+  using namespace FişVerileri;
+  const std::pair<std::function<void(Veritabanı&)>, QString> işler[] = {
+      {[&](Veritabanı& v) { HareketiSil(v, Görülen(Tür::Çıkış, ç)); }, "Hareket silme: XR-77 DENEME VİDA"},
+      {[&](Veritabanı& v) { GirişleriYaz(v, {{s, pul, a, 0, 1, t, 100}}); }, "Stoğa giriş fişi: P-3 PUL"},
+      {[&](Veritabanı& v) { ÇıkışlarıYaz(v, {{m, pul, a, 0, 0, t, 50, {}}, {m, pul, a, 0, 0, t, 50, {}}}); },
+       "Stoktan çıkış fişi: 2 satır, ilki P-3 PUL"},
+  };
+  for (const auto& [yaz, ad] : işler) {
+    {
+      HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 1, {}, HatalıDisk::BaşlıkOkunamaz);
+      EXPECT_THROW(yaz(*Veritabanı::Aç(vt->Yol())), VeritabanıHatası);
+    }
+    mesajlar.clear();
+    Veritabanı::İşlem{*vt};  // another write settles it
+    ASSERT_EQ(mesajlar.size(), 1u);
+    EXPECT_TRUE(mesajlar[0].metin.startsWith("Sonucu bilinmeyen işlem (" + ad + ", 08.12.2026 10:15;"))
+        << mesajlar[0].metin.toStdString();
   }
 }
 

@@ -451,7 +451,7 @@ TEST_F(GirişFormuTesti, BilinmeyenSonuçlarDosyasınaBağlanıncaBirerKezSöyle
     OrtakYordamlarModülü::BekleyenİşiSonuçlandır();
     ASSERT_EQ(mesajlar.size(), söylenir ? 1u : 0u);
     if (söylenir) {
-      EXPECT_TRUE(mesajlar[0].metin.startsWith(QStringLiteral("Sonucu bilinmeyen işlem (Stoğa giriş fişi, ")));
+      EXPECT_TRUE(mesajlar[0].metin.startsWith(QStringLiteral("Sonucu bilinmeyen işlem (Stoğa giriş fişi: C-10 CİVATA, ")));
       EXPECT_TRUE(mesajlar[0].metin.endsWith(i == 0 ? QStringLiteral("veritabanına kaydedilmiş.")
                                                     : QStringLiteral("kaydedilmemiş; gerekiyorsa yeniden giriniz.")))
           << mesajlar[0].metin.toStdString();
