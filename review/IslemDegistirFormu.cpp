@@ -111,8 +111,7 @@ void İşlemDeğiştirFormu::KaydetDüğmesi_Click() {
         girilen == *bulunan ? OrtakYordamlarModülü::ÖnceYazılmışMetni : OrtakYordamlarModülü::ÜzerineYazıldıMetni,
         OrtakYordamlarModülü::Stil::Bilgi);
   taban_.reset();
-  inceleme.ÜrünListesi_Click();
-  if (sonuç == Sonuç::Yapıldı) inceleme.SatırıYenidenSeç(inceleme.Sayaç);
+  inceleme.ListeyiYenile(sonuç == Sonuç::Yapıldı);
   done(QDialog::Accepted);
 }
 
@@ -129,15 +128,14 @@ GörülenHareket İşlemDeğiştirFormu::Hali(GörülenHareket h, const Değerle
   return h;
 }
 
+bool İşlemDeğiştirFormu::İncelemeEskiKalabilir() const {
+  // The try found in the file, which the review does not show yet.
+  return taban_ || TarihMiktarFormu::İncelemeEskiKalabilir();
+}
+
 void İşlemDeğiştirFormu::done(int sonuç) {
-  const bool eskiGösteriyor = taban_.has_value();
-  taban_.reset();
   TarihMiktarFormu::done(sonuç);
-  if (!eskiGösteriyor) return;
-  // Left without saving, the review still shows the movement as it was before the try in the file.
-  auto& inceleme = Form<ÜrünlereGöreStokHareketleriFormu>();
-  inceleme.ÜrünListesi_Click();
-  inceleme.SatırıYenidenSeç(inceleme.Sayaç);
+  taban_.reset();
 }
 
 GirişİşlemiDeğiştirFormu::GirişİşlemiDeğiştirFormu() : İşlemDeğiştirFormu(HareketTürü::Giriş) {

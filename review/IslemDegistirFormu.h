@@ -16,6 +16,7 @@ protected:
   void Form_Load() override;
   void ÜstDüğme_Click() override { KaydetDüğmesi_Click(); }
   void ÖncekiDenemeYazılmış(const İşlemİzleri::Bekleyenİş& iş, const Değerler& deneme) override;
+  bool İncelemeEskiKalabilir() const override;
 
 private:
   // The movement the review shows, with `d`'s values.

@@ -94,8 +94,6 @@ void StoğaİadeEtFormu::Yazıldı(const Değerler& deneme, const QString& aynı
 }
 
 void StoğaİadeEtFormu::Bitti(bool yapıldı) {
-  ÜrünlereGöreStokHareketleriFormu& inceleme = Form<ÜrünlereGöreStokHareketleriFormu>();
-  inceleme.ÜrünListesi_Click();
-  if (yapıldı) inceleme.SatırıYenidenSeç(inceleme.Sayaç);
+  Form<ÜrünlereGöreStokHareketleriFormu>().ListeyiYenile(yapıldı);
   done(QDialog::Accepted);
 }

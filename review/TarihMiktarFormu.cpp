@@ -1,9 +1,11 @@
 #include "TarihMiktarFormu.h"
 
 #include "AlanAileleri.h"
+#include "FormYoneticisi.h"
 #include "OrtakYordamlarModulu.h"
 #include "TarihKutusu.h"
 #include "TurkceMetin.h"
+#include "UrunlereGoreStokHareketleriFormu.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -117,6 +119,7 @@ void TarihMiktarFormu::Form_Load() {
 }
 
 void TarihMiktarFormu::done(int sonuç) {
+  const bool yenile = İncelemeEskiKalabilir();
   // Its input goes with the dialog: a try left unknown is told as any other work when settled.
   Bekleyen.Bırak();
   deneme_.reset();
@@ -127,6 +130,9 @@ void TarihMiktarFormu::done(int sonuç) {
     yüklü_ = false;
   }
   QDialog::done(sonuç);
+  // The file holds the try or what it had before, whatever the settlement says later: listed
+  // from the file, the row is changed again from there, not refused as changed elsewhere.
+  if (yenile) Form<ÜrünlereGöreStokHareketleriFormu>().ListeyiYenile();
 }
 
 void TarihMiktarFormu::showEvent(QShowEvent* olay) {

@@ -36,7 +36,8 @@ public:
   void Yükle();
   bool Yüklü() const { return yüklü_; }
   void İptalDüğmesi_Click();
-  // Every way out unloads the dialog.
+  // Every way out unloads the dialog. Left with a try whose outcome the disk hid, the review
+  // lists the product again from the file.
   void done(int sonuç) override;
 
   struct Tasarım {
@@ -70,6 +71,8 @@ protected:
 
   virtual void Form_Load();
   virtual void ÜstDüğme_Click() = 0;
+  // Whether the review may show the movement otherwise than the file holds it.
+  virtual bool İncelemeEskiKalabilir() const { return Bekleyen.Var(); }
 
   // Refuses with an information message and puts the focus back on the field.
   static void Uyar(const QString& metin, QWidget* alan);

@@ -162,6 +162,11 @@ void ÜrünlereGöreStokHareketleriFormu::SatırıYenidenSeç(int sayaç) {
   if (n >= 1) StokHareketleriListesi->SatırSeç(std::min(sayaç, n));
 }
 
+void ÜrünlereGöreStokHareketleriFormu::ListeyiYenile(bool satırıSeç) {
+  ÜrünListesi_Click();
+  if (satırıSeç) SatırıYenidenSeç(Sayaç);
+}
+
 void ÜrünlereGöreStokHareketleriFormu::HareketiDeğiştirDüğmesi_Click() {
   const std::optional<GörülenHareket> h = SeçiliHareket();
   if (!h) return;
@@ -230,8 +235,7 @@ void ÜrünlereGöreStokHareketleriFormu::HareketiSilDüğmesi_Click() {
       return;
     }
     if (sonuç != Sonuç::Yapıldı) MesajKutusu(HareketDeğişmişMetni, Stil::Uyarı);
-    ÜrünListesi_Click();
-    if (sonuç == Sonuç::Yapıldı) SatırıYenidenSeç(Sayaç);
+    ListeyiYenile(sonuç == Sonuç::Yapıldı);
   });
 }
 

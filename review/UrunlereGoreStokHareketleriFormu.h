@@ -32,6 +32,8 @@ public:
   static TürkçeMetin::Miktar Toplam(const QLineEdit* kutu);
   // After a reload: the row at `sayaç`, or the one before it when the list got shorter.
   void SatırıYenidenSeç(int sayaç);
+  // Lists the product again from the file; `satırıSeç`: chooses the row at Sayaç again.
+  void ListeyiYenile(bool satırıSeç = true);
 
 protected:
   void Listele() override { ÜrünListesi_Click(); }
