@@ -26,6 +26,8 @@ using namespace OrtakYordamlarModülü;
 
 namespace {
 const QString SonGirilenÜstüne = QStringLiteral(" Son girdiğiniz bilgiler onun üzerine kaydedildi.");
+const QString YeniKayıtOlarakEklendi = QStringLiteral(" Son girdiğiniz bilgiler yeni bir kayıt olarak eklendi.");
+const QString SonGirilenKaydedilmedi = QStringLiteral(" Son girdiğiniz bilgiler kaydedilmedi.");
 const QString ÖnceKaydedilmişMetni = QStringLiteral("İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş.");
 const QString KaydetMetni = QStringLiteral("Kaydet");
 const QString KapatMetni = QStringLiteral("Kapat (Esc)");
@@ -277,7 +279,13 @@ void TanımFormu::SilKaydetDüğmesi_Click() {
     // This save found its earlier try in the file: told with what became of the fields given now,
     // once the save is done, refused, or left unknown in its turn.
     if (const auto bulunan = std::exchange(kendiBulundu_, std::nullopt)) {
-      const QString metin = bilinmiyor            ? (bulunan->yeni ? ÖnceEklenmişMetni : ÖnceKaydedilmişMetni)
+      // Its record deleted since by another workstation: the input went in as a new record, or
+      // stays on the form.
+      const QString silinmiş = bilinmiyor           ? QString()
+                               : KayıtKipi != Gözat ? SonGirilenKaydedilmedi
+                                                    : YeniKayıtOlarakEklendi;
+      const QString metin = bulunan->silinmiş    ? ÖnceEklenipSilinmişMetni + silinmiş
+                            : bilinmiyor         ? (bulunan->yeni ? ÖnceEklenmişMetni : ÖnceKaydedilmişMetni)
                             : KayıtKipi != Gözat ? SonGirilenYazılmadıMetni
                             : bulunan->yeni      ? ÖnceEklenmişMetni + (bulunan->aynı ? QString() : SonGirilenÜstüne)
                             : bulunan->aynı      ? ÖnceYazılmışMetni
@@ -364,14 +372,16 @@ std::vector<QString> TanımFormu::AlanDeğerleri() const {
 void TanımFormu::DenemeyiBırak() {
   deneme_.bekleyen.Bırak();
   deneme_.no = 0;
+  deneme_.silinmiş = false;
   denenenAlanlar_.clear();
 }
 
 void TanımFormu::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
   const std::vector<QString> denenen = std::exchange(denenenAlanlar_, {});
   const bool yazıldı = yazılmış.value_or(false), yeniKayıt = KayıtKipi == YeniKayıt;
+  const bool silinmiş = std::exchange(deneme_.silinmiş, false);
   // Its new record is in the file: what the form holds is a change of that record from now on.
-  if (yazıldı && KayıtKipi == YeniKayıt && deneme_.no) {
+  if (yazıldı && KayıtKipi == YeniKayıt && deneme_.no && !silinmiş) {
     KayıtKipi = KayıtDeğiştir;
     SeçiliKayıtNo = std::exchange(deneme_.no, 0);
     ÖncekiDenemeEklendi(SeçiliKayıtNo);
@@ -379,7 +389,7 @@ void TanımFormu::ÖncekiDenemeÇözüldü(const İşlemİzleri::Bekleyenİş& i
   if (kendi) {
     // This save read it, and has written the form's input as a new record or over the stored one.
     if (yazıldı)
-      kendiBulundu_ = KendiBulunan{yeniKayıt, AlanDeğerleri() == denenen};
+      kendiBulundu_ = KendiBulunan{yeniKayıt, AlanDeğerleri() == denenen, silinmiş};
     else if (!yazılmış)
       MesajKutusu(ÖncekiİşMetni(iş, yazılmış), Stil::Bilgi);
     return;

@@ -137,9 +137,10 @@ private:
 
   const TanımVerileri::Tanım& tanım_;
   std::vector<QString> denenenAlanlar_;  // the fields as the held try wrote them
-  // The save under way found its earlier try in the file: a new record's, and the fields as tried.
+  // The save under way found its earlier try in the file: a new record's, the fields as tried, and
+  // its record deleted since by another workstation.
   struct KendiBulunan {
-    bool yeni, aynı;
+    bool yeni, aynı, silinmiş;
   };
   std::optional<KendiBulunan> kendiBulundu_;
   bool yüklü_ = false;

@@ -34,6 +34,19 @@ bool HareketlerTamTutulur(Veritabanı& vt, qint64 ürün, double birimAğırlı�
   return StokBakiyesi::AğırlıkTamTutulur(TürkçeMetin::MiktaraÇevir(enBüyük), birimAğırlığı);
 }
 
+// The record the held try added, when the try is in the file: the save changes it instead of adding
+// another. Gone since (another workstation deleted it), the save adds anew: 0.
+qint64 DenemeninKaydı(Veritabanı& vt, const Tanım& t, Deneme* deneme, bool önceYazıldı) {
+  if (!deneme || !deneme->no || !önceYazıldı) return 0;
+  // Read under the save's lock: it cannot go between here and the write.
+  if (!vt.KayıtKümesiAç(QStringLiteral("SELECT %1 FROM %2 WHERE %1= ?").arg(S(t.anahtar), S(t.tablo)), {deneme->no})
+           .Boş())
+    return deneme->no;
+  deneme->no = 0;
+  deneme->silinmiş = true;
+  return 0;
+}
+
 }  // namespace
 
 QVariant Metin(const QString& metin) { return metin.isNull() ? QVariant(QStringLiteral("")) : QVariant(metin); }
@@ -53,8 +66,7 @@ KayıtKümesi KaydıOku(Veritabanı& vt, const Tanım& t, qint64 no) {
 Kayıtİşlemi::Kayıtİşlemi(Veritabanı& vt, const Tanım& t, qint64 no, const QString& kayıt, Deneme* deneme)
     : deneme(deneme),
       işlem(vt, KayıtİşiAdı(t, no, kayıt), deneme ? &deneme->bekleyen : nullptr),
-      // The record the earlier try added is in the file: this save changes it instead of adding another.
-      no(no == 0 && deneme && deneme->no && işlem.ÖnceYazıldı() ? deneme->no : no) {}
+      no(no ? no : DenemeninKaydı(vt, t, deneme, işlem.ÖnceYazıldı())) {}
 
 KayıtSonucu Yaz(Veritabanı& vt, Kayıtİşlemi& k, const Tanım& t, const QStringList& sütunlar,
                 const QVariantList& değerler, const std::function<Sonuç(qint64)>& denetle) {

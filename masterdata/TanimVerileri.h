@@ -63,10 +63,12 @@ struct KayıtSonucu {
 
 // What a form keeps of its save whose outcome the disk hid: that commit's token and, for a new
 // record, the number its try was given, read back before the commit. Saved again with it, a try
-// found in the file makes the save a change of the record it added.
+// found in the file makes the save a change of the record it added; when another workstation
+// has deleted that record since, the save adds the input anew and `silinmiş` says so.
 struct Deneme {
   İşlemİzleri::Bekleyenİz bekleyen;
   qint64 no = 0;
+  bool silinmiş = false;
 };
 
 // `no` 0 adds a record, any other changes that one. Product checks: code given,

@@ -75,6 +75,9 @@ inline const QString SonGirilenYazılmadıMetni = QStringLiteral(
     "İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; son girdiğiniz bilgiler kaydedilmedi.");
 inline const QString ÖnceEklenmişMetni =
     QStringLiteral("Kayıt, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; ikinci kez eklenmedi.");
+// Said when a save found its earlier try in the file, but its record deleted by another workstation since.
+inline const QString ÖnceEklenipSilinmişMetni = QStringLiteral(
+    "Kayıt, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş, sonra başka bir bilgisayardan silinmiş.");
 
 // Said when a quantity, or its weight, is beyond the largest figure the program keeps exactly
 // (TürkçeMetin::EnBüyükMiktar).

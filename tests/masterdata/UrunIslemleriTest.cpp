@@ -11,6 +11,7 @@ namespace {
 
 using Platform::Cevap::Evet;
 using OrtakYordamlarModülü::BüyükMiktarMetni;
+using OrtakYordamlarModülü::ÖnceEklenipSilinmişMetni;
 using OrtakYordamlarModülü::ÖnceEklenmişMetni;
 
 class ÜrünFormuTesti : public TanımFormuTesti {
@@ -319,6 +320,57 @@ TEST_F(ÜrünFormuTesti, HareketiSınırıAşacakBirimAğırlığıKaydedilmez) 
       EXPECT_EQ(QApplication::focusWidget(), f.BirimAğırlığıKutusu);
       Tıkla(f.KapatİptalDüğmesi);
     }
+  }
+}
+
+// A new product whose try was stored with an unknown outcome and then deleted by another
+// workstation, saved again: the input is added anew under a new number, told truly once, or, refused,
+// stays on the form to be saved.
+TEST_F(ÜrünFormuTesti, SilinmişDenemeninYerineYeniKayıtEklenir) {
+  const QString eklendi = ÖnceEklenipSilinmişMetni + " Son girdiğiniz bilgiler yeni bir kayıt olarak eklendi.";
+  const struct {
+    bool kodAlınmış;      // meanwhile another product took the code
+    QStringList kayıtta;  // what the save again is told
+  } durumlar[] = {
+      {false, {eklendi}},
+      {true,
+       {"Girmeye çalıştığınız ÜRÜN KODU daha önce girilmiş!\n\nLütfen, değiştirip yeniden deneyiniz.",
+        ÖnceEklenipSilinmişMetni + " Son girdiğiniz bilgiler kaydedilmedi."}},
+  };
+  auto& f = Aç<ÜrünİşlemleriFormu>();
+  for (const auto& d : durumlar) {
+    QString kod = QStringLiteral("K%1").arg(&d - durumlar);
+    SCOPED_TRACE(kod.toStdString());
+    const auto numaralar = [&] {
+      QList<qint64> n;
+      for (KayıtKümesi k = vt->KayıtKümesiAç("SELECT UrunNo FROM UrunBilgileriTablosu WHERE UrunAdi = 'ELMA'");
+           !k.Sonda(); k.MoveNext())
+        n << k.Tamsayı("UrunNo");
+      return n;
+    };
+    SonucuBilinmeden(true, [&] { Ekle(f, kod, "ELMA"); });
+    const qint64 denenen = numaralar().value(0);
+    vt->Çalıştır("DELETE FROM UrunBilgileriTablosu WHERE UrunAdi = 'ELMA'");
+    if (d.kodAlınmış) Ürün(kod.toUtf8().constData(), "ARMUT");
+    f.ÜreticiKoduKutusu->setFocus();
+    Yaz(f.ÜreticiKoduKutusu, "X");
+    Tıkla(f.SilKaydetDüğmesi);
+    EXPECT_EQ(Mesajlar(), d.kayıtta);
+    mesajlar.clear();
+    if (d.kodAlınmış) {
+      EXPECT_EQ(f.KayıtKipi, TanımFormu::YeniKayıt);
+      EXPECT_EQ(f.ÜreticiKoduKutusu->text(), "X");
+      kod += "B";
+      f.ÜrünKoduKutusu->setFocus();
+      Yaz(f.ÜrünKoduKutusu, kod);  // over the selected text
+      Tıkla(f.SilKaydetDüğmesi);
+      EXPECT_TRUE(mesajlar.empty()) << SonMesaj().toStdString();
+    }
+    EXPECT_TRUE(f.KayıtKipi == TanımFormu::Gözat && Seçili(f) == "ELMA");
+    EXPECT_EQ(f.ÜrünKoduKutusu->text() + f.ÜreticiKoduKutusu->text(), kod + "X");
+    const auto n = numaralar();
+    EXPECT_TRUE(n.size() == 1 && n[0] > denenen);
+    vt->Çalıştır("DELETE FROM UrunBilgileriTablosu WHERE UrunAdi = 'ELMA'");
   }
 }
 
