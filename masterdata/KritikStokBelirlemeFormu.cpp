@@ -21,6 +21,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace OrtakYordamlarModülü;
 using AlanAileleri::Aile;
 
@@ -175,13 +177,14 @@ KritikStokBelirlemeFormu::KritikStokBelirlemeFormu() {
   connect(KritikStokMiktarıKutusu, &QLineEdit::textEdited, this, [this] { KritikStokMiktarıKutusu_Change(); });
   connect(KaydetDüğmesi, &QPushButton::clicked, this, [this] { KaydetDüğmesi_Click(); });
   connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { KapatDüğmesi_Click(); });
-  bekleyen_.Çözüldü = [](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
-    // Its own save wrote the quantity in the box over the stored level, or as a new one.
+  bekleyen_.Çözüldü = [this](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+    // Its own save wrote the quantity in the box over the stored level, or as a new one: told once
+    // that save is over.
     if (!kendi)
       MesajKutusu(ÖncekiİşMetni(iş, yazılmış, QStringLiteral("kritik stok miktarı formda, kaydedilmeyi bekliyor.")),
                   Stil::Bilgi);
     else if (yazılmış.value_or(false))
-      MesajKutusu(ÖnceEklenmişMetni, Stil::Bilgi);
+      kendiBulundu_ = true;
   };
 
   Form_Load();
@@ -293,6 +296,9 @@ void KritikStokBelirlemeFormu::KritikStokMiktarıKutusu_Change() {
 }
 
 void KritikStokBelirlemeFormu::KaydetDüğmesi_Click() {
+  const QString önceki = bekleyen_.İz();
+  TürkçeMetin::Miktar girilen = 0;
+  bool yazıldı = false;
   HataYakala([&] {
     const auto depo = SeçiliKayıt(DepoListesi);
     if (!depo) {
@@ -315,14 +321,23 @@ void KritikStokBelirlemeFormu::KaydetDüğmesi_Click() {
       KritikStokMiktarıKutusu->setFocus();
       return;
     }
+    girilen = *miktar;
     // A write that fails leaves the button on: the quantity stays in its box, to be saved again.
-    if (!KritikStokVerileri::Kaydet(*Ortak::Veritabanı, *depo, *ürün, *miktar, &bekleyen_))
+    yazıldı = KritikStokVerileri::Kaydet(*Ortak::Veritabanı, *depo, *ürün, *miktar, &bekleyen_);
+    if (!yazıldı)
       MesajKutusu(QStringLiteral("Seçilen ürün ya da depo, bu arada başka bir bilgisayardan silinmiş! "
                                  "Kritik stok kaydedilemedi."),
                   Stil::Bilgi);
     KaydetDüğmesi->setEnabled(false);
     DepoListesi_Click();
   });
+  const bool bilinmiyor = bekleyen_.Var() && bekleyen_.İz() != önceki;
+  if (std::exchange(kendiBulundu_, false))
+    MesajKutusu(bilinmiyor || (yazıldı && girilen == denenen_) ? ÖnceEklenmişMetni
+                : yazıldı                                       ? ÜzerineYazıldıMetni
+                                                                : SonGirilenYazılmadıMetni,
+                Stil::Bilgi);
+  if (bilinmiyor) denenen_ = girilen;
 }
 
 void KritikStokBelirlemeFormu::KapatDüğmesi_Click() { done(QDialog::Rejected); }

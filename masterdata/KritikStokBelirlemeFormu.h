@@ -69,4 +69,6 @@ private:
   bool yükleniyor_ = false;  // options set by the load are not clicks
   // The save whose outcome the disk hid, while its pair is chosen and its quantity in the box.
   İşlemİzleri::Bekleyenİz bekleyen_;
+  qint64 denenen_ = 0;         // the quantity that try wrote, in hundredths
+  bool kendiBulundu_ = false;  // the save under way found that try in the file
 };

@@ -183,27 +183,34 @@ TEST_F(KritikStokTesti, BulKutularıVeKodAdSeçenekleriListeleriİzler) {
 }
 
 // A level whose commit the disk left unknown: Kaydet stays on, and the quantity saved again from
-// the keyboard is what the file ends with, in one row, told once.
+// the keyboard is what the file ends with, in one row, told once: over the stored try, or as it.
 TEST_F(KritikStokTesti, SonucuBilinmeyenSeviyeYenidenKaydedilir) {
+  ASSERT_TRUE(Kaydet(*vt, 1, 1, 8000));
   auto& f = Aç();
   Seç(f.DepoListesi, "MERKEZ");
   const struct {
     bool yazılmış;
     const char* ürün;
-    QStringList önce, sonra;  // the table after the unknown outcome, and after the save again
-  } durumlar[] = {{true, "ÇİVİ", {"1/1=5"}, {"1/1=6"}}, {false, "AMBALAJ", {"1/1=6"}, {"1/1=6", "1/2=6"}}};
+    const char *denenen, *sonra;  // typed for the unknown outcome, then for the save again
+    QStringList tablo, sonTablo;  // the table after the unknown outcome, and after the save again
+    QStringList söylenen;         // what the save again is told
+  } durumlar[] = {
+      {true, "ÇİVİ", "90", "95", {"1/1=90"}, {"1/1=95"}, {OrtakYordamlarModülü::ÜzerineYazıldıMetni}},
+      {true, "ÇİVİ", "96", "96", {"1/1=96"}, {"1/1=96"}, {OrtakYordamlarModülü::ÖnceEklenmişMetni}},
+      {false, "AMBALAJ", "5", "6", {"1/1=96"}, {"1/1=96", "1/2=6"}, {}},
+  };
   for (const auto& d : durumlar) {
     Seç(f.ÜrünListesi, d.ürün);
-    MiktarYaz(f, "5");
+    MiktarYaz(f, d.denenen);
     Odakla(f.KaydetDüğmesi);
     SonucuBilinmeden(d.yazılmış, [&] { QTest::keyClick(f.KaydetDüğmesi, Qt::Key_Return); });
-    EXPECT_EQ(Satırlar(), d.önce);
+    EXPECT_EQ(Satırlar(), d.tablo);
     EXPECT_TRUE(f.KaydetDüğmesi->isEnabled() && f.focusWidget() == f.KaydetDüğmesi) << d.ürün;
-    MiktarYaz(f, "6");
+    MiktarYaz(f, d.sonra);
     Odakla(f.KaydetDüğmesi);
     QTest::keyClick(f.KaydetDüğmesi, Qt::Key_Return);
-    EXPECT_EQ(Mesajlar(), d.yazılmış ? QStringList{OrtakYordamlarModülü::ÖnceEklenmişMetni} : QStringList{});
-    EXPECT_EQ(Satırlar(), d.sonra);
+    EXPECT_EQ(Mesajlar(), d.söylenen) << d.sonra;
+    EXPECT_EQ(Satırlar(), d.sonTablo);
   }
 }
 
