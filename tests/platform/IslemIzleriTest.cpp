@@ -16,6 +16,41 @@ namespace {
 
 const QString Bekleyenler = QStringLiteral("SonucuBilinmeyenIsler");
 
+// Another copy of the program, in a process of its own, sharing the settings and the file. Its
+// work calls `sıra` where it waits for this process's Devam(); it ends as a crash would.
+class BaşkaKopya {
+public:
+  explicit BaşkaKopya(const std::function<bool(const std::function<bool()>& sıra)>& iş) {
+    if (pipe(ileri_) != 0 || pipe(geri_) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      İşlemİzleri::HepsiniUnut();  // a run of its own
+      char c = 0;
+      std::_Exit(iş([&] { return write(geri_[1], "b", 1) == 1 && read(ileri_[0], &c, 1) == 1; }) ? 0 : 1);
+    }
+  }
+  ~BaşkaKopya() {
+    Bitir();
+    for (int fd : {ileri_[0], ileri_[1], geri_[0], geri_[1]}) close(fd);
+  }
+  // Until it reaches its turn.
+  bool Bekle() {
+    char c = 0;
+    return read(geri_[0], &c, 1) == 1;
+  }
+  bool Devam() { return write(ileri_[1], "a", 1) == 1; }
+  // Its exit status, once it has ended.
+  int Bitir() {
+    if (pid_ > 0 && waitpid(pid_, &durum_, 0) == pid_) pid_ = 0;
+    return durum_;
+  }
+
+private:
+  int ileri_[2]{-1, -1}, geri_[2]{-1, -1};
+  pid_t pid_ = -1;
+  int durum_ = -1;
+};
+
 class İşlemİzleriTesti : public TestOrtamı {
 protected:
   void SetUp() override {
@@ -193,29 +228,19 @@ TEST_F(İşlemİzleriTesti, AyarlarıPaylaşanİkiKopyanınHerİşiBirKezSöylen
   const QString yol = vt->Yol();
   vt.reset();
   HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
-  int ileri[2], geri[2];
-  ASSERT_EQ(pipe(ileri), 0);
-  ASSERT_EQ(pipe(geri), 0);
-  char c = 0;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    // The other copy: connected before this one's work exists, its own work left unknown after.
-    İşlemİzleri::HepsiniUnut();
-    auto başka = Veritabanı::Aç(yol);
-    bool tamam = write(geri[1], "b", 1) == 1 && read(ileri[0], &c, 1) == 1;
+  // The other copy: connected before this one's work exists, its own work left unknown after.
+  BaşkaKopya başka([&](const std::function<bool()>& sıra) {
+    auto v = Veritabanı::Aç(yol);
+    const bool tamam = sıra();
     disk.BozmayaBaşla(1);
-    tamam = tamam && !KişiYaz(*başka, QStringLiteral("İKİNCİ"));
-    _exit(tamam ? 0 : 1);
-  }
-  ASSERT_EQ(read(geri[0], &c, 1), 1);
+    return tamam && !KişiYaz(*v, QStringLiteral("İKİNCİ"));
+  });
+  ASSERT_TRUE(başka.Bekle());
   vt = Veritabanı::Aç(yol);
   disk.BozmayaBaşla(1);
   EXPECT_FALSE(KişiYaz(*vt, QStringLiteral("BİRİNCİ")));
-  ASSERT_EQ(write(ileri[1], "a", 1), 1);
-  int durum = -1;
-  waitpid(pid, &durum, 0);
-  ASSERT_EQ(durum, 0);
-  for (int fd : {ileri[0], ileri[1], geri[0], geri[1]}) close(fd);
+  ASSERT_TRUE(başka.Devam());
+  ASSERT_EQ(başka.Bitir(), 0);
   EXPECT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 2);
   söylenen.clear();
   YenidenBaşla();
@@ -269,20 +294,12 @@ TEST_F(İşlemİzleriTesti, ÇalışanKopyanınİşiOnundur) {
   const QString yol = vt->Yol();
   vt.reset();
   HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
-  int ileri[2], geri[2];
-  ASSERT_EQ(pipe(ileri), 0);
-  ASSERT_EQ(pipe(geri), 0);
-  char c = 0;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    İşlemİzleri::HepsiniUnut();
-    auto başka = Veritabanı::Aç(yol);
+  BaşkaKopya başka([&](const std::function<bool()>& sıra) {
+    auto v = Veritabanı::Aç(yol);
     disk.BozmayaBaşla(1);
-    const bool tamam = !KişiYaz(*başka, QStringLiteral("İKİNCİ")) && write(geri[1], "b", 1) == 1 &&
-                       read(ileri[0], &c, 1) == 1;
-    std::_Exit(tamam ? 0 : 1);  // as a crash: nothing of the run is cleaned
-  }
-  ASSERT_EQ(read(geri[0], &c, 1), 1);
+    return !KişiYaz(*v, QStringLiteral("İKİNCİ")) && sıra();
+  });
+  ASSERT_TRUE(başka.Bekle());
   const auto bağlan = [&] {
     auto v = Veritabanı::Aç(yol);
     İşlemİzleri::Bildir(*v);
@@ -292,11 +309,8 @@ TEST_F(İşlemİzleriTesti, ÇalışanKopyanınİşiOnundur) {
   vt = bağlan();
   EXPECT_TRUE(söylenen.empty());
   EXPECT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 1);
-  ASSERT_EQ(write(ileri[1], "a", 1), 1);
-  int durum = -1;
-  waitpid(pid, &durum, 0);
-  ASSERT_EQ(durum, 0);
-  for (int fd : {ileri[0], ileri[1], geri[0], geri[1]}) close(fd);
+  ASSERT_TRUE(başka.Devam());
+  ASSERT_EQ(başka.Bitir(), 0);
   for (int bağlantı = 0; bağlantı < 2; ++bağlantı) bağlan();
   EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("İKİNCİ"), true}}));
   EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
