@@ -200,7 +200,7 @@ SıkıListe MevcutStokListesi(Veritabanı& vt, const Süzgeç& s) {
   // The on-hand quantity is what came in less what went out; the on-hand weight comes from the
   // query, rounded once, as the rounded weights do not subtract.
   for (int r = 0; r < satırlar.SatırSayısı(); ++r)
-    satırlar.MiktarEkle(6, satırlar.Miktar(r, 2) - satırlar.Miktar(r, 4));
+    satırlar.MiktarEkle(6, TürkçeMetin::Kırp(static_cast<__int128>(satırlar.Miktar(r, 2)) - satırlar.Miktar(r, 4)));
   return satırlar;
 }
 
@@ -218,8 +218,9 @@ SıkıListe FirmaStokListesi(Veritabanı& vt, const QString& firmaTürü, const 
   QVariantList değerler;
   const QString koşul = Koşullar(QStringLiteral("h.IslemTarihi"), s, QStringLiteral("h.") + h.firmaNo, değerler);
   // Summed by group from the period's rows first: the names are joined to a row per group.
-  const QString toplam = QStringLiteral("(SELECT h.{firmaNo}, h.UrunNo, h.DepoNo, SUM(ROUND(h.{miktar} * 100)) AS Yuzde "
-                                        "FROM {tablo} h WHERE h.{neden} < 99 AND ") +
+  const QString toplam = QStringLiteral("(SELECT h.{firmaNo}, h.UrunNo, h.DepoNo, ") +
+                         QString::fromStdString(StokBakiyesi::Toplam("ROUND(h.{miktar} * 100)")) +
+                         QStringLiteral(" AS Yuzde FROM {tablo} h WHERE h.{neden} < 99 AND ") +
                          koşul + QStringLiteral(" GROUP BY h.{firmaNo}, h.UrunNo, h.DepoNo)");
   const QString sql = Doldur(
       QStringLiteral("SELECT f.FirmaAdi, u.UrunKodu, u.UrunAdi, d.DepoAdi, h.Yuzde / 100.0 AS Miktar, ") +

@@ -94,7 +94,8 @@ QString SıkıListe::HücreMetni(int satır, int sütun) const {
 
 TürkçeMetin::Miktar SıkıListe::Topla(int sütun) const {
   const Sütun& s = sütunlar_[static_cast<size_t>(sütun)];
-  return std::accumulate(s.büyük.begin(), s.büyük.end(), TürkçeMetin::Miktar{0});
+  // Summed wider than a figure: a sum past the farthest figure is held there, not wrapped.
+  return TürkçeMetin::Kırp(std::accumulate(s.büyük.begin(), s.büyük.end(), __int128{0}));
 }
 
 const std::vector<qint32>& SıkıListe::Sıralar() const {

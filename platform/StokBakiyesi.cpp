@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -203,16 +204,18 @@ std::string AçıkAğırlık(const std::string& yüzde) {
 }
 
 // In a text, {A:x} is the weight of x hundredths of the product u, {T:x} the sum over the rows;
-// `işlevle`: each row's weight from AGIRLIK, one call in place of that long arithmetic.
+// `işlevle`: each row's weight from AGIRLIK, one call in place of that long arithmetic, and the
+// sum from AGIRLIKTOPLAMI.
 std::string Aç(std::string s, bool işlevle) {
   for (size_t i = s.find("{"); i != std::string::npos; i = s.find("{", i)) {
     const size_t son = s.find('}', i);
     const std::string x = s.substr(i + 3, son - i - 3);
     const Parçalar p = Çarpım(x);
-    const std::string ifade = s[i + 1] == 'T'
-                                  ? Yuvarla("COALESCE(SUM(" + p.I + "), 0)", "COALESCE(SUM(" + p.F + "), 0)")
-                              : işlevle ? Ağırlık(x)
-                                        : AçıkAğırlık(x);
+    const std::string ifade =
+        s[i + 1] == 'T' ? (işlevle ? "AGIRLIKTOPLAMI(" + x + ", u.BirimAgirligi)"
+                                   : Yuvarla("COALESCE(SUM(" + p.I + "), 0)", "COALESCE(SUM(" + p.F + "), 0)"))
+        : işlevle       ? Ağırlık(x)
+                        : AçıkAğırlık(x);
     s.replace(i, son + 1 - i, ifade);
     i += ifade.size();
   }
@@ -315,6 +318,35 @@ const char* const TetikleyiciAdları[] = {"StokBakiyesiGirisEkle", "StokBakiyesi
 // Millionths to hundredths, half away from zero (the division truncates toward zero).
 __int128 Yüzdelik(__int128 milyonda) { return (milyonda + (milyonda < 0 ? -5000 : 5000)) / 10000; }
 
+// Sums and products in 128 bits stop at ±2^125, far past any figure a list holds, instead of
+// wrapping; the rounding above still has room there.
+constexpr __int128 Uç = static_cast<__int128>(1) << 125;
+__int128 Sınırla(__int128 x) { return x > Uç ? Uç : x < -Uç ? -Uç : x; }
+__int128 Topla(__int128 a, __int128 b) {
+  __int128 c = 0;
+  return __builtin_add_overflow(a, b, &c) ? (b < 0 ? -Uç : Uç) : Sınırla(c);
+}
+__int128 Çarp(__int128 a, __int128 b) {
+  __int128 c = 0;
+  return __builtin_mul_overflow(a, b, &c) ? ((a < 0) != (b < 0) ? -Uç : Uç) : Sınırla(c);
+}
+
+// Hundredths as the engine gives them: an integer, or a REAL where a sum or difference passed 64
+// bits, which keeps its size here instead of stopping at their edge.
+__int128 Yüzde(sqlite3_value* d) {
+  if (sqlite3_value_numeric_type(d) != SQLITE_FLOAT) return sqlite3_value_int64(d);
+  const double r = sqlite3_value_double(d);
+  if (std::isnan(r)) return 0;
+  return static_cast<__int128>(std::clamp(r, -0x1p100, 0x1p100));
+}
+
+// A sum in 128 bits as the engine takes it back: an integer where it fits, else a REAL.
+void Sonuç(sqlite3_context* bağlam, __int128 toplam) {
+  if (toplam >= std::numeric_limits<sqlite3_int64>::min() && toplam <= std::numeric_limits<sqlite3_int64>::max())
+    return sqlite3_result_int64(bağlam, static_cast<sqlite3_int64>(toplam));
+  sqlite3_result_double(bağlam, static_cast<double>(toplam));
+}
+
 // The unit weight in ten-thousandths as the texts take it, CAST(ROUND(COALESCE(b, 0) * 10000)
 // AS INTEGER), step by step as the engine does: its ROUND adds a half and truncates (a product a
 // hair under a half goes up), leaves alone what is past 2^52, and the cast saturates.
@@ -339,13 +371,43 @@ qint64 OnBindeBirim(sqlite3_value* b) {
 }
 
 // AGIRLIK(yüzde, birimAğırlığı). The texts split the product to keep it in 64 bits; here it is
-// whole in 128, so that both agree wherever the weight's hundredths fit in 64 bits, far past the
-// largest figure kept. A quantity of NULL weighs NULL, as its CAST does there.
+// whole in 128, so that both agree wherever the quantity and the weight's hundredths fit in 64
+// bits, far past the largest figure kept. A quantity of NULL weighs NULL, as its CAST does there.
 void AğırlıkHesapla(sqlite3_context* bağlam, int, sqlite3_value** değerler) {
   if (sqlite3_value_type(değerler[0]) == SQLITE_NULL) return sqlite3_result_null(bağlam);
-  const __int128 milyonda =
-      static_cast<__int128>(sqlite3_value_int64(değerler[0])) * static_cast<__int128>(OnBindeBirim(değerler[1]));
+  const __int128 milyonda = Çarp(Yüzde(değerler[0]), OnBindeBirim(değerler[1]));
   sqlite3_result_double(bağlam, static_cast<double>(Yüzdelik(milyonda)) / 100.0);
+}
+
+// The engine's SUM of integers stops the statement with an error once it passes 64 bits: a list
+// of a file that holds such sums would not open. These sum in 128 bits; NULLs are passed over.
+// TAMTOPLAM(yüzde): NULL for no rows, as SUM.
+struct TamToplam {
+  __int128 değer;
+  bool dolu;
+};
+void TamToplamAdımı(sqlite3_context* bağlam, int, sqlite3_value** değerler) {
+  if (sqlite3_value_type(değerler[0]) == SQLITE_NULL) return;
+  auto* t = static_cast<TamToplam*>(sqlite3_aggregate_context(bağlam, sizeof(TamToplam)));
+  if (!t) return sqlite3_result_error_nomem(bağlam);
+  *t = {Topla(t->değer, Yüzde(değerler[0])), true};
+}
+void TamToplamSonu(sqlite3_context* bağlam) {
+  const auto* t = static_cast<TamToplam*>(sqlite3_aggregate_context(bağlam, 0));
+  if (!t || !t->dolu) return sqlite3_result_null(bağlam);
+  Sonuç(bağlam, t->değer);
+}
+// AGIRLIKTOPLAMI(yüzde, birimAğırlığı): the rows' weights in millionths summed, rounded once, as
+// {T:x} of the texts; 0 for no rows.
+void AğırlıkToplamıAdımı(sqlite3_context* bağlam, int, sqlite3_value** değerler) {
+  if (sqlite3_value_type(değerler[0]) == SQLITE_NULL) return;
+  auto* t = static_cast<__int128*>(sqlite3_aggregate_context(bağlam, sizeof(__int128)));
+  if (!t) return sqlite3_result_error_nomem(bağlam);
+  *t = Topla(*t, Çarp(Yüzde(değerler[0]), OnBindeBirim(değerler[1])));
+}
+void AğırlıkToplamıSonu(sqlite3_context* bağlam) {
+  const auto* t = static_cast<__int128*>(sqlite3_aggregate_context(bağlam, 0));
+  sqlite3_result_double(bağlam, static_cast<double>(Yüzdelik(t ? *t : 0)) / 100.0);
 }
 
 // The texts of the saved queries, built once; each name points into its own list.
@@ -353,7 +415,15 @@ struct Metinler {
   std::vector<std::string> metin;
   std::vector<KayıtlıSorgu> sorgu;
   explicit Metinler(bool işlevle) {
-    for (const KayıtlıSorgu* s = Şablonlar; s->ad; ++s) metin.push_back(Aç(s->metin, işlevle));
+    for (const KayıtlıSorgu* s = Şablonlar; s->ad; ++s) {
+      std::string şablon = s->metin;
+      if (işlevle) {
+        // Every sum of hundredths in 128 bits.
+        Değiştir(şablon, "Sum(", "TAMTOPLAM(");
+        Değiştir(şablon, "SUM(", "TAMTOPLAM(");
+      }
+      metin.push_back(Aç(şablon, işlevle));
+    }
     for (size_t i = 0; i < metin.size(); ++i) sorgu.push_back({Şablonlar[i].ad, metin[i].c_str()});
     sorgu.push_back({nullptr, nullptr});
   }
@@ -407,15 +477,17 @@ const char* Doldurma() {
 
 const char* KritikStokGörünümü() { return Görünüm; }
 std::string Ağırlık(const std::string& yüzde) { return "AGIRLIK(" + yüzde + ", u.BirimAgirligi)"; }
+std::string Toplam(const std::string& yüzde) { return "TAMTOPLAM(" + yüzde + ")"; }
 
 void AğırlıkİşleviniKaydet(sqlite3* db) {
-  sqlite3_create_function(db, "AGIRLIK", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
-                          AğırlıkHesapla, nullptr, nullptr);
+  const int tür = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+  sqlite3_create_function(db, "AGIRLIK", 2, tür, nullptr, AğırlıkHesapla, nullptr, nullptr);
+  sqlite3_create_function(db, "TAMTOPLAM", 1, tür, nullptr, nullptr, TamToplamAdımı, TamToplamSonu);
+  sqlite3_create_function(db, "AGIRLIKTOPLAMI", 2, tür, nullptr, nullptr, AğırlıkToplamıAdımı, AğırlıkToplamıSonu);
 }
 
 qint64 Ağırlık(qint64 yüzde, double birimAğırlığı) {
-  return static_cast<qint64>(
-      Yüzdelik(static_cast<__int128>(yüzde) * static_cast<__int128>(std::llround(birimAğırlığı * 10000))));
+  return TürkçeMetin::Kırp(Yüzdelik(static_cast<__int128>(yüzde) * TürkçeMetin::Yuvarla(birimAğırlığı * 10000)));
 }
 
 bool AğırlıkTamTutulur(qint64 yüzde, double birimAğırlığı) {

@@ -40,10 +40,15 @@ const KayıtlıSorgu* ProgramınSorguları();  // ends with {nullptr, nullptr}
 // SQL for the weight of `yüzde` hundredths of the product aliased u: quantity times unit
 // weight, rounded once to hundredths, half away from zero; through AGIRLIK.
 std::string Ağırlık(const std::string& yüzde);
-// Registers AGIRLIK(yüzde, birimAğırlığı) on a connection: the weight the texts of Sorgular()
-// give, figure for figure, reckoned in 128 bits instead of in parts.
+// SQL for the sum of `yüzde` hundredths over the rows, in 128 bits: never stopped by a sum past
+// 64 bits (an integer where it fits, else a REAL).
+std::string Toplam(const std::string& yüzde);
+// Registers on a connection AGIRLIK(yüzde, birimAğırlığı), the weight the texts of Sorgular()
+// give, figure for figure, reckoned in 128 bits instead of in parts, and the sums the program's
+// own texts take: TAMTOPLAM(yüzde) and AGIRLIKTOPLAMI(yüzde, birimAğırlığı).
 void AğırlıkİşleviniKaydet(sqlite3* db);
-// The same rule in the program: the weight of `yüzde` hundredths at `birimAğırlığı`, in hundredths.
+// The same rule in the program: the weight of `yüzde` hundredths at `birimAğırlığı`, in hundredths,
+// held within ±TürkçeMetin::EnUçMiktar.
 qint64 Ağırlık(qint64 yüzde, double birimAğırlığı);
 // Whether the quantity and its weight are both kept exactly (within TürkçeMetin::EnBüyükMiktar).
 bool AğırlıkTamTutulur(qint64 yüzde, double birimAğırlığı);

@@ -62,7 +62,7 @@ int Karşılaştır(const QString& a, const QString& b) {
 }
 
 QString SayıMetni(double değer, int ondalık) {
-  if (ondalık <= 0) return Yerel().toString(static_cast<qint64>(std::llround(değer)));
+  if (ondalık <= 0) return Yerel().toString(Yuvarla(değer));
   return Yerel().toString(değer, 'f', ondalık);
 }
 
@@ -83,7 +83,16 @@ std::optional<double> SayıOku(const QString& metin) {
   return d;
 }
 
-Miktar MiktaraÇevir(double değer) { return static_cast<Miktar>(std::llround(değer * 100.0)); }
+Miktar Yuvarla(double değer) {
+  const double tam = std::round(değer);
+  // Past 2^63 a conversion has no answer: llround gives the lowest number, a cast anything.
+  if (std::isnan(tam)) return 0;
+  if (tam >= 0x1p63) return EnUçMiktar;
+  if (tam <= -0x1p63) return -EnUçMiktar;
+  return static_cast<Miktar>(tam);
+}
+
+Miktar MiktaraÇevir(double değer) { return Yuvarla(değer * 100.0); }
 
 double MiktarDeğeri(Miktar m) { return static_cast<double>(m) / 100.0; }
 

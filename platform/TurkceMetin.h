@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <limits>
 #include <optional>
 
 namespace TürkçeMetin {
@@ -33,6 +34,14 @@ using Miktar = qint64;
 // weight, beyond it is refused where it is entered.
 inline constexpr Miktar EnBüyükMiktar = 999'999'999'999'999;
 inline bool TamTutulur(Miktar m) { return m >= -EnBüyükMiktar && m <= EnBüyükMiktar; }
+// The farthest a list holds a figure. A file an older program or a hand wrote may hold more, or
+// sums of it may pass it: such a figure is held here, with its sign, never wrapped into another.
+inline constexpr Miktar EnUçMiktar = std::numeric_limits<Miktar>::max();
+inline Miktar Kırp(__int128 yüzde) {
+  return yüzde > EnUçMiktar ? EnUçMiktar : yüzde < -EnUçMiktar ? -EnUçMiktar : static_cast<Miktar>(yüzde);
+}
+// The whole number nearest to `değer`, half away from zero, within ±EnUçMiktar (not a number: 0).
+Miktar Yuvarla(double değer);
 Miktar MiktaraÇevir(double değer);
 double MiktarDeğeri(Miktar m);
 QString MiktarMetni(Miktar m);

@@ -500,3 +500,152 @@ TEST_F(ListeFormlarıTesti, EnBüyükSayıSütundaKutudaVeKağıttaBütünKalır
 }
 
 }  // namespace
+
+namespace {
+
+// A file an older program or a hand wrote: 1.000 in and out at a unit weight of 10^15, entries of
+// 9 * 10^16 in both warehouses (their sum passes 64 bits), entries past the largest figure kept, a
+// critical level of 10^17. Each figure of every list, read from the balance and from the rows, its
+// total, its print and its workbook is the one summed here in 128 bits apart from the program;
+// where it passes what a list holds, it stands at the farthest figure, never wrapped.
+TEST_F(ListeFormlarıTesti, TaşanToplamVeAğırlıkHiçbirYoldaSarılmaz) {
+  using i128 = __int128;
+  const auto kırp = [](i128 x) {
+    const i128 uç = std::numeric_limits<qint64>::max();
+    return static_cast<qint64>(x > uç ? uç : x < -uç ? -uç : x);
+  };
+  const auto yüzde = [](double m) { return static_cast<i128>(std::round(m * 100)); };
+  const struct {
+    QString kod, ad;
+    double birim;
+    std::vector<std::pair<int, double>> girişler, çıkışlar;  // warehouse, quantity
+  } ürünler[] = {{"T1", "TAŞAN", 1e15, {{0, 1000}}, {{0, 1000}}},
+                 {"B1", "BÜYÜK", 0.5, {{0, 9e16}, {1, 9e16}}, {}},
+                 {"O1", "ORTA", 1.5, {{0, 3e13}, {1, 3e13}}, {}}};
+  for (const auto& u : ürünler) {
+    const qint64 no = Ekle("INSERT INTO UrunBilgileriTablosu (UrunKodu, UrunAdi, BirimAgirligi) VALUES (?, ?, ?)",
+                           {u.kod, u.ad, u.birim});
+    for (const auto& [depo, miktar] : u.girişler)
+      Ekle("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, SaticiFirmaNo, GirisNedeni, IslemTarihi, GirisMiktari) "
+           "VALUES (?, ?, ?, 1, '2026-02-10', ?)",
+           {no, depoNo[depo], satıcıNo[0], miktar});
+    for (const auto& [depo, miktar] : u.çıkışlar)
+      Ekle("INSERT INTO CikisIslemleriTablosu (UrunNo, DepoNo, AliciFirmaNo, CikisNedeni, IslemTarihi, CikisMiktari) "
+           "VALUES (?, ?, ?, 0, '2026-02-11', ?)",
+           {no, depoNo[depo], alıcıNo[0], miktar});
+  }
+  Ekle("INSERT INTO KritikStokBilgileriTablosu (DepoNo, UrunNo, KritikStokMiktari) "
+       "SELECT ?, UrunNo, 1e17 FROM UrunBilgileriTablosu WHERE UrunKodu = 'T1'",
+       {depoNo[0]});
+
+  // A product's quantity and weight in hundredths: entered, gone out or on hand, in one warehouse
+  // or all; none where the row is none of these products.
+  enum Yön { Giriş, Çıkış, Mevcut };
+  const auto beklenen = [&](const QString& kod, const QString& depo, Yön yön) -> std::optional<std::vector<qint64>> {
+    for (const auto& u : ürünler) {
+      if (u.kod != kod) continue;
+      i128 toplam = 0;
+      for (const auto& [d, m] : u.girişler)
+        if (yön != Çıkış && (depo.isEmpty() || depolar[d] == depo)) toplam += yüzde(m);
+      for (const auto& [d, m] : u.çıkışlar)
+        if (yön != Giriş && (depo.isEmpty() || depolar[d] == depo)) toplam += (yön == Mevcut ? -1 : 1) * yüzde(m);
+      const i128 milyonda = toplam * static_cast<i128>(std::round(u.birim * 10000));
+      return std::vector<qint64>{kırp(toplam), kırp((milyonda + (milyonda < 0 ? -5000 : 5000)) / 10000)};
+    }
+    return std::nullopt;
+  };
+  const auto metinler = [](const std::vector<qint64>& sayılar) {
+    QStringList m;
+    for (const qint64 s : sayılar) m << M(s);
+    return m;
+  };
+
+  const Süzgeç tümü{{}, {}, *ListeVerileri::TümDönem(*vt, ListeVerileri::Kaynak::GirişVeÇıkış)},
+      şubat{{}, {}, {{2026, 2, 1}, {2026, 2, 28}}};
+  const struct {
+    const char* ad;
+    SıkıListe liste;
+    int kod, depo;  // columns; -1: every warehouse summed
+    std::vector<std::pair<int, Yön>> sayılar;  // the column of a quantity, its weight next to it
+  } listeler[] = {
+      {"stok, bakiyeden", ListeVerileri::MevcutStokListesi(*vt, tümü), 0, -1, {{2, Giriş}, {4, Çıkış}, {6, Mevcut}}},
+      {"stok, satırlardan", ListeVerileri::MevcutStokListesi(*vt, şubat), 0, -1, {{2, Giriş}, {4, Çıkış}, {6, Mevcut}}},
+      {"çıkış nedeni", ListeVerileri::ÇıkışNedeniListesi(*vt, tümü), 0, 2, {{4, Çıkış}}},
+      {"satıcı", ListeVerileri::FirmaStokListesi(*vt, "Satici", şubat), 1, 3, {{4, Giriş}}},
+      {"alıcı", ListeVerileri::FirmaStokListesi(*vt, "Alici", tümü), 1, 3, {{4, Çıkış}}},
+      {"girişler", ListeVerileri::İşlemListesi(*vt, "Giris", tümü), 2, 4, {{6, Giriş}}},
+      {"çıkışlar", ListeVerileri::İşlemListesi(*vt, "Cikis", şubat), 2, 4, {{6, Çıkış}}},
+  };
+  for (const auto& l : listeler) {
+    SCOPED_TRACE(l.ad);
+    int görülen = 0;
+    for (int r = 0; r < l.liste.SatırSayısı(); ++r) {
+      for (const auto& [k, yön] : l.sayılar) {
+        const auto b = beklenen(l.liste.Metin(r, l.kod), l.depo < 0 ? QString() : l.liste.Metin(r, l.depo), yön);
+        if (!b) continue;
+        ++görülen;
+        EXPECT_EQ((QStringList{l.liste.HücreMetni(r, k), l.liste.HücreMetni(r, k + 1)}), metinler(*b)) << r << "/" << k;
+      }
+    }
+    EXPECT_GT(görülen, 0);
+    // The total of the weights, summed apart in 128 bits.
+    for (const auto& [k, yön] : l.sayılar) {
+      i128 toplam = 0;
+      for (int r = 0; r < l.liste.SatırSayısı(); ++r) toplam += l.liste.Miktar(r, k + 1);
+      EXPECT_EQ(l.liste.Topla(k + 1), kırp(toplam)) << k + 1;
+    }
+  }
+
+  // The stock list on screen, in its total, on paper and in the workbook.
+  Platform::TabloProgramıVar = [] { return true; };
+  Platform::DosyaAç = [this](const QUrl& u) {
+    açılanlar << u.toLocalFile();
+    return true;
+  };
+  StokListesiFormu& f = Form<StokListesiFormu>();
+  Göster(f);
+  QTest::mouseClick(f.ListeleDüğmesi, Qt::LeftButton);
+  const QStringList ekran = Satırlar(*f.Liste);
+  EXPECT_EQ(ekran, Metinler(listeler[0].liste));
+  EXPECT_EQ(f.ToplamAğırlıkKutusu->text(), M(listeler[0].liste.Topla(7)));
+  Ortak::SayfaGenişliği = 190, Ortak::SayfaYüksekliği = 277, Ortak::ÜstBoşluk = 15, Ortak::AltBoşluk = 15;
+  KayıtTuvali t;
+  ListeRaporu::ListeBaskıDüzeni(t, *f.Liste, {f.windowTitle(), f.ToplamAğırlıkKutusu->text(), {}});
+  // The printed figures by page and line, a line a row of the list.
+  std::map<std::pair<int, double>, QStringList> basılanlar;
+  static const QRegularExpression sayı(QStringLiteral("^-?\\d{1,3}(\\.\\d{3})*,\\d\\d$"));
+  for (const auto& m : t.Metinler)
+    if (sayı.match(m.metin).hasMatch()) basılanlar[{m.sayfa, m.y}] << m.metin;
+  ASSERT_EQ(static_cast<int>(basılanlar.size()), f.Liste->SatırSayısı());
+  QTest::mouseClick(f.ExceleAktarDüğmesi, Qt::LeftButton);
+  ASSERT_EQ(açılanlar.size(), 1);
+  const QJsonArray kitap = XlsxOku(açılanlar[0])["metinler"].toArray();
+  for (const auto& u : ürünler) {
+    SCOPED_TRACE(u.kod.toStdString());
+    std::vector<qint64> sayılar;
+    for (const Yön y : {Giriş, Çıkış, Mevcut}) std::ranges::copy(*beklenen(u.kod, {}, y), std::back_inserter(sayılar));
+    const auto satır = std::find_if(ekran.begin(), ekran.end(), [&](const QString& s) { return s.startsWith(u.kod); });
+    ASSERT_NE(satır, ekran.end());
+    EXPECT_EQ(std::next(basılanlar.begin(), satır - ekran.begin())->second, metinler(sayılar));
+    // Numbers in the workbook, the figures' own values.
+    const auto k = std::find_if(kitap.begin(), kitap.end(),
+                                [&](const QJsonValue& v) { return v.toString().startsWith("s:" + u.kod + "|"); });
+    ASSERT_NE(k, kitap.end());
+    const QStringList hücreler = k->toString().split('|').mid(2);
+    ASSERT_EQ(hücreler.size(), static_cast<qsizetype>(sayılar.size()));
+    for (qsizetype i = 0; i < hücreler.size(); ++i) {
+      ASSERT_TRUE(hücreler[i].startsWith("n:")) << hücreler[i].toStdString();
+      const double beklenenSayı = TürkçeMetin::MiktarDeğeri(sayılar[static_cast<size_t>(i)]);
+      EXPECT_NEAR(hücreler[i].mid(2).toDouble(), beklenenSayı, std::fabs(beklenenSayı) * 1e-14) << i;
+    }
+  }
+
+  // The critical level past what a list holds, in the critical list.
+  KritikStokListesiFormu& kritik = Form<KritikStokListesiFormu>();
+  kritik.ListeOluştur();
+  EXPECT_TRUE(Satırlar(*kritik.KritikStokListesi)
+                  .contains("MERKEZ | T1 | TAŞAN | 0,00 | " + M(kırp(yüzde(1e17)))));
+  EXPECT_TRUE(mesajlar.empty());
+}
+
+}  // namespace
