@@ -107,7 +107,11 @@ int Main() {
   // Giving up in the connection form unloads the main window: no process stays without a window.
   if (bağlantı.Vazgeçildi() || !FormYüklü<AnaForm>()) return 0;
 
-  return QApplication::exec();
+  const int kod = QApplication::exec();
+  // Closed while the settings and the application still stand: the connection removes its
+  // settled tokens and the lines it could not let go before.
+  Ortak::Veritabanı.reset();
+  return kod;
 }
 
 }  // namespace BaşlangıçModülü
