@@ -323,7 +323,14 @@ void KritikStokBelirlemeFormu::KaydetDüğmesi_Click() {
     }
     girilen = *miktar;
     // A write that fails leaves the button on: the quantity stays in its box, to be saved again.
-    yazıldı = KritikStokVerileri::Kaydet(*Ortak::Veritabanı, *depo, *ürün, *miktar, &bekleyen_);
+    const auto sonuç = KritikStokVerileri::Kaydet(*Ortak::Veritabanı, *depo, *ürün, *miktar, &bekleyen_);
+    yazıldı = sonuç == KritikStokVerileri::Sonuç::Yazıldı;
+    if (sonuç == KritikStokVerileri::Sonuç::AğırlıkTutulamaz) {
+      KaydetDüğmesi->setEnabled(false);
+      MesajKutusu(BüyükMiktarMetni, Stil::Bilgi);
+      KritikStokMiktarıKutusu->setFocus();
+      return;
+    }
     if (!yazıldı)
       MesajKutusu(QStringLiteral("Seçilen ürün ya da depo, bu arada başka bir bilgisayardan silinmiş! "
                                  "Kritik stok kaydedilemedi."),

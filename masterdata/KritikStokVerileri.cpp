@@ -34,10 +34,15 @@ std::optional<Seviye> Oku(Veritabanı& vt, qint64 depoNo, qint64 ürünNo) {
   return Seviye{k.Miktar(QStringLiteral("KritikStokMiktari")), k.Miktar(QStringLiteral("KritikStokAgirligi"))};
 }
 
-bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar,
-            İşlemİzleri::Bekleyenİz* bekleyen) {
+Sonuç Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Miktar miktar,
+             İşlemİzleri::Bekleyenİz* bekleyen) {
   // A transaction of its own, so that a commit the disk fails is judged as every other write.
   Veritabanı::İşlem işlem(vt, İşAdı(vt, depoNo, ürünNo), bekleyen);
+  // Weighed at the unit weight the product has now, as a movement of that quantity would be.
+  const KayıtKümesi ürün =
+      vt.KayıtKümesiAç(QStringLiteral("SELECT BirimAgirligi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), {ürünNo});
+  if (!ürün.Sonda() && !StokBakiyesi::AğırlıkTamTutulur(miktar, ürün.Ondalık(QStringLiteral("BirimAgirligi"))))
+    return Sonuç::AğırlıkTutulamaz;
   // The pair is unique in the table: the row another workstation added meanwhile is changed, and
   // so is the one an earlier try of this level stored: written again, it holds the last quantity.
   const bool yazıldı = vt.Çalıştır(QStringLiteral(
@@ -48,7 +53,7 @@ bool Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Mikt
                          "ON CONFLICT (UrunNo, DepoNo) DO UPDATE SET KritikStokMiktari = excluded.KritikStokMiktari"),
                      {depoNo, ürünNo, TürkçeMetin::MiktarDeğeri(miktar)}) > 0;
   işlem.Onayla();
-  return yazıldı;
+  return yazıldı ? Sonuç::Yazıldı : Sonuç::KayıtYok;
 }
 
 TürkçeMetin::Miktar ToplamAğırlık(Veritabanı& vt, qint64 depoNo) {

@@ -70,18 +70,20 @@ TEST_F(KritikStokTesti, İlkKayıtEklerSonrakilerDeğiştirirToplamlarİçerir) 
   // Product, quantity in hundredths, rows of the table, critical total of MERKEZ.
   const std::array<qint64, 4> adımlar[] = {{1, 1000, 1, 1500}, {1, 250, 1, 375}, {2, 1, 2, 377}, {1, 0, 2, 2}};
   for (const auto& [ürün, miktar, satır, toplam] : adımlar) {
-    EXPECT_TRUE(Kaydet(*vt, 1, ürün, miktar));
+    EXPECT_EQ(Kaydet(*vt, 1, ürün, miktar), Sonuç::Yazıldı);
     EXPECT_EQ(Satırlar().size(), satır) << miktar;
     EXPECT_EQ(ToplamKritikStokAğırlığı(*vt, 1), toplam) << miktar;
   }
   EXPECT_EQ(Oku(*vt, 1, 2)->ağırlık, 2);
   EXPECT_FALSE(Oku(*vt, 2, 2));
   // Another workstation added the pair meanwhile: its row is changed, no second one appears.
-  EXPECT_TRUE(Kaydet(*Veritabanı::Aç(vt->Yol()), 2, 1, 700));
-  EXPECT_TRUE(Kaydet(*vt, 2, 1, 800));
-  // A product or warehouse deleted meanwhile gets no level.
-  EXPECT_FALSE(Kaydet(*vt, 2, 999, 100));
-  EXPECT_FALSE(Kaydet(*vt, 999, 1, 100));
+  EXPECT_EQ(Kaydet(*Veritabanı::Aç(vt->Yol()), 2, 1, 700), Sonuç::Yazıldı);
+  EXPECT_EQ(Kaydet(*vt, 2, 1, 800), Sonuç::Yazıldı);
+  // A product or warehouse deleted meanwhile gets no level, nor does a level that would weigh
+  // past the largest figure kept (AMBALAJ weighs 2 a piece).
+  EXPECT_EQ(Kaydet(*vt, 2, 999, 100), Sonuç::KayıtYok);
+  EXPECT_EQ(Kaydet(*vt, 999, 1, 100), Sonuç::KayıtYok);
+  EXPECT_EQ(Kaydet(*vt, 1, 2, 500'000'000'000'000), Sonuç::AğırlıkTutulamaz);
   EXPECT_EQ(Satırlar(), QStringList({"1/1=0", "1/2=0.01", "2/1=8"}));
 }
 
@@ -126,6 +128,15 @@ TEST_F(KritikStokTesti, FormSeviyeyiEklerDeğiştirirGeçersizMiktarıKaydetmez)
   }
   Seç(f.ÜrünListesi, "ÇİVİ");
   EXPECT_EQ(f.KritikStokMiktarıKutusu->text() + " " + f.ÜrünKritikStokAğırlığıKutusu->text(), "1.234,50 1.851,75");
+
+  // A level that would weigh past the largest figure kept is refused, and the box keeps it.
+  Seç(f.ÜrünListesi, "AMBALAJ");
+  MiktarYaz(f, "5000000000000");
+  Tıkla(f.KaydetDüğmesi);
+  EXPECT_EQ(SonMesaj(), OrtakYordamlarModülü::BüyükMiktarMetni);
+  EXPECT_EQ(Satırlar(), QStringList{"1/1=1234.5"});
+  EXPECT_EQ(f.KritikStokMiktarıKutusu->text(), "5.000.000.000.000,00");
+  Seç(f.ÜrünListesi, "ÇİVİ");
 
   // A quantity typed for one product, then another product chosen: its empty box is not saved.
   MiktarYaz(f, "5");
@@ -185,7 +196,7 @@ TEST_F(KritikStokTesti, BulKutularıVeKodAdSeçenekleriListeleriİzler) {
 // A level whose commit the disk left unknown: Kaydet stays on, and the quantity saved again from
 // the keyboard is what the file ends with, in one row, told once: over the stored try, or as it.
 TEST_F(KritikStokTesti, SonucuBilinmeyenSeviyeYenidenKaydedilir) {
-  ASSERT_TRUE(Kaydet(*vt, 1, 1, 8000));
+  ASSERT_EQ(Kaydet(*vt, 1, 1, 8000), Sonuç::Yazıldı);
   auto& f = Aç();
   Seç(f.DepoListesi, "MERKEZ");
   const struct {
@@ -224,7 +235,7 @@ TEST_F(KritikStokTesti, EnBüyükSayıKutulardaBütünGörünür) {
   for (const auto& [ürün, miktar] : {std::pair{2, 4999999999999.99}, {3, 9999999999999.99}}) {
     vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) VALUES (?, 2, ?, 1)",
                  {ürün, miktar});
-    ASSERT_TRUE(Kaydet(*vt, 2, ürün, std::llround(miktar * 100)));
+    ASSERT_EQ(Kaydet(*vt, 2, ürün, std::llround(miktar * 100)), Sonuç::Yazıldı);
   }
   KritikStokBelirlemeFormu& f = Aç();
   Seç(f.DepoListesi, "ŞUBE");
