@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -386,14 +388,27 @@ struct TamToplam {
   __int128 değer;
   bool dolu;
 };
+// The engine's memory for a sum is aligned for 8 bytes only: a 128-bit one is copied in and out.
+template <class T>
+std::optional<T> Durum(sqlite3_context* bağlam, bool yarat) {
+  const void* yer = sqlite3_aggregate_context(bağlam, yarat ? sizeof(T) : 0);
+  if (!yer) return std::nullopt;
+  T t;
+  std::memcpy(&t, yer, sizeof t);
+  return t;
+}
+template <class T>
+void DurumYaz(sqlite3_context* bağlam, const T& t) {
+  std::memcpy(sqlite3_aggregate_context(bağlam, sizeof(T)), &t, sizeof t);
+}
 void TamToplamAdımı(sqlite3_context* bağlam, int, sqlite3_value** değerler) {
   if (sqlite3_value_type(değerler[0]) == SQLITE_NULL) return;
-  auto* t = static_cast<TamToplam*>(sqlite3_aggregate_context(bağlam, sizeof(TamToplam)));
+  const auto t = Durum<TamToplam>(bağlam, true);
   if (!t) return sqlite3_result_error_nomem(bağlam);
-  *t = {Topla(t->değer, Yüzde(değerler[0])), true};
+  DurumYaz(bağlam, TamToplam{Topla(t->değer, Yüzde(değerler[0])), true});
 }
 void TamToplamSonu(sqlite3_context* bağlam) {
-  const auto* t = static_cast<TamToplam*>(sqlite3_aggregate_context(bağlam, 0));
+  const auto t = Durum<TamToplam>(bağlam, false);
   if (!t || !t->dolu) return sqlite3_result_null(bağlam);
   Sonuç(bağlam, t->değer);
 }
@@ -401,13 +416,13 @@ void TamToplamSonu(sqlite3_context* bağlam) {
 // {T:x} of the texts; 0 for no rows.
 void AğırlıkToplamıAdımı(sqlite3_context* bağlam, int, sqlite3_value** değerler) {
   if (sqlite3_value_type(değerler[0]) == SQLITE_NULL) return;
-  auto* t = static_cast<__int128*>(sqlite3_aggregate_context(bağlam, sizeof(__int128)));
+  const auto t = Durum<__int128>(bağlam, true);
   if (!t) return sqlite3_result_error_nomem(bağlam);
-  *t = Topla(*t, Çarp(Yüzde(değerler[0]), OnBindeBirim(değerler[1])));
+  DurumYaz(bağlam, Topla(*t, Çarp(Yüzde(değerler[0]), OnBindeBirim(değerler[1]))));
 }
 void AğırlıkToplamıSonu(sqlite3_context* bağlam) {
-  const auto* t = static_cast<__int128*>(sqlite3_aggregate_context(bağlam, 0));
-  sqlite3_result_double(bağlam, static_cast<double>(Yüzdelik(t ? *t : 0)) / 100.0);
+  const auto t = Durum<__int128>(bağlam, false);
+  sqlite3_result_double(bağlam, static_cast<double>(Yüzdelik(t.value_or(0))) / 100.0);
 }
 
 // The texts of the saved queries, built once; each name points into its own list.
