@@ -89,11 +89,11 @@ public:
   static bool Kilitle() {
     if (fd_ >= 0) return true;
     if (!QDir().mkpath(Klasör())) return false;
-    const QByteArray yol = Yol(Ad());
-    fd_ = ::open(yol.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    yol_ = Yol(Ad());
+    fd_ = ::open(yol_.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0) return false;
-    if (!Kilit(fd_)) {
-      ::unlink(yol.constData());
+    if (!Kilit(fd_, F_WRLCK)) {
+      ::unlink(yol_.constData());
       ::close(fd_);
       fd_ = -1;
     }
@@ -103,17 +103,17 @@ public:
   static void Bırak(bool sil) {
     if (fd_ < 0) return;
     // Gone first: no one finds it free while this run still counts it as its own.
-    if (sil) ::unlink(Yol(Ad()).constData());
+    if (sil) ::unlink(yol_.constData());
     ::close(fd_);
     fd_ = -1;
   }
   // Another run has ended: its lock is free, or its file is gone. A lock that cannot be tested
-  // says nothing, and the run counts as still running.
+  // says nothing, and the run counts as still running. A read lock is enough to find it held.
   static bool Bitti(const QString& ad) {
     if (ad == Ad()) return false;
-    const int fd = ::open(Yol(ad).constData(), O_RDWR | O_CLOEXEC);
+    const int fd = ::open(Yol(ad).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT;
-    const bool bitti = Kilit(fd);
+    const bool bitti = Kilit(fd, F_RDLCK);
     ::close(fd);
     return bitti;
   }
@@ -126,12 +126,13 @@ private:
   static QByteArray Yol(const QString& ad) { return QFile::encodeName(Klasör() + u'/' + ad); }
   // A lock of the open file itself, not of the process: a test of another run's lock never
   // drops this run's own.
-  static bool Kilit(int fd) {
+  static bool Kilit(int fd, short tür) {
     struct flock k {};
-    k.l_type = F_WRLCK, k.l_whence = SEEK_SET;
+    k.l_type = tür, k.l_whence = SEEK_SET;
     return ::fcntl(fd, F_OFD_SETLK, &k) == 0;
   }
   static inline QString ad_;
+  static inline QByteArray yol_;  // where the lock was taken, should the settings move
   static inline int fd_ = -1;
 };
 
