@@ -1,9 +1,14 @@
 #include "Ayarlar.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <ctime>
 
 namespace Ayarlar {
 namespace {
@@ -14,9 +19,42 @@ QString Grup(const QString& bölüm) {
   return g;
 }
 
+// The last access failed. Qt keeps its own copy of the file and reads the file again only when
+// its size or time has changed; a read that failed leaves that copy empty, so a file back as it
+// was (a share come back) would be seen empty and written over from it, every other key lost.
+bool erişilemedi = false;
+// The file, as the last access named it: asking Qt for it would access the file itself.
+QString dosyaYolu;
+
+// A new time makes the next access read the file afresh: later than the file's own by more
+// than Qt tells apart, even where the system clock's step is coarser.
+void YenidenOkut() {
+  const QByteArray yol = QFile::encodeName(dosyaYolu);
+  struct stat bilgi {};
+  if (::stat(yol.constData(), &bilgi) != 0) return;
+  timespec zaman[2]{};
+  ::clock_gettime(CLOCK_REALTIME, &zaman[1]);
+  const auto ms = [](const timespec& t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000; };
+  if (ms(zaman[1]) < ms(bilgi.st_mtim) + 2) {
+    zaman[1] = bilgi.st_mtim;
+    zaman[1].tv_nsec += 2'000'000;
+    if (zaman[1].tv_nsec >= 1'000'000'000) zaman[1].tv_sec += 1, zaman[1].tv_nsec -= 1'000'000'000;
+  }
+  zaman[0].tv_nsec = UTIME_OMIT;
+  ::utimensat(AT_FDCWD, yol.constData(), zaman, 0);
+}
+
 QSettings Depo() {
+  if (erişilemedi) YenidenOkut();
   return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Belvaro"),
                    QStringLiteral("Velmora"));
+}
+
+// Whether the access went through; the next one reads the file afresh when it did not.
+bool Tamam(const QSettings& d) {
+  dosyaYolu = d.fileName();
+  erişilemedi = d.status() != QSettings::NoError;
+  return !erişilemedi;
 }
 
 qint64 SonEk(const QString& anahtar) {
@@ -29,6 +67,7 @@ qint64 SonEk(const QString& anahtar) {
 
 QString Oku(const QString& bölüm, const QString& anahtar, const QString& varsayılan) {
   QSettings d = Depo();
+  Tamam(d);
   d.beginGroup(Grup(bölüm));
   return d.value(anahtar, varsayılan).toString();
 }
@@ -55,7 +94,7 @@ bool Yaz(const QString& bölüm, const QString& anahtar, const QString& değer) 
   d.endGroup();
   // The store merges only the keys this write changed into the file as it is now.
   d.sync();
-  return d.status() == QSettings::NoError && d.isWritable();
+  return Tamam(d) && d.isWritable();
 }
 
 bool AnahtarıSil(const QString& bölüm, const QString& anahtar) {
@@ -64,11 +103,12 @@ bool AnahtarıSil(const QString& bölüm, const QString& anahtar) {
   d.remove(anahtar);
   d.endGroup();
   d.sync();
-  return d.status() == QSettings::NoError && d.isWritable();
+  return Tamam(d) && d.isWritable();
 }
 
 QList<QPair<QString, QString>> TümünüOku(const QString& bölüm) {
   QSettings d = Depo();
+  Tamam(d);
   d.beginGroup(Grup(bölüm));
   QStringList anahtarlar = d.childKeys();
   std::stable_sort(anahtarlar.begin(), anahtarlar.end(), [](const QString& a, const QString& b) {
@@ -82,6 +122,7 @@ QList<QPair<QString, QString>> TümünüOku(const QString& bölüm) {
 
 bool BölümVar(const QString& bölüm) {
   QSettings d = Depo();
+  Tamam(d);
   d.beginGroup(Grup(bölüm));
   return !d.childKeys().isEmpty() || !d.childGroups().isEmpty();
 }
@@ -90,6 +131,7 @@ void BölümüSil(const QString& bölüm) {
   QSettings d = Depo();
   d.remove(Grup(bölüm));
   d.sync();
+  Tamam(d);
 }
 
 void BölümüYaz(const QString& bölüm, const QList<QPair<QString, QString>>& değerler) {
@@ -99,12 +141,18 @@ void BölümüYaz(const QString& bölüm, const QList<QPair<QString, QString>>& 
   for (const auto& [anahtar, değer] : değerler) d.setValue(anahtar, değer);
   d.endGroup();
   d.sync();
+  Tamam(d);
 }
 
 void KlasöreYönlendir(const QString& klasör) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, klasör);
+  erişilemedi = false;
+  Tamam(Depo());
 }
 
-QString DosyaYolu() { return Depo().fileName(); }
+QString DosyaYolu() {
+  if (dosyaYolu.isEmpty()) Tamam(Depo());
+  return dosyaYolu;
+}
 
 }  // namespace Ayarlar

@@ -2,6 +2,7 @@
 #include "TestOrtami.h"
 #include "TurkceMetin.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <limits>
@@ -110,6 +111,24 @@ TEST_F(AyarlarTesti, OkumaYazmaVeBölümSilme) {
   QFile dosya(Ayarlar::DosyaYolu());
   ASSERT_TRUE(dosya.open(QIODevice::ReadOnly));
   EXPECT_TRUE(dosya.readAll().contains("Genislik-1=1500"));
+}
+
+// The file out of reach for a while (a folder where it should be), then back as it was, its time
+// too: the next write keeps every key the file holds.
+TEST_F(AyarlarTesti, UlaşılamayanDosyaGeriGelinceAnahtarlarıKalır) {
+  const QString yol = Ayarlar::DosyaYolu();
+  Ayarlar::Yaz("Sunucular", "Sunucu-1", "/srv/depo");
+  ASSERT_TRUE(QFile::rename(yol, yol + ".yedek"));
+  ASSERT_TRUE(QDir().mkpath(yol));
+  EXPECT_EQ(Ayarlar::Oku("Sunucular", "Sunucu-1"), "");
+  EXPECT_FALSE(Ayarlar::Yaz("Ayarlar", "Veritabani", "1"));
+  ASSERT_TRUE(QDir(yol).removeRecursively());
+  ASSERT_TRUE(QFile::rename(yol + ".yedek", yol));
+  EXPECT_EQ(Ayarlar::Oku("Sunucular", "Sunucu-1"), "/srv/depo");
+  EXPECT_TRUE(Ayarlar::Yaz("Ayarlar", "Veritabani", "2"));
+  QFile dosya(yol);
+  ASSERT_TRUE(dosya.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(dosya.readAll().contains("Sunucu-1=/srv/depo"));
 }
 
 }  // namespace
