@@ -169,7 +169,8 @@ std::optional<Okunan> SatırıOku(const QString& satır) {
     bool tamam = false;
     iş.sıra = parça.value(1).toLongLong(&tamam);
     if (parça.size() < 3 || parça.size() > 4 || !tamam || iş.sıra < 1 || parça[2].isEmpty()) return std::nullopt;
-    if (parça.size() == 4 && parça[3].isEmpty()) return std::nullopt;
+    // A run is named by a number of its own, never a path: a line written by hand names no file.
+    if (parça.size() == 4 && QUuid::fromString(parça[3]).isNull()) return std::nullopt;
     iş.iz = parça[2], iş.tablo = Tablo::Onay, o.koşu = parça.value(3);
   }
   return o;

@@ -330,18 +330,23 @@ TEST_F(İşlemİzleriTesti, OkunamayanSatırlarBırakılır) {
                                    {QStringLiteral("Is-5"), satır(QStringLiteral("onay:5:var:"))},
                                    {QStringLiteral("Is-6"), satır(QString())},
                                    {QStringLiteral("Is-7"), QStringLiteral("C")},
-                                   {QStringLiteral("Is-8"), satır(QStringLiteral("onay:1999999:var"), QStringLiteral("dün"))}});
+                                   {QStringLiteral("Is-8"), satır(QStringLiteral("onay:1999999:var"), QStringLiteral("dün"))},
+                                   {QStringLiteral("Is-10"), satır(QStringLiteral("onay:5:var:../kurban"))}});
+  // A run named by a path names no file the program removes.
+  const QString kurban = QFileInfo(Ayarlar::DosyaYolu()).absolutePath() + QStringLiteral("/kurban");
+  QFile(kurban).open(QIODevice::WriteOnly);
   // A comma written by hand makes the line a list.
   QFile ayarlar(Ayarlar::DosyaYolu());
   ASSERT_TRUE(ayarlar.open(QIODevice::Append));
   ayarlar.write("Is-9=C\\tonay:1:var, sonra\n");
   ayarlar.close();
-  ASSERT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 9);
+  ASSERT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 10);
   for (int başlangıç = 0; başlangıç < 2; ++başlangıç) YenidenBaşla();
   EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("C"), false}, {QStringLiteral("C"), true}}));
   ASSERT_EQ(metinler.size(), 2);
   EXPECT_TRUE(metinler[1].startsWith(QStringLiteral("Sonucu bilinmeyen işlem (C; sunucu klasörü: "))) << metinler[1].toStdString();
   EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+  EXPECT_TRUE(QFile::exists(kurban));
 }
 
 // Each run removes its settled tokens when it closes: after many runs of one write each the file
