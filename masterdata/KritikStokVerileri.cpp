@@ -1,5 +1,6 @@
 #include "KritikStokVerileri.h"
 
+#include "OrtakYordamlarModulu.h"
 #include "StokBakiyesi.h"
 
 namespace KritikStokVerileri {
@@ -39,10 +40,7 @@ Sonuç Kaydet(Veritabanı& vt, qint64 depoNo, qint64 ürünNo, TürkçeMetin::Mi
   // A transaction of its own, so that a commit the disk fails is judged as every other write.
   Veritabanı::İşlem işlem(vt, İşAdı(vt, depoNo, ürünNo), bekleyen);
   // Weighed at the unit weight the product has now, as a movement of that quantity would be.
-  const KayıtKümesi ürün =
-      vt.KayıtKümesiAç(QStringLiteral("SELECT BirimAgirligi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), {ürünNo});
-  if (!ürün.Sonda() && !StokBakiyesi::AğırlıkTamTutulur(miktar, ürün.Ondalık(QStringLiteral("BirimAgirligi"))))
-    return Sonuç::AğırlıkTutulamaz;
+  if (!OrtakYordamlarModülü::MiktarTamTutulur(vt, ürünNo, miktar)) return Sonuç::AğırlıkTutulamaz;
   // The pair is unique in the table: the row another workstation added meanwhile is changed, and
   // so is the one an earlier try of this level stored: written again, it holds the last quantity.
   const bool yazıldı = vt.Çalıştır(QStringLiteral(

@@ -258,13 +258,17 @@ qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo) {
   return k.Sonda() ? 0 : k.Tamsayı(QStringLiteral("MevcutYuzde"));
 }
 
-bool StokTamTutulur(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 eklenen) {
-  qint64 stok = 0;
-  if (__builtin_add_overflow(MevcutStok(vt, ürünNo, depoNo), eklenen, &stok)) return false;
+bool MiktarTamTutulur(Veritabanı& vt, qint64 ürünNo, qint64 yüzde) {
   const KayıtKümesi ürün =
       vt.KayıtKümesiAç(QStringLiteral("SELECT BirimAgirligi FROM UrunBilgileriTablosu WHERE UrunNo= ?"), {ürünNo});
   // A product deleted meanwhile weighs nothing here; the writes that name it check it themselves.
-  return StokBakiyesi::AğırlıkTamTutulur(stok, ürün.Sonda() ? 0 : ürün.Ondalık(QStringLiteral("BirimAgirligi")));
+  return StokBakiyesi::AğırlıkTamTutulur(yüzde, ürün.Sonda() ? 0 : ürün.Ondalık(QStringLiteral("BirimAgirligi")));
+}
+
+bool StokTamTutulur(Veritabanı& vt, qint64 ürünNo, qint64 depoNo, qint64 eklenen) {
+  qint64 stok = 0;
+  if (__builtin_add_overflow(MevcutStok(vt, ürünNo, depoNo), eklenen, &stok)) return false;
+  return MiktarTamTutulur(vt, ürünNo, stok);
 }
 
 KayıtKümesi DepodakiÜrünler(Veritabanı& vt, qint64 depoNo) {

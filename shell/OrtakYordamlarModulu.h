@@ -98,6 +98,9 @@ void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);
 // Stock on hand of a product in a warehouse, in whole hundredths: every entry less every
 // exit, transfer halves included; an empty sum counts as 0.
 qint64 MevcutStok(Veritabanı& vt, qint64 ürünNo, qint64 depoNo);
+// Whether `yüzde` hundredths of the product, and their weight at its unit weight, are kept
+// exactly (TürkçeMetin::EnBüyükMiktar), as stored now.
+bool MiktarTamTutulur(Veritabanı& vt, qint64 ürünNo, qint64 yüzde);
 // Whether that stock with `eklenen` more, and its weight at the product's unit weight, are still
 // kept exactly (TürkçeMetin::EnBüyükMiktar). Read as stored: inside a write's transaction, with
 // what the write has done so far. A write that raises a stock is refused when this fails.
