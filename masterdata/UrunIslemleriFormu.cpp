@@ -107,7 +107,7 @@ void ÜrünİşlemleriFormu::Kaydet() {
                                          "Lütfen, değiştirip yeniden deneyiniz."),
                           ÜrünKoduKutusu},
                          {Sonuç::AdBoş, QStringLiteral("ÜRÜN ADI boş bırakılamaz!"), ÜrünAdıKutusu},
-                         {Sonuç::AğırlıkTutulamaz, BüyükMiktarMetni, BirimAğırlığıKutusu},
+                         {Sonuç::AğırlıkTutulamaz, BirimAğırlığıBüyükMetni, BirimAğırlığıKutusu},
                      });
   if (kaydedildi) KayıtSonrası(s.no);
 }

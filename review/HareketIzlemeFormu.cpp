@@ -187,6 +187,24 @@ void HareketİzlemeFormu::StokHareketleriListesi_ColumnClick(int başlıkIndex) 
                                       tasarım_.sütunlar[static_cast<size_t>(başlıkIndex - 1)].tür);
 }
 
+void HareketİzlemeFormu::SıralamasıKorunarakListele() {
+  // A sort by dates or figures orders the rows there are once; a text sort places every row it
+  // gets by itself. Only the first has to be done again on the rows listed anew.
+  using ListeyiSıralaModülü::SütunTürü;
+  ListeGörünümü& liste = *StokHareketleriListesi;
+  const auto tür = [this](int başlık) { return tasarım_.sütunlar[static_cast<size_t>(başlık - 1)].tür; };
+  int başlık = 0, resim = 0;
+  for (int i = 1; i <= static_cast<int>(tasarım_.sütunlar.size()); ++i)
+    if (!liste.Sıralı() && tür(i) != SütunTürü::Metin && liste.BaşlıkResmi(i)) başlık = i, resim = liste.BaşlıkResmi(i);
+  Listele();
+  if (!başlık) return;
+  Ortak::SıralamaSütunu = başlık - 1;
+  Ortak::SıralamaYönü = resim - 1;
+  Ortak::SayısalSırala = tür(başlık) == SütunTürü::Tarih ? 0 : 1;
+  ListeyiSıralaModülü::ListeyiSırala(liste);
+  ListeyiSıralaModülü::ListeyeSimgeEkle(liste, başlık);
+}
+
 void HareketİzlemeFormu::BulKutusu_Change() {
   const int i = OrtakYordamlarModülü::ListedeAra(SeçimListesi, BulKutusu->text());
   if (i >= 0) {

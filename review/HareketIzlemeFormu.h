@@ -72,6 +72,8 @@ protected:
 
   // The chooser's click: lists the chosen item's movements of the current view again.
   virtual void Listele() = 0;
+  // Listele, with the rows ordered again as the user sorted them by dates or figures.
+  void SıralamasıKorunarakListele();
   virtual void HareketTürüSeçeneği_Click(int index);
   virtual void Form_Load();
   void Form_Unload();

@@ -229,8 +229,8 @@ QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme) {
              .arg(TürkçeMetin::MiktarMetni(e.düşülen));
 }
 
-Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik) {
-  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket silme"), nullptr, nullptr, [&](const Kayıt& k) {
+Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik, İşlemİzleri::Bekleyenİz* kendi) {
+  return KayıtÜzerinde(vt, h, QStringLiteral("Hareket silme"), kendi, nullptr, [&](const Kayıt& k) {
     Sil(vt, h.tür, QStringLiteral("IslemNo"), h.islemNo);
     // The exit's warehouse gets back what it gave: for a transfer, the source the entry half names.
     if (h.tür == HareketTürü::Çıkış || k.neden == TransferNedeni)

@@ -107,8 +107,10 @@ struct DepoEksiği {
 QString DepoEksiğiMetni(Veritabanı& vt, const DepoEksiği& e, bool silme);
 
 // Deletes a plain movement, or a transfer with both of its halves. A refusal by a warehouse
-// is described in `eksik` when given.
-Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik = nullptr);
+// is described in `eksik` when given. The delete `kendi` holds, whose outcome the disk hid, found
+// in the file is done: nothing is deleted again.
+Sonuç HareketiSil(Veritabanı& vt, const GörülenHareket& h, DepoEksiği* eksik = nullptr,
+                  İşlemİzleri::Bekleyenİz* kendi = nullptr);
 // Changes date and quantity of an entry; an exit also takes its reason. Values the movement
 // already holds are not written again. `kendi` holds the dialog's earlier try whose outcome the
 // disk hid, and `deneme` the movement as that try would have left it: found in the file, the

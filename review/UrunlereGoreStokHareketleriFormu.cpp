@@ -91,7 +91,21 @@ HareketİzlemeFormu::Tasarım ÜrünlereGöreStokHareketleriFormu::Tasarımı() 
   connect(HareketiSilDüğmesi, &QPushButton::clicked, this, [this] { HareketiSilDüğmesi_Click(); });
   connect(ÇıkışıStoğaİadeEtDüğmesi, &QPushButton::clicked, this, [this] { ÇıkışıStoğaİadeEtDüğmesi_Click(); });
   StokHareketleriListesi->SatıraÇiftTıklandı = [this](QTreeWidgetItem*) { HareketiDeğiştirDüğmesi_Click(); };
+  silmeBekleyen_.Çözüldü = [](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi) {
+    // Found by the delete tried again: the movement went with the earlier try, and the list shows it
+    // gone. Not found, the delete is done now and there is nothing to tell.
+    if (kendi && yazılmış.value_or(false))
+      MesajKutusu(ÖncekiİşMetni(iş, true), Stil::Bilgi);
+    else
+      BekleyenİşiSöyle(iş, yazılmış, kendi);
+  };
   Form_Load();
+}
+
+void ÜrünlereGöreStokHareketleriFormu::done(int sonuç) {
+  // Its row is no longer before the user: settled later, the try is told as any other work.
+  silmeBekleyen_.Bırak();
+  HareketİzlemeFormu::done(sonuç);
 }
 
 void ÜrünlereGöreStokHareketleriFormu::Form_Load() {
@@ -163,8 +177,13 @@ void ÜrünlereGöreStokHareketleriFormu::SatırıYenidenSeç(int sayaç) {
 }
 
 void ÜrünlereGöreStokHareketleriFormu::ListeyiYenile(bool satırıSeç) {
-  ÜrünListesi_Click();
-  if (satırıSeç) SatırıYenidenSeç(Sayaç);
+  SıralamasıKorunarakListele();
+  if (!satırıSeç) return;
+  // The same movement wherever the sort puts it: the next command acts on the row the user chose.
+  const ListeGörünümü& liste = *StokHareketleriListesi;
+  for (int i = 1; i <= liste.SatırSayısı(); ++i)
+    if (liste.AltÖğe(i, 0) == QString::number(SeçiliHareketNo)) return StokHareketleriListesi->SatırSeç(i);
+  SatırıYenidenSeç(Sayaç);
 }
 
 void ÜrünlereGöreStokHareketleriFormu::HareketiDeğiştirDüğmesi_Click() {
@@ -223,8 +242,11 @@ void ÜrünlereGöreStokHareketleriFormu::HareketiSilDüğmesi_Click() {
         return;
       }
     }
+    // A delete left unknown is this form's own try only on the movement it was tried on.
+    if (silinen_ != std::pair(h->tür, h->islemNo)) silmeBekleyen_.Bırak();
+    silinen_ = {h->tür, h->islemNo};
     DepoEksiği eksik;
-    const Sonuç sonuç = HareketiSil(*Ortak::Veritabanı, *h, &eksik);
+    const Sonuç sonuç = HareketiSil(*Ortak::Veritabanı, *h, &eksik, &silmeBekleyen_);
     if (sonuç == Sonuç::StokEksiyeDüşer) {
       // The product has enough, one warehouse has not: the message says which.
       MesajKutusu(DepoEksiğiMetni(*Ortak::Veritabanı, eksik, true), Stil::Uyarı);

@@ -32,8 +32,11 @@ public:
   static TürkçeMetin::Miktar Toplam(const QLineEdit* kutu);
   // After a reload: the row at `sayaç`, or the one before it when the list got shorter.
   void SatırıYenidenSeç(int sayaç);
-  // Lists the product again from the file; `satırıSeç`: chooses the row at Sayaç again.
+  // Lists the product again from the file, sorted as the user sorted it; `satırıSeç`: chooses
+  // the movement SeçiliHareketNo again, or, gone, the row at Sayaç.
   void ListeyiYenile(bool satırıSeç = true);
+  // Closing lets go of a delete whose outcome the disk hid.
+  void done(int sonuç) override;
 
 protected:
   void Listele() override { ÜrünListesi_Click(); }
@@ -42,4 +45,9 @@ protected:
 
 private:
   static Tasarım Tasarımı();
+
+  // The token of a delete whose outcome the disk hid, and the movement it was tried on: deleted
+  // again, the earlier try found in the file is not taken for a delete from elsewhere.
+  İşlemİzleri::Bekleyenİz silmeBekleyen_;
+  std::pair<HareketVerileri::HareketTürü, qint64> silinen_{};
 };

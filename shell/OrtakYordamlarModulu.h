@@ -84,6 +84,12 @@ inline const QString ÖnceEklenipSilinmişMetni = QStringLiteral(
 inline const QString BüyükMiktarMetni = QStringLiteral(
     "Bu MİKTAR ya da AĞIRLIĞI, tam olarak tutulamayacak kadar büyük!\n\n"
     "Lütfen, miktarı ve ağırlığı en çok 9.999.999.999.999,99 olacak bir MİKTAR giriniz.");
+// Said when a product's new unit weight would make one of its movements or critical levels, or its
+// stock in a warehouse, weigh past the largest figure kept exactly.
+inline const QString BirimAğırlığıBüyükMetni = QStringLiteral(
+    "Bu BİRİM AĞIRLIĞI ile bu ürünün bir hareketinin, kritik stok miktarının ya da bir depodaki mevcudunun "
+    "ağırlığı 9.999.999.999.999,99'u aşacak!\n\n"
+    "Lütfen, daha küçük bir BİRİM AĞIRLIĞI giriniz.");
 
 // Ends the program at once through the platform seam.
 [[noreturn]] void ProgramıBitir(int kod = 0);

@@ -10,7 +10,7 @@
 namespace {
 
 using Platform::Cevap::Evet;
-using OrtakYordamlarModülü::BüyükMiktarMetni;
+using OrtakYordamlarModülü::BirimAğırlığıBüyükMetni;
 using OrtakYordamlarModülü::ÖnceEklenipSilinmişMetni;
 using OrtakYordamlarModülü::ÖnceEklenmişMetni;
 
@@ -249,8 +249,8 @@ TEST_F(ÜrünFormuTesti, SonucuBilinmeyenYeniÜrünBirKezKaydedilir) {
   }
 }
 
-// A unit weight that takes a warehouse's stock weight past the largest figure kept is refused as
-// the add refuses it, whichever warehouse holds the most; nothing of the change is written.
+// A unit weight that takes a warehouse's stock weight past the largest figure kept is refused with
+// the unit weight's own message, whichever warehouse holds the most; nothing of the change is written.
 TEST_F(ÜrünFormuTesti, StokAğırlığınıSınırınÖtesineTaşıyanBirimAğırlığıKaydedilmez) {
   const qint64 ürün = Ürün("A", "ARMUT");
   vt->Çalıştır("INSERT INTO GirisIslemleriTablosu (UrunNo, DepoNo, GirisMiktari, GirisNedeni) "
@@ -268,7 +268,7 @@ TEST_F(ÜrünFormuTesti, StokAğırlığınıSınırınÖtesineTaşıyanBirimAğ
     f.AçıklamaKutusu->setFocus();
     Yaz(f.AçıklamaKutusu, "yeni");
     Tıkla(f.SilKaydetDüğmesi);
-    EXPECT_EQ(Mesajlar(), kaydedilir ? QStringList{} : QStringList{BüyükMiktarMetni});
+    EXPECT_EQ(Mesajlar(), kaydedilir ? QStringList{} : QStringList{BirimAğırlığıBüyükMetni});
     EXPECT_EQ(f.KayıtKipi, kaydedilir ? TanımFormu::Gözat : TanımFormu::KayıtDeğiştir);
     const auto b = TanımVerileri::ÜrünOku(*vt, ürün);
     EXPECT_EQ(*b.BirimAgirligi, kaydedilir ? 333333333333.33 : 2.5);
@@ -313,11 +313,12 @@ TEST_F(ÜrünFormuTesti, HareketiSınırıAşacakBirimAğırlığıKaydedilmez) 
     Yaz(f.BirimAğırlığıKutusu, d.ağırlık);
     Tıkla(f.SilKaydetDüğmesi);
     const bool kaydedilir = d.kayıtta != 1;
-    EXPECT_EQ(Mesajlar(), kaydedilir ? QStringList{} : QStringList{BüyükMiktarMetni});
+    EXPECT_EQ(Mesajlar(), kaydedilir ? QStringList{} : QStringList{BirimAğırlığıBüyükMetni});
     EXPECT_EQ(f.KayıtKipi, kaydedilir ? TanımFormu::Gözat : TanımFormu::KayıtDeğiştir);
     EXPECT_EQ(*TanımVerileri::ÜrünOku(*vt, ürün).BirimAgirligi, d.kayıtta);
     if (!kaydedilir) {
       EXPECT_EQ(QApplication::focusWidget(), f.BirimAğırlığıKutusu);
+      EXPECT_EQ(f.BirimAğırlığıKutusu->selectedText(), f.BirimAğırlığıKutusu->text());
       Tıkla(f.KapatİptalDüğmesi);
     }
   }

@@ -93,20 +93,22 @@ protected:
     QTest::mouseClick(komut, Qt::LeftButton);
   }
   QString SonMesaj() const { return mesajlar.empty() ? QString() : mesajlar.back().metin; }
-  // Types the quantity into an open dialog and saves with Enter; `bilinmeyen`: on a disk that hides
-  // whether the commit reached the file (it did, or it did not), the program's connection opened on it.
+  // Runs `iş` on a disk that hides whether the commit reached the file (`yazılmış`: it did, or it
+  // did not), the program's connection opened on it.
+  void SonucuBilinmeden(bool yazılmış, const std::function<void()>& iş) {
+    HatalıDisk disk(yazılmış ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1, {},
+                    yazılmış ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
+    Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
+    iş();
+  }
+  // Types the quantity into an open dialog and saves with Enter; `bilinmeyen`: the outcome hidden.
   void Kaydet(TarihMiktarFormu& f, const char* miktar, std::optional<bool> bilinmeyen = std::nullopt) {
     f.Miktar->setFocus();
     f.Miktar->selectAll();
     QTest::keyClicks(f.Miktar, miktar);
     f.ÜstDüğme->setFocus();
-    std::optional<HatalıDisk> disk;
-    if (bilinmeyen) {
-      disk.emplace(*bilinmeyen ? HatalıDisk::SilinipHataVeren : HatalıDisk::GünlükSilme, EIO, 1,
-                   std::function<void()>(), *bilinmeyen ? HatalıDisk::BaşlıkOkunamaz : HatalıDisk::DurumOkunamaz);
-      Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
-    }
-    QTest::keyClick(f.ÜstDüğme, Qt::Key_Return);
+    const auto kaydet = [&f] { QTest::keyClick(f.ÜstDüğme, Qt::Key_Return); };
+    bilinmeyen ? SonucuBilinmeden(*bilinmeyen, kaydet) : kaydet();
   }
   // Another write on the file, which settles every pending work of it.
   void BaşkaYazı(qint64 depo) {
@@ -599,43 +601,92 @@ TEST_F(HareketFormTesti, SonucuBilinmeyenİadeDüzeltilinceİkinciİadeYazılmaz
   }
 }
 
-// A change or return whose outcome the disk hid, left with İptal, was this workstation's own try:
-// the review lists what the file holds, and the row changed again starts from there, with no
-// "changed elsewhere" refusal. The settlement is told once, by the product.
+// A change or return whose outcome the disk hid, left with İptal, or a delete tried again, was this
+// workstation's own try: the review lists what the file holds, sorted by date as the user sorted it,
+// with the same movement chosen, and the command acts on it from there with no "changed elsewhere"
+// refusal. The settlement is told once, by the product; a delete not stored before is just done.
 TEST_F(HareketFormTesti, SonucuBilinmeyenİşİptalEdilinceSatırDosyadakindenYenidenDeğişir) {
   const qint64 u = Ürün("EL", "ELMA"), a = Depo("A");
-  const qint64 g = Giriş(u, a, 350), ç = Çıkış(u, a, 10);
+  enum Komut { Değiştir, İade, Sil };
   const struct {
-    bool iade, yazılmış;
-    const char *denenen, *sonraki, *gösterilen;  // shown after İptal
+    Komut komut;
+    bool yazılmış;
+    int tarihTıklaması;  // on "Tarihi" before: 0 none, 1 ascending, 2 descending
+    const char *ilkTarih, *denenen, *sonraki, *gösterilen;  // shown after İptal, or after the delete
     double dosyada;
-    const char* söylenen;
+    const char* söylenen;  // null: nothing
   } durumlar[] = {
-      {false, true, "360", "370", "360,00", 370, "(Hareket değişikliği: EL ELMA, "},
-      {false, false, "360", "370", "350,00", 370, "(Hareket değişikliği: EL ELMA, "},
-      {true, true, "2,5", "1", "7,50", 6.5, "(Stoğa iade: EL ELMA, "},
+      {Değiştir, true, 0, "05.01.2026", "360", "370", "360,00", 370, "(Hareket değişikliği: EL ELMA, "},
+      {Değiştir, false, 0, "05.01.2026", "360", "370", "350,00", 370, "(Hareket değişikliği: EL ELMA, "},
+      {İade, true, 0, "06.01.2026", "2,5", "1", "7,50", 6.5, "(Stoğa iade: EL ELMA, "},
+      {Değiştir, true, 2, "09.01.2026", "360", "370", "360,00", 370, "(Hareket değişikliği: EL ELMA, "},
+      {İade, false, 1, "01.01.2026", "2,5", "1", "10,00", 9, "(Stoğa iade: EL ELMA, "},
+      {Sil, true, 0, "06.01.2026", nullptr, nullptr, "10,00", 0, "(Hareket silme: EL ELMA, "},
+      {Sil, false, 0, "06.01.2026", nullptr, nullptr, "10,00", 0, nullptr},
   };
   for (const auto& d : durumlar) {
-    SCOPED_TRACE(testing::Message() << d.iade << d.yazılmış);
-    vt->Çalıştır("UPDATE GirisIslemleriTablosu SET GirisMiktari = 350");
-    vt->Çalıştır("UPDATE CikisIslemleriTablosu SET CikisMiktari = 10");
-    QPushButton* komut = d.iade ? F().ÇıkışıStoğaİadeEtDüğmesi : F().HareketiDeğiştirDüğmesi;
-    Aç("EL", d.iade);
-    SatırıSeç(d.iade ? ç : g);
-    Modalda([&](QWidget* w) { Kaydet(*static_cast<TarihMiktarFormu*>(w), d.denenen, d.yazılmış); });  // then Esc
-    QTest::mouseClick(komut, Qt::LeftButton);
-    ASSERT_TRUE(F().StokHareketleriListesi->SeçiliSatır());
-    EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatır()->text(4), d.gösterilen);
+    SCOPED_TRACE(testing::Message() << d.komut << d.yazılmış << d.tarihTıklaması);
+    vt->Çalıştır("DELETE FROM GirisIslemleriTablosu"), vt->Çalıştır("DELETE FROM CikisIslemleriTablosu");
+    // First by number, between the others by date: sorted either way, it stands second.
+    const qint64 g = Giriş(u, a, 350, {2026, 1, 5}), ç = Çıkış(u, a, 10, {2026, 1, 6});
+    Giriş(u, a, 20, {2026, 1, 1}), Giriş(u, a, 30, {2026, 1, 9}), Çıkış(u, a, 5, {2026, 1, 1}), Çıkış(u, a, 4, {2026, 1, 9});
+    const bool girişte = d.komut == Değiştir;
+    const qint64 no = girişte ? g : ç;
+    QPushButton* komut = d.komut == İade ? F().ÇıkışıStoğaİadeEtDüğmesi
+                         : d.komut == Sil ? F().HareketiSilDüğmesi
+                                          : F().HareketiDeğiştirDüğmesi;
+    Aç("EL", !girişte);
+    ListeGörünümü& l = *F().StokHareketleriListesi;
+    Ortak::SıralamaSütunu = Ortak::SıralamaYönü = 0;
+    for (int i = 0; i < d.tarihTıklaması; ++i)
+      QTest::mouseClick(l.header()->viewport(), Qt::LeftButton, {}, {l.header()->sectionViewportPosition(3) + 5, 5});
+    // The movement chosen, where it stands, the arrow on "Tarihi" and the first date.
+    const auto görülen = [&l] {
+      return std::tuple(l.SeçiliSatır() ? l.SeçiliSatır()->text(0).toLongLong() : 0, l.SeçiliSatırKonumu(),
+                        l.BaşlıkResmi(4), l.AltÖğe(1, 3));
+    };
+    const auto beklenen = std::tuple(no, d.tarihTıklaması ? 2 : 1, d.tarihTıklaması, QString(d.ilkTarih));
+    SatırıSeç(no);
+    if (d.komut == Sil) {
+      SonucuBilinmeden(d.yazılmış, [komut] { QTest::mouseClick(komut, Qt::LeftButton); });
+    } else {
+      Modalda([&](QWidget* w) { Kaydet(*static_cast<TarihMiktarFormu*>(w), d.denenen, d.yazılmış); });  // then Esc
+      QTest::mouseClick(komut, Qt::LeftButton);
+    }
+    EXPECT_EQ(görülen(), beklenen);
+    ASSERT_TRUE(l.SeçiliSatır());
+    EXPECT_EQ(l.SeçiliSatır()->text(4), d.gösterilen);
     mesajlar.clear();
-    DiyalogdaYaz(komut, d.sonraki);
-    ASSERT_EQ(mesajlar.size(), 1u);
-    EXPECT_TRUE(mesajlar[0].metin.contains(d.söylenen) &&
-                mesajlar[0].metin.endsWith(d.yazılmış ? "kaydedilmiş." : "gerekiyorsa yeniden giriniz."))
-        << mesajlar[0].metin.toStdString();
-    EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatır()->text(4), TürkçeMetin::MiktarMetni(d.dosyada * 100));
-    EXPECT_DOUBLE_EQ(Değer(d.iade ? "SELECT CikisMiktari AS m FROM CikisIslemleriTablosu WHERE IslemNo= ?"
-                                  : "SELECT GirisMiktari AS m FROM GirisIslemleriTablosu WHERE IslemNo= ?",
-                           d.iade ? ç : g),
+    if (d.komut == Sil) {
+      SatırıSeç(no);
+      QTest::mouseClick(komut, Qt::LeftButton);  // Yes to the question
+    } else {
+      DiyalogdaYaz(komut, d.sonraki);  // on the row the review chose
+    }
+    QStringList söylenen;
+    for (const GösterilenMesaj& m : mesajlar)
+      if (m.stil != OrtakYordamlarModülü::Stil::SoruEvetHayır) söylenen << m.metin;
+    ASSERT_EQ(söylenen.size(), d.söylenen ? 1 : 0) << söylenen.join(" | ").toStdString();
+    if (d.söylenen) {
+      EXPECT_TRUE(söylenen[0].contains(d.söylenen) &&
+                  söylenen[0].endsWith(d.yazılmış ? "kaydedilmiş." : "gerekiyorsa yeniden giriniz."))
+          << söylenen[0].toStdString();
+    }
+    // Nothing else touched.
+    EXPECT_EQ(Say("FROM GirisIslemleriTablosu WHERE IslemNo <> ? AND GirisMiktari IN (20, 30)", {g}) +
+                  Say("FROM CikisIslemleriTablosu WHERE IslemNo <> ? AND CikisMiktari IN (5, 4)", {ç}),
+              4);
+    if (d.komut == Sil) {
+      EXPECT_EQ(Say("FROM CikisIslemleriTablosu WHERE IslemNo= ?", {ç}), 0);
+      EXPECT_EQ(QStringList({QString::number(l.SatırSayısı()), F().ÇıkışMiktarıToplamıKutusu->text(), F().MevcutKutusu->text()}),
+                QStringList({"2", "9,00", "391,00"}));
+      continue;
+    }
+    EXPECT_EQ(görülen(), beklenen);
+    EXPECT_EQ(l.SeçiliSatır()->text(4), TürkçeMetin::MiktarMetni(d.dosyada * 100));
+    EXPECT_DOUBLE_EQ(Değer(girişte ? "SELECT GirisMiktari AS m FROM GirisIslemleriTablosu WHERE IslemNo= ?"
+                                   : "SELECT CikisMiktari AS m FROM CikisIslemleriTablosu WHERE IslemNo= ?",
+                           no),
                      d.dosyada);
   }
 }
