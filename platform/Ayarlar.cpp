@@ -1,60 +1,388 @@
 #include "Ayarlar.h"
 
-#include <QFile>
+#include <QDataStream>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSettings>
+#include <QSet>
+#include <QStandardPaths>
+#include <QVariant>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <ctime>
+#include <cerrno>
 
 namespace Ayarlar {
 namespace {
 
-QString Grup(const QString& bölüm) {
-  QString g = bölüm;
-  g.replace(u'\\', u'/');
-  return g;
+// Qt's own store kept a copy of the file and read the file again only when its size or time had
+// changed: copies writing within one step of the clock lost or brought back each other's keys.
+// Here the file is read and written as Qt reads and writes it, but read afresh each time.
+
+// A key of the file: its whole path ("Listeler/StokListesi/Genislik-1") and its value as the file
+// holds it, so that values this program never writes (lists, other types) stay as they are.
+struct Girdi {
+  QString anahtar;
+  QByteArray ham;
+};
+using İçerik = QList<Girdi>;
+
+QString klasör;  // empty: the user's own settings folder
+
+// Qt's escapes in values: the letter after '\' and what it stands for; the last two only read.
+constexpr char Kaçışlar[] = "a\ab\bf\fn\nr\rt\tv\v\"\"\\\\?" "?''";
+
+const char* Kaçış(char c, int sütun, int son = sizeof Kaçışlar - 1) {
+  for (int k = 0; k < son; k += 2)
+    if (Kaçışlar[k + sütun] == c) return Kaçışlar + k;
+  return nullptr;
 }
 
-// The last access failed. Qt keeps its own copy of the file and reads the file again only when
-// its size or time has changed; a read that failed leaves that copy empty, so a file back as it
-// was (a share come back) would be seen empty and written over from it, every other key lost.
-bool erişilemedi = false;
-// The file, as the last access named it: asking Qt for it would access the file itself.
-QString dosyaYolu;
+int Onaltılık(char16_t c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
 
-// A new time makes the next access read the file afresh: later than the file's own by more
-// than Qt tells apart, even where the system clock's step is coarser.
-void YenidenOkut() {
-  const QByteArray yol = QFile::encodeName(dosyaYolu);
-  struct stat bilgi {};
-  if (::stat(yol.constData(), &bilgi) != 0) return;
-  timespec zaman[2]{};
-  ::clock_gettime(CLOCK_REALTIME, &zaman[1]);
-  const auto ms = [](const timespec& t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000; };
-  if (ms(zaman[1]) < ms(bilgi.st_mtim) + 2) {
-    zaman[1] = bilgi.st_mtim;
-    zaman[1].tv_nsec += 2'000'000;
-    if (zaman[1].tv_nsec >= 1'000'000'000) zaman[1].tv_sec += 1, zaman[1].tv_nsec -= 1'000'000'000;
+// A path as Qt keeps it: no empty parts, the section's backslashes as slashes.
+QString Yol(const QString& bölüm, const QString& anahtar = {}) {
+  QString yol = bölüm;
+  yol.replace(u'\\', u'/');
+  return (yol + u'/' + anahtar).split(u'/', Qt::SkipEmptyParts).join(u'/');
+}
+
+// Keys in the file: letters, digits, '_', '-', '.' as they are, '/' as '\', others as %XX or %UXXXX.
+QByteArray AnahtarYaz(const QString& anahtar) {
+  QByteArray y;
+  for (const QChar q : anahtar) {
+    const char16_t c = q.unicode();
+    if (c == '/')
+      y += '\\';
+    else if ((c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') || c == '_' || c == '-' || c == '.')
+      y += char(c);
+    else
+      y += (c <= 0xFF ? "%" : "%U") + QByteArray::number(c, 16).toUpper().rightJustified(c <= 0xFF ? 2 : 4, '0');
   }
-  zaman[0].tv_nsec = UTIME_OMIT;
-  ::utimensat(AT_FDCWD, yol.constData(), zaman, 0);
+  return y;
 }
 
-QSettings Depo() {
-  if (erişilemedi) YenidenOkut();
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Belvaro"),
-                   QStringLiteral("Velmora"));
+QString AnahtarÇöz(const QByteArray& ham) {
+  const QString d = QString::fromUtf8(ham);
+  QString a;
+  for (qsizetype i = 0; i < d.size();) {
+    if (d[i] == u'\\') {
+      a += u'/', ++i;
+      continue;
+    }
+    if (d[i] == u'%' && i + 1 < d.size()) {
+      const bool geniş = d[i + 1] == u'U';
+      const qsizetype baş = i + (geniş ? 2 : 1), uzunluk = geniş ? 4 : 2;
+      bool tamam = baş + uzunluk <= d.size();
+      const ushort kod = tamam ? d.mid(baş, uzunluk).toUShort(&tamam, 16) : 0;
+      if (tamam) {
+        a += QChar(kod), i = baş + uzunluk;
+        continue;
+      }
+    }
+    a += d[i++];
+  }
+  return a;
 }
 
-// Whether the access went through; the next one reads the file afresh when it did not.
-bool Tamam(const QSettings& d) {
-  dosyaYolu = d.fileName();
-  erişilemedi = d.status() != QSettings::NoError;
-  return !erişilemedi;
+// A text as Qt writes it: UTF-8 with C escapes, a hex digit after a numeric escape escaped too,
+// in quotes where it holds ';', ',' or '=' or begins or ends with a space.
+QByteArray DeğerYaz(QString s) {
+  if (s.contains(QChar::Null))
+    s = QStringLiteral("@String(") + s + u')';
+  else if (s.startsWith(u'@'))
+    s.prepend(u'@');  // no type of Qt's
+  QByteArray y;
+  bool tırnak = false, rakamıKaçır = false;
+  for (qsizetype k = 0; k < s.size(); ++k) {
+    const char16_t c = s[k].unicode();
+    tırnak = tırnak || c == ';' || c == ',' || c == '=';
+    if (rakamıKaçır && Onaltılık(c) >= 0) {
+      y += "\\x" + QByteArray::number(c, 16);
+      continue;
+    }
+    rakamıKaçır = false;
+    const char* kaçış = c < 0x80 ? Kaçış(char(c), 1, 18) : nullptr;
+    if (kaçış)
+      y += '\\', y += kaçış[0];
+    else if (c < 0x20) {
+      y += c ? "\\x" + QByteArray::number(c, 16) : QByteArray("\\0");
+      rakamıKaçır = true;
+    } else if (c < 0x80)
+      y += char(c);
+    else {
+      const qsizetype n = QChar::isHighSurrogate(c) && k + 1 < s.size() && s[k + 1].isLowSurrogate() ? 2 : 1;
+      y += s.mid(k, n).toUtf8();
+      k += n - 1;
+    }
+  }
+  return tırnak || y.startsWith(' ') || y.endsWith(' ') ? '"' + y + '"' : y;
+}
+
+// A text that names one of Qt's types reads as Qt's conversion of that type to text.
+QString Metni(const QString& s) {
+  if (!s.startsWith(u'@')) return s;
+  if (s.endsWith(u')')) {
+    if (s.startsWith(QLatin1String("@ByteArray("))) return QVariant(s.mid(11).chopped(1).toLatin1()).toString();
+    if (s.startsWith(QLatin1String("@String("))) return s.mid(8).chopped(1);
+    if (s.startsWith(QLatin1String("@Variant(")) || s.startsWith(QLatin1String("@DateTime("))) {
+      const bool zaman = s[1] == u'D';
+      QDataStream akış(s.mid(zaman ? 10 : 9).toLatin1());
+      akış.setVersion(zaman ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
+      QVariant v;
+      akış >> v;
+      return v.toString();
+    }
+    for (const auto& [önek, parça] : {std::pair{"@Rect(", 4}, {"@Size(", 2}, {"@Point(", 2}}) {
+      const qsizetype baş = qstrlen(önek);
+      if (s.startsWith(QLatin1String(önek)) && s.mid(baş).count(u' ') + s.mid(baş).count(u')') == parça) return {};
+    }
+    if (s == QLatin1String("@Invalid()")) return {};
+  }
+  return s.startsWith(QLatin1String("@@")) ? s.mid(1) : s;
+}
+
+// A value as Qt reads it. A comma outside quotes makes it a list of several texts, which reads
+// as no text at all, as Qt converts such a list.
+QString DeğerÇöz(const QByteArray& ham) {
+  QString metin;
+  bool tırnakta = false, tırnaklı = false, sonaKadar = true;  // Qt cuts no spaces after an escape at the end
+  qsizetype i = 0, sınır = 0;  // spaces at the end are cut, not over an escape or a quote
+  const qsizetype n = ham.size();
+  const auto boşlukAtla = [&] {
+    while (i < n && (ham[i] == ' ' || ham[i] == '\t')) ++i;
+    sınır = metin.size();
+  };
+  boşlukAtla();
+  while (i < n) {
+    const char c = ham[i];
+    if (c == '\\') {
+      if (++i == n) {
+        sonaKadar = false;
+        break;
+      }
+      const char e = ham[i++];
+      if (const char* kaçış = Kaçış(e, 0)) {
+        metin += QLatin1Char(kaçış[1]);
+      } else if (e == 'x' || (e >= '0' && e <= '7')) {
+        const int taban = e == 'x' ? 16 : 8;
+        const auto rakam = [&](char r) { const int d = Onaltılık(uchar(r)); return d < taban ? d : -1; };
+        if (e == 'x' && (i == n || rakam(ham[i]) < 0)) {
+          sonaKadar = i < n;  // "\x" and no digit: nothing
+        } else {
+          char16_t kod = e == 'x' ? 0 : e - '0';
+          while (i < n && rakam(ham[i]) >= 0) kod = kod * taban + rakam(ham[i++]);
+          metin += QChar(kod);
+          sonaKadar = i < n;
+        }
+      } else if ((e == '\n' || e == '\r') && i < n && (ham[i] == '\n' || ham[i] == '\r') && ham[i] != e) {
+        ++i;  // a line continued
+      }
+      sınır = metin.size();
+    } else if (c == '"') {
+      ++i, tırnaklı = true, tırnakta = !tırnakta;
+      if (!tırnakta) boşlukAtla();
+    } else if (c == ',' && !tırnakta) {
+      return {};
+    } else {
+      qsizetype j = i + 1;
+      while (j < n && ham[j] != '\\' && ham[j] != '"' && ham[j] != ',') ++j;
+      metin += QString::fromUtf8(ham.constData() + i, j - i);
+      i = j;
+    }
+  }
+  while (sonaKadar && !tırnaklı && metin.size() > sınır && (metin.back() == u' ' || metin.back() == u'\t')) metin.chop(1);
+  return Metni(metin);
+}
+
+// A value read at the end of a file may leave a quote open or end in a lone '\': written before
+// another line it would take that line in. Closed in a way Qt reads as the same value.
+QByteArray Kapat(QByteArray ham) {
+  bool tırnakta = false;
+  for (qsizetype i = 0; i < ham.size(); ++i) {
+    if (ham[i] == '\\') {
+      if (++i == ham.size()) ham += 'z';  // an escape of nothing: Qt drops it
+    } else if (ham[i] == '"') tırnakta = !tırnakta;
+  }
+  return tırnakta ? ham + '"' : ham;
+}
+
+// One line of the file as Qt takes it, from `baş` to `i`: a line break inside quotes or after a
+// '\' goes on with it; a ';' outside quotes ends it, and one at its start makes it a comment.
+bool SatırOku(const QByteArray& v, qsizetype& i, qsizetype& baş, qsizetype& eşittir) {
+  while (i < v.size() && (v[i] == ' ' || v[i] == '\t' || v[i] == '\n' || v[i] == '\r')) ++i;
+  baş = i, eşittir = -1;
+  bool tırnakta = false;
+  for (; i < v.size(); ++i) {
+    const char c = v[i];
+    if (c == '=' && !tırnakta && eşittir < 0) {
+      eşittir = i;
+    } else if (c == '\n' || c == '\r') {
+      if (i == baş) ++baş;
+      else if (!tırnakta) break;
+    } else if (c == '\\') {
+      if (++i + 1 < v.size() && v[i] != v[i + 1] && (v[i] == '\n' || v[i] == '\r') && (v[i + 1] == '\n' || v[i + 1] == '\r')) ++i;
+    } else if (c == '"') {
+      tırnakta = !tırnakta;
+    } else if (c == ';') {
+      if (i == baş) {
+        while (i + 1 < v.size() && v[i + 1] != '\n' && v[i + 1] != '\r') ++i;
+        baş = i + 1;
+      } else if (!tırnakta) {
+        break;
+      }
+    }
+  }
+  i = std::min(i, v.size());
+  return i > baş;
+}
+
+İçerik Çözümle(const QByteArray& veri) {
+  İçerik içerik;
+  QHash<QString, qsizetype> yerler;
+  QString bölüm;  // with its '/', empty for [General]
+  qsizetype i = veri.startsWith("\xEF\xBB\xBF") ? 3 : 0, baş = 0, eşittir = -1;
+  while (SatırOku(veri, i, baş, eşittir)) {
+    if (veri[baş] == '[') {
+      const qsizetype kapanış = veri.indexOf(']', baş);
+      const QByteArray ad = veri.mid(baş + 1, (kapanış < 0 || kapanış >= i ? i : kapanış) - baş - 1).trimmed();
+      if (ad.compare("general", Qt::CaseInsensitive) == 0) bölüm.clear();
+      else bölüm = (ad.compare("%general", Qt::CaseInsensitive) == 0 ? QString::fromLatin1(ad.mid(1)) : AnahtarÇöz(ad)) + u'/';
+      continue;
+    }
+    if (eşittir < 0) continue;
+    qsizetype son = eşittir;
+    while (son > baş && (veri[son - 1] == ' ' || veri[son - 1] == '\t')) --son;
+    Girdi g{bölüm + AnahtarÇöz(veri.mid(baş, son - baş)), veri.mid(eşittir + 1, i - eşittir - 1)};
+    if (const auto yer = yerler.constFind(g.anahtar); yer != yerler.cend())
+      içerik[*yer].ham = g.ham;  // the last one counts, in the place of the first
+    else
+      yerler.insert(g.anahtar, içerik.size()), içerik.append(g);
+  }
+  return içerik;
+}
+
+// A section for each first part of the keys, in the order they first come.
+QByteArray Biçimle(const İçerik& içerik) {
+  QStringList bölümler;
+  QHash<QString, QByteArray> satırlar;
+  for (const Girdi& g : içerik) {
+    const qsizetype b = g.anahtar.indexOf(u'/');
+    const QString bölüm = b < 0 ? QString() : g.anahtar.left(b);
+    if (!satırlar.contains(bölüm)) bölümler << bölüm;
+    satırlar[bölüm] += AnahtarYaz(g.anahtar.mid(b + 1)) + '=' + Kapat(g.ham) + '\n';
+  }
+  QByteArray dosya;
+  for (const QString& bölüm : bölümler) {
+    const QByteArray ad = AnahtarYaz(bölüm);
+    if (!dosya.isEmpty()) dosya += '\n';
+    dosya += bölüm.isEmpty() ? QByteArray("[General]") : ad.compare("general", Qt::CaseInsensitive) == 0 ? "[%" + ad + ']' : '[' + ad + ']';
+    dosya += '\n' + satırlar[bölüm];
+  }
+  return dosya;
+}
+
+// No file counts as empty; a file that cannot be read as a failure.
+bool DosyaOku(const QString& yol, QByteArray& veri) {
+  const int fd = ::open(QFile::encodeName(yol).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT;
+  struct stat bilgi {};
+  bool tamam = ::fstat(fd, &bilgi) == 0 && S_ISREG(bilgi.st_mode);
+  char tampon[1 << 16];
+  for (ssize_t n; tamam && (n = ::read(fd, tampon, sizeof tampon)) != 0;) {
+    if (n > 0) veri.append(tampon, n);
+    else tamam = errno == EINTR;
+  }
+  ::close(fd);
+  return tamam;
+}
+
+// Whole or not at all: a new file beside it, on the disk with its mode, then renamed over it.
+bool DosyaYaz(const QString& yol, const QByteArray& veri) {
+  const QString gerçek = QFileInfo(yol).canonicalFilePath();  // through a link, as Qt writes
+  const QByteArray hedef = QFile::encodeName(gerçek.isEmpty() ? yol : gerçek);
+  const QByteArray geçici = hedef + ".yeni-" + QByteArray::number(QRandomGenerator::global()->generate(), 16);
+  struct stat eski {};
+  const bool vardı = ::stat(hedef.constData(), &eski) == 0;
+  const int fd = ::open(geçici.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool tamam = !vardı || ::fchmod(fd, eski.st_mode & 07777) == 0;
+  for (qsizetype yazılan = 0; tamam && yazılan < veri.size();) {
+    const ssize_t n = ::write(fd, veri.constData() + yazılan, size_t(veri.size() - yazılan));
+    if (n > 0) yazılan += n;
+    else tamam = n < 0 && errno == EINTR;
+  }
+  tamam = tamam && ::fsync(fd) == 0;
+  tamam = ::close(fd) == 0 && tamam;
+  if (!tamam || ::rename(geçici.constData(), hedef.constData()) != 0) {
+    ::unlink(geçici.constData());
+    return false;
+  }
+  // The rename too on the disk; a folder some shares cannot sync still holds the new file.
+  const int klasörFd = ::open(QFile::encodeName(QFileInfo(gerçek.isEmpty() ? yol : gerçek).path()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (klasörFd >= 0) ::fsync(klasörFd), ::close(klasörFd);
+  return true;
+}
+
+// Qt's own lock on the file, which an earlier version writing through Qt takes too. Short waits
+// of random length: Qt's doubling wait leaves a copy ever further behind those that keep writing.
+bool KilitAl(QLockFile& kilit) {
+  const QDeadlineTimer süre(10'000);
+  while (!kilit.tryLock(0)) {
+    if (kilit.error() != QLockFile::LockFailedError || süre.hasExpired()) return false;
+    ::usleep(useconds_t(1000 * QRandomGenerator::global()->bounded(1, 10)));
+  }
+  return true;
+}
+
+İçerik Dosya() {
+  QByteArray veri;
+  return DosyaOku(DosyaYolu(), veri) ? Çözümle(veri) : İçerik{};
+}
+
+// Changes the file as it is now, under its lock, and writes it back if anything changed.
+bool Değiştir(const std::function<void(İçerik&)>& değiştir) {
+  const QString yol = DosyaYolu();
+  if (!QDir().mkpath(QFileInfo(yol).path())) return false;
+  QLockFile kilit(yol + QStringLiteral(".lock"));
+  if (!KilitAl(kilit)) return false;
+  QByteArray veri;
+  if (!DosyaOku(yol, veri)) return false;  // written from nothing, every key would be lost
+  İçerik içerik = Çözümle(veri);
+  const QByteArray önce = Biçimle(içerik);
+  değiştir(içerik);
+  const QByteArray sonra = Biçimle(içerik);
+  if (sonra == önce) return true;
+  if (!DosyaYaz(yol, sonra)) return false;
+  if (YazıldıktanSonra) YazıldıktanSonra(yol);
+  return true;
+}
+
+void Koy(İçerik& içerik, const QString& anahtar, const QByteArray& ham) {
+  const auto g = std::find_if(içerik.begin(), içerik.end(), [&](const Girdi& x) { return x.anahtar == anahtar; });
+  if (g == içerik.end()) içerik.append({anahtar, ham});
+  else g->ham = ham;
+}
+
+// The section's keys and the ones under it, as Qt removes a group.
+void Boşalt(İçerik& içerik, const QString& bölüm) {
+  const QString grup = Yol(bölüm);
+  içerik.removeIf([&](const Girdi& g) {
+    return grup.isEmpty() || g.anahtar == grup || g.anahtar.startsWith(grup + u'/');
+  });
 }
 
 qint64 SonEk(const QString& anahtar) {
@@ -63,13 +391,35 @@ qint64 SonEk(const QString& anahtar) {
   return m.hasMatch() ? m.captured(1).toLongLong() : -1;
 }
 
+QString Önek(const QString& bölüm) {
+  const QString grup = Yol(bölüm);
+  return grup.isEmpty() ? grup : grup + u'/';
+}
+
+bool Doğrudan(const QString& önek, const QString& anahtar) {
+  return anahtar.startsWith(önek) && !anahtar.mid(önek.size()).contains(u'/');
+}
+
+// The section's own keys (not those of groups under it), in stored order.
+QList<QPair<QString, QString>> Anahtarları(const İçerik& içerik, const QString& bölüm) {
+  const QString önek = Önek(bölüm);
+  QList<QPair<QString, QString>> sonuç;
+  for (const Girdi& g : içerik)
+    if (Doğrudan(önek, g.anahtar)) sonuç.append({g.anahtar.mid(önek.size()), DeğerÇöz(g.ham)});
+  std::stable_sort(sonuç.begin(), sonuç.end(), [](const auto& a, const auto& b) {
+    const qint64 x = SonEk(a.first), y = SonEk(b.first);
+    return x != y ? x < y : a.first < b.first;
+  });
+  return sonuç;
+}
+
 }  // namespace
 
 QString Oku(const QString& bölüm, const QString& anahtar, const QString& varsayılan) {
-  QSettings d = Depo();
-  Tamam(d);
-  d.beginGroup(Grup(bölüm));
-  return d.value(anahtar, varsayılan).toString();
+  const QString yol = Yol(bölüm, anahtar);
+  for (const Girdi& g : Dosya())
+    if (g.anahtar == yol) return DeğerÇöz(g.ham);
+  return varsayılan;
 }
 
 qint64 SayıOku(const QString& bölüm, const QString& anahtar, qint64 varsayılan) {
@@ -88,71 +438,58 @@ bool MantıksalOku(const QString& bölüm, const QString& anahtar, bool varsayı
 }
 
 bool Yaz(const QString& bölüm, const QString& anahtar, const QString& değer) {
-  QSettings d = Depo();
-  d.beginGroup(Grup(bölüm));
-  d.setValue(anahtar, değer);
-  d.endGroup();
-  // The store merges only the keys this write changed into the file as it is now.
-  d.sync();
-  return Tamam(d) && d.isWritable();
+  return Değiştir([&](İçerik& içerik) { Koy(içerik, Yol(bölüm, anahtar), DeğerYaz(değer)); });
 }
 
 bool AnahtarıSil(const QString& bölüm, const QString& anahtar) {
-  QSettings d = Depo();
-  d.beginGroup(Grup(bölüm));
-  d.remove(anahtar);
-  d.endGroup();
-  d.sync();
-  return Tamam(d) && d.isWritable();
+  const QString yol = Yol(bölüm, anahtar);
+  return Değiştir([&](İçerik& içerik) { içerik.removeIf([&](const Girdi& g) { return g.anahtar == yol; }); });
 }
 
-QList<QPair<QString, QString>> TümünüOku(const QString& bölüm) {
-  QSettings d = Depo();
-  Tamam(d);
-  d.beginGroup(Grup(bölüm));
-  QStringList anahtarlar = d.childKeys();
-  std::stable_sort(anahtarlar.begin(), anahtarlar.end(), [](const QString& a, const QString& b) {
-    const qint64 x = SonEk(a), y = SonEk(b);
-    return x != y ? x < y : a < b;
-  });
-  QList<QPair<QString, QString>> sonuç;
-  for (const QString& a : anahtarlar) sonuç.append({a, d.value(a).toString()});
-  return sonuç;
-}
+QList<QPair<QString, QString>> TümünüOku(const QString& bölüm) { return Anahtarları(Dosya(), bölüm); }
 
 bool BölümVar(const QString& bölüm) {
-  QSettings d = Depo();
-  Tamam(d);
-  d.beginGroup(Grup(bölüm));
-  return !d.childKeys().isEmpty() || !d.childGroups().isEmpty();
+  const QString grup = Yol(bölüm);
+  const İçerik içerik = Dosya();
+  return std::any_of(içerik.begin(), içerik.end(), [&](const Girdi& g) {
+    return grup.isEmpty() || g.anahtar.startsWith(grup + u'/');
+  });
 }
 
 void BölümüSil(const QString& bölüm) {
-  QSettings d = Depo();
-  d.remove(Grup(bölüm));
-  d.sync();
-  Tamam(d);
+  Değiştir([&](İçerik& içerik) { Boşalt(içerik, bölüm); });
+}
+
+bool BölümüDeğiştir(const QString& bölüm, const std::function<void(QList<QPair<QString, QString>>&)>& değiştir) {
+  return Değiştir([&](İçerik& içerik) {
+    auto değerler = Anahtarları(içerik, bölüm);
+    değiştir(değerler);
+    QSet<QString> kalan;
+    for (const auto& [anahtar, değer] : değerler) kalan << Yol(bölüm, anahtar);
+    const QString önek = Önek(bölüm);
+    içerik.removeIf([&](const Girdi& g) { return Doğrudan(önek, g.anahtar) && !kalan.contains(g.anahtar); });
+    // A value left as it reads keeps its form in the file (a list, another of Qt's types).
+    for (const auto& [anahtar, değer] : değerler) {
+      const QString yol = Yol(bölüm, anahtar);
+      const auto g = std::find_if(içerik.begin(), içerik.end(), [&](const Girdi& x) { return x.anahtar == yol; });
+      if (g == içerik.end() || DeğerÇöz(g->ham) != değer) Koy(içerik, yol, DeğerYaz(değer));
+    }
+  });
 }
 
 void BölümüYaz(const QString& bölüm, const QList<QPair<QString, QString>>& değerler) {
-  QSettings d = Depo();
-  d.remove(Grup(bölüm));
-  d.beginGroup(Grup(bölüm));
-  for (const auto& [anahtar, değer] : değerler) d.setValue(anahtar, değer);
-  d.endGroup();
-  d.sync();
-  Tamam(d);
+  Değiştir([&](İçerik& içerik) {
+    Boşalt(içerik, bölüm);
+    for (const auto& [anahtar, değer] : değerler) Koy(içerik, Yol(bölüm, anahtar), DeğerYaz(değer));
+  });
 }
 
-void KlasöreYönlendir(const QString& klasör) {
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, klasör);
-  erişilemedi = false;
-  Tamam(Depo());
-}
+void KlasöreYönlendir(const QString& yeni) { klasör = yeni; }
 
+// Where Qt puts it: the user's settings folder, organisation, application.
 QString DosyaYolu() {
-  if (dosyaYolu.isEmpty()) Tamam(Depo());
-  return dosyaYolu;
+  const QString kök = klasör.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) : klasör;
+  return QFileInfo(kök + QStringLiteral("/Belvaro/Velmora.ini")).absoluteFilePath();
 }
 
 }  // namespace Ayarlar
