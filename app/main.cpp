@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
   Platform::ArayüzYazıTipiniKur();
   Veritabanı::Bildir = OrtakYordamlarModülü::KayıtBildirimi;
   İşlemİzleri::Söyle = OrtakYordamlarModülü::BekleyenİşiSöyle;
-  İşlemİzleri::AyarlardaTut = true;
+  İşlemİzleri::KoşuDosyasındaTut = true;
   QTranslator qtÇevirisi;
   BaşlangıçModülü::QtÇevirisiniYükle(qtÇevirisi);
 

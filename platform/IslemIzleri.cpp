@@ -1,17 +1,13 @@
 #include "IslemIzleri.h"
 
 #include "Ayarlar.h"
+#include "KosuDosyalari.h"
 #include "Veritabani.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QMap>
 #include <QUuid>
 
 #include <sqlite3.h>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <map>
@@ -33,7 +29,7 @@ struct Kayıt {
   Bekleyenİş iş;
   int bağlantı = 0;  // the connection that wrote the token; 0 for a run that ended
   Bekleyenİz* sahip = nullptr;
-  QString anahtar;  // its line in the settings
+  QString anahtar;  // its line in a run's file
 };
 struct Çözülen {
   Kayıt k;
@@ -46,7 +42,7 @@ struct Çözülen {
 struct Dosyalar {
   struct Dosya {
     std::vector<Kayıt> bekleyen;
-    std::vector<Çözülen> çözülen;  // settled, not yet told: still in the settings, still held
+    std::vector<Çözülen> çözülen;  // settled, not yet told: its line still kept, still held
     std::vector<Çözülen> satırıKalan;  // told, but its line could not be removed: its token stays
   };
   static std::map<QString, Dosya>& Hepsi() {
@@ -75,77 +71,13 @@ namespace {
 
 using Dosya = Dosyalar::Dosya;
 
-// This run of the program as the other copies sharing the settings see it: while lines of its
-// own are there, it holds a lock on a file of its own beside them, which the system lets go
-// however the run ends. Another copy takes those lines only once that lock is free.
-class Koşu {
-public:
-  static const QString& Ad() {
-    if (ad_.isEmpty()) ad_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    return ad_;
-  }
-  // False when no lock can be held here: a line naming this run would then be taken by the
-  // next copy that connects, while this one still holds its work.
-  static bool Kilitle() {
-    if (fd_ >= 0) return true;
-    if (!QDir().mkpath(Klasör())) return false;
-    yol_ = Yol(Ad());
-    fd_ = ::open(yol_.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) return false;
-    if (!Kilit(fd_, F_WRLCK)) {
-      ::unlink(yol_.constData());
-      ::close(fd_);
-      fd_ = -1;
-    }
-    return fd_ >= 0;
-  }
-  // No line names this run any more: nothing is left for its lock to guard.
-  static void Bırak(bool sil) {
-    if (fd_ < 0) return;
-    // Gone first: no one finds it free while this run still counts it as its own.
-    if (sil) ::unlink(yol_.constData());
-    ::close(fd_);
-    fd_ = -1;
-  }
-  // Another run has ended: its lock is free, or its file is gone. A lock that cannot be tested
-  // says nothing, and the run counts as still running. A read lock is enough to find it held.
-  static bool Bitti(const QString& ad) {
-    if (ad == Ad()) return false;
-    const int fd = ::open(Yol(ad).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT;
-    const bool bitti = Kilit(fd, F_RDLCK);
-    ::close(fd);
-    return bitti;
-  }
-  static void Sil(const QString& ad) { ::unlink(Yol(ad).constData()); }
-  // A new run in this process (tests): the old one ends as a crash would.
-  static void Yeni() { Bırak(false), ad_.clear(); }
-
-private:
-  static QString Klasör() { return QFileInfo(Ayarlar::DosyaYolu()).absolutePath() + QStringLiteral("/Velmora-kosular"); }
-  static QByteArray Yol(const QString& ad) { return QFile::encodeName(Klasör() + u'/' + ad); }
-  // A lock of the open file itself, not of the process: a test of another run's lock never
-  // drops this run's own.
-  static bool Kilit(int fd, short tür) {
-    struct flock k {};
-    k.l_type = tür, k.l_whence = SEEK_SET;
-    return ::fcntl(fd, F_OFD_SETLK, &k) == 0;
-  }
-  static inline QString ad_;
-  static inline QByteArray yol_;  // where the lock was taken, should the settings move
-  static inline int fd_ = -1;
-};
-
-// One pending work a line: the file, the token, the time and the name, which may hold anything
-// but a tab. The token says where it is looked for: "onay:<sıra>:" in front, and ":<run>" after
-// when a running copy holds it, for this version; "eski:" for the oldest; nothing for the
-// version before.
-QString Satır(const Bekleyenİş& iş, const QString& koşu) {
+// One pending work a line: the file, the token, the time and the name. The token says where it
+// is looked for: "onay:<sıra>:" in front; "eski:" for the oldest version; nothing for the version
+// before. In the settings, where earlier versions kept them, ":<run>" after names the run that
+// held it while it lived.
+QString Satır(const Bekleyenİş& iş) {
   QString iz = iş.iz;
-  if (iş.tablo == Tablo::Onay) {
-    iz = QStringLiteral("onay:%1:%2").arg(iş.sıra).arg(iş.iz);
-    if (!koşu.isEmpty()) iz += u':' + koşu;
-  }
+  if (iş.tablo == Tablo::Onay) iz = QStringLiteral("onay:%1:%2").arg(iş.sıra).arg(iş.iz);
   if (iş.tablo == Tablo::Eski) iz = QStringLiteral("eski:") + iş.iz;
   return QStringList{iş.yol, iz, iş.zaman.toString(Qt::ISODate), iş.ad}.join(u'\t');
 }
@@ -176,32 +108,42 @@ std::optional<Okunan> SatırıOku(const QString& satır) {
   return o;
 }
 
-// Each copy of the program adds and removes only its own lines, each under a key of its own:
-// another copy sharing the settings file keeps its lines. A line of this run names it, so that
-// no other copy takes it while this run lives. False when the line could not be kept.
-bool SatırıEkle(Kayıt& k, bool buKoşunun) {
-  if (!AyarlardaTut) return true;
-  if (buKoşunun && !Koşu::Kilitle()) return false;
-  k.anahtar = QStringLiteral("Is-") + k.iş.iz;
-  return Ayarlar::Yaz(Bölüm, k.anahtar, Satır(k.iş, buKoşunun ? Koşu::Ad() : QString()));
+// Works taken from the settings of an earlier version are keyed so: their settings line must
+// be gone before the run's file lets them go, or another copy would take them from there again.
+const QString AyarlardanÖnEki = QStringLiteral("ayarlardan:");
+
+// The work's line in this run's own file. False when it could not be kept.
+bool SatırıEkle(Kayıt& k, bool ayarlardan = false) {
+  if (!KoşuDosyasındaTut) return true;
+  const QString anahtar = (ayarlardan ? AyarlardanÖnEki : QString()) + k.iş.iz;
+  if (!KoşuDosyaları::Ekle(anahtar, Satır(k.iş))) return false;
+  k.anahtar = anahtar;
+  return true;
 }
 
-bool KoşununSatırıVar() {
-  const auto bu = [](const Kayıt& k) { return k.bağlantı != 0 && !k.anahtar.isEmpty(); };
-  for (const auto& [yol, d] : Dosyalar::Hepsi())
-    if (std::any_of(d.bekleyen.begin(), d.bekleyen.end(), bu) ||
-        std::any_of(d.çözülen.begin(), d.çözülen.end(), [&](const Çözülen& ç) { return bu(ç.k); }) ||
-        std::any_of(d.satırıKalan.begin(), d.satırıKalan.end(), [&](const Çözülen& ç) { return bu(ç.k); }))
-      return true;
-  return false;
+// Lines earlier versions kept in the settings for that token go, under the settings' lock.
+bool AyarlardanAt(const QString& iz) {
+  bool tamam = true;
+  if (Ayarlar::BölümVar(Bölüm))
+    tamam = Ayarlar::BölümüDeğiştir(Bölüm, [&](QList<QPair<QString, QString>>& satırlar) {
+      satırlar.removeIf([&](const QPair<QString, QString>& s) {
+        const auto o = SatırıOku(s.second);
+        return o && o->iş.iz == iz;
+      });
+    });
+  if (Ayarlar::BölümVar(EskiBölüm))
+    tamam = Ayarlar::BölümüDeğiştir(EskiBölüm, [&](QList<QPair<QString, QString>>& satırlar) {
+      if (std::any_of(satırlar.begin(), satırlar.end(), [&](const auto& s) { return s.first == u"Iz" && s.second == iz; }))
+        satırlar.clear();
+    }) && tamam;
+  return tamam;
 }
 
 // True once the line is known gone (or was never kept); the caller has forgotten the work already.
 bool SatırıSil(const Kayıt& k) {
-  if (!AyarlardaTut || k.anahtar.isEmpty()) return true;
-  if (!Ayarlar::AnahtarıSil(Bölüm, k.anahtar)) return false;
-  if (k.bağlantı != 0 && !KoşununSatırıVar()) Koşu::Bırak(true);
-  return true;
+  if (!KoşuDosyasındaTut || k.anahtar.isEmpty()) return true;
+  if (k.anahtar.startsWith(AyarlardanÖnEki) && !AyarlardanAt(k.iş.iz)) return false;
+  return KoşuDosyaları::Sil(k.anahtar);
 }
 
 bool Biliniyor(const Dosya& d, const QString& iz) {
@@ -211,37 +153,65 @@ bool Biliniyor(const Dosya& d, const QString& iz) {
          std::any_of(d.satırıKalan.begin(), d.satırıKalan.end(), bu);
 }
 
-// What the settings keep for the file that this run does not know yet, read at each connection:
-// the works of runs that ended, or the one pending work an earlier version kept. A running
-// copy's works stay its own: its form may still hold them and write them at its next save.
-Dosya& AyarlardanAl(const QString& yol) {
-  Dosya& d = Dosyalar::Hepsi()[yol];
-  if (!AyarlardaTut) return d;
+// A work an earlier version left in the settings becomes this run's: written to its own file
+// first, so that a crash before its line goes leaves it in both, and the settings' one is dropped
+// by whoever reads it next.
+bool Devral(Dosya& d, const Bekleyenİş& iş) {
+  Kayıt k{iş, 0, nullptr, {}};
+  if (!SatırıEkle(k, true)) return false;
+  d.bekleyen.push_back(k);
+  return true;
+}
+
+// What earlier versions kept in the settings for the file, from runs that have ended, taken
+// under the settings' lock: no other copy takes the same line.
+void AyarlardanAl(Dosya& d, const QString& yol) {
   QStringList biten;
-  for (const auto& [anahtar, değer] : Ayarlar::TümünüOku(Bölüm)) {
-    const auto o = SatırıOku(değer);
-    if (!o) {
-      Ayarlar::AnahtarıSil(Bölüm, anahtar);
-      continue;
-    }
-    if (o->iş.yol != yol || Biliniyor(d, o->iş.iz)) continue;
-    if (!o->koşu.isEmpty()) {
-      if (!biten.contains(o->koşu) && !Koşu::Bitti(o->koşu)) continue;
-      biten << o->koşu;
-    }
-    d.bekleyen.push_back({o->iş, 0, nullptr, anahtar});
-  }
+  if (Ayarlar::BölümVar(Bölüm))
+    Ayarlar::BölümüDeğiştir(Bölüm, [&](QList<QPair<QString, QString>>& satırlar) {
+      satırlar.removeIf([&](const QPair<QString, QString>& s) {
+        const auto o = SatırıOku(s.second);
+        if (!o) return true;
+        if (o->iş.yol != yol) return false;
+        if (!o->koşu.isEmpty()) {
+          if (!biten.contains(o->koşu) && !KoşuDosyaları::EskiKoşuBitti(o->koşu)) return false;
+          biten << o->koşu;
+        }
+        return Biliniyor(d, o->iş.iz) || KoşuDosyaları::HerhangiBirindeVar(AyarlardanÖnEki + o->iş.iz) ||
+               Devral(d, o->iş);
+      });
+    });
   // Nothing waits on an ended run's lock; a line of it for another file still finds it ended.
-  for (const QString& koşu : biten) Koşu::Sil(koşu);
-  if (Ayarlar::BölümVar(EskiBölüm) && Ayarlar::Oku(EskiBölüm, QStringLiteral("Veritabani")) == yol) {
-    const auto oku = [](const char* a) { return Ayarlar::Oku(EskiBölüm, QString::fromLatin1(a)); };
-    if (!oku("Iz").isEmpty() && !Biliniyor(d, oku("Iz"))) {
-      Kayıt k{{oku("Iz"), oku("Ad"), QDateTime::fromString(oku("Zaman"), Qt::ISODate), yol, 0, Tablo::Eski}, 0, nullptr, {}};
-      SatırıEkle(k, false);
-      d.bekleyen.push_back(k);
-    }
-    Ayarlar::BölümüSil(EskiBölüm);
-  }
+  for (const QString& koşu : biten) KoşuDosyaları::EskiKoşuyuSil(koşu);
+  if (Ayarlar::BölümVar(EskiBölüm))
+    Ayarlar::BölümüDeğiştir(EskiBölüm, [&](QList<QPair<QString, QString>>& satırlar) {
+      QMap<QString, QString> a;
+      for (const auto& [anahtar, değer] : satırlar) a[anahtar] = değer;
+      if (a.value(QStringLiteral("Veritabani")) != yol) return;
+      const Bekleyenİş iş{a.value(QStringLiteral("Iz")), a.value(QStringLiteral("Ad")),
+                          QDateTime::fromString(a.value(QStringLiteral("Zaman")), Qt::ISODate), yol, 0, Tablo::Eski};
+      if (iş.iz.isEmpty() || Biliniyor(d, iş.iz) || KoşuDosyaları::HerhangiBirindeVar(AyarlardanÖnEki + iş.iz) ||
+          Devral(d, iş))
+        satırlar.clear();
+    });
+}
+
+// What this run does not know yet of the file, read at each connection: the works of runs that
+// have ended. A running copy's works stay its own: its form may still hold them and write them
+// at its next save.
+Dosya& Al(const QString& yol) {
+  Dosya& d = Dosyalar::Hepsi()[yol];
+  if (!KoşuDosyasındaTut) return d;
+  KoşuDosyaları::Yenile();
+  using KoşuDosyaları::Seçim;
+  for (const KoşuDosyaları::Satır& s : KoşuDosyaları::Al([&](const KoşuDosyaları::Satır& s) {
+         const auto o = SatırıOku(s.metin);
+         if (!o || !s.anahtar.endsWith(o->iş.iz)) return Seçim::At;
+         if (o->iş.yol != yol) return Seçim::Bırak;
+         return Biliniyor(d, o->iş.iz) ? Seçim::At : Seçim::Al;
+       }))
+    d.bekleyen.push_back({SatırıOku(s.metin)->iş, 0, nullptr, s.anahtar});
+  AyarlardanAl(d, yol);
   return d;
 }
 
@@ -299,7 +269,7 @@ bool HepsiniÇöz(Veritabanı& vt, Dosya& d, Bekleyenİz* kendi) {
   return önce;
 }
 
-// Removes the lines of told works that are still in the settings; a token of this connection's
+// Removes the lines of told works that are still kept; a token of this connection's
 // whose line is gone goes with its next write.
 void SatırlarıSil(Veritabanı& vt) {
   auto& kalan = Dosyalar::Hepsi()[vt.Yol()].satırıKalan;
@@ -318,7 +288,7 @@ void SatırlarıSil(Veritabanı& vt) {
 }  // namespace
 
 void Bağlanınca(Veritabanı& vt) {
-  Dosya& d = AyarlardanAl(vt.Yol());
+  Dosya& d = Al(vt.Yol());
   try {
     HepsiniÇöz(vt, d, nullptr);
   } catch (const VeritabanıHatası&) {
@@ -326,7 +296,10 @@ void Bağlanınca(Veritabanı& vt) {
   }
 }
 
-bool Çöz(Veritabanı& vt, Bekleyenİz* kendi) { return HepsiniÇöz(vt, Dosyalar::Hepsi()[vt.Yol()], kendi); }
+bool Çöz(Veritabanı& vt, Bekleyenİz* kendi) {
+  if (KoşuDosyasındaTut) KoşuDosyaları::Yenile();
+  return HepsiniÇöz(vt, Dosyalar::Hepsi()[vt.Yol()], kendi);
+}
 
 Yazılan Yaz(Veritabanı& vt) {
   BağlantıDurumu& b = vt.İzDurumu();
@@ -347,7 +320,7 @@ void Yazıldı(Veritabanı& vt, const QString& iz) { vt.İzDurumu().silinecek.as
 bool Bilinmiyor(Veritabanı& vt, const Yazılan& y, const QString& ad, Bekleyenİz* kendi) {
   Dosya& d = Dosyalar::Hepsi()[vt.Yol()];
   Kayıt k{{y.iz, ad, Saat(), vt.Yol(), y.sıra, Tablo::Onay}, vt.İzDurumu().no, kendi, {}};
-  const bool saklandı = SatırıEkle(k, true);
+  const bool saklandı = SatırıEkle(k);
   d.bekleyen.push_back(k);
   if (kendi) Dosyalar::Tut(kendi, y.iz, saklandı);
   return saklandı;
@@ -373,7 +346,7 @@ void Bildir(Veritabanı& vt) {
     } catch (...) {
     }
     // Forgotten only once told, and its token removed only once its line is known gone: a line
-    // that outlives this run, the program ending in between or the settings refusing the
+    // that outlives this run, the program ending in between or the disk refusing the
     // removal, is told again at the next start from a token still there, truly.
     std::erase_if(Dosyalar::Hepsi()[yol].çözülen, [&](const Çözülen& x) { return x.k.iş.iz == ç.k.iş.iz; });
     Dosyalar::Hepsi()[yol].satırıKalan.emplace_back(ç).k.sahip = nullptr;
@@ -405,7 +378,7 @@ void Kapanırken(Veritabanı& vt) noexcept {
 
 void HepsiniUnut() {
   Dosyalar::Hepsi().clear();
-  Koşu::Yeni();
+  KoşuDosyaları::Yeni();
 }
 
 BağlantıDurumu::BağlantıDurumu() {

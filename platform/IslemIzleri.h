@@ -2,16 +2,16 @@
 // The tokens that settle a commit whose outcome the disk hid. Every write transaction that changes
 // something stores a fresh token of its own in the file (OnayIzleri, keyed by the token) in that
 // same transaction, so the token is in the file exactly when the commit is. A commit told unknown
-// stays pending for its file, kept in the settings over the end of the program, until its token
+// stays pending for its file, kept over the end of the program, until its token
 // is read back: at the next write on that file, under the write lock, or at the next connection
 // to it. The user is then told, once; nothing of the work is kept after. The same work is never
 // recognised by its values: only the form that kept its input holds the token (Bekleyenİz).
 // A token is removed only by the connection that wrote it, once its outcome is known and no longer
-// kept anywhere (its settings line known gone), at its next write or when it closes; or by age.
+// kept anywhere (its line known gone), at its next write or when it closes; or by age.
 // Age is counted in the file's own commits (each token carries the count at its commit), never
 // by any workstation's clock, so no clock can remove a token a pending work still needs.
-// A settings line names the run that wrote it, which holds a lock beside the settings while it
-// lives: another copy sharing the settings takes the line only once that run has ended.
+// The works outlive the run in a file of the run's own (KoşuDosyaları): another copy takes them
+// only once that run has ended.
 
 #include <QDateTime>
 #include <QString>
@@ -46,8 +46,8 @@ class Bekleyenİz;
 // wrote: whether it is in the file (nothing: it can no longer be told, its token aged out).
 // `kendi`: settled by a try of its own holder, which writes the rest of the holder's work.
 inline std::function<void(const Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi)> Söyle;
-// Whether pending works are kept in the settings (the program; not the tools run by hand).
-inline bool AyarlardaTut = false;
+// Whether pending works are kept over the end of the run (the program; not the tools run by hand).
+inline bool KoşuDosyasındaTut = false;
 // The clock that dates a pending work for the user (tests set it).
 inline std::function<QDateTime()> Saat = [] { return QDateTime::currentDateTime(); };
 
@@ -65,7 +65,7 @@ public:
 
   bool Var() const { return !iz_.isEmpty(); }
   const QString& İz() const { return iz_; }
-  // The settings keep the work too, so that a restart still tells it.
+  // The run's file keeps the work too, so that a restart still tells it.
   bool Saklandı() const { return saklandı_; }
   // The input it stood for is gone (cleared, closed): the work is told as any other when settled.
   void Bırak();
@@ -104,7 +104,7 @@ Yazılan Yaz(Veritabanı& vt);
 // The COMMIT that carried `iz` is known stored: its token goes with the connection's next write.
 void Yazıldı(Veritabanı& vt, const QString& iz);
 // The COMMIT that carried `y` has an unknown outcome: the work stays pending, held by `kendi`.
-// False when the settings could not keep it: a restart would not tell it.
+// False when the run's file could not keep it: a restart would not tell it.
 bool Bilinmiyor(Veritabanı& vt, const Yazılan& y, const QString& ad, Bekleyenİz* kendi);
 // Tells what was settled on the file and not yet told, then forgets it.
 void Bildir(Veritabanı& vt);

@@ -1,5 +1,7 @@
 #include "VeritabaniHatalari.h"
 
+#include "KosuDosyalari.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -164,9 +166,11 @@ VeritabanıHatası SonucuBilinmeyenHata(bool saklandı) {
       "bu denemenin veritabanına ulaşıp ulaşmadığına bakacak; ulaştıysa onu yeniden yazmayacak, "
       "ulaşmadıysa bir kez kaydedecektir.");
   if (!saklandı)
-    metin += QStringLiteral("\n\nAyarlarınız bu bilgisayarda yazılamadığı için bu işlem bir yere not edilemedi: "
-                            "program kapanırsa, yeniden açıldığında sonucunu bildiremeyecek. Lütfen, programı "
-                            "kapatmadan önce yeniden kaydediniz.");
+    metin += QStringLiteral("\n\nSonucu bilinmeyen işlemlerin not edildiği klasör (%1) bu bilgisayarda "
+                            "oluşturulamadığı ya da yazılamadığı için bu işlem bir yere not edilemedi: program "
+                            "kapanırsa, yeniden açıldığında sonucunu bildiremeyecek. Lütfen, programı kapatmadan "
+                            "önce yeniden kaydediniz.")
+                 .arg(QDir::toNativeSeparators(KoşuDosyaları::Klasör()));
   return {VeritabanıHataNo::SonucuBilinmiyor, metin};
 }
 

@@ -54,7 +54,7 @@ int HataNumarası(int sqliteKodu, int sistemHatası = 0);
 // The error with that number and a Turkish text that says what happened and what to do.
 // `okuma`: the statement only read, so nothing was to be stored.
 VeritabanıHatası MotorHatası(int sqliteKodu, int sistemHatası, const QString& motorMetni, bool okuma = false);
-// A commit whose outcome the disk hid. `saklandı`: the settings keep it, so that a restart
+// A commit whose outcome the disk hid. `saklandı`: the run's file keeps it, so that a restart
 // still tells it; else the user is told to save again before closing.
 VeritabanıHatası SonucuBilinmeyenHata(bool saklandı = true);
 // What became of a work whose outcome was unknown, named, timed as the user entered it and with

@@ -452,7 +452,7 @@ QString FişFormu::KapatmaSorusu() const {
         .arg(k.yapılmamış, k.yapılmayacak, k.yapmadan);
   // Those rows may be in the file already: closing lets them go, and the program still tells
   // what became of them, as of any work whose outcome it keeps.
-  // Not kept in the settings, only this run can still tell it.
+  // Not kept in the run's file, only this run can still tell it.
   QString soru = QStringLiteral("Listenizde, sonucu bilinmeyen önceki kayıt denemesindeki ürünler var: %1 henüz "
                                 "bilinmiyor, veritabanına kaydedilmiş olabilirler. Devam ederseniz program bunu yine "
                                 "de öğrenip size bildirecek: %2")
@@ -460,8 +460,9 @@ QString FişFormu::KapatmaSorusu() const {
                           Çalışma->ÖncekiDenemeSaklandı()
                               ? QStringLiteral("bu bilgisayardan yapılacak bir sonraki kayıtta ya da program yeniden "
                                                "açıldığında.")
-                              : QStringLiteral("bu bilgisayardan yapılacak bir sonraki kayıtta; ancak ayarlarınız "
-                                               "yazılamadığı için program ondan önce kapanırsa bildiremeyecek."));
+                              : QStringLiteral("bu bilgisayardan yapılacak bir sonraki kayıtta; ancak sonucu bilinmeyen "
+                                               "işlemlerin not edildiği klasör yazılamadığı için program ondan önce "
+                                               "kapanırsa bildiremeyecek."));
   if (önceki < Çalışma->Liste->SatırSayısı())
     soru += QStringLiteral("\n\nO denemeden sonra listeye eklediğiniz ürünler ise %1!").arg(k.yapılmayacak);
   return soru + QStringLiteral("\n\nDevam etmek istediğinize emin misiniz?");

@@ -1,6 +1,7 @@
 #include "TestOrtami.h"
 
 #include "Ayarlar.h"
+#include "KosuDosyalari.h"
 #include "Platform.h"
 #include "RaporTuvali.h"
 #include "VeritabaniOlusturucu.h"
@@ -83,7 +84,7 @@ void TestOrtamı::TearDown() {
   vt.reset();
   Veritabanı::Bildir = {};
   İşlemİzleri::Söyle = {};
-  İşlemİzleri::AyarlardaTut = false;
+  İşlemİzleri::KoşuDosyasındaTut = false;
   İşlemİzleri::HepsiniUnut();
   İşlemİzleri::Saat = [] { return QDateTime::currentDateTime(); };
   Platform::VarsayılanlarıKur();
@@ -94,6 +95,16 @@ QString TestOrtamı::YeniVeritabanı(const QString& klasörAdı) {
   QDir().mkpath(klasör);
   VeritabanıOluşturucu::Oluştur(klasör);
   return klasör;
+}
+
+int TestOrtamı::Kalıcıİşler() {
+  int n = 0;
+  const QDir klasör(KoşuDosyaları::Klasör());
+  for (const QString& ad : klasör.entryList({QStringLiteral("*.isler")}, QDir::Files)) {
+    QFile f(klasör.filePath(ad));
+    if (f.open(QIODevice::ReadOnly)) n += int(f.readAll().count('\n')) - 2;  // but its first line and its last
+  }
+  return n;
 }
 
 void TestOrtamı::Cevapla(std::initializer_list<int> cevaplar) {

@@ -34,6 +34,8 @@ protected:
   QString SunucuKlasörü() const { return sunucu_; }
   QString GeçiciYol(const QString& ad) const { return geçici_.filePath(ad); }
 
+  // How many pending works the runs' files keep, whichever run holds them.
+  static int Kalıcıİşler();
   // The next message boxes answer these, in order; an empty queue answers the default button.
   void Cevapla(std::initializer_list<int> cevaplar);
   // From now on a window going away hands the activation back to nobody, as some window systems do.

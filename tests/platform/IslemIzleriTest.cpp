@@ -3,12 +3,14 @@
 #include "Ayarlar.h"
 #include "HataliDisk.h"
 #include "IslemIzleri.h"
+#include "KosuDosyalari.h"
 #include "TestOrtami.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <sqlite3.h>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,6 +41,15 @@ public:
     return read(geri_[0], &c, 1) == 1;
   }
   bool Devam() { return write(ileri_[1], "a", 1) == 1; }
+  // Ended outright, as a power cut or kill -9 ends it.
+  void Öldür() {
+    if (pid_ > 0) kill(pid_, SIGKILL);
+  }
+  // Whether it has ended, without waiting.
+  bool Bitti() {
+    if (pid_ > 0 && waitpid(pid_, &durum_, WNOHANG) == pid_) pid_ = 0;
+    return pid_ <= 0;
+  }
   // Its exit status, once it has ended.
   int Bitir() {
     if (pid_ > 0 && waitpid(pid_, &durum_, 0) == pid_) pid_ = 0;
@@ -55,7 +66,7 @@ class İşlemİzleriTesti : public TestOrtamı {
 protected:
   void SetUp() override {
     TestOrtamı::SetUp();
-    İşlemİzleri::AyarlardaTut = true;
+    İşlemİzleri::KoşuDosyasındaTut = true;
     İşlemİzleri::Söyle = [this](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> y, bool) {
       söylenen.push_back({iş.ad, y});
       metinler << ÖncekiİşMetni(iş, y);
@@ -102,15 +113,15 @@ protected:
                              {ad})
         .Tamsayı("n");
   }
-  // The settings file out of reach (a folder where it should be), or back as it was.
-  static void AyarlarUlaşılmaz(bool evet) {
-    const QString yol = Ayarlar::DosyaYolu();
+  // The runs' folder out of reach (a file where it should be), or back as it was.
+  static void KlasörUlaşılmaz(bool evet) {
+    const QString yol = KoşuDosyaları::Klasör();
     if (evet) {
       ASSERT_TRUE(QFile::rename(yol, yol + QStringLiteral(".yedek")));
-      ASSERT_TRUE(QDir().mkpath(yol));
+      ASSERT_TRUE(QFile(yol).open(QIODevice::WriteOnly));
     } else {
-      ASSERT_TRUE(QDir(yol).removeRecursively());
-      ASSERT_TRUE(QFile::rename(yol + QStringLiteral(".yedek"), yol));  // as it was, its time too
+      ASSERT_TRUE(QFile::remove(yol));
+      ASSERT_TRUE(QFile::rename(yol + QStringLiteral(".yedek"), yol));
     }
   }
   qint64 İzSayısı() { return vt->KayıtKümesiAç(QStringLiteral("SELECT Count(*) AS n FROM OnayIzleri")).Tamsayı("n"); }
@@ -191,18 +202,18 @@ TEST_F(İşlemİzleriTesti, İzlerYalnızDeğişenYazımdaYazılırVeKüçükKal
   EXPECT_EQ(kalan.mid(0, 2), (QStringList{QStringLiteral("sınırda"), QStringLiteral("başkasının")}));
 }
 
-// Settings that cannot be written keep no pending work: the user is told at once that a restart
-// will not tell it, and a restart indeed tells nothing. Settings that can be written say nothing
-// of it and the restart tells.
-TEST_F(İşlemİzleriTesti, AyarlarYazılamazsaKullanıcıHemenUyarılır) {
+// A runs' folder that cannot be made keeps no pending work: the user is told at once, and why,
+// that a restart will not tell it, and a restart indeed tells nothing. Where it can be made,
+// nothing is said of it and the restart tells.
+TEST_F(İşlemİzleriTesti, KoşuKlasörüYapılamazsaKullanıcıHemenUyarılır) {
   const QString uyarı = QStringLiteral("yeniden açıldığında sonucunu bildiremeyecek");
   for (const bool yazılabilir : {true, false}) {
     SCOPED_TRACE(yazılabilir);
-    const QString klasör = GeçiciYol(QStringLiteral("ayarlar-%1").arg(yazılabilir));
-    Ayarlar::KlasöreYönlendir(klasör);
-    // A folder where the settings file should be: no one, root included, can write it.
+    Ayarlar::KlasöreYönlendir(GeçiciYol(QStringLiteral("ayarlar-%1").arg(yazılabilir)));
+    // A file where the folder should be: no one, root included, can make it.
     if (!yazılabilir) {
-      ASSERT_TRUE(QDir().mkpath(Ayarlar::DosyaYolu()));
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(KoşuDosyaları::Klasör()).absolutePath()));
+      ASSERT_TRUE(QFile(KoşuDosyaları::Klasör()).open(QIODevice::WriteOnly));
     }
     söylenen.clear();
     {
@@ -211,14 +222,16 @@ TEST_F(İşlemİzleriTesti, AyarlarYazılamazsaKullanıcıHemenUyarılır) {
       ASSERT_FALSE(KişiYaz(*vt, QStringLiteral("AYŞE")));
     }
     EXPECT_EQ(sonHata.contains(uyarı), !yazılabilir) << sonHata.toStdString();
+    EXPECT_EQ(sonHata.contains(QDir::toNativeSeparators(KoşuDosyaları::Klasör())), !yazılabilir);
+    EXPECT_FALSE(sonHata.contains(QStringLiteral("Ayarlar"))) << sonHata.toStdString();
     YenidenBaşla();
     EXPECT_EQ(söylenen.size(), yazılabilir ? 1u : 0u);
     vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu WHERE GirisCikisYapanAdi = 'AYŞE'"));
   }
 }
 
-// Two copies of the program share one settings file, each with a work left unknown: neither
-// erases the other's line, and the next start tells each work once.
+// Two copies of the program share one settings folder, each with a work left unknown: neither
+// erases the other's, and the next start tells each work once.
 TEST_F(İşlemİzleriTesti, AyarlarıPaylaşanİkiKopyanınHerİşiBirKezSöylenir) {
   const QString yol = vt->Yol();
   vt.reset();
@@ -236,18 +249,18 @@ TEST_F(İşlemİzleriTesti, AyarlarıPaylaşanİkiKopyanınHerİşiBirKezSöylen
   EXPECT_FALSE(KişiYaz(*vt, QStringLiteral("BİRİNCİ")));
   ASSERT_TRUE(başka.Devam());
   ASSERT_EQ(başka.Bitir(), 0);
-  EXPECT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 2);
+  EXPECT_EQ(Kalıcıİşler(), 2);
   söylenen.clear();
   YenidenBaşla();
   std::sort(söylenen.begin(), söylenen.end());
   EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("BİRİNCİ"), true}, {QStringLiteral("İKİNCİ"), true}}));
   EXPECT_EQ(Kişiler(QStringLiteral("BİRİNCİ")) + Kişiler(QStringLiteral("İKİNCİ")), 2);
-  EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+  EXPECT_EQ(Kalıcıİşler(), 0);
 }
 
-// A stored work whose settlement the settings could not forget keeps its token as long as its line
-// is there: told stored at the end of the run, or by a restart, never "not stored". Its line gone
-// later in the run, the token goes too.
+// A stored work whose line could not be removed keeps its token as long as its line is there:
+// told stored at the end of the run, or by a restart, never "not stored". Its line gone later in
+// the run, the token goes too.
 TEST_F(İşlemİzleriTesti, SatırıSilinemeyenİşinİziKalır) {
   for (const bool çalışırkenDüzelir : {false, true}) {
     SCOPED_TRACE(çalışırkenDüzelir);
@@ -258,60 +271,130 @@ TEST_F(İşlemİzleriTesti, SatırıSilinemeyenİşinİziKalır) {
       vt = Veritabanı::Aç(yol);
       ASSERT_FALSE(KişiYaz(*vt, QStringLiteral("AYŞE")));
     }
-    AyarlarUlaşılmaz(true);
+    KlasörUlaşılmaz(true);
     söylenen.clear();
     ASSERT_TRUE(KişiYaz(*vt, QStringLiteral("B")));  // settles it, the line stays
     EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("AYŞE"), true}}));
     ASSERT_TRUE(KişiYaz(*vt, QStringLiteral("C")));
     if (çalışırkenDüzelir) {
-      AyarlarUlaşılmaz(false);
+      KlasörUlaşılmaz(false);
       ASSERT_TRUE(KişiYaz(*vt, QStringLiteral("D")));  // its line goes now, its token with the next write
       ASSERT_TRUE(KişiYaz(*vt, QStringLiteral("E")));
-      EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+      EXPECT_EQ(Kalıcıİşler(), 0);
     }
     söylenen.clear();
     YenidenBaşla([&] {
-      if (!çalışırkenDüzelir) AyarlarUlaşılmaz(false);
+      if (!çalışırkenDüzelir) KlasörUlaşılmaz(false);
     });
     YenidenBaşla();
     EXPECT_EQ(söylenen.size(), çalışırkenDüzelir ? 0u : 1u);
     for (const auto& [ad, yazılmış] : söylenen) EXPECT_EQ(yazılmış, std::optional<bool>(true)) << ad.toStdString();
     EXPECT_EQ(Kişiler(QStringLiteral("AYŞE")), 1);
-    EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
+    EXPECT_EQ(Kalıcıİşler(), 0);
     vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu"));
   }
 }
 
-// A copy that connects while another copy's run holds a work neither tells it nor removes its
-// line: that run may still write it. Once that run has ended, however it ended, the work is told
-// once, and nothing is left of that run beside the settings.
-TEST_F(İşlemİzleriTesti, ÇalışanKopyanınİşiOnundur) {
-  const QString yol = vt->Yol();
-  vt.reset();
-  HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
-  BaşkaKopya başka([&](const std::function<bool()>& sıra) {
-    auto v = Veritabanı::Aç(yol);
-    disk.BozmayaBaşla(1);
-    return !KişiYaz(*v, QStringLiteral("İKİNCİ")) && sıra();
-  });
-  ASSERT_TRUE(başka.Bekle());
-  const auto bağlan = [&] {
-    auto v = Veritabanı::Aç(yol);
-    İşlemİzleri::Bildir(*v);
-    return v;
-  };
-  bağlan();
-  vt = bağlan();
-  EXPECT_TRUE(söylenen.empty());
-  EXPECT_EQ(Ayarlar::TümünüOku(Bekleyenler).size(), 1);
-  ASSERT_TRUE(başka.Devam());
-  ASSERT_EQ(başka.Bitir(), 0);
-  for (int bağlantı = 0; bağlantı < 2; ++bağlantı) bağlan();
-  EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("İKİNCİ"), true}}));
-  EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
-  EXPECT_TRUE(QDir(QFileInfo(Ayarlar::DosyaYolu()).absolutePath() + QStringLiteral("/Velmora-kosular"))
-                  .entryList(QDir::Files)
-                  .isEmpty());
+// A copy that connects while another copy's run lives tells none of its works and takes nothing
+// of them, however their file changes meanwhile: rewritten again and again, settled and written
+// anew between this copy's naming the file and testing its lock, or removed from outside, which
+// the running copy writes again at its next connection. The running copy tells each work once.
+TEST_F(İşlemİzleriTesti, ÇalışanKopyanınİşleriniBaşkasıSöylemez) {
+  enum Durum { Sürekli, KilitlemedenÖnceYenilenir, DosyasıSilinir, KlasörüSilinir };
+  for (const Durum durum : {Sürekli, KilitlemedenÖnceYenilenir, DosyasıSilinir, KlasörüSilinir}) {
+    SCOPED_TRACE(durum);
+    const QString yol = vt->Yol();
+    vt.reset();
+    const bool silinir = durum == DosyasıSilinir || durum == KlasörüSilinir;
+    const int işler = durum == Sürekli ? 40 : durum == KilitlemedenÖnceYenilenir ? 2 : 1;
+    HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
+    BaşkaKopya başka([&](const std::function<bool()>& sıra) {
+      int doğru = 0;
+      İşlemİzleri::Söyle = [&](const İşlemİzleri::Bekleyenİş&, std::optional<bool> y, bool) { doğru += y == true; };
+      auto v = Veritabanı::Aç(yol);
+      for (int i = 0; i < işler; ++i) {
+        disk.BozmayaBaşla(1);
+        if (KişiYaz(*v, QStringLiteral("İŞ-%1").arg(i)) || (durum != Sürekli && !sıra())) return false;
+        if (silinir && !(Veritabanı::Aç(yol) && sıra())) return false;
+        if (!KişiYaz(*v, QStringLiteral("AYAR-%1").arg(i))) return false;  // settles it
+      }
+      return doğru == işler;
+    });
+    const auto bağlan = [&] { İşlemİzleri::Bildir(*Veritabanı::Aç(yol)); };
+    if (durum == Sürekli) {
+      do bağlan();
+      while (!başka.Bitti());
+    } else {
+      ASSERT_TRUE(başka.Bekle());
+      if (durum == KilitlemedenÖnceYenilenir) {
+        KoşuDosyaları::KilitlemedenÖnce = [&](const QString&) {
+          KoşuDosyaları::KilitlemedenÖnce = {};
+          EXPECT_TRUE(başka.Devam() && başka.Bekle());  // its first work settled, its second left unknown
+        };
+        bağlan();
+        EXPECT_EQ(Kalıcıİşler(), 1);
+      } else {
+        if (durum == DosyasıSilinir)
+          for (const QString& ad : QDir(KoşuDosyaları::Klasör()).entryList(QDir::Files))
+            QFile::remove(QDir(KoşuDosyaları::Klasör()).filePath(ad));
+        else
+          QDir(KoşuDosyaları::Klasör()).removeRecursively();
+        bağlan();
+        EXPECT_TRUE(başka.Devam() && başka.Bekle());
+        EXPECT_EQ(Kalıcıİşler(), 1);  // written again by its run
+        bağlan();
+      }
+      EXPECT_TRUE(başka.Devam());
+    }
+    EXPECT_EQ(başka.Bitir(), 0);
+    bağlan();
+    EXPECT_TRUE(söylenen.empty());
+    EXPECT_EQ(Kalıcıİşler(), 0);
+    vt = Veritabanı::Aç(yol);
+    EXPECT_EQ(Kişiler(QStringLiteral("İŞ-0")), 1);
+    vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu"));
+  }
+}
+
+// An ended copy's work is told once, by one copy: while the copy that took it still tells it,
+// another that connects leaves it alone; the one telling it killed, the next copy tells it.
+TEST_F(İşlemİzleriTesti, BitenKopyanınİşiBirKezSöylenir) {
+  for (const bool öldürülür : {false, true}) {
+    SCOPED_TRACE(öldürülür);
+    const QString yol = vt->Yol();
+    vt.reset();
+    {
+      HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 1, {}, HatalıDisk::BaşlıkOkunamaz);
+      vt = Veritabanı::Aç(yol);
+      ASSERT_FALSE(KişiYaz(*vt, QStringLiteral("AYŞE")));
+    }
+    vt.reset();
+    İşlemİzleri::HepsiniUnut();  // its run ends as a crash would
+    söylenen.clear();
+    BaşkaKopya başka([&](const std::function<bool()>& sıra) {
+      int kez = 0;
+      // Its message stays open until this process says.
+      İşlemİzleri::Söyle = [&](const İşlemİzleri::Bekleyenİş&, std::optional<bool> y, bool) { kez += y == true && sıra(); };
+      İşlemİzleri::Bildir(*Veritabanı::Aç(yol));
+      return kez == 1;
+    });
+    ASSERT_TRUE(başka.Bekle());
+    const auto bağlan = [&] { İşlemİzleri::Bildir(*Veritabanı::Aç(yol)); };
+    bağlan();
+    EXPECT_TRUE(söylenen.empty());
+    if (öldürülür) {
+      başka.Öldür();
+      başka.Bitir();
+    } else {
+      ASSERT_TRUE(başka.Devam());
+      EXPECT_EQ(başka.Bitir(), 0);
+    }
+    bağlan();
+    bağlan();
+    EXPECT_EQ(söylenen, (öldürülür ? decltype(söylenen){{QStringLiteral("AYŞE"), true}} : decltype(söylenen){}));
+    EXPECT_EQ(Kalıcıİşler(), 0);
+    vt = Veritabanı::Aç(yol);
+  }
 }
 
 // Lines the settings keep that cannot be read are dropped at the start, told nothing of; none of

@@ -547,7 +547,7 @@ TEST_F(HareketFormTesti, SonucuBilinmeyenDeğişiklikDüzeltilipKaydedilinceSonG
     }
     ASSERT_TRUE(F().StokHareketleriListesi->SeçiliSatır());
     EXPECT_EQ(F().StokHareketleriListesi->SeçiliSatır()->text(4), TürkçeMetin::MiktarMetni(d.dosyada * 100));
-    EXPECT_FALSE(Ayarlar::BölümVar("SonucuBilinmeyenIsler"));  // nothing left pending
+    EXPECT_EQ(Kalıcıİşler(), 0);  // nothing left pending
   }
 }
 

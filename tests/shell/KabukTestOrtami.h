@@ -12,7 +12,7 @@ protected:
     // As main sets them; the fixture's tear-down takes them away again.
     Veritabanı::Bildir = OrtakYordamlarModülü::KayıtBildirimi;
     İşlemİzleri::Söyle = OrtakYordamlarModülü::BekleyenİşiSöyle;
-    İşlemİzleri::AyarlardaTut = true;
+    İşlemİzleri::KoşuDosyasındaTut = true;
     Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
   }
   void TearDown() override {

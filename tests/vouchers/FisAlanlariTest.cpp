@@ -1,6 +1,7 @@
 // The entry fields the three vouchers share: the date, the quantity's keys and its weight check;
 // and the question they ask when closed with rows left.
 #include "Ayarlar.h"
+#include "KosuDosyalari.h"
 #include "GirisIslemleriFormu.h"
 #include "HataliDisk.h"
 #include "KilitliDosya.h"
@@ -255,17 +256,22 @@ TEST_F(FişAlanlarıTesti, KapatmaSorusuSonucuBilinmeyenSatırlarıDoğruSöyler
     };
     EXPECT_EQ(ekleKapat(d.ilk, Platform::Cevap::Hayır), QString::fromUtf8(d.soru));
     const bool saklanamaz = i == 1;
+    // A file where the runs' folder is: nothing can be kept there.
+    const QString klasör = KoşuDosyaları::Klasör(), yedek = klasör + QStringLiteral(".yedek");
     if (saklanamaz) {
-      İşlemİzleri::AyarlardaTut = true;
-      Ayarlar::KlasöreYönlendir(GeçiciYol("yazılamaz"));
-      ASSERT_TRUE(QDir().mkpath(Ayarlar::DosyaYolu()));  // a folder where the file should be
+      İşlemİzleri::KoşuDosyasındaTut = true;
+      ASSERT_TRUE(QDir().mkpath(klasör) && QDir().rename(klasör, yedek));
+      ASSERT_TRUE(QFile(klasör).open(QIODevice::WriteOnly));
     }
     {
       HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 1, {}, HatalıDisk::BaşlıkOkunamaz);
       Ortak::Veritabanı = Veritabanı::Aç(vt->Yol());
       Tıkla(f.ListeDüğmeleri[0]);
     }
-    İşlemİzleri::AyarlardaTut = false;
+    if (saklanamaz) {
+      ASSERT_TRUE(QFile::remove(klasör) && QDir().rename(yedek, klasör));
+    }
+    İşlemİzleri::KoşuDosyasındaTut = false;
     const QString bilinmeyen = ekleKapat(d.ilk, Platform::Cevap::Hayır);  // refused: a line listed already
     EXPECT_TRUE(bilinmeyen.contains(QString::fromUtf8(d.bilinmeyen)) &&
                 bilinmeyen.contains(QStringLiteral("program bunu yine de öğrenip size bildirecek")) &&

@@ -2,6 +2,7 @@
 #include "FisTestOrtami.h"
 #include "HataliDisk.h"
 #include "Ayarlar.h"
+#include "KosuDosyalari.h"
 #include "CocukSureci.h"
 #include "TransferVerileri.h"
 
@@ -141,7 +142,7 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
   İşlemİzleri::Söyle = [&](const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> y, bool kendi) {
     söylenen.push_back({iş.ad, y, kendi});
   };
-  İşlemİzleri::AyarlardaTut = true;
+  İşlemİzleri::KoşuDosyasındaTut = true;
   enum Önce { Hiçbiri, YeniKişi, Başkası, İkinciBağlantı } const öncekiler[] = {Hiçbiri, YeniKişi, Başkası,
                                                                                 İkinciBağlantı};
   const auto saat = [](int gün) { return [gün] { return QDateTime::currentDateTime().addDays(gün); }; };
@@ -166,13 +167,16 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
         }
         ASSERT_TRUE(bekleyen.Var());
         if (önce == Başkası) {
-          // Another workstation whose settings are a copy of these writes an exit of its own.
+          // Another workstation whose settings folder is a copy of this one's, the works kept there
+          // too, writes an exit of its own.
           const QString kopya = GeçiciYol(QStringLiteral("kopya-ayarlar"));
-          const QFileInfo ayarlar(Ayarlar::DosyaYolu());
-          const QString hedef = kopya + u'/' + ayarlar.dir().dirName() + u'/' + ayarlar.fileName();
-          QDir().mkpath(QFileInfo(hedef).path());
-          QFile::remove(hedef);
-          ASSERT_TRUE(QFile::copy(ayarlar.filePath(), hedef));
+          const QString kaynak = KoşuDosyaları::Klasör();
+          const QString hedef = kopya + u'/' + QFileInfo(Ayarlar::DosyaYolu()).dir().dirName() + u'/' +
+                                QFileInfo(kaynak).fileName();
+          QDir(hedef).removeRecursively();
+          QDir().mkpath(hedef);
+          for (const QString& ad : QDir(kaynak).entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(kaynak + u'/' + ad, hedef + u'/' + ad));
           const QByteArray onun = Çocukta([&]() -> QByteArray {
             Ayarlar::KlasöreYönlendir(kopya);
             İşlemİzleri::Saat = saat(100);
@@ -215,7 +219,7 @@ TEST_F(StoktanVerileriTesti, SonucuBilinmeyenListeYalnızKendiİziyleÇözülür
           yaz({true}, 0, &bekleyen);
           EXPECT_EQ(çıkışlar(100), 2);
         }
-        EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIsler")));
+        EXPECT_EQ(Kalıcıİşler(), 0);
         vt->Çalıştır(QStringLiteral("DELETE FROM CikisIslemleriTablosu"));
         vt->Çalıştır(QStringLiteral("DELETE FROM GirisIslemleriTablosu WHERE GirisNedeni = 99"));
       }
