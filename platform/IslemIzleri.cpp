@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace İşlemİzleri {
@@ -225,9 +226,10 @@ bool İzVar(Veritabanı& vt, const QString& tablo, const QString& iz) {
 }
 
 // The file's count of commits that stored a token: the newest token's, which no write removes.
+// Never below nought, whatever a file written by other means holds: no difference of it overflows.
 qint64 SonSıra(Veritabanı& vt) {
   if (!TabloVar(vt, QStringLiteral("OnayIzleri"))) return 0;
-  return vt.KayıtKümesiAç(QStringLiteral("SELECT IFNULL(MAX(Sira), 0) AS Sira FROM OnayIzleri")).Tamsayı("Sira");
+  return vt.KayıtKümesiAç(QStringLiteral("SELECT MAX(IFNULL(MAX(Sira), 0), 0) AS Sira FROM OnayIzleri")).Tamsayı("Sira");
 }
 
 // Whether the work's token is in the file; nothing when its absence no longer tells.
@@ -308,7 +310,15 @@ Yazılan Yaz(Veritabanı& vt) {
   vt.Çalıştır(QStringLiteral("CREATE TABLE IF NOT EXISTS OnayIzleri (Iz TEXT PRIMARY KEY, Sira INTEGER NOT NULL) "
                              "WITHOUT ROWID"));
   vt.Çalıştır(QStringLiteral("CREATE INDEX IF NOT EXISTS OnayIzleriSira ON OnayIzleri (Sira)"));
-  const Yazılan y{QUuid::createUuid().toString(QUuid::WithoutBraces), SonSıra(vt) + 1};
+  const qint64 son = SonSıra(vt);
+  // Only a file written by other means gets here; a count past it would wrap, and the age rule
+  // would then take every other workstation's tokens.
+  if (son == std::numeric_limits<qint64>::max())
+    throw VeritabanıHatası(VeritabanıHataNo::Genel,
+                           QStringLiteral("Veritabanındaki işlem sayacı en büyük değerine ulaşmış: veritabanı başka bir "
+                                          "programla değiştirilmiş olabilir. İşlem kaydedilmedi.\n\nLütfen, sistem "
+                                          "yöneticinize başvurunuz."));
+  const Yazılan y{QUuid::createUuid().toString(QUuid::WithoutBraces), son + 1};
   for (const QString& iz : b.silinecek) vt.Çalıştır(QStringLiteral("DELETE FROM OnayIzleri WHERE Iz = ?"), {iz});
   vt.Çalıştır(QStringLiteral("DELETE FROM OnayIzleri WHERE Sira < ?"), {y.sıra - SilinmeSırası});
   vt.Çalıştır(QStringLiteral("INSERT INTO OnayIzleri (Iz, Sira) VALUES (?, ?)"), {y.iz, y.sıra});

@@ -397,6 +397,21 @@ TEST_F(İşlemİzleriTesti, BitenKopyanınİşiBirKezSöylenir) {
   }
 }
 
+// A count at the very end of what the file can hold, as only a file written by other means has:
+// the write is refused with a plain message, and no one's token goes.
+TEST_F(İşlemİzleriTesti, SayaçSonundaykenYazılmaz) {
+  Dışarıdan("CREATE TABLE OnayIzleri (Iz TEXT PRIMARY KEY, Sira INTEGER NOT NULL) WITHOUT ROWID;"
+            "INSERT INTO OnayIzleri VALUES ('uç', 9223372036854775807), ('başkasının', 5);");
+  try {
+    KişiYaz(*vt, QStringLiteral("AYŞE"));
+    ADD_FAILURE() << "yazıldı";
+  } catch (const VeritabanıHatası& h) {
+    EXPECT_TRUE(h.Açıklama().contains(QStringLiteral("işlem sayacı en büyük değerine ulaşmış"))) << h.Açıklama().toStdString();
+  }
+  EXPECT_EQ(Kişiler(QStringLiteral("AYŞE")), 0);
+  EXPECT_EQ(İzSayısı(), 2);
+}
+
 // Lines the settings keep that cannot be read are dropped at the start, told nothing of; none of
 // them overflows a count. A time that cannot be read is left out of the message.
 TEST_F(İşlemİzleriTesti, OkunamayanSatırlarBırakılır) {
