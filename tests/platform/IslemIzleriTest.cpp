@@ -1,4 +1,4 @@
-// Works the settings keep as unknown, read back at connection: what the user is told, which
+// Works kept as unknown over the end of a run, read back at connection: what the user is told, which
 // tokens the file keeps, and what neither a workstation's clock nor a copy of the settings changes.
 #include "Ayarlar.h"
 #include "HataliDisk.h"
@@ -357,18 +357,25 @@ TEST_F(İşlemİzleriTesti, ÇalışanKopyanınİşleriniBaşkasıSöylemez) {
 }
 
 // An ended copy's work is told once, by one copy: while the copy that took it still tells it,
-// another that connects leaves it alone; the one telling it killed, the next copy tells it.
+// another that connects leaves it alone; the one telling it killed, the next copy tells it. So
+// too for a work an earlier version left in the settings.
 TEST_F(İşlemİzleriTesti, BitenKopyanınİşiBirKezSöylenir) {
-  for (const bool öldürülür : {false, true}) {
-    SCOPED_TRACE(öldürülür);
+  for (const int durum : {0, 1, 2, 3}) {
+    const bool ayarlarda = durum >= 2, öldürülür = durum % 2;
+    SCOPED_TRACE(durum);
     const QString yol = vt->Yol();
-    vt.reset();
-    {
+    const QString ad = ayarlarda ? QStringLiteral("Stoğa giriş fişi") : QStringLiteral("AYŞE");
+    if (ayarlarda) {
+      Dışarıdan("INSERT OR REPLACE INTO OnayIzleri VALUES ('eski-iz', 1)");
+      Bekleyen(QStringLiteral("onay:1:eski-iz"));
+      vt.reset();
+    } else {
+      vt.reset();
       HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 1, {}, HatalıDisk::BaşlıkOkunamaz);
       vt = Veritabanı::Aç(yol);
-      ASSERT_FALSE(KişiYaz(*vt, QStringLiteral("AYŞE")));
+      ASSERT_FALSE(KişiYaz(*vt, ad));
+      vt.reset();
     }
-    vt.reset();
     İşlemİzleri::HepsiniUnut();  // its run ends as a crash would
     söylenen.clear();
     BaşkaKopya başka([&](const std::function<bool()>& sıra) {
@@ -391,8 +398,9 @@ TEST_F(İşlemİzleriTesti, BitenKopyanınİşiBirKezSöylenir) {
     }
     bağlan();
     bağlan();
-    EXPECT_EQ(söylenen, (öldürülür ? decltype(söylenen){{QStringLiteral("AYŞE"), true}} : decltype(söylenen){}));
+    EXPECT_EQ(söylenen, (öldürülür ? decltype(söylenen){{ad, true}} : decltype(söylenen){}));
     EXPECT_EQ(Kalıcıİşler(), 0);
+    EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
     vt = Veritabanı::Aç(yol);
   }
 }
