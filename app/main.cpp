@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
   Veritabanı::Bildir = OrtakYordamlarModülü::KayıtBildirimi;
   İşlemİzleri::Söyle = OrtakYordamlarModülü::BekleyenİşiSöyle;
   İşlemİzleri::KoşuDosyasındaTut = true;
+  İşlemİzleri::OkunamayanDosya = OrtakYordamlarModülü::OkunamayanİşDosyası;
   QTranslator qtÇevirisi;
   BaşlangıçModülü::QtÇevirisiniYükle(qtÇevirisi);
 

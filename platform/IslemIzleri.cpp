@@ -289,13 +289,24 @@ void SatırlarıSil(Veritabanı& vt) {
 
 }  // namespace
 
-void Bağlanınca(Veritabanı& vt) {
-  Dosya& d = Al(vt.Yol());
+namespace {
+void BekleyenleriÇöz(Veritabanı& vt, Dosya& d) {
   try {
     HepsiniÇöz(vt, d, nullptr);
   } catch (const VeritabanıHatası&) {
     // The disk still fails: the first write on the file reads them under its lock.
   }
+}
+}  // namespace
+
+void Bağlanınca(Veritabanı& vt) { BekleyenleriÇöz(vt, Al(vt.Yol())); }
+
+void Yokla(Veritabanı& vt) {
+  if (!KoşuDosyasındaTut) return;
+  const size_t önce = Dosyalar::Hepsi()[vt.Yol()].bekleyen.size();
+  Dosya& d = Al(vt.Yol());
+  if (d.bekleyen.size() != önce) BekleyenleriÇöz(vt, d);
+  Bildir(vt);
 }
 
 bool Çöz(Veritabanı& vt, Bekleyenİz* kendi) {
@@ -360,6 +371,12 @@ void Bildir(Veritabanı& vt) {
     // removal, is told again at the next start from a token still there, truly.
     std::erase_if(Dosyalar::Hepsi()[yol].çözülen, [&](const Çözülen& x) { return x.k.iş.iz == ç.k.iş.iz; });
     Dosyalar::Hepsi()[yol].satırıKalan.emplace_back(ç).k.sahip = nullptr;
+  }
+  for (const QString& kenar : KoşuDosyaları::KenaraAlınanlar()) {
+    try {
+      if (OkunamayanDosya) OkunamayanDosya(kenar);
+    } catch (...) {
+    }
   }
   SatırlarıSil(vt);
   söyleniyor = false;

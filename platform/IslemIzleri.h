@@ -48,6 +48,9 @@ class Bekleyenİz;
 inline std::function<void(const Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi)> Söyle;
 // Whether pending works are kept over the end of the run (the program; not the tools run by hand).
 inline bool KoşuDosyasındaTut = false;
+// Told, from Bildir, of a file of pending works of a run that ended that could not be read: it was
+// set aside under this path so that it is told once.
+inline std::function<void(const QString& yol)> OkunamayanDosya;
 // The clock that dates a pending work for the user (tests set it).
 inline std::function<QDateTime()> Saat = [] { return QDateTime::currentDateTime(); };
 
@@ -94,6 +97,9 @@ struct Yazılan {
 // At connection, before anything is written: reads back the file's pending works. A read the disk
 // fails leaves them for the next write.
 void Bağlanınca(Veritabanı& vt);
+// While connected, every so often: the works of runs found ended since are read back and told, and
+// the run's own files written again where harmed or due.
+void Yokla(Veritabanı& vt);
 // Inside a write transaction, under its lock: reads back every pending work of the file. Returns
 // whether the work `kendi` holds is in the file (false when it holds none), also when another
 // write or connection settled it before and the holder has not been told yet.

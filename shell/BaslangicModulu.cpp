@@ -3,6 +3,7 @@
 #include "AnaForm.h"
 #include "FormYoneticisi.h"
 #include "KarsilamaFormu.h"
+#include "KosuDosyalari.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "OrtakYordamlarModulu.h"
 #include "Surum.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 namespace BaşlangıçModülü {
@@ -107,10 +109,15 @@ int Main() {
   // Giving up in the connection form unloads the main window: no process stays without a window.
   if (bağlantı.Vazgeçildi() || !FormYüklü<AnaForm>()) return 0;
 
+  QTimer yoklama;
+  QObject::connect(&yoklama, &QTimer::timeout, OrtakYordamlarModülü::BekleyenİşleriYokla);
+  yoklama.start(KoşuDosyaları::Dönem);
   const int kod = QApplication::exec();
   // Closed while the settings and the application still stand: the connection removes its
-  // settled tokens and the lines it could not let go before.
+  // settled tokens and the lines it could not let go before; the run's file, harmed from
+  // outside meanwhile, stands whole for the next start.
   Ortak::Veritabanı.reset();
+  KoşuDosyaları::Bitir();
   return kod;
 }
 

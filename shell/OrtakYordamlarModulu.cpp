@@ -1,6 +1,7 @@
 #include "OrtakYordamlarModulu.h"
 
 #include "Ayarlar.h"
+#include "KosuDosyalari.h"
 #include "OrtakDegiskenlerModulu.h"
 #include "Platform.h"
 #include "StokBakiyesi.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -56,6 +58,25 @@ void BekleyenİşiSöyle(const İşlemİzleri::Bekleyenİş& iş, std::optional<
 
 void BekleyenİşiSonuçlandır() {
   if (Veritabanı* vt = Ortak::Veritabanı.get()) İşlemİzleri::Bildir(*vt);
+}
+
+void OkunamayanİşDosyası(const QString& yol) {
+  MesajKutusu(QStringLiteral("Sonucu bilinmeyen işlemlerin not edildiği bir dosya okunamadı; içindeki işlemlerin "
+                             "sonucu bildirilemiyor. Dosya, yeniden okunmaması için şu adla kenara alındı:\n%1\n\n"
+                             "Lütfen, o sırada kaydedilen işlemleri denetleyiniz.")
+                  .arg(QDir::toNativeSeparators(yol)),
+              Stil::Uyarı);
+}
+
+void BekleyenİşleriYokla() {
+  // A form open over the main window is not interrupted: what was found is told back at the main window.
+  Veritabanı* vt = Ortak::Veritabanı.get();
+  if (!vt || QApplication::activeModalWidget()) return;
+  try {
+    İşlemİzleri::Yokla(*vt);
+  } catch (const VeritabanıHatası&) {
+    // Read again at the next period, connection or write.
+  }
 }
 
 void ProgramıBitir(int kod) {

@@ -62,6 +62,10 @@ void KayıtBildirimi(Veritabanı::Bildirim bildirim);
 void BekleyenİşiSöyle(const İşlemİzleri::Bekleyenİş& iş, std::optional<bool> yazılmış, bool kendi);
 // After a connection: the works the connection found settled are told, once.
 void BekleyenİşiSonuçlandır();
+// A file of pending works that could not be read, set aside under `yol`.
+void OkunamayanİşDosyası(const QString& yol);
+// Every so often while the program runs: works of copies found ended since are told.
+void BekleyenİşleriYokla();
 inline const QString ÖnceYazılmışMetni =
     QStringLiteral("İşlem, sonucu bilinmeyen önceki denemede veritabanına kaydedilmiş; yeniden kaydedilmedi.");
 // Said when a form's save finds its earlier try, whose outcome the disk hid, in the file: the

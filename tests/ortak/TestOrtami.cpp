@@ -85,7 +85,14 @@ void TestOrtamı::TearDown() {
   Veritabanı::Bildir = {};
   İşlemİzleri::Söyle = {};
   İşlemİzleri::KoşuDosyasındaTut = false;
+  İşlemİzleri::OkunamayanDosya = {};
   İşlemİzleri::HepsiniUnut();
+  KoşuDosyaları::KilitlemedenÖnce = {};
+  KoşuDosyaları::YazımAdımı = {};
+  KoşuDosyaları::KilitYerine = {};
+  KoşuDosyaları::AdsızDosyaKullan = true;
+  KoşuDosyaları::Dönem = std::chrono::seconds(30);
+  KoşuDosyaları::BayatDönemi = 8;
   İşlemİzleri::Saat = [] { return QDateTime::currentDateTime(); };
   Platform::VarsayılanlarıKur();
 }

@@ -10,7 +10,9 @@
 #include <QFileInfo>
 
 #include <sqlite3.h>
+#include <chrono>
 #include <csignal>
+#include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -402,6 +404,197 @@ TEST_F(İşlemİzleriTesti, BitenKopyanınİşiBirKezSöylenir) {
     EXPECT_EQ(Kalıcıİşler(), 0);
     EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
     vt = Veritabanı::Aç(yol);
+  }
+}
+
+// A copy that connects while another writes its file anew neither takes nor removes what the
+// writer makes, however slow each of the writer's steps: the writer keeps every work and its user
+// is told nothing of the folder; once it has ended, its work left pending is told once. So too where the file
+// system cannot make a file with no name, and the writer makes it aside under its own name.
+TEST_F(İşlemİzleriTesti, YazarkenBağlananKopyaYazılanıAlmaz) {
+  for (const bool adsız : {true, false}) {
+    for (const bool yavaş : {false, true}) {
+      SCOPED_TRACE(testing::Message() << adsız << yavaş);
+      KoşuDosyaları::AdsızDosyaKullan = adsız;
+      const QString yol = vt->Yol();
+      vt.reset();
+      const int işler = yavaş ? 12 : 1;
+      HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
+      BaşkaKopya başka([&](const std::function<bool()>& sıra) {
+        int doğru = 0;
+        İşlemİzleri::Söyle = [&](const İşlemİzleri::Bekleyenİş&, std::optional<bool> y, bool) { doğru += y == true; };
+        auto v = Veritabanı::Aç(yol);
+        KoşuDosyaları::YazımAdımı = [&](const char* adım) {
+          if (yavaş) {
+            ::usleep(3000);
+          } else if (std::strcmp(adım, "yapıldı") == 0) {
+            KoşuDosyaları::YazımAdımı = {};
+            sıra();  // held between making its file and locking it
+          }
+        };
+        for (int i = 0; i < işler; ++i) {
+          disk.BozmayaBaşla(1);
+          if (KişiYaz(*v, QStringLiteral("İŞ-%1").arg(i)) || sonHata.contains(QStringLiteral("not edilemedi"))) return false;
+        }
+        // Each write settled the work before it; the last is left pending, as a crash leaves it.
+        return doğru == işler - 1;
+      });
+      const auto bağlan = [&] { İşlemİzleri::Bildir(*Veritabanı::Aç(yol)); };
+      if (yavaş) {
+        do bağlan();
+        while (!başka.Bitti());
+      } else {
+        ASSERT_TRUE(başka.Bekle());
+        bağlan();
+        ASSERT_TRUE(başka.Devam());
+      }
+      EXPECT_EQ(başka.Bitir(), 0);
+      bağlan();
+      bağlan();
+      EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("İŞ-%1").arg(işler - 1), true}}));
+      EXPECT_EQ(Kalıcıİşler(), 0);
+      EXPECT_TRUE(QDir(KoşuDosyaları::Klasör()).entryList(QDir::Files).isEmpty());
+      söylenen.clear();
+      vt = Veritabanı::Aç(yol);
+      vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu"));
+    }
+  }
+}
+
+// Where locks do not meet (two mounts of one folder, a share that keeps them on each workstation)
+// or are refused, a copy takes another run's work only once it knows that run has ended: a live
+// run of this machine never; a run of another machine not while it renews its file, and once it
+// has stopped; a run whose process number names another process by now, or of an earlier boot of
+// this machine, at once. Each work is kept without a word of the folder, and told once: by its own
+// run, or by one copy after it.
+TEST_F(İşlemİzleriTesti, KilitlerBuluşmasaDaİşBirKezSöylenir) {
+  enum Kim { BuMakine, BaşkaMakine, PidiKullanılmış, YenidenBaşlamış };
+  const struct {
+    Kim kim;
+    int kilit;  // what every lock gives: 0 as where locks do not meet, or a refusal
+    bool kendiÇözer;
+  } durumlar[] = {
+      {BuMakine, 0, true},          {BuMakine, 0, false},         {BuMakine, ENOLCK, true},
+      {BuMakine, ENOLCK, false},    {BaşkaMakine, 0, false},      {BaşkaMakine, ENOLCK, false},
+      {PidiKullanılmış, 0, false},  {YenidenBaşlamış, ENOLCK, false},
+  };
+  KoşuDosyaları::Dönem = std::chrono::milliseconds(50);
+  KoşuDosyaları::BayatDönemi = 10;
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(testing::Message() << d.kim << ' ' << d.kilit << ' ' << d.kendiÇözer);
+    KoşuDosyaları::KilitYerine = [k = d.kilit] { return k; };
+    const QString yol = vt->Yol();
+    vt.reset();
+    HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
+    BaşkaKopya başka([&](const std::function<bool()>& sıra) {
+      int doğru = 0;
+      İşlemİzleri::Söyle = [&](const İşlemİzleri::Bekleyenİş&, std::optional<bool> y, bool) { doğru += y == true; };
+      KoşuDosyaları::Kimlik k = KoşuDosyaları::BuKimlik();
+      if (d.kim == BaşkaMakine) k.makine = QStringLiteral("baska");
+      if (d.kim == PidiKullanılmış) k.pid = getppid(), k.başlangıç += 12345;
+      if (d.kim == YenidenBaşlamış) k.açılış = QStringLiteral("0123456789abcdef0123456789abcdef");
+      KoşuDosyaları::Yeni(k);
+      auto v = Veritabanı::Aç(yol);
+      disk.BozmayaBaşla(1);
+      if (KişiYaz(*v, QStringLiteral("AYŞE")) || sonHata.contains(QStringLiteral("not edilemedi")) || !sıra())
+        return false;
+      // Lives on, writing its file anew every period, then stops as a machine that went down.
+      for (const auto son = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+           d.kim == BaşkaMakine && std::chrono::steady_clock::now() < son; ::usleep(10'000))
+        KoşuDosyaları::Yenile();
+      return !d.kendiÇözer || (KişiYaz(*v, QStringLiteral("AYAR")) && doğru == 1);
+    });
+    ASSERT_TRUE(başka.Bekle());
+    const auto bağlan = [&] { İşlemİzleri::Bildir(*Veritabanı::Aç(yol)); };
+    for (int i = 0; i < 3; ++i) bağlan();
+    const bool hemen = d.kim == PidiKullanılmış || d.kim == YenidenBaşlamış;
+    EXPECT_EQ(söylenen.size(), hemen ? 1u : 0u);
+    ASSERT_TRUE(başka.Devam());
+    if (d.kim == BaşkaMakine) {
+      for (; !başka.Bitti(); ::usleep(20'000)) bağlan();
+      EXPECT_TRUE(söylenen.empty());
+      for (const auto son = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+           söylenen.empty() && std::chrono::steady_clock::now() < son; ::usleep(20'000))
+        bağlan();
+    }
+    EXPECT_EQ(başka.Bitir(), 0);
+    bağlan();
+    bağlan();
+    EXPECT_EQ(söylenen, (d.kendiÇözer ? decltype(söylenen){} : decltype(söylenen){{QStringLiteral("AYŞE"), true}}));
+    EXPECT_EQ(Kalıcıİşler(), 0);
+    söylenen.clear();
+    vt = Veritabanı::Aç(yol);
+    vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu"));
+  }
+}
+
+// A running copy's file harmed from outside (cut short, made unreadable, removed with its folder)
+// stands whole again after the run's next connection, its end, or its next period: killed after,
+// its work is told once at the next start. A file of a run that ended, cut short, is told once as
+// a note that could not be read, set aside, and not read again.
+TEST_F(İşlemİzleriTesti, DışarıdanBozulanDosyaYenidenYazılır) {
+  enum Bozma { KısaKesilir, OkunamazYapılır, KlasörüSilinir };
+  enum Sonra { Bağlanır, Biter, DönemiGeçer, ÖlünceBozulur };
+  const std::pair<Bozma, Sonra> durumlar[] = {
+      {KısaKesilir, Bağlanır},        {KısaKesilir, Biter},        {KısaKesilir, DönemiGeçer},
+      {OkunamazYapılır, Bağlanır},    {OkunamazYapılır, Biter},    {OkunamazYapılır, DönemiGeçer},
+      {KlasörüSilinir, Bağlanır},     {KlasörüSilinir, Biter},     {KlasörüSilinir, DönemiGeçer},
+      {KısaKesilir, ÖlünceBozulur},
+  };
+  QStringList okunamayan;
+  İşlemİzleri::OkunamayanDosya = [&](const QString& yol) { okunamayan << yol; };
+  for (const auto& [bozma, sonra] : durumlar) {
+    SCOPED_TRACE(testing::Message() << bozma << ' ' << sonra);
+    const QString yol = vt->Yol();
+    vt.reset();
+    HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
+    BaşkaKopya başka([&](const std::function<bool()>& sıra) {
+      auto v = Veritabanı::Aç(yol);
+      disk.BozmayaBaşla(1);
+      if (KişiYaz(*v, QStringLiteral("AYŞE")) || !sıra()) return false;
+      if (sonra == Bağlanır) Veritabanı::Aç(yol);
+      if (sonra == Biter) KoşuDosyaları::Bitir();
+      if (sonra == DönemiGeçer) KoşuDosyaları::Yenile();  // as its timer does
+      return sonra == Biter || sıra();  // then killed
+    });
+    ASSERT_TRUE(başka.Bekle());
+    const QDir klasör(KoşuDosyaları::Klasör());
+    const auto boz = [&] {
+      const QStringList dosyalar = klasör.entryList({QStringLiteral("*.isler")}, QDir::Files);
+      ASSERT_EQ(dosyalar.size(), 1);
+      QFile dosya(klasör.filePath(dosyalar[0]));
+      const bool bozuldu = bozma == KısaKesilir       ? dosya.resize(dosya.size() / 2)
+                           : bozma == OkunamazYapılır ? dosya.setPermissions({})
+                                                      : QDir(klasör).removeRecursively();
+      ASSERT_TRUE(bozuldu);
+    };
+    if (sonra == ÖlünceBozulur) {
+      başka.Öldür();
+      başka.Bitir();
+      boz();
+    } else {
+      boz();
+      ASSERT_TRUE(başka.Devam());
+      if (sonra != Biter) {
+        ASSERT_TRUE(başka.Bekle());
+        başka.Öldür();
+      }
+      başka.Bitir();
+    }
+    for (int i = 0; i < 2; ++i) İşlemİzleri::Bildir(*Veritabanı::Aç(yol));
+    if (sonra == ÖlünceBozulur) {
+      EXPECT_TRUE(söylenen.empty());
+      ASSERT_EQ(okunamayan.size(), 1);
+      EXPECT_TRUE(QFile::exists(okunamayan[0]));
+    } else {
+      EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("AYŞE"), true}}));
+      EXPECT_TRUE(okunamayan.isEmpty());
+    }
+    EXPECT_EQ(Kalıcıİşler(), 0);
+    söylenen.clear();
+    okunamayan.clear();
+    vt = Veritabanı::Aç(yol);
+    vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu"));
   }
 }
 
