@@ -3,6 +3,7 @@
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
@@ -20,18 +21,21 @@
 #include <cerrno>
 
 namespace Ayarlar {
+
+// A key of the file: its whole path ("Listeler/StokListesi/Genislik-1") and its value as the file
+// holds it, so that values this program never writes (lists, other types) stay as they are.
+struct Değişiklik::Girdi {
+  QString anahtar;
+  QByteArray ham;
+};
+
 namespace {
 
 // Qt's own store kept a copy of the file and read the file again only when its size or time had
 // changed: copies writing within one step of the clock lost or brought back each other's keys.
 // Here the file is read and written as Qt reads and writes it, but read afresh each time.
 
-// A key of the file: its whole path ("Listeler/StokListesi/Genislik-1") and its value as the file
-// holds it, so that values this program never writes (lists, other types) stay as they are.
-struct Girdi {
-  QString anahtar;
-  QByteArray ham;
-};
+using Girdi = Değişiklik::Girdi;
 using İçerik = QList<Girdi>;
 
 QString klasör;  // empty: the user's own settings folder
@@ -309,43 +313,121 @@ bool DosyaOku(const QString& yol, QByteArray& veri) {
   return tamam;
 }
 
-// Whole or not at all: a new file beside it, on the disk with its mode, then renamed over it.
-bool DosyaYaz(const QString& yol, const QByteArray& veri) {
-  const QString gerçek = QFileInfo(yol).canonicalFilePath();  // through a link, as Qt writes
-  const QByteArray hedef = QFile::encodeName(gerçek.isEmpty() ? yol : gerçek);
-  const QByteArray geçici = hedef + ".yeni-" + QByteArray::number(QRandomGenerator::global()->generate(), 16);
-  struct stat eski {};
-  const bool vardı = ::stat(hedef.constData(), &eski) == 0;
-  const int fd = ::open(geçici.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool tamam = !vardı || ::fchmod(fd, eski.st_mode & 07777) == 0;
-  for (qsizetype yazılan = 0; tamam && yazılan < veri.size();) {
+// The file the settings stand in: the end of a chain of links, also where its target is not there
+// yet, as Qt's store follows it. Empty for a chain that never ends.
+QString Hedef(const QString& yol) {
+  QFileInfo dosya(yol);
+  for (int adım = 0; adım < 40 && dosya.isSymLink(); ++adım) dosya.setFile(dosya.symLinkTarget());
+  return dosya.isSymLink() ? QString() : dosya.absoluteFilePath();
+}
+
+bool HepsiniYaz(int fd, const QByteArray& veri) {
+  for (qsizetype yazılan = 0; yazılan < veri.size();) {
     const ssize_t n = ::write(fd, veri.constData() + yazılan, size_t(veri.size() - yazılan));
     if (n > 0) yazılan += n;
-    else tamam = n < 0 && errno == EINTR;
+    else if (n == 0 || errno != EINTR) return false;
   }
-  tamam = tamam && ::fsync(fd) == 0;
-  tamam = ::close(fd) == 0 && tamam;
-  if (!tamam || ::rename(geçici.constData(), hedef.constData()) != 0) {
-    ::unlink(geçici.constData());
-    return false;
-  }
-  // The rename too on the disk; a folder some shares cannot sync still holds the new file.
-  const int klasörFd = ::open(QFile::encodeName(QFileInfo(gerçek.isEmpty() ? yol : gerçek).path()).constData(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (klasörFd >= 0) ::fsync(klasörFd), ::close(klasörFd);
   return true;
+}
+
+// Files a writer ended inside a write left beside the file; under the lock no writer is at work.
+void ArtıklarıSil(const QString& hedef) {
+  const QFileInfo dosya(hedef);
+  static const QRegularExpression ek(QStringLiteral("\\.yeni-[0-9a-f]+$"));
+  const QDir klasör = dosya.dir();
+  for (const QString& ad : klasör.entryList({dosya.fileName() + QStringLiteral(".yeni-*")}, QDir::Files | QDir::Hidden | QDir::System))
+    if (ek.match(ad).hasMatch()) ::unlink(QFile::encodeName(klasör.filePath(ad)).constData());
+}
+
+// Whole or not at all: a new file, on the disk with the old one's mode, then renamed over it. The
+// new file has no name until it is whole where the file system allows it, so a writer killed
+// inside the write leaves nothing; elsewhere its name is removed by the next writer.
+bool DosyaYaz(const QString& yol, const QByteArray& veri) {
+  const QString gerçek = Hedef(yol);
+  if (gerçek.isEmpty()) return false;
+  const QByteArray hedef = QFile::encodeName(gerçek), klasör = QFile::encodeName(QFileInfo(gerçek).path());
+  struct stat eski {};
+  const bool vardı = ::stat(hedef.constData(), &eski) == 0;
+  // Made read-only to keep it as it is, also from one who may write anything.
+  if (vardı && (!(eski.st_mode & 0222) || ::access(hedef.constData(), W_OK) != 0)) return false;
+  ArtıklarıSil(gerçek);
+  const QByteArray geçici = hedef + ".yeni-" + QByteArray::number(QRandomGenerator::global()->generate(), 16);
+  for (const bool adsız : {true, false}) {
+    const int fd = adsız ? ::open(klasör.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                         : ::open(geçici.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) continue;
+    bool tamam = (!vardı || ::fchmod(fd, eski.st_mode & 07777) == 0) && HepsiniYaz(fd, veri);
+    // An earlier version's store reads the file again only when its size or its time (to the
+    // millisecond, on a disk that may keep whole seconds) has changed: written within the second
+    // of the old one, the new file is longer than it.
+    struct stat yeni {};
+    tamam = tamam && ::fstat(fd, &yeni) == 0;
+    if (tamam && vardı && yeni.st_mtim.tv_sec <= eski.st_mtim.tv_sec && yeni.st_size <= eski.st_size)
+      tamam = HepsiniYaz(fd, QByteArray(eski.st_size - yeni.st_size + 1, '\n'));
+    tamam = tamam && ::fsync(fd) == 0;
+    if (tamam && adsız)
+      tamam = ::linkat(AT_FDCWD, QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), AT_FDCWD,
+                       geçici.constData(), AT_SYMLINK_FOLLOW) == 0;
+    tamam = ::close(fd) == 0 && tamam;
+    if (tamam && ::rename(geçici.constData(), hedef.constData()) == 0) {
+      // The rename too on the disk; a folder some shares cannot sync still holds the new file.
+      const int klasörFd = ::open(klasör.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (klasörFd >= 0) ::fsync(klasörFd), ::close(klasörFd);
+      return true;
+    }
+    ::unlink(geçici.constData());
+    if (!adsız) return false;
+  }
+  return false;
+}
+
+// A lock file as seen: another copy that takes or lets go the lock changes it.
+struct KilitHâli {
+  bool var = false;
+  dev_t aygıt = 0;
+  ino_t düğüm = 0;
+  qint64 zaman = 0, boy = 0;
+  QByteArray içerik;
+  bool operator==(const KilitHâli&) const = default;
+};
+
+KilitHâli KilideBak(const QString& yol) {
+  KilitHâli h;
+  struct stat bilgi {};
+  if (::stat(QFile::encodeName(yol).constData(), &bilgi) != 0) return h;
+  QFile dosya(yol);
+  h = {true, bilgi.st_dev, bilgi.st_ino, qint64(bilgi.st_mtim.tv_sec) * 1'000'000'000 + bilgi.st_mtim.tv_nsec,
+       qint64(bilgi.st_size), dosya.open(QIODevice::ReadOnly) ? dosya.read(4096) : QByteArray()};
+  return h;
 }
 
 // Qt's own lock on the file, which an earlier version writing through Qt takes too. Short waits
 // of random length: Qt's doubling wait leaves a copy ever further behind those that keep writing.
-bool KilitAl(QLockFile& kilit) {
-  const QDeadlineTimer süre(10'000);
+// A lock whose copy lives changes within milliseconds; one left by a copy that ended inside a
+// write never does. Whether it changed is seen here, by this machine's elapsed time, never by
+// comparing its clock with the time the file carries, which another machine's clock wrote.
+Sonuç KilitAl(QLockFile& kilit, const QString& yol, bool bekle) {
+  kilit.setStaleLockTime(0);  // only a lock of this machine whose copy has ended, at once
+  const QDeadlineTimer süre(KilitBayatlığı * 2);
+  KilitHâli görülen;
+  QElapsedTimer değişmedi;
   while (!kilit.tryLock(0)) {
-    if (kilit.error() != QLockFile::LockFailedError || süre.hasExpired()) return false;
+    if (kilit.error() != QLockFile::LockFailedError) return Sonuç::Yazılamadı;
+    if (!bekle) return Sonuç::Kilitli;
+    const KilitHâli şimdi = KilideBak(yol);
+    if (!değişmedi.isValid() || şimdi != görülen) {
+      görülen = şimdi;
+      değişmedi.start();
+    } else if (şimdi.var && değişmedi.elapsed() >= KilitBayatlığı.count()) {
+      // Qt removes it only where no copy on this machine holds it open.
+      kilit.removeStaleLockFile();
+      değişmedi.invalidate();
+      continue;
+    }
+    if (süre.hasExpired()) return Sonuç::Kilitli;
     ::usleep(useconds_t(1000 * QRandomGenerator::global()->bounded(1, 10)));
   }
-  return true;
+  return Sonuç::Yazıldı;
 }
 
 İçerik Dosya() {
@@ -353,22 +435,34 @@ bool KilitAl(QLockFile& kilit) {
   return DosyaOku(DosyaYolu(), veri) ? Çözümle(veri) : İçerik{};
 }
 
-// Changes the file as it is now, under its lock, and writes it back if anything changed.
-bool Değiştir(const std::function<void(İçerik&)>& değiştir) {
-  const QString yol = DosyaYolu();
-  if (!QDir().mkpath(QFileInfo(yol).path())) return false;
-  QLockFile kilit(yol + QStringLiteral(".lock"));
-  if (!KilitAl(kilit)) return false;
+// Whether `değiştir` changes the file as it is now; a failed read counts as a change.
+bool DeğiştirirMi(const std::function<void(İçerik&)>& değiştir) {
   QByteArray veri;
-  if (!DosyaOku(yol, veri)) return false;  // written from nothing, every key would be lost
+  if (!DosyaOku(DosyaYolu(), veri)) return true;
+  İçerik içerik = Çözümle(veri);
+  const QByteArray önce = Biçimle(içerik);
+  değiştir(içerik);
+  return Biçimle(içerik) != önce;
+}
+
+// Changes the file as it is now, under its lock, and writes it back if anything changed. With
+// `önceBak`, a change that would alter nothing in the file as read without the lock ends there.
+Sonuç DosyayıDeğiştir(const std::function<void(İçerik&)>& değiştir, bool bekle = true, bool önceBak = true) {
+  if (önceBak && !DeğiştirirMi(değiştir)) return Sonuç::Yazıldı;
+  const QString yol = DosyaYolu();
+  if (!QDir().mkpath(QFileInfo(yol).path())) return Sonuç::Yazılamadı;
+  QLockFile kilit(yol + QStringLiteral(".lock"));
+  if (const Sonuç s = KilitAl(kilit, kilit.fileName(), bekle); s != Sonuç::Yazıldı) return s;
+  QByteArray veri;
+  if (!DosyaOku(yol, veri)) return Sonuç::Yazılamadı;  // written from nothing, every key would be lost
   İçerik içerik = Çözümle(veri);
   const QByteArray önce = Biçimle(içerik);
   değiştir(içerik);
   const QByteArray sonra = Biçimle(içerik);
-  if (sonra == önce) return true;
-  if (!DosyaYaz(yol, sonra)) return false;
+  if (sonra == önce) return Sonuç::Yazıldı;
+  if (!DosyaYaz(yol, sonra)) return Sonuç::Yazılamadı;
   if (YazıldıktanSonra) YazıldıktanSonra(yol);
-  return true;
+  return Sonuç::Yazıldı;
 }
 
 void Koy(İçerik& içerik, const QString& anahtar, const QByteArray& ham) {
@@ -438,12 +532,13 @@ bool MantıksalOku(const QString& bölüm, const QString& anahtar, bool varsayı
 }
 
 bool Yaz(const QString& bölüm, const QString& anahtar, const QString& değer) {
-  return Değiştir([&](İçerik& içerik) { Koy(içerik, Yol(bölüm, anahtar), DeğerYaz(değer)); });
+  return AnahtarlarıYaz(bölüm, {{anahtar, değer}}) == Sonuç::Yazıldı;
 }
 
 bool AnahtarıSil(const QString& bölüm, const QString& anahtar) {
   const QString yol = Yol(bölüm, anahtar);
-  return Değiştir([&](İçerik& içerik) { içerik.removeIf([&](const Girdi& g) { return g.anahtar == yol; }); });
+  return DosyayıDeğiştir([&](İçerik& içerik) { içerik.removeIf([&](const Girdi& g) { return g.anahtar == yol; }); }) ==
+         Sonuç::Yazıldı;
 }
 
 QList<QPair<QString, QString>> TümünüOku(const QString& bölüm) { return Anahtarları(Dosya(), bölüm); }
@@ -457,28 +552,60 @@ bool BölümVar(const QString& bölüm) {
 }
 
 void BölümüSil(const QString& bölüm) {
-  Değiştir([&](İçerik& içerik) { Boşalt(içerik, bölüm); });
+  DosyayıDeğiştir([&](İçerik& içerik) { Boşalt(içerik, bölüm); });
 }
 
-bool BölümüDeğiştir(const QString& bölüm, const std::function<void(QList<QPair<QString, QString>>&)>& değiştir) {
-  return Değiştir([&](İçerik& içerik) {
-    auto değerler = Anahtarları(içerik, bölüm);
+QList<QPair<QString, QString>> Değişiklik::TümünüOku(const QString& bölüm) const { return Anahtarları(girdiler_, bölüm); }
+
+void Değişiklik::Yaz(const QString& bölüm, const QString& anahtar, const QString& değer) {
+  const QString yol = Yol(bölüm, anahtar);
+  const auto g = std::find_if(girdiler_.begin(), girdiler_.end(), [&](const Girdi& x) { return x.anahtar == yol; });
+  if (g == girdiler_.end() || DeğerÇöz(g->ham) != değer) Koy(girdiler_, yol, DeğerYaz(değer));
+}
+
+void Değişiklik::BölümüYaz(const QString& bölüm, const QList<QPair<QString, QString>>& değerler) {
+  QSet<QString> kalan;
+  for (const auto& [anahtar, değer] : değerler) kalan << Yol(bölüm, anahtar);
+  const QString önek = Önek(bölüm);
+  girdiler_.removeIf([&](const Girdi& g) { return Doğrudan(önek, g.anahtar) && !kalan.contains(g.anahtar); });
+  for (const auto& [anahtar, değer] : değerler) Yaz(bölüm, anahtar, değer);
+}
+
+namespace {
+std::function<void(İçerik&)> BölümDeğişikliği(const QString& bölüm, const std::function<void(QList<QPair<QString, QString>>&)>& değiştir) {
+  return [&](İçerik& içerik) {
+    Değişiklik d(içerik);
+    auto değerler = d.TümünüOku(bölüm);
     değiştir(değerler);
-    QSet<QString> kalan;
-    for (const auto& [anahtar, değer] : değerler) kalan << Yol(bölüm, anahtar);
-    const QString önek = Önek(bölüm);
-    içerik.removeIf([&](const Girdi& g) { return Doğrudan(önek, g.anahtar) && !kalan.contains(g.anahtar); });
-    // A value left as it reads keeps its form in the file (a list, another of Qt's types).
-    for (const auto& [anahtar, değer] : değerler) {
-      const QString yol = Yol(bölüm, anahtar);
-      const auto g = std::find_if(içerik.begin(), içerik.end(), [&](const Girdi& x) { return x.anahtar == yol; });
-      if (g == içerik.end() || DeğerÇöz(g->ham) != değer) Koy(içerik, yol, DeğerYaz(değer));
-    }
+    d.BölümüYaz(bölüm, değerler);
+  };
+}
+}  // namespace
+
+// `değiştir` may do more than change the section (take what it removes): it runs once, under the lock.
+bool BölümüDeğiştir(const QString& bölüm, const std::function<void(QList<QPair<QString, QString>>&)>& değiştir) {
+  return DosyayıDeğiştir(BölümDeğişikliği(bölüm, değiştir), true, false) == Sonuç::Yazıldı;
+}
+
+bool BölümüBeklemedenDeğiştir(const QString& bölüm, const std::function<void(QList<QPair<QString, QString>>&)>& değiştir) {
+  return DosyayıDeğiştir(BölümDeğişikliği(bölüm, değiştir), false, false) == Sonuç::Yazıldı;
+}
+
+Sonuç Değiştir(const std::function<void(Değişiklik&)>& değiştir) {
+  return DosyayıDeğiştir([&](İçerik& içerik) {
+    Değişiklik d(içerik);
+    değiştir(d);
+  });
+}
+
+Sonuç AnahtarlarıYaz(const QString& bölüm, const QList<QPair<QString, QString>>& değerler) {
+  return Değiştir([&](Değişiklik& d) {
+    for (const auto& [anahtar, değer] : değerler) d.Yaz(bölüm, anahtar, değer);
   });
 }
 
 void BölümüYaz(const QString& bölüm, const QList<QPair<QString, QString>>& değerler) {
-  Değiştir([&](İçerik& içerik) {
+  DosyayıDeğiştir([&](İçerik& içerik) {
     Boşalt(içerik, bölüm);
     for (const auto& [anahtar, değer] : değerler) Koy(içerik, Yol(bölüm, anahtar), DeğerYaz(değer));
   });

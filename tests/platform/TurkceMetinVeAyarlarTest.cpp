@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QSettings>
@@ -13,6 +16,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <limits>
 #include <map>
@@ -145,6 +149,14 @@ TEST_F(AyarlarTesti, UlaşılamayanDosyaGeriGelinceAnahtarlarıKalır) {
 
 using Anahtarlar = std::map<QString, QString>;
 
+// A disk that keeps whole seconds: each write's time cut to its second.
+void TamSaniyeyeKes(const QString& yol) {
+  struct stat bilgi {};
+  if (::stat(QFile::encodeName(yol).constData(), &bilgi) != 0) return;
+  const timespec zaman[2] = {{0, UTIME_OMIT}, {bilgi.st_mtim.tv_sec, 0}};
+  ::utimensat(AT_FDCWD, QFile::encodeName(yol).constData(), zaman, 0);
+}
+
 // One copy's 300 adds, changes and removes of keys of its own, the same each time for the same
 // copy. Keys and values of one length: a change often leaves the file's size as it was.
 // `adım` makes one (no value: a removal) and says whether it went as it should.
@@ -175,12 +187,7 @@ TEST_F(AyarlarTesti, AynıAndaYazanKopyalarBirbirininAnahtarınıKaybetmezDirilt
     const QString ad = QStringLiteral("kopyalar-%1").arg(tamSaniye);
     Ayarlar::KlasöreYönlendir(bellekte.isValid() ? bellekte.filePath(ad) : GeçiciYol(ad));
     ASSERT_TRUE(Ayarlar::Yaz("Sunucular", "Sunucu-1", "/srv/depo"));
-    Ayarlar::YazıldıktanSonra = [tamSaniye](const QString& yol) {
-      struct stat bilgi {};
-      if (!tamSaniye || ::stat(QFile::encodeName(yol).constData(), &bilgi) != 0) return;
-      const timespec zaman[2] = {{0, UTIME_OMIT}, {bilgi.st_mtim.tv_sec, 0}};
-      ::utimensat(AT_FDCWD, QFile::encodeName(yol).constData(), zaman, 0);
-    };
+    Ayarlar::YazıldıktanSonra = tamSaniye ? TamSaniyeyeKes : std::function<void(const QString&)>();
     int başla[2];
     ASSERT_EQ(pipe(başla), 0);
     pid_t kopyalar[3];
@@ -309,6 +316,176 @@ TEST_F(AyarlarTesti, YazılamayanDeğişiklikDosyayıOlduğuGibiBırakır) {
             "00");
   EXPECT_EQ(içerik(), önce);
   EXPECT_EQ(QDir(QFileInfo(yol).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Velmora.ini"});
+}
+
+// An earlier version beside this one: its store, Qt's, keeps the file in memory, alive across
+// writes, and reads it again only when its size or time has changed. This one changes keys to
+// values of one length while the earlier one has just read the file, within one step of the clock;
+// the earlier one's next write undoes none of them. Also on a disk that keeps whole seconds.
+TEST_F(AyarlarTesti, ÖncekiSürümünKopyasıDeğişikliğiGeriAlmaz) {
+  const auto sıfırla = qScopeGuard([] { Ayarlar::YazıldıktanSonra = {}; });
+  for (const bool tamSaniye : {false, true}) {
+    SCOPED_TRACE(tamSaniye);
+    Ayarlar::KlasöreYönlendir(GeçiciYol(QStringLiteral("onceki-%1").arg(tamSaniye)));
+    Ayarlar::YazıldıktanSonra = tamSaniye ? TamSaniyeyeKes : std::function<void(const QString&)>();
+    ASSERT_TRUE(Ayarlar::AnahtarlarıYaz("Yeni", {{"A", "1000"}, {"B", "1000"}}) == Ayarlar::Sonuç::Yazıldı);
+    int ileri[2], geri[2];
+    ASSERT_EQ(pipe(ileri), 0);
+    ASSERT_EQ(pipe(geri), 0);
+    const pid_t eski = fork();
+    if (eski == 0) {
+      close(ileri[1]);
+      QSettings qt(Ayarlar::DosyaYolu(), QSettings::IniFormat);
+      int yazılan = 0;
+      for (char c = 0; read(ileri[0], &c, 1) == 1 && write(geri[1], &c, 1) == 1;) {
+        if (c == 'y') qt.setValue("Eski/C", 2000 + yazılan++);
+        qt.sync();  // 'o': reads the file, if its size or time changed
+        if (write(geri[1], &c, 1) != 1) break;
+      }
+      std::_Exit(qt.status() == QSettings::NoError ? 0 : 1);
+    }
+    const auto eskiYapsın = [&](char c) { return write(ileri[1], &c, 1) == 1 && read(geri[0], &c, 1) == 1 && read(geri[0], &c, 1) == 1; };
+    int geriAlınan = 0;
+    for (int i = 0; i < 40; ++i) {
+      const QString a = QString::number(3000 + i), b = QString::number(4000 + i);
+      ASSERT_TRUE(Ayarlar::Yaz("Yeni", "A", a));
+      ASSERT_TRUE(eskiYapsın('o'));
+      ASSERT_TRUE(Ayarlar::Yaz("Yeni", "B", b));
+      ASSERT_TRUE(eskiYapsın('y'));
+      geriAlınan += Ayarlar::Oku("Yeni", "A") != a || Ayarlar::Oku("Yeni", "B") != b;
+    }
+    close(ileri[1]);
+    int durum = -1;
+    EXPECT_TRUE(waitpid(eski, &durum, 0) == eski && durum == 0);
+    for (int fd : {ileri[0], geri[0], geri[1]}) close(fd);
+    EXPECT_EQ(geriAlınan, 0);
+    EXPECT_EQ(Ayarlar::Oku("Eski", "C"), "2039");
+  }
+}
+
+QByteArray İçeriği(const QString& yol) {
+  QFile f(yol);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+mode_t Kipi(const QString& yol) {
+  struct stat bilgi {};
+  return ::lstat(QFile::encodeName(yol).constData(), &bilgi) == 0 ? bilgi.st_mode : 0;
+}
+
+// The file as users keep it: a link into a folder of their own whose target is not there yet is
+// followed, as Qt's store followed it, and stays a link; a file made read-only, there or through
+// the link, is left as it is and the write reported failed; copies killed inside their writes,
+// and a file one left aside by name, leave nothing beside the settings once another writes.
+TEST_F(AyarlarTesti, DosyaKullanıcınınTuttuğuGibiKalır) {
+  const QString yol = Ayarlar::DosyaYolu(), kendi = GeçiciYol("kendi-klasorum"), hedef = kendi + "/velmora.ini";
+  ASSERT_TRUE(QDir().mkpath(kendi) && QDir().mkpath(QFileInfo(yol).path()));
+  const auto bağla = [&] { ASSERT_TRUE(QFile::link(hedef, yol)); };
+  const auto saltOkunur = [](const QString& dosya) {
+    ASSERT_TRUE(Ayarlar::Yaz("Sunucular", "Sunucu-1", "/srv/depo"));
+    ASSERT_EQ(::chmod(QFile::encodeName(dosya).constData(), 0444), 0);
+  };
+  const auto öldür = [] {
+    for (int k = 0; k < 6; ++k) {
+      const pid_t yazan = fork();
+      if (yazan == 0)
+        for (int i = 0;; ++i) Ayarlar::Yaz("Kopya", "Sayac", QString::number(i));
+      ::usleep(useconds_t(QRandomGenerator::global()->bounded(5000, 40000)));
+      ::kill(yazan, SIGKILL);
+      ::waitpid(yazan, nullptr, 0);
+    }
+    // As a killed writer leaves one where files cannot be made without a name.
+    QFile kalan(Ayarlar::DosyaYolu() + ".yeni-1f2e3d");
+    ASSERT_TRUE(kalan.open(QIODevice::WriteOnly));
+  };
+  const struct {
+    const char* ad;
+    std::function<void()> hazırla;
+    QString dosya;  // where the settings stand
+    bool yazılır;
+  } durumlar[] = {
+      {"hedefi olmayan bağ", bağla, hedef, true},
+      {"bağın hedefi salt okunur", [&] { bağla(), saltOkunur(hedef); }, hedef, false},
+      {"salt okunur dosya", [&] { saltOkunur(yol); }, yol, false},
+      {"yazarken öldürülen kopyalar", [&] {
+         ASSERT_TRUE(Ayarlar::Yaz("Sunucular", "Sunucu-1", "/srv/depo"));
+         öldür();
+       }, yol, true},
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(d.ad);
+    for (const QString& dosya : {yol, hedef}) {
+      ::chmod(QFile::encodeName(dosya).constData(), 0644);
+      QFile::remove(dosya);
+    }
+    d.hazırla();
+    const QByteArray önce = İçeriği(d.dosya);
+    const mode_t kip = Kipi(d.dosya);
+    EXPECT_EQ(Ayarlar::AnahtarlarıYaz("Ayarlar", {{"Veritabani", "1"}}),
+              d.yazılır ? Ayarlar::Sonuç::Yazıldı : Ayarlar::Sonuç::Yazılamadı);
+    EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), d.yazılır ? "1" : "");
+    EXPECT_EQ(S_ISLNK(Kipi(yol)), d.dosya == hedef);
+    if (d.yazılır) {
+      EXPECT_TRUE(İçeriği(d.dosya).contains("Veritabani=1"));
+    } else {
+      EXPECT_EQ(İçeriği(d.dosya), önce);
+      EXPECT_EQ(Kipi(d.dosya), kip);
+    }
+    if (!önce.isEmpty()) {
+      EXPECT_EQ(Ayarlar::Oku("Sunucular", "Sunucu-1"), "/srv/depo");
+    }
+    for (const QString& klasör : {QFileInfo(yol).path(), kendi})
+      EXPECT_EQ(QDir(klasör).entryList({"*.yeni-*", "*.lock"}, QDir::Files | QDir::Hidden), QStringList()) << klasör.toStdString();
+  }
+}
+
+// The lock a copy holds while it writes, as another copy sees it: one left by a copy of another
+// workstation is stale once unchanged for a while, and a write waits no longer than that; one a
+// live copy of this machine holds is never taken from it. Asked not to wait, a change ends at once.
+TEST_F(AyarlarTesti, KilitBeklemesi) {
+  const QString yol = Ayarlar::DosyaYolu();
+  ASSERT_TRUE(Ayarlar::Yaz("Sunucular", "Sunucu-1", "/srv/depo"));
+  for (const bool canlı : {false, true}) {
+    SCOPED_TRACE(canlı ? "bu makinede yaşayan kopya" : "başka makinenin bıraktığı kilit");
+    int hazır[2], bitir[2];
+    ASSERT_EQ(pipe(hazır), 0);
+    ASSERT_EQ(pipe(bitir), 0);
+    const pid_t tutan = canlı ? fork() : -1;
+    if (tutan == 0) {
+      close(bitir[1]);  // it ends with the test, however the test ends
+      QLockFile kilit(yol + ".lock");
+      char c = kilit.tryLock(0);
+      std::_Exit(write(hazır[1], &c, 1) == 1 && read(bitir[0], &c, 1) >= 0 ? 0 : 1);
+    }
+    char c = 1;
+    if (canlı) {
+      ASSERT_EQ(read(hazır[0], &c, 1), 1);
+    } else {
+      QFile kilit(yol + ".lock");
+      ASSERT_TRUE(kilit.open(QIODevice::WriteOnly));
+      kilit.write("4242\nvelmora\nbaska-is-istasyonu\n0f1e2d3c4b5a69788796a5b4c3d2e1f0\n");
+    }
+    ASSERT_EQ(c, 1);
+    bool değişti = false;
+    EXPECT_FALSE(Ayarlar::BölümüBeklemedenDeğiştir("SonucuBilinmeyenIsler", [&](auto&) { değişti = true; }));
+    EXPECT_FALSE(değişti);
+    QElapsedTimer süre;
+    süre.start();
+    const QString değer = QString::number(canlı);
+    EXPECT_EQ(Ayarlar::AnahtarlarıYaz("Ayarlar", {{"Veritabani", değer}, {"KritikStokUyarisi", değer}}),
+              canlı ? Ayarlar::Sonuç::Kilitli : Ayarlar::Sonuç::Yazıldı);
+    EXPECT_LT(süre.elapsed(), (Ayarlar::KilitBayatlığı * 2 + std::chrono::seconds(3)).count());
+    EXPECT_EQ(QFile::exists(yol + ".lock"), canlı);
+    EXPECT_EQ(Ayarlar::Oku("Ayarlar", "KritikStokUyarisi"), "0");
+    if (canlı) {
+      ASSERT_EQ(write(bitir[1], "x", 1), 1);
+      ::waitpid(tutan, nullptr, 0);
+    }
+    for (int fd : {hazır[0], hazır[1], bitir[0], bitir[1]}) close(fd);
+    EXPECT_TRUE(Ayarlar::BölümüBeklemedenDeğiştir("Ayarlar", [](auto& d) { d.append({QStringLiteral("Yeni"), QStringLiteral("1")}); }));
+    EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Yeni"), "1");
+    Ayarlar::AnahtarıSil("Ayarlar", "Yeni");
+  }
 }
 
 }  // namespace
