@@ -335,10 +335,11 @@ void SütunluListe::DüzeniYükle(const QString& listeAdı) {
   }
 }
 
-void SütunluListe::DüzeniKaydet(const QString& listeAdı) const {
-  const QString bölüm = Bölüm(listeAdı);
+Ayarlar::Sonuç SütunluListe::DüzeniKaydet(const QString& listeAdı) const {
+  QList<QPair<QString, QString>> değerler;
   for (int i = 1; i <= SütunSayısı(); ++i) {
-    Ayarlar::Yaz(bölüm, QStringLiteral("Konum-%1").arg(i), QString::number(SütunKonumu(i)));
-    Ayarlar::Yaz(bölüm, QStringLiteral("Genislik-%1").arg(i), QString::number(SütunGenişliği(i)));
+    değerler.append({QStringLiteral("Konum-%1").arg(i), QString::number(SütunKonumu(i))});
+    değerler.append({QStringLiteral("Genislik-%1").arg(i), QString::number(SütunGenişliği(i))});
   }
+  return Ayarlar::AnahtarlarıYaz(Bölüm(listeAdı), değerler);
 }

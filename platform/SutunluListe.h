@@ -4,6 +4,8 @@
 // arrows itself, the list's own text sort setting and its layout saved in settings. Print and
 // export read a list through it: its columns and the texts of its rows as the list shows them.
 
+#include "Ayarlar.h"
+
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -66,7 +68,8 @@ public:
   // Column positions and widths in settings section "Listeler\<ad>", keys "Konum-<i>" and
   // "Genislik-<i>"; a missing or unreadable value keeps the current one.
   void DüzeniYükle(const QString& listeAdı);
-  void DüzeniKaydet(const QString& listeAdı) const;
+  // One write for the whole layout; what became of it is for the form to tell.
+  Ayarlar::Sonuç DüzeniKaydet(const QString& listeAdı) const;
 
   std::function<void(int başlıkIndex)> BaşlığaTıklandı;
 

@@ -138,7 +138,7 @@ void HareketİzlemeFormu::Form_Load() {
 }
 
 void HareketİzlemeFormu::Form_Unload() {
-  StokHareketleriListesi->DüzeniKaydet(tasarım_.listeAdı);
+  OrtakYordamlarModülü::ListeDüzeniniKaydet(*StokHareketleriListesi, tasarım_.listeAdı, *this);
   // Loaded again, the form starts on its first control, not on the one used last.
   if (QWidget* odak = focusWidget()) odak->clearFocus();
   AlanAileleri::PencereyiSıfırla(this);

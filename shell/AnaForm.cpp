@@ -296,15 +296,15 @@ void AnaForm::KonumuYükle() {
 void AnaForm::KonumuKaydet() {
   const Qt::WindowStates durum = windowState();
   if (durum & Qt::WindowMinimized) return;
-  if (durum & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
-    Ayarlar::Yaz(AyarBölümü, QStringLiteral("BaslamaKonumu"), QStringLiteral("2"));
-    return;
-  }
-  Ayarlar::Yaz(AyarBölümü, QStringLiteral("Yukseklik"), TwipMetni(height()));
-  Ayarlar::Yaz(AyarBölümü, QStringLiteral("Genislik"), TwipMetni(width()));
-  Ayarlar::Yaz(AyarBölümü, QStringLiteral("SolBosluk"), TwipMetni(x()));
-  Ayarlar::Yaz(AyarBölümü, QStringLiteral("UstBosluk"), TwipMetni(y()));
-  Ayarlar::Yaz(AyarBölümü, QStringLiteral("BaslamaKonumu"), QStringLiteral("0"));
+  const bool büyük = durum & (Qt::WindowMaximized | Qt::WindowFullScreen);
+  const auto sonuç = Ayarlar::AnahtarlarıYaz(
+      AyarBölümü, büyük ? QList<QPair<QString, QString>>{{QStringLiteral("BaslamaKonumu"), QStringLiteral("2")}}
+                        : QList<QPair<QString, QString>>{{QStringLiteral("Yukseklik"), TwipMetni(height())},
+                                                         {QStringLiteral("Genislik"), TwipMetni(width())},
+                                                         {QStringLiteral("SolBosluk"), TwipMetni(x())},
+                                                         {QStringLiteral("UstBosluk"), TwipMetni(y())},
+                                                         {QStringLiteral("BaslamaKonumu"), QStringLiteral("0")}});
+  OrtakYordamlarModülü::AyarKaydedilmediyseSöyle(sonuç, QStringLiteral("Ana pencerenin konumu ve boyutu"));
 }
 
 void AnaForm::MDIForm_Activate() {

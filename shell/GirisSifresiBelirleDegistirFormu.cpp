@@ -91,9 +91,10 @@ void GirişŞifresiBelirleDeğiştirFormu::TamamDüğmesi_Click() {
     return;
   }
   Ortak::GirişŞifresiSorulsun = true;
-  // The password before the flag: a store left half-written never asks for a password it lacks.
-  Ayarlar::Yaz(Bölüm, ŞifreAnahtarAdı, ŞifreKarıştır(şifre, ŞifreTablosu, ŞifreAnahtarı));
-  Ayarlar::Yaz(Bölüm, SorAnahtarı, QStringLiteral("-1"));
+  // The password and the flag in one write: the store never asks for a password it lacks.
+  AyarKaydedilmediyseSöyle(Ayarlar::AnahtarlarıYaz(Bölüm, {{ŞifreAnahtarAdı, ŞifreKarıştır(şifre, ŞifreTablosu, ŞifreAnahtarı)},
+                                                         {SorAnahtarı, QStringLiteral("-1")}}),
+                           QStringLiteral("Giriş şifresi"));
   Kaldır();
 }
 
@@ -109,8 +110,8 @@ void GirişŞifresiBelirleDeğiştirFormu::İptalDüğmesi_Click() {
     return;
   }
   Ortak::GirişŞifresiSorulsun = false;
-  Ayarlar::Yaz(Bölüm, SorAnahtarı, QStringLiteral("0"));
-  Ayarlar::Yaz(Bölüm, ŞifreAnahtarAdı, QString());
+  AyarKaydedilmediyseSöyle(Ayarlar::AnahtarlarıYaz(Bölüm, {{SorAnahtarı, QStringLiteral("0")}, {ŞifreAnahtarAdı, QString()}}),
+                           QStringLiteral("Giriş şifresinin kaldırıldığı"));
   Kaldır();
 }
 

@@ -182,7 +182,9 @@ void KritikStokListesiFormu::KritikStokListesi_ColumnClick(int başlıkIndex) {
 
 void KritikStokListesiFormu::BaşlangıçtaGösterOnayı_Click() {
   const bool göster = BaşlangıçtaGösterOnayı->isChecked();
-  Ayarlar::Yaz(AyarBölümü, UyarıAnahtarı, göster ? QStringLiteral("1") : QStringLiteral("0"));
+  OrtakYordamlarModülü::AyarKaydedilmediyseSöyle(
+      Ayarlar::AnahtarlarıYaz(AyarBölümü, {{UyarıAnahtarı, göster ? QStringLiteral("1") : QStringLiteral("0")}}),
+      QStringLiteral("'Program Başlarken Listeyi Göster' seçimi"));
   Ortak::KritikStokUyarısı = göster ? 1 : 0;
 }
 

@@ -4,6 +4,7 @@
 #include "IlerlemeGosterFormu.h"
 #include "ListeRaporu.h"
 #include "ListeyiSiralaModulu.h"
+#include "OrtakYordamlarModulu.h"
 #include "SikiListeGorunumu.h"
 #include "Simgeler.h"
 
@@ -57,7 +58,7 @@ void ListeFormuTabanı::Form_Load() {
 }
 
 void ListeFormuTabanı::Form_Unload() {
-  liste_->DüzeniKaydet(listeAdı_);
+  OrtakYordamlarModülü::ListeDüzeniniKaydet(*liste_, listeAdı_, *this);
   yüklü_ = false;
 }
 

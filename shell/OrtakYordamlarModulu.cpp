@@ -5,6 +5,7 @@
 #include "OrtakDegiskenlerModulu.h"
 #include "Platform.h"
 #include "StokBakiyesi.h"
+#include "SutunluListe.h"
 #include "TurkceMetin.h"
 
 #include <QApplication>
@@ -142,6 +143,24 @@ int ListedeAra(const QListWidget* liste, const QString& metin) {
   return -1;
 }
 
+void AyarKaydedilmediyseSöyle(Ayarlar::Sonuç sonuç, const QString& ne) {
+  if (sonuç == Ayarlar::Sonuç::Yazıldı) return;
+  const QString dosya = QDir::toNativeSeparators(Ayarlar::DosyaYolu());
+  MesajKutusu(ne + QStringLiteral(" kaydedilmedi: ") +
+                  (sonuç == Ayarlar::Sonuç::Kilitli
+                       ? QStringLiteral("ayar dosyası (%1) başka bir Velmora kopyası tarafından kilitli tutuluyor ve "
+                                        "beklenen süre içinde serbest kalmadı.\n\nLütfen, daha sonra yeniden deneyiniz.")
+                       : QStringLiteral("ayar dosyası (%1) yazılamadı; dosya salt okunur, disk dolu ya da klasörüne "
+                                        "erişilemiyor olabilir."))
+                      .arg(dosya),
+              Stil::Uyarı);
+}
+
+void ListeDüzeniniKaydet(const SütunluListe& liste, const QString& listeAdı, const QWidget& pencere) {
+  AyarKaydedilmediyseSöyle(liste.DüzeniKaydet(listeAdı),
+                           QStringLiteral("'%1' penceresindeki listenin sütun sırası ve genişlikleri").arg(pencere.windowTitle()));
+}
+
 void SonKullanılanlarıKaydet(QComboBox* kutu, const QString& bölüm) {
   const int n = kutu->count();
   const QString metin = kutu->currentText();
@@ -149,12 +168,14 @@ void SonKullanılanlarıKaydet(QComboBox* kutu, const QString& bölüm) {
   for (int i = 0; i < n; ++i)
     if (TürkçeMetin::BüyükKüçükDuyarsızEşit(kutu->itemText(i), metin)) return;
   kutu->insertItem(0, metin);
+  QList<QPair<QString, QString>> değerler;
   if (n < 10) {
-    Ayarlar::Yaz(bölüm, QStringLiteral("Sira-%1").arg(kutu->count()), metin);
-    return;
+    değerler.append({QStringLiteral("Sira-%1").arg(kutu->count()), metin});
+  } else {
+    kutu->removeItem(10);
+    for (int i = 0; i < 10; ++i) değerler.append({QStringLiteral("Sira-%1").arg(i + 1), kutu->itemText(i)});
   }
-  kutu->removeItem(10);
-  for (int i = 0; i < 10; ++i) Ayarlar::Yaz(bölüm, QStringLiteral("Sira-%1").arg(i + 1), kutu->itemText(i));
+  AyarKaydedilmediyseSöyle(Ayarlar::AnahtarlarıYaz(bölüm, değerler), QStringLiteral("Son girilen değerlerin listesi"));
 }
 
 void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm) {

@@ -2,6 +2,7 @@
 // Procedures every form uses: the message box, the common error routine, field
 // highlighting, list search, remembered entries and name lookups.
 
+#include "Ayarlar.h"
 #include "Veritabani.h"
 
 #include <QString>
@@ -14,6 +15,7 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class SütunluListe;
 class QWidget;
 
 namespace OrtakYordamlarModülü {
@@ -101,6 +103,14 @@ inline const QString BirimAğırlığıBüyükMetni = QStringLiteral(
 void MetniSeçVeRenklendir(QLineEdit* kutu, QLabel* etiket);
 // Index of the first item beginning with metin (Turkish letters, case ignored), or -1.
 int ListedeAra(const QListWidget* liste, const QString& metin);
+
+// Tells the user once, plainly, that `ne` (what the user set: "Ana pencerenin konumu ve boyutu")
+// was not kept, when the settings could not be written, and why; says nothing when they were.
+void AyarKaydedilmediyseSöyle(Ayarlar::Sonuç sonuç, const QString& ne);
+
+// A list's layout saved as the form closes, in one write; when it could not be, the user is told
+// that the columns of that window's list were not kept.
+void ListeDüzeniniKaydet(const SütunluListe& liste, const QString& listeAdı, const QWidget& pencere);
 
 void SonKullanılanlarıKaydet(QComboBox* kutu, const QString& bölüm);
 void SonKullanılanlarıYükle(QComboBox* kutu, const QString& bölüm);

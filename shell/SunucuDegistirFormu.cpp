@@ -26,6 +26,23 @@ QString Anahtar(int numara) { return QStringLiteral("Sunucu-%1").arg(numara); }
 constexpr int EnÇokSunucu = 4;
 // Folders are told apart as the file system does: letter case counts.
 bool AynıKlasör(const QString& a, const QString& b) { return QDir::cleanPath(a) == QDir::cleanPath(b); }
+qsizetype Yeri(const QStringList& liste, const QString& klasör) {
+  for (qsizetype i = 0; i < liste.size(); ++i)
+    if (AynıKlasör(liste[i], klasör)) return i;
+  return -1;
+}
+// The rule of four; `çıkan` gets the folder the new one replaced. False when nothing was added.
+bool DörtKuralıylaEkle(QStringList& liste, const QString& klasör, QString& çıkan) {
+  if (liste.size() > EnÇokSunucu) return false;
+  if (liste.size() == EnÇokSunucu) çıkan = liste.takeAt(EnÇokSunucu - 1);
+  liste.append(klasör);
+  return true;
+}
+QStringList Metinler(const QListWidget& liste) {
+  QStringList metinler;
+  for (int i = 0; i < liste.count(); ++i) metinler << liste.item(i)->text();
+  return metinler;
+}
 }  // namespace
 
 SunucuDeğiştirFormu::SunucuDeğiştirFormu() {
@@ -80,6 +97,7 @@ void SunucuDeğiştirFormu::Kaldır() {
 }
 
 void SunucuDeğiştirFormu::Form_Load() {
+  eklemeler_.clear();
   SunucuListesi->clear();
   Etiket[2]->clear();
   for (const auto& [anahtar, klasör] : Ayarlar::TümünüOku(Bölüm)) SunucuListesi->addItem(klasör);
@@ -112,29 +130,49 @@ void SunucuDeğiştirFormu::SunucuSeçDüğmesi_Click() {
                 Stil::Uyarı);
     return;
   }
-  for (int i = 0; i < SunucuListesi->count(); ++i) {
-    if (AynıKlasör(SunucuListesi->item(i)->text(), klasör)) {
-      SunucuListesi->setCurrentRow(i);
-      return;
-    }
+  if (const qsizetype yer = Yeri(Metinler(*SunucuListesi), klasör); yer >= 0) {
+    SunucuListesi->setCurrentRow(static_cast<int>(yer));
+    return;
   }
   // Only the list changes here; the settings follow once the folder's database has opened.
-  const int n = SunucuListesi->count();
-  if (n < EnÇokSunucu) {
-    SunucuListesi->addItem(klasör);
-  } else if (n == EnÇokSunucu) {
-    // The newest takes the place of the fourth.
-    SunucuListesi->addItem(klasör);
-    delete SunucuListesi->takeItem(EnÇokSunucu - 1);
-  }
+  SunucuEkle(klasör);
   SunucuListesi->setCurrentRow(SunucuListesi->count() - 1);
 }
 
-void SunucuDeğiştirFormu::ListeyiKaydet(int seçili) {
-  QList<QPair<QString, QString>> değerler;
-  for (int i = 0; i < SunucuListesi->count(); ++i) değerler.append({Anahtar(i + 1), SunucuListesi->item(i)->text()});
-  Ayarlar::BölümüYaz(Bölüm, değerler);
-  Ayarlar::Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(seçili));
+void SunucuDeğiştirFormu::SunucuEkle(const QString& klasör) {
+  QStringList liste = Metinler(*SunucuListesi);
+  QString çıkan;
+  if (!DörtKuralıylaEkle(liste, klasör, çıkan)) return;
+  eklemeler_.push_back({klasör, çıkan});
+  SunucuListesi->addItem(klasör);
+  if (!çıkan.isEmpty()) delete SunucuListesi->takeItem(EnÇokSunucu - 1);
+}
+
+Ayarlar::Sonuç SunucuDeğiştirFormu::ListeyiKaydet(int seçili) {
+  const QString seçilen = seçili >= 0 && seçili < SunucuListesi->count() ? SunucuListesi->item(seçili)->text() : QString();
+  QStringList liste;
+  const Ayarlar::Sonuç sonuç = Ayarlar::Değiştir([&](Ayarlar::Değişiklik& d) {
+    liste.clear();
+    for (const auto& [anahtar, klasör] : d.TümünüOku(Bölüm)) liste << klasör;
+    // What this form did, done again on the file's list; the folder connected to stays in it.
+    QString çıkan;
+    for (const Ekleme& e : eklemeler_) {
+      if (const qsizetype yer = Yeri(liste, e.çıkan); !e.çıkan.isEmpty() && yer >= 0) liste.removeAt(yer);
+      if (Yeri(liste, e.eklenen) < 0) DörtKuralıylaEkle(liste, e.eklenen, çıkan);
+    }
+    if (!seçilen.isEmpty() && Yeri(liste, seçilen) < 0) DörtKuralıylaEkle(liste, seçilen, çıkan);
+    QList<QPair<QString, QString>> değerler;
+    for (qsizetype i = 0; i < liste.size(); ++i) değerler.append({Anahtar(static_cast<int>(i) + 1), liste[i]});
+    d.BölümüYaz(Bölüm, değerler);
+    if (const qsizetype yer = Yeri(liste, seçilen); yer >= 0)
+      d.Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Veritabani"), QString::number(yer));
+  });
+  if (sonuç == Ayarlar::Sonuç::Yazıldı) {
+    eklemeler_.clear();
+    SunucuListesi->clear();
+    SunucuListesi->addItems(liste);
+  }
+  return sonuç;
 }
 
 void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
@@ -156,7 +194,7 @@ void SunucuDeğiştirFormu::SeçilenSunucuyaBağlanDüğmesi_Click() {
   Ortak::Veritabanı = std::move(yeni);
   Ortak::Veritabanı->İstatistikleriTazele();
   if (FormYüklü<AnaForm>()) Form<AnaForm>().DurumPaneliYaz(2, QStringLiteral("   Veritabanı bağlantısı tamam!"));
-  ListeyiKaydet(seçili);
+  AyarKaydedilmediyseSöyle(ListeyiKaydet(seçili), QStringLiteral("Sunucu listesindeki değişiklik ve bağlanılan sunucu"));
   Kaldır();
   BekleyenİşiSonuçlandır();
 }

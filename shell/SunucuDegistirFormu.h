@@ -2,9 +2,12 @@
 // The saved server folders (at most four) and the change of the current one.
 // Kept loaded, hidden, for the whole run as the program's view of "Sunucular".
 
+#include "Ayarlar.h"
+
 #include <QDialog>
 
 #include <array>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -20,9 +23,14 @@ public:
   void Kaldır();
   bool Yüklü() const { return yüklü_; }
 
-  // Writes the list as shown and the index of the current folder. Called only once that
-  // folder's database has opened: a cancelled change leaves the settings as they were.
-  void ListeyiKaydet(int seçili);
+  // Adds a folder to the list by the rule of four (below four it is appended; at four it takes the
+  // fourth's place; a longer list written by hand takes no more), remembering the change for the save.
+  void SunucuEkle(const QString& klasör);
+  // Applies this form's changes (the folders added, those they replaced) and the index of the
+  // current folder to the list as the file holds it now, in one write, so that a folder another
+  // copy added meanwhile stays; the list then shows the file's. Called only once that folder's
+  // database has opened: a cancelled change leaves the settings as they were.
+  Ayarlar::Sonuç ListeyiKaydet(int seçili);
 
   void Form_Load();
   void Form_Activate();
@@ -44,6 +52,10 @@ protected:
   void showEvent(QShowEvent* olay) override;
 
 private:
+  struct Ekleme {
+    QString eklenen, çıkan;
+  };
+  std::vector<Ekleme> eklemeler_;
   bool yüklü_ = false;
 };
 

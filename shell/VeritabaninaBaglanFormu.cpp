@@ -161,7 +161,7 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
                     Stil::Uyarı);
       }
       // Saved with the index once the database has opened.
-      liste->addItem(SunucuYolu);
+      sunucular.SunucuEkle(SunucuYolu);
     }
 
     std::unique_ptr<Veritabanı> yeni = Veritabanı::Aç(VeritabanıDosyası(SunucuYolu));
@@ -169,7 +169,7 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan() {
     if (vazgeçildi_) return;  // the user quit while the file was opening
     Ortak::Veritabanı = std::move(yeni);
     Ortak::Veritabanı->İstatistikleriTazele();
-    sunucular.ListeyiKaydet(static_cast<int>(n));
+    AyarKaydedilmediyseSöyle(sunucular.ListeyiKaydet(static_cast<int>(n)), QStringLiteral("Bağlanılan sunucu"));
   } catch (const VeritabanıHatası& h) {
     BağlantıHatası(h.Numara(), h.Açıklama());
     return;

@@ -281,7 +281,7 @@ void ÇalışmaListesi::Yükle() {
   Temizle();
 }
 
-void ÇalışmaListesi::DüzeniKaydet() const { Liste->DüzeniKaydet(ayarAdı_); }
+void ÇalışmaListesi::DüzeniKaydet() const { ListeDüzeniniKaydet(*Liste, ayarAdı_, *window()); }
 
 void ÇalışmaListesi::DurumuAyarla(bool dolu) {
   setEnabled(dolu);

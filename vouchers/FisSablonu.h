@@ -117,6 +117,7 @@ public:
 
   // As designed (columns, no rows, no arrow, buttons off), then the saved layout.
   void Yükle();
+  // The user is told when it could not be kept.
   void DüzeniKaydet() const;
 
 private:

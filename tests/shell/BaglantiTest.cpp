@@ -14,11 +14,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <gmock/gmock.h>
 
 #include <deque>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <functional>
 
 namespace {
@@ -511,6 +514,74 @@ TEST_F(BağlantıTesti, BağlanıncaİstatistiklerTazelenirYazanVarsaAtlanır) {
   EXPECT_TRUE(mesajlar.empty());
   EXPECT_EQ(Form<AnaForm>().DurumPaneli(2), Tamam);
   EXPECT_NO_THROW(işlem.Onayla());
+}
+
+// Two copies have "Sunucu Değiştirme" open at once. One adds a folder and connects to it; then the
+// other, whose list was read before, connects to a listed folder or adds one of its own. Each
+// applies only what it changed to the list as the file holds it then: a folder the other added
+// stays, and no more than four are kept, the newest taking the fourth's place.
+TEST_F(BağlantıTesti, AynıAndaAçıkİkiSunucuDeğiştirmeBirbirininSunucusunuSilmez) {
+  QStringList s;
+  for (const char* ad : {"s1", "s2", "s3", "s4", "a", "b"}) s << YeniVeritabanı(ad);
+  const QString a = s[4], b = s[5];
+  const struct {
+    int kayıtlı;
+    QString bEkler;  // empty: the other connects to the first listed folder
+    QStringList beklenen;
+    const char* veritabanı;
+  } durumlar[] = {
+      {1, {}, {s[0], a}, "0"},
+      {1, b, {s[0], a, b}, "2"},
+      {3, b, {s[0], s[1], s[2], b}, "3"},
+      {4, b, {s[0], s[1], s[2], b}, "3"},
+  };
+  // A copy of its own: its form open, it waits for its turn, then does its part and ends.
+  const auto kopya = [&](const QString& eklenecek, int hazır, int sıra) {
+    // Threads do not go with a fork: the drawing threads Qt keeps idle would never answer the copy.
+    QThreadPool::globalInstance()->waitForDone();
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    Ortak::Veritabanı = Veritabanı::Aç(Dosya(s[0]));
+    seçilecekler = {eklenecek};
+    SunucuDeğiştirFormu& form = Değiştir();
+    bool bağlandı = false;
+    const bool kapandı = ModalSür(form, [] { SunucuDeğiştir(); }, [&] {
+      char c = 0;
+      if (write(hazır, "h", 1) != 1 || read(sıra, &c, 1) != 1) return;
+      if (eklenecek.isEmpty())
+        QTest::mouseClick(form.SunucuListesi->viewport(), Qt::LeftButton, {},
+                          form.SunucuListesi->visualItemRect(form.SunucuListesi->item(0)).center());
+      else
+        QTest::mouseClick(form.SunucuSeçDüğmesi, Qt::LeftButton);
+      QTest::mouseClick(form.SeçilenSunucuyaBağlanDüğmesi, Qt::LeftButton);
+      bağlandı = Ortak::Veritabanı->Yol() == Dosya(eklenecek.isEmpty() ? s[0] : eklenecek);
+    });
+    std::_Exit(kapandı && bağlandı && mesajlar.empty() ? 0 : 1);
+  };
+  for (const auto& d : durumlar) {
+    SCOPED_TRACE(testing::Message() << d.kayıtlı << " " << d.bEkler.isEmpty());
+    Ayarlar::BölümüSil("Sunucular");
+    SunucularıKaydet(s.mid(0, d.kayıtlı));
+    Ayarlar::Yaz("Ayarlar", "Veritabani", "0");
+    FormuYokEt<SunucuDeğiştirFormu>();
+    int hazır[2], sıraA[2], sıraB[2];
+    ASSERT_TRUE(pipe(hazır) == 0 && pipe(sıraA) == 0 && pipe(sıraB) == 0);
+    const pid_t kopyaA = kopya(a, hazır[1], sıraA[0]), kopyaB = kopya(d.bEkler, hazır[1], sıraB[0]);
+    char c = 0;
+    ASSERT_TRUE(read(hazır[0], &c, 1) == 1 && read(hazır[0], &c, 1) == 1);  // both forms read the list
+    int durumA = -1, durumB = -1;
+    EXPECT_EQ(write(sıraA[1], "a", 1), 1);
+    EXPECT_EQ(waitpid(kopyaA, &durumA, 0), kopyaA);
+    EXPECT_EQ(write(sıraB[1], "b", 1), 1);
+    EXPECT_EQ(waitpid(kopyaB, &durumB, 0), kopyaB);
+    for (int fd : {hazır[0], hazır[1], sıraA[0], sıraA[1], sıraB[0], sıraB[1]}) close(fd);
+    EXPECT_EQ(durumA, 0);
+    EXPECT_EQ(durumB, 0);
+    QStringList kalan;
+    for (const auto& [anahtar, klasör] : Sunucular()) kalan << klasör;
+    EXPECT_EQ(kalan, d.beklenen);
+    EXPECT_EQ(Ayarlar::Oku("Ayarlar", "Veritabani"), d.veritabanı);
+  }
 }
 
 }  // namespace
