@@ -479,7 +479,7 @@ TEST_F(İşlemİzleriTesti, KilitlerBuluşmasaDaİşBirKezSöylenir) {
       {PidiKullanılmış, 0, false},  {YenidenBaşlamış, ENOLCK, false},
   };
   KoşuDosyaları::Dönem = std::chrono::milliseconds(50);
-  KoşuDosyaları::BayatDönemi = 10;
+  KoşuDosyaları::BayatDönemi = 20;
   for (const auto& d : durumlar) {
     SCOPED_TRACE(testing::Message() << d.kim << ' ' << d.kilit << ' ' << d.kendiÇözer);
     KoşuDosyaları::KilitYerine = [k = d.kilit] { return k; };
@@ -499,7 +499,7 @@ TEST_F(İşlemİzleriTesti, KilitlerBuluşmasaDaİşBirKezSöylenir) {
       if (KişiYaz(*v, QStringLiteral("AYŞE")) || sonHata.contains(QStringLiteral("not edilemedi")) || !sıra())
         return false;
       // Lives on, writing its file anew every period, then stops as a machine that went down.
-      for (const auto son = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+      for (const auto son = std::chrono::steady_clock::now() + std::chrono::milliseconds(2500);
            d.kim == BaşkaMakine && std::chrono::steady_clock::now() < son; ::usleep(10'000))
         KoşuDosyaları::Yenile();
       return !d.kendiÇözer || (KişiYaz(*v, QStringLiteral("AYAR")) && doğru == 1);
