@@ -122,18 +122,19 @@ bool SatırıEkle(Kayıt& k, bool ayarlardan = false) {
   return true;
 }
 
-// Lines earlier versions kept in the settings for that token go, under the settings' lock.
+// Lines earlier versions kept in the settings for that token go, under the settings' lock. Nothing
+// here waits on that lock: a line left is taken or removed at a later connection, period or write.
 bool AyarlardanAt(const QString& iz) {
   bool tamam = true;
   if (Ayarlar::BölümVar(Bölüm))
-    tamam = Ayarlar::BölümüDeğiştir(Bölüm, [&](QList<QPair<QString, QString>>& satırlar) {
+    tamam = Ayarlar::BölümüBeklemedenDeğiştir(Bölüm, [&](QList<QPair<QString, QString>>& satırlar) {
       satırlar.removeIf([&](const QPair<QString, QString>& s) {
         const auto o = SatırıOku(s.second);
         return o && o->iş.iz == iz;
       });
     });
   if (Ayarlar::BölümVar(EskiBölüm))
-    tamam = Ayarlar::BölümüDeğiştir(EskiBölüm, [&](QList<QPair<QString, QString>>& satırlar) {
+    tamam = Ayarlar::BölümüBeklemedenDeğiştir(EskiBölüm, [&](QList<QPair<QString, QString>>& satırlar) {
       if (std::any_of(satırlar.begin(), satırlar.end(), [&](const auto& s) { return s.first == u"Iz" && s.second == iz; }))
         satırlar.clear();
     }) && tamam;
@@ -165,11 +166,12 @@ bool Devral(Dosya& d, const Bekleyenİş& iş) {
 }
 
 // What earlier versions kept in the settings for the file, from runs that have ended, taken
-// under the settings' lock: no other copy takes the same line.
+// under the settings' lock: no other copy takes the same line. Held by another copy, the lines
+// are left for the next connection or period.
 void AyarlardanAl(Dosya& d, const QString& yol) {
   QStringList biten;
   if (Ayarlar::BölümVar(Bölüm))
-    Ayarlar::BölümüDeğiştir(Bölüm, [&](QList<QPair<QString, QString>>& satırlar) {
+    Ayarlar::BölümüBeklemedenDeğiştir(Bölüm, [&](QList<QPair<QString, QString>>& satırlar) {
       satırlar.removeIf([&](const QPair<QString, QString>& s) {
         const auto o = SatırıOku(s.second);
         if (!o) return true;
@@ -185,7 +187,7 @@ void AyarlardanAl(Dosya& d, const QString& yol) {
   // Nothing waits on an ended run's lock; a line of it for another file still finds it ended.
   for (const QString& koşu : biten) KoşuDosyaları::EskiKoşuyuSil(koşu);
   if (Ayarlar::BölümVar(EskiBölüm))
-    Ayarlar::BölümüDeğiştir(EskiBölüm, [&](QList<QPair<QString, QString>>& satırlar) {
+    Ayarlar::BölümüBeklemedenDeğiştir(EskiBölüm, [&](QList<QPair<QString, QString>>& satırlar) {
       QMap<QString, QString> a;
       for (const auto& [anahtar, değer] : satırlar) a[anahtar] = değer;
       if (a.value(QStringLiteral("Veritabani")) != yol) return;

@@ -7,6 +7,7 @@
 #include "TestOrtami.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <sqlite3.h>
@@ -177,6 +178,28 @@ TEST_F(İşlemİzleriTesti, BekleyenİşBağlanıncaSöylenir) {
     EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
     EXPECT_FALSE(Ayarlar::BölümVar(QStringLiteral("SonucuBilinmeyenIs")));
   }
+}
+
+// A lock of the settings that another workstation left a moment ago holds no connection up: the
+// works an earlier version kept there are left for a later connection, which tells them once.
+TEST_F(İşlemİzleriTesti, AyarKilidiBağlantıyıBekletmez) {
+  Dışarıdan("CREATE TABLE OnayIzleri (Iz TEXT PRIMARY KEY, Sira INTEGER NOT NULL) WITHOUT ROWID;"
+            "INSERT INTO OnayIzleri VALUES ('var', 1);");
+  Bekleyen(QStringLiteral("onay:1:var"));
+  QFile kilit(Ayarlar::DosyaYolu() + QStringLiteral(".lock"));
+  ASSERT_TRUE(kilit.open(QIODevice::WriteOnly));
+  kilit.write("4242\nvelmora\nbaska-is-istasyonu\n0f1e2d3c4b5a69788796a5b4c3d2e1f0\n");
+  kilit.close();
+  QElapsedTimer süre;
+  süre.start();
+  YenidenBaşla();
+  EXPECT_LT(süre.elapsed(), Ayarlar::KilitBayatlığı.count());
+  EXPECT_TRUE(söylenen.empty());
+  EXPECT_TRUE(Ayarlar::BölümVar(Bekleyenler));
+  ASSERT_TRUE(kilit.remove());
+  for (int başlangıç = 0; başlangıç < 2; ++başlangıç) YenidenBaşla();
+  EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("Stoğa giriş fişi"), true}}));
+  EXPECT_FALSE(Ayarlar::BölümVar(Bekleyenler));
 }
 
 // A write that changes nothing stores no token; one that does removes the tokens a million
