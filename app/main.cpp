@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
   İşlemİzleri::Söyle = OrtakYordamlarModülü::BekleyenİşiSöyle;
   İşlemİzleri::KoşuDosyasındaTut = true;
   İşlemİzleri::OkunamayanDosya = OrtakYordamlarModülü::OkunamayanİşDosyası;
+  İşlemİzleri::NotKayboldu = [] { OrtakYordamlarModülü::İşNotuKayboldu(false); };
   QTranslator qtÇevirisi;
   BaşlangıçModülü::QtÇevirisiniYükle(qtÇevirisi);
 

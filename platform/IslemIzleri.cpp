@@ -374,11 +374,11 @@ void Bildir(Veritabanı& vt) {
     std::erase_if(Dosyalar::Hepsi()[yol].çözülen, [&](const Çözülen& x) { return x.k.iş.iz == ç.k.iş.iz; });
     Dosyalar::Hepsi()[yol].satırıKalan.emplace_back(ç).k.sahip = nullptr;
   }
-  for (const QString& kenar : KoşuDosyaları::KenaraAlınanlar()) {
-    try {
+  try {
+    for (const QString& kenar : KoşuDosyaları::KenaraAlınanlar())
       if (OkunamayanDosya) OkunamayanDosya(kenar);
-    } catch (...) {
-    }
+    if (KoşuDosyasındaTut && KoşuDosyaları::Kayboldu() && NotKayboldu) NotKayboldu();
+  } catch (...) {
   }
   SatırlarıSil(vt);
   söyleniyor = false;

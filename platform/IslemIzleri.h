@@ -51,6 +51,9 @@ inline bool KoşuDosyasındaTut = false;
 // Told, from Bildir, of a file of pending works of a run that ended that could not be read: it was
 // set aside under this path so that it is told once.
 inline std::function<void(const QString& yol)> OkunamayanDosya;
+// Told, from Bildir, once the run's works kept for a restart could no longer be written again
+// (their folder removed or harmed and not writable): a restart would not tell them.
+inline std::function<void()> NotKayboldu;
 // The clock that dates a pending work for the user (tests set it).
 inline std::function<QDateTime()> Saat = [] { return QDateTime::currentDateTime(); };
 

@@ -229,6 +229,7 @@ struct Tutulan {
   QString asıl;                 // the name it had, of a file taken over: it goes back to it, handed on
   QByteArray içerik;            // as written last, with its mode: what "standing as written" means
   mode_t kip = 0;
+  bool duruyor = true;          // false once it could not be written again: told once
   quint64 damga = 0;
   Saat::time_point yazıldı;
 };
@@ -244,6 +245,7 @@ struct Koşu {
   std::vector<Tutulan> dosyalar;
   std::map<QString, Gözlem> gözlemler;
   std::vector<QString> kenaraAlınan;
+  bool kayıp = false;  // a file with lines could not be written again since last told
   // However the program ends, the system lets the locks go; a run that ends well removes its own
   // file when nothing is left in it.
   ~Koşu() {
@@ -338,6 +340,9 @@ bool Yaz(Tutulan& t, const std::vector<Satır>& satırlar) {
       }
       Adım("adlandı");
     }
+    // A file removed from outside is let go first: a file system in user space will not rename
+    // over a name whose removed file is still open.
+    if (t.fd >= 0 && !AdıVar(t.fd, t.yol)) ::close(std::exchange(t.fd, -1));
     if (yazıldı && ::rename(Yerel(geçici).constData(), Yerel(t.yol).constData()) == 0) {
       if (t.fd >= 0) ::close(t.fd);
       t.fd = fd;
@@ -556,23 +561,37 @@ bool HerhangiBirindeVar(const QString& anahtar) {
 
 std::vector<QString> KenaraAlınanlar() { return std::exchange(Bu().kenaraAlınan, {}); }
 
+namespace {
+// Harmed from outside, or due: written again. False when it stands nowhere whole.
+bool YenidenYaz(Tutulan& t, bool dönemi) {
+  if (t.satırlar.empty() || (!dönemi && Duruyor(t))) return t.duruyor = true;
+  const bool yazıldı = Yaz(t, std::vector<Satır>(t.satırlar));
+  if (!yazıldı && t.duruyor) Bu().kayıp = true;
+  t.duruyor = yazıldı;
+  return yazıldı;
+}
+}  // namespace
+
 void Yenile() {
-  const auto şimdi = Saat::now();
-  for (Tutulan& t : Bu().dosyalar)
-    if (t.fd >= 0 && !t.satırlar.empty() && (şimdi - t.yazıldı >= Dönem || !Duruyor(t)))
-      Yaz(t, std::vector<Satır>(t.satırlar));
+  // A timer may fire a little before its time: a write due within a tenth of a period is done now.
+  const auto sınır = Saat::now() - Dönem * 9 / 10;
+  for (Tutulan& t : Bu().dosyalar) YenidenYaz(t, t.yazıldı <= sınır);
 }
 
-void Bitir() {
+bool Kayboldu() { return std::exchange(Bu().kayıp, false); }
+
+bool Bitir() {
   Koşu& k = Bu();
+  bool hepsi = true;
   for (Tutulan& t : k.dosyalar) {
-    if (t.fd < 0) continue;
     // Harmed from outside: written again, or no start would find its lines.
-    if (!t.satırlar.empty() && !Duruyor(t)) Yaz(t, std::vector<Satır>(t.satırlar));
+    hepsi = YenidenYaz(t, false) && hepsi;
+    if (t.fd < 0) continue;
     if (t.kendi && t.satırlar.empty() && AdıVar(t.fd, t.yol)) Kaldır(t.yol);
     ::close(t.fd);
   }
   k.dosyalar.clear();
+  return hepsi;
 }
 
 bool EskiKoşuBitti(const QString& ad) {

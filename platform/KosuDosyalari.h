@@ -60,8 +60,12 @@ std::vector<QString> KenaraAlınanlar();
 // cut short, their mode changed from outside) or, holding lines, once a period has passed since
 // the last write, so that copies of other machines see the run live.
 void Yenile();
-// The run ends well: an empty file of its own goes, one with lines is left standing whole.
-void Bitir();
+// Whether a file with lines could not be written again since last asked: its lines stand nowhere
+// whole, and a restart would not find them.
+bool Kayboldu();
+// The run ends well: an empty file of its own goes, one with lines is left standing whole. False
+// when one could not be.
+bool Bitir();
 
 // How often a run holding lines writes its file anew, and for how many periods a file of another
 // machine must stay the same before its run counts as ended.

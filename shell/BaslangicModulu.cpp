@@ -117,7 +117,7 @@ int Main() {
   // settled tokens and the lines it could not let go before; the run's file, harmed from
   // outside meanwhile, stands whole for the next start.
   Ortak::Veritabanı.reset();
-  KoşuDosyaları::Bitir();
+  if (!KoşuDosyaları::Bitir()) OrtakYordamlarModülü::İşNotuKayboldu(true);
   return kod;
 }
 

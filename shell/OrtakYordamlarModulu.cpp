@@ -69,6 +69,17 @@ void OkunamayanİşDosyası(const QString& yol) {
               Stil::Uyarı);
 }
 
+void İşNotuKayboldu(bool kapanırken) {
+  MesajKutusu(QStringLiteral("Sonucu bilinmeyen işlemlerin not edildiği klasör (%1) dışarıdan silinmiş ya da "
+                             "bozulmuş ve %2 yeniden yazılamadı: program yeniden açıldığında bu işlemlerin sonucunu "
+                             "bildiremeyecek.\n\nLütfen, klasörü denetleyiniz%3.")
+                  .arg(QDir::toNativeSeparators(KoşuDosyaları::Klasör()),
+                       kapanırken ? QStringLiteral("program kapanırken") : QStringLiteral("not edilenler"),
+                       kapanırken ? QStringLiteral(" ve o işlemlerin kaydedilip kaydedilmediğine bakınız")
+                                  : QStringLiteral("; programı kapatmadan önce o işlemleri yeniden kaydediniz")),
+              Stil::Uyarı);
+}
+
 void BekleyenİşleriYokla() {
   // A form open over the main window is not interrupted: what was found is told back at the main window.
   Veritabanı* vt = Ortak::Veritabanı.get();

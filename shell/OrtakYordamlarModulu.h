@@ -66,6 +66,8 @@ void BekleyenİşiSöyle(const İşlemİzleri::Bekleyenİş& iş, std::optional<
 void BekleyenİşiSonuçlandır();
 // A file of pending works that could not be read, set aside under `yol`.
 void OkunamayanİşDosyası(const QString& yol);
+// The works kept for a restart could not be written again, while running or as the program closes.
+void İşNotuKayboldu(bool kapanırken);
 // Every so often while the program runs: works of copies found ended since are told.
 void BekleyenİşleriYokla();
 inline const QString ÖnceYazılmışMetni =

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QFileInfo>
 
 #include <sqlite3.h>
@@ -619,6 +620,63 @@ TEST_F(İşlemİzleriTesti, DışarıdanBozulanDosyaYenidenYazılır) {
     vt = Veritabanı::Aç(yol);
     vt->Çalıştır(QStringLiteral("DELETE FROM GirisCikisYapanlarTablosu"));
   }
+}
+
+// The run's works kept for a restart that can no longer be written again (their folder removed and
+// a file in its place) are told once, while running and as the run ends; written again, a later
+// loss is told again. On a file system in user space (bindfs, where the machine has it) a folder
+// removed beneath the run is written again, its file still open, and the work told at the next start.
+TEST_F(İşlemİzleriTesti, YenidenYazılamayanNotSöylenir) {
+  int kayıp = 0;
+  İşlemİzleri::NotKayboldu = [&] { ++kayıp; };
+  {
+    HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 1, {}, HatalıDisk::BaşlıkOkunamaz);
+    vt = Veritabanı::Aç(vt->Yol());
+    ASSERT_FALSE(KişiYaz(*vt, QStringLiteral("AYŞE")));
+  }
+  for (int tur = 1; tur <= 2; ++tur) {
+    KlasörUlaşılmaz(true);
+    for (int i = 0; i < 2; ++i) İşlemİzleri::Yokla(*vt);
+    EXPECT_EQ(kayıp, tur);
+    KlasörUlaşılmaz(false);
+    İşlemİzleri::Yokla(*vt);
+    EXPECT_EQ(kayıp, tur);
+  }
+  KlasörUlaşılmaz(true);
+  EXPECT_FALSE(KoşuDosyaları::Bitir());
+  KlasörUlaşılmaz(false);
+  İşlemİzleri::NotKayboldu = {};
+
+  const QString alt = GeçiciYol(QStringLiteral("fuse-alt")), bağ = GeçiciYol(QStringLiteral("fuse-bag"));
+  QDir().mkpath(alt), QDir().mkpath(bağ);
+  if (QProcess::execute(QStringLiteral("bindfs"), {QStringLiteral("-o"), QStringLiteral("entry_timeout=0,attr_timeout=0"), alt, bağ}) != 0) GTEST_SKIP() << "bindfs bağlanamadı";
+  struct Ayır {
+    QString bağ;
+    ~Ayır() {
+      if (QProcess::execute(QStringLiteral("fusermount3"), {QStringLiteral("-u"), bağ}) != 0)
+        QProcess::execute(QStringLiteral("umount"), {bağ});
+    }
+  } ayır{bağ};
+  Ayarlar::KlasöreYönlendir(bağ);
+  YenidenBaşla();
+  const QString yol = vt->Yol();
+  vt.reset();
+  söylenen.clear();
+  HatalıDisk disk(HatalıDisk::SilinipHataVeren, EIO, 0, {}, HatalıDisk::BaşlıkOkunamaz);
+  BaşkaKopya başka([&](const std::function<bool()>& sıra) {
+    auto v = Veritabanı::Aç(yol);
+    disk.BozmayaBaşla(1);
+    if (KişiYaz(*v, QStringLiteral("VELİ")) || !sıra()) return false;
+    Veritabanı::Aç(yol);
+    return sıra();
+  });
+  ASSERT_TRUE(başka.Bekle());
+  ASSERT_TRUE(QDir(alt + QStringLiteral("/Belvaro")).removeRecursively());  // beneath the mount, as another workstation would
+  ASSERT_TRUE(başka.Devam() && başka.Bekle());
+  başka.Öldür();
+  başka.Bitir();
+  for (int i = 0; i < 2; ++i) İşlemİzleri::Bildir(*Veritabanı::Aç(yol));
+  EXPECT_EQ(söylenen, (decltype(söylenen){{QStringLiteral("VELİ"), true}}));
 }
 
 // A count at the very end of what the file can hold, as only a file written by other means has:
