@@ -1,5 +1,7 @@
 #include "Ayarlar.h"
 
+#include "DosyaYazimi.h"
+
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -321,15 +323,6 @@ QString Hedef(const QString& yol) {
   return dosya.isSymLink() ? QString() : dosya.absoluteFilePath();
 }
 
-bool HepsiniYaz(int fd, const QByteArray& veri) {
-  for (qsizetype yazılan = 0; yazılan < veri.size();) {
-    const ssize_t n = ::write(fd, veri.constData() + yazılan, size_t(veri.size() - yazılan));
-    if (n > 0) yazılan += n;
-    else if (n == 0 || errno != EINTR) return false;
-  }
-  return true;
-}
-
 // Files a writer ended inside a write left beside the file; under the lock no writer is at work.
 void ArtıklarıSil(const QString& hedef) {
   const QFileInfo dosya(hedef);
@@ -353,26 +346,24 @@ bool DosyaYaz(const QString& yol, const QByteArray& veri) {
   ArtıklarıSil(gerçek);
   const QByteArray geçici = hedef + ".yeni-" + QByteArray::number(QRandomGenerator::global()->generate(), 16);
   for (const bool adsız : {true, false}) {
-    const int fd = adsız ? ::open(klasör.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+    const int fd = adsız ? DosyaYazımı::AdsızAç(klasör, 0666)
                          : ::open(geçici.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) continue;
-    bool tamam = (!vardı || ::fchmod(fd, eski.st_mode & 07777) == 0) && HepsiniYaz(fd, veri);
+    bool tamam = (!vardı || ::fchmod(fd, eski.st_mode & 07777) == 0) && DosyaYazımı::HepsiniYaz(fd, veri);
     // An earlier version's store reads the file again only when its size or its time (to the
     // millisecond, on a disk that may keep whole seconds) has changed: written within the second
     // of the old one, the new file is longer than it.
     struct stat yeni {};
     tamam = tamam && ::fstat(fd, &yeni) == 0;
     if (tamam && vardı && yeni.st_mtim.tv_sec <= eski.st_mtim.tv_sec && yeni.st_size <= eski.st_size)
-      tamam = HepsiniYaz(fd, QByteArray(eski.st_size - yeni.st_size + 1, '\n'));
+      tamam = DosyaYazımı::HepsiniYaz(fd, QByteArray(eski.st_size - yeni.st_size + 1, '\n'));
     tamam = tamam && ::fsync(fd) == 0;
     if (tamam && adsız)
-      tamam = ::linkat(AT_FDCWD, QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), AT_FDCWD,
-                       geçici.constData(), AT_SYMLINK_FOLLOW) == 0;
+      tamam = DosyaYazımı::Adlandır(fd, geçici);
     tamam = ::close(fd) == 0 && tamam;
     if (tamam && ::rename(geçici.constData(), hedef.constData()) == 0) {
       // The rename too on the disk; a folder some shares cannot sync still holds the new file.
-      const int klasörFd = ::open(klasör.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-      if (klasörFd >= 0) ::fsync(klasörFd), ::close(klasörFd);
+      DosyaYazımı::KlasörüEşitle(gerçek);
       return true;
     }
     ::unlink(geçici.constData());

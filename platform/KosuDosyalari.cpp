@@ -1,6 +1,7 @@
 #include "KosuDosyalari.h"
 
 #include "Ayarlar.h"
+#include "DosyaYazimi.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -23,6 +24,8 @@
 
 namespace KoşuDosyaları {
 namespace {
+
+using DosyaYazımı::KlasörüEşitle;
 
 using Saat = std::chrono::steady_clock;
 
@@ -124,15 +127,6 @@ bool AdıVar(int fd, const QString& yol) {
          a.st_ino == b.st_ino;
 }
 
-// A rename or a removal survives a power cut only once the folder is synced.
-bool KlasörüEşitle(const QString& yol) {
-  const int fd = ::open(Yerel(QFileInfo(yol).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool tamam = ::fsync(fd) == 0;
-  ::close(fd);
-  return tamam;
-}
-
 bool Kaldır(const QString& yol) { return ::unlink(Yerel(yol).constData()) == 0 && KlasörüEşitle(yol); }
 
 bool AdlandırVeEşitle(const QString& eski, const QString& yeni) {
@@ -204,15 +198,6 @@ Okunan Çözümle(const QByteArray& b) {
   }
   o.durum = Okunan::Tamam;
   return o;
-}
-
-bool TamYaz(int fd, const QByteArray& b) {
-  for (qsizetype yazılan = 0; yazılan < b.size();) {
-    const ssize_t n = ::write(fd, b.constData() + yazılan, size_t(b.size() - yazılan));
-    if (n <= 0) return false;
-    yazılan += n;
-  }
-  return true;
 }
 
 void Adım(const char* ad) {
@@ -317,7 +302,7 @@ bool Yaz(Tutulan& t, const std::vector<Satır>& satırlar) {
     int fd = -1;
     if (adsız) {
       // With no name until it is whole and locked, no other copy can find it half made.
-      fd = ::open(Yerel(klasör).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+      fd = DosyaYazımı::AdsızAç(Yerel(klasör), 0600);
       if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT) return false;
       adsız = fd >= 0 || errno == ENOENT;
     }
@@ -328,11 +313,10 @@ bool Yaz(Tutulan& t, const std::vector<Satır>& satırlar) {
     Adım("yapıldı");
     const Kilit kilit = Kilitle(fd, F_WRLCK);
     Adım("kilitlendi");
-    const bool yazıldı = kilit != Kilit::Tutuluyor && TamYaz(fd, içerik) && ::fsync(fd) == 0;
+    const bool yazıldı = kilit != Kilit::Tutuluyor && DosyaYazımı::HepsiniYaz(fd, içerik) && ::fsync(fd) == 0;
     Adım("yazıldı");
     if (yazıldı && adsız) {
-      const QByteArray kendisi = "/proc/self/fd/" + QByteArray::number(fd);
-      if (::linkat(AT_FDCWD, kendisi.constData(), AT_FDCWD, Yerel(geçici).constData(), AT_SYMLINK_FOLLOW) != 0) {
+      if (!DosyaYazımı::Adlandır(fd, Yerel(geçici))) {
         // No way to name it here: made aside from now on.
         ::close(fd);
         adsız = false;
